@@ -1,0 +1,31 @@
+# The README's two commands: `make run` and `make test`. Each installs what is missing first.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps build run test test-sanitize clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD)
+
+run: build
+	@$(BUILD)/zormade
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure
+
+test-sanitize: deps
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DZORMADE_SANITIZE=ON -DZORMADE_BENCHMARKS=OFF
+	cmake --build $(ASAN_BUILD)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zormade {
+
+// What the options select at the start of a game; values outside 0 to 2 play as the middle ground.
+int TimerPeriodFor(int speed);
+double LevelFactorFor(int level);
+
+// A clear's points. A run that ends with fewer than no patients scores 0 rather than wrapping.
+std::uint32_t ClearScore(int patients, int money);
+
+// "POINT:<score>", CR LF, then the laugh.
+std::string ScoreLine(std::uint32_t score);
+
+}  // namespace zormade

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "game/event_schedule.h"
+#include "game/random_of3.h"
+#include "game/run_settings.h"
+
+namespace zormade {
+namespace {
+
+TEST(ThreeWayDraw, BoundariesFallWhereTheGameAlwaysPutThem) {
+    const std::pair<int, int> cases[] = {
+        {0, 0},      {1, 0},      {10921, 0}, {10922, 2}, {10923, 1},
+        {21843, 1},  {21844, 2},  {32766, 2}, {32767, 0},
+    };
+    for (const auto& [r, expected] : cases) EXPECT_EQ(ThreeWayOf(r), expected) << "r = " << r;
+}
+
+TEST(Random15, GivesTheClassicFifteenBitSequenceAndStaysInRange) {
+    Random15 random(1);
+    EXPECT_EQ(random.Next(), 41);
+    EXPECT_EQ(random.Next(), 18467);
+    EXPECT_EQ(random.Next(), 6334);
+
+    Random15 wide(0xdeadbeef);
+    std::set<int> thirds;
+    for (int i = 0; i < 10000; ++i) {
+        const int r = wide.Next();
+        ASSERT_GE(r, 0);
+        ASSERT_LE(r, 32767);
+        thirds.insert(ThreeWayOf(r));
+    }
+    EXPECT_EQ(thirds.size(), 3u);
+}
+
+TEST(EventSchedule, EveryEventHasOneMonthAndOthersHaveNone) {
+    std::set<int> seen;
+    int scheduledMonths = 0;
+    for (int year = 1991; year <= 1996; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            bool any = false;
+            for (int d1 = 0; d1 < 3; ++d1) {
+                if (auto index = ScheduledEvent(year, month, d1)) {
+                    seen.insert(*index);
+                    any = true;
+                }
+            }
+            scheduledMonths += any;
+        }
+    }
+    EXPECT_EQ(scheduledMonths, 27);
+    EXPECT_EQ(seen.size(), 42u);
+    EXPECT_EQ(*seen.begin(), 0);
+    EXPECT_EQ(*seen.rbegin(), 41);
+    EXPECT_FALSE(ScheduledEvent(1991, 4, 3));
+    EXPECT_FALSE(ScheduledEvent(1990, 4, 0));
+}
+
+TEST(RunSettings, OptionsOutsideTheirRangePlayAsFactorOneAndSevenSeconds) {
+    const struct {
+        int value;
+        int period;
+        double factor;
+    } cases[] = {{0, 3000, 1.5}, {1, 5000, 1.0}, {2, 7000, 0.5}, {7, 7000, 1.0}, {-1, 7000, 1.0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(TimerPeriodFor(c.value), c.period) << c.value;
+        EXPECT_EQ(LevelFactorFor(c.value), c.factor) << c.value;
+    }
+}
+
+TEST(ClearScore, TakesTheIntegerQuotientFirstAndNeverWrapsBelowZero) {
+    EXPECT_EQ(ClearScore(10000, 1500000), 8997u);
+    EXPECT_EQ(ClearScore(0, 7577), 0u);
+    EXPECT_EQ(ClearScore(0, 7578), 1u);
+    EXPECT_EQ(ClearScore(1, 7577), 0u);    // 0.88 + 0
+    EXPECT_EQ(ClearScore(2, 15156), 3u);   // 1.76 + 2
+    EXPECT_EQ(ClearScore(-150, 0), 0u);
+    EXPECT_EQ(ClearScore(-150, 1000000), 0u);  // -132 + 131
+    EXPECT_EQ(ClearScore(-100, 1000000), 43u);  // -88 + 131
+    EXPECT_EQ(ScoreLine(8997), "POINT:8997\r\n「わはははは！！」");
+}
+
+}  // namespace
+}  // namespace zormade

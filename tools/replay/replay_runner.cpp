@@ -1,0 +1,139 @@
+#include "replay_runner.h"
+
+#include <cstdio>
+#include <string>
+
+#include "events/event_data.h"
+#include "game/game_state.h"
+#include "game/monthly_turn.h"
+#include "game/run_settings.h"
+#include "replay_script.h"
+
+namespace zormade::replay {
+namespace {
+
+std::string OneLine(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            out += "\\n";
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string Date(const GameState& state) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d/%02d", state.year, state.month);
+    return buffer;
+}
+
+class Replay {
+public:
+    explicit Replay(std::ostream& out) : out_(out) {}
+
+    void SetLevel(int level) { level_ = level; }
+
+    void Start() {
+        ResetState(state_);
+        state_.levelFactor = LevelFactorFor(level_);
+        MarkRunning(state_);
+        running_ = true;
+        started_ = true;
+    }
+
+    // False when no run is going and the script started one before.
+    bool Turn(const TurnDirective& turn) {
+        if (!running_) {
+            if (started_) return false;
+            Start();
+        }
+        switch (DueRunEnd(state_)) {
+        case RunEnd::Capture:
+            out_ << Date(state_) << " END GAMEOVER\n";
+            running_ = false;
+            return true;
+        case RunEnd::Clear:
+            out_ << Date(state_) << " END CLEAR " << ClearScore(state_.patients, state_.money)
+                 << "\n";
+            running_ = false;
+            return true;
+        case RunEnd::None:
+            break;
+        }
+        PlayMonth(turn);
+        return true;
+    }
+
+private:
+    void PlayMonth(const TurnDirective& turn) {
+        const std::string date = Date(state_);
+        int drawsMade = 0;
+        auto draw = [&] { return drawsMade++ == 0 ? turn.firstDraw : turn.secondDraw; };
+        EventData shown;
+        const int choice = turn.answer - 1;
+        auto showEvent = [&](int index) {
+            shown = LoadEventData(index);
+            return ChangeOfChoice(shown, choice);
+        };
+        const MonthResult result = RunMonthlyUpdate(state_, turn.sliders, draw, showEvent);
+        out_ << date << ' ' << state_.stamina << ' ' << state_.money << ' ' << state_.patients
+             << ' ' << state_.trust << ' ' << state_.rivalPower << ' ' << state_.suspicion << ' '
+             << state_.caught << ' ';
+        if (result.eventShown < 0) {
+            out_ << "-\n";
+        } else {
+            out_ << result.eventShown << "\n";
+            out_ << "  ? " << OneLine(shown.prompt) << "\n";
+            out_ << "  > " << OneLine(shown.choiceTexts[choice]) << "\n";
+            out_ << "  = " << OneLine(shown.resultTexts[choice]) << "\n";
+        }
+        for (const std::string& line : result.log) out_ << "  | " << line << "\n";
+        AdvanceDate(state_);
+    }
+
+    std::ostream& out_;
+    GameState state_;
+    int level_ = 2;
+    bool running_ = false;
+    bool started_ = false;
+};
+
+struct LineRunner {
+    Replay& replay;
+    std::string error;
+
+    void operator()(const NoDirective&) {}
+    void operator()(const LevelDirective& d) { replay.SetLevel(d.level); }
+    void operator()(const StartDirective&) { replay.Start(); }
+    void operator()(const TurnDirective& d) {
+        if (!replay.Turn(d)) error = "turn with no run going (the last one ended; start a new one)";
+    }
+    void operator()(const ScriptError& e) { error = e.message; }
+};
+
+}  // namespace
+
+int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
+    Replay replay(out);
+    std::string line;
+    for (long lineNumber = 1; std::getline(script, line); ++lineNumber) {
+        LineRunner runner{replay, {}};
+        std::visit(runner, ParseScriptLine(line));
+        if (!runner.error.empty()) {
+            out.flush();
+            errors << "line " << lineNumber << ": " << runner.error << "\n";
+            return 2;
+        }
+    }
+    if (script.bad()) {
+        errors << "the script could not be read\n";
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace zormade::replay

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+namespace zormade::replay {
+
+// Plays a script through the game's core and prints each tick. Returns the exit status:
+// 0, or 2 after the first bad line (reported on `errors` with its line number).
+int RunScript(std::istream& script, std::ostream& out, std::ostream& errors);
+
+}  // namespace zormade::replay

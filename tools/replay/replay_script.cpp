@@ -1,0 +1,97 @@
+#include "replay_script.h"
+
+#include <charconv>
+#include <optional>
+#include <vector>
+
+namespace zormade::replay {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::vector<std::string_view> Fields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && IsBlank(line[i])) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !IsBlank(line[i])) ++i;
+        if (i > start) fields.push_back(line.substr(start, i - start));
+    }
+    return fields;
+}
+
+std::optional<long long> Number(std::string_view text) {
+    long long value = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+') ++first;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc() || end != last || first == last) return std::nullopt;
+    return value;
+}
+
+struct Field {
+    const char* name;
+    long long low;
+    long long high;
+};
+
+// Reads fields[1..] against their names and ranges; the first bad one gives the error.
+std::variant<std::vector<int>, ScriptError> Values(const std::vector<std::string_view>& fields,
+                                                   const std::vector<Field>& spec) {
+    std::vector<int> values;
+    for (std::size_t i = 0; i < spec.size() && i + 1 < fields.size(); ++i) {
+        const std::string text(fields[i + 1]);
+        const std::optional<long long> value = Number(fields[i + 1]);
+        if (!value) return ScriptError{std::string(spec[i].name) + " '" + text + "' is not a number"};
+        if (*value < spec[i].low || *value > spec[i].high) {
+            return ScriptError{std::string(spec[i].name) + " " + text + " is out of range " +
+                               std::to_string(spec[i].low) + " to " + std::to_string(spec[i].high)};
+        }
+        values.push_back(static_cast<int>(*value));
+    }
+    return values;
+}
+
+ScriptError WrongCount(std::string_view directive, const char* expected, std::size_t got) {
+    return ScriptError{std::string(directive) + " takes " + expected + ", got " +
+                       std::to_string(got)};
+}
+
+const std::vector<Field> kTurnFields = {
+    {"dose", 0, 25},       {"donation", 0, 25},   {"demand", 0, 25}, {"counter", 0, 25},
+    {"first draw", 0, 2},  {"second draw", 0, 2}, {"answer", 1, 4},
+};
+
+}  // namespace
+
+ScriptLine ParseScriptLine(std::string_view line) {
+    const std::vector<std::string_view> fields = Fields(line);
+    if (fields.empty() || fields[0].front() == '#') return NoDirective{};
+    const std::string_view directive = fields[0];
+    const std::size_t argumentCount = fields.size() - 1;
+
+    if (directive == "start") {
+        if (argumentCount != 0) return WrongCount(directive, "no values", argumentCount);
+        return StartDirective{};
+    }
+    if (directive == "level") {
+        if (argumentCount != 1) return WrongCount(directive, "1 value", argumentCount);
+        auto values = Values(fields, {{"level", -2147483648LL, 2147483647LL}});
+        if (auto* error = std::get_if<ScriptError>(&values)) return *error;
+        return LevelDirective{std::get<std::vector<int>>(values)[0]};
+    }
+    if (directive == "turn") {
+        if (argumentCount != 6 && argumentCount != 7) {
+            return WrongCount(directive, "6 or 7 values", argumentCount);
+        }
+        auto values = Values(fields, kTurnFields);
+        if (auto* error = std::get_if<ScriptError>(&values)) return *error;
+        const std::vector<int>& v = std::get<std::vector<int>>(values);
+        return TurnDirective{{v[0], v[1], v[2], v[3]}, v[4], v[5], argumentCount == 7 ? v[6] : 1};
+    }
+    return ScriptError{"unknown directive '" + std::string(directive) + "'"};
+}
+
+}  // namespace zormade::replay
