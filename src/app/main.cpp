@@ -1,0 +1,35 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/zormade_app.h"
+#include "platform/dialog_units.h"
+
+namespace {
+
+// Qt aborts with a long message when it finds no display; say it in one sentence instead.
+bool DisplayAvailable() {
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return true;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+#else
+    return true;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!DisplayAvailable()) {
+        std::fprintf(stderr, "zormade: there is no display to open the game window on.\n");
+        return 1;
+    }
+    QApplication application(argc, argv);
+    zormade::InstallDialogFonts();
+    zormade::CZormadeApp app;
+    if (!app.InitInstance()) return 1;
+    return application.exec();
+}

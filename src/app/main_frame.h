@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "platform/commands.h"
+
+namespace zormade {
+
+class CZormadeView;
+
+// The fixed-size main window: caption, system menu and minimise button, menu 128, no bars.
+class CMainFrame : public QMainWindow, public CommandTarget {
+    Q_OBJECT
+public:
+    CMainFrame();
+
+    // Puts the menu and the view in place; false when the menu or the view cannot be built.
+    bool LoadFrame(CZormadeView* view);
+    CommandRouter& Router() { return router_; }
+    CZormadeView* View() const { return view_; }
+    // Outer size and position, as the desktop sees the window.
+    void MoveWindow(int x, int y, int width, int height);
+
+    bool OnCommand(int id) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CommandRouter router_;
+    CZormadeView* view_ = nullptr;
+    bool closing_ = false;
+};
+
+}  // namespace zormade

@@ -1,0 +1,207 @@
+#include "game/zormade_view.h"
+
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSlider>
+#include <ctime>
+
+#include "app/centred_origin.h"
+#include "app/main_frame.h"
+#include "game/run_settings.h"
+#include "platform/ini_profile.h"
+#include "platform/message_box.h"
+#include "ui/briefing_dlg.h"
+
+namespace zormade {
+namespace {
+
+constexpr int kTemplateId = 101;
+constexpr int kFrameWidth = 555;
+constexpr int kFrameHeight = 544;
+constexpr int kSliderMax = 25;
+constexpr int kBarMax = 5000;
+
+struct BarAndSlider {
+    int bar;
+    int slider;
+};
+constexpr BarAndSlider kPanelPairs[] = {
+    {IDC_PROGRESS_STAMINA, IDC_SLIDER_DOSE},
+    {IDC_PROGRESS_TRUST, IDC_SLIDER_DONATION},
+    {IDC_PROGRESS_RIVAL, IDC_SLIDER_DEMAND},
+    {IDC_PROGRESS_SUSPICION, IDC_SLIDER_COUNTER},
+};
+
+}  // namespace
+
+CZormadeView::CZormadeView(QWidget* parent)
+    : CFormView(kTemplateId, parent), timers_([this](int id) { OnTimer(id); }) {}
+
+CZormadeView::~CZormadeView() = default;
+
+void CZormadeView::OnInitialUpdate() {
+    profile_ = std::make_unique<IniProfile>();
+    ranking_.Load(*profile_);
+    options_.Load(*profile_);
+    random_.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    if (QWidget* first = GetDlgItem(IDC_PROGRESS_STAMINA)) first->setFocus();
+    ResetGame();
+    RefreshStatus();
+    if (auto* frame = qobject_cast<CMainFrame*>(window())) {
+        const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+        const Origin origin = CentredOrigin(desktop.x() + desktop.width(),
+                                            desktop.y() + desktop.height(), kFrameWidth, kFrameHeight);
+        frame->MoveWindow(origin.x, origin.y, kFrameWidth, kFrameHeight);
+    }
+}
+
+void CZormadeView::OnDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    timers_.KillTimer(TURN_TIMER_ID);
+    if (!profile_) profile_ = std::make_unique<IniProfile>();
+    ranking_.Save(*profile_);
+    options_.Save(*profile_);
+    if (!profile_->Flush()) {
+        MessageBox(this,
+                   QStringLiteral("ランキングと設定を保存できませんでした。\r\n%1")
+                       .arg(profile_->Path()),
+                   QString(), MB_OK | MB_ICONSTOP);
+    }
+}
+
+bool CZormadeView::OnCommand(int id) {
+    switch (id) {
+    case ID_GAME_START: OnGameStart(); return true;
+    case ID_GAME_STOP: OnGameStop(); return true;
+    case ID_GAME_PAUSE: OnGamePause(); return true;
+    case ID_HELP: OnHelp(); return true;
+    default: return false;
+    }
+}
+
+bool CZormadeView::OnUpdateCommand(CCmdUI& ui) {
+    switch (ui.Id()) {
+    case ID_GAME_START: ui.Enable(state_.startEnabled != 0); return true;
+    case ID_GAME_STOP: ui.Enable(state_.stopEnabled != 0); return true;
+    case ID_GAME_PAUSE:
+        ui.Enable(state_.pauseEnabled != 0);
+        ui.SetText(state_.paused ? QStringLiteral("一時停止解除(&P)") : QStringLiteral("一時停止(&P)"));
+        return true;
+    case ID_RANKING: ui.Enable(state_.rankingEnabled != 0); return true;
+    case ID_OPTION: ui.Enable(state_.optionsEnabled != 0); return true;
+    default: return false;
+    }
+}
+
+void CZormadeView::DoDataExchange(DataExchange* pDX) {
+    CFormView::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_EDIT_MONEY, shownMoney);
+    DDX_Text(pDX, IDC_EDIT_PATIENTS, shownPatients);
+    DDX_Text(pDX, IDC_EDIT_MONTH, shownMonth);
+    DDX_Text(pDX, IDC_EDIT_YEAR, shownYear);
+}
+
+void CZormadeView::ResetGame() {
+    ResetState(state_);
+    for (const BarAndSlider& pair : kPanelPairs) {
+        Item<QProgressBar>(pair.bar)->setRange(0, kBarMax);
+        auto* slider = Item<QSlider>(pair.slider);
+        slider->setRange(0, kSliderMax);
+        slider->setValue(0);
+    }
+    ClearLog();
+}
+
+void CZormadeView::RefreshStatus() {
+    shownYear = state_.year;
+    shownMonth = state_.month;
+    shownMoney = state_.money;
+    shownPatients = state_.patients;
+    UpdateData(false);
+    Item<QProgressBar>(IDC_PROGRESS_STAMINA)->setValue(state_.stamina);
+    Item<QProgressBar>(IDC_PROGRESS_TRUST)->setValue(state_.trust);
+    Item<QProgressBar>(IDC_PROGRESS_RIVAL)->setValue(state_.rivalPower);
+    Item<QProgressBar>(IDC_PROGRESS_SUSPICION)->setValue(state_.suspicion);
+}
+
+void CZormadeView::ClearLog() {
+    auto* log = Item<QListWidget>(IDC_LIST_LOG);
+    for (int i = log->count() - 1; i >= 0; --i) delete log->takeItem(i);
+}
+
+int CZormadeView::RandomOf3() { return ThreeWayOf(random_.Next()); }
+
+bool CZormadeView::DoMonthlyTurn() {
+    ClearLog();
+    const RunEnd end = DueRunEnd(state_);
+    if (end != RunEnd::None) {
+        EndRun(end);
+        return true;
+    }
+    const Sliders sliders{Item<QSlider>(IDC_SLIDER_DOSE)->value(),
+                          Item<QSlider>(IDC_SLIDER_DONATION)->value(),
+                          Item<QSlider>(IDC_SLIDER_DEMAND)->value(),
+                          Item<QSlider>(IDC_SLIDER_COUNTER)->value()};
+    const MonthResult month = RunMonthlyUpdate(
+        state_, sliders, [this] { return RandomOf3(); }, [this](int index) { return ShowEvent(index); });
+    auto* log = Item<QListWidget>(IDC_LIST_LOG);
+    for (const std::string& line : month.log) log->addItem(QString::fromStdString(line));
+    return false;
+}
+
+StatusChange CZormadeView::ShowEvent(int) { return {}; }
+
+void CZormadeView::EndRun(RunEnd) {
+    timers_.KillTimer(TURN_TIMER_ID);
+    ResetGame();
+    RefreshStatus();
+}
+
+void CZormadeView::OnTimer(int) {
+    if (state_.paused) return;
+    if (!DoMonthlyTurn()) AdvanceDate(state_);
+    RefreshStatus();
+}
+
+void CZormadeView::OnGameStart() {
+    CBriefingDlg briefing;
+    briefing.DoModal();
+    ResetGame();
+    state_.timerPeriod = TimerPeriodFor(options_.speed);
+    state_.levelFactor = LevelFactorFor(options_.level);
+    timers_.SetTimer(TURN_TIMER_ID, state_.timerPeriod);
+    MarkRunning(state_);
+}
+
+void CZormadeView::OnGamePause() {
+    if (state_.paused == 0) {
+        state_.paused = 1;
+        state_.startEnabled = 0;
+        state_.stopEnabled = 1;
+        state_.pauseEnabled = 1;
+        MessageBox(this, QStringLiteral("一時停止します。"), QStringLiteral("PAUSE"),
+                   MB_OK | MB_ICONEXCLAMATION);
+    } else {
+        MessageBox(this, QStringLiteral("一時停止を解除します。"), QStringLiteral("PAUSE EXIT"),
+                   MB_OK | MB_ICONEXCLAMATION);
+        state_.paused = 0;
+    }
+}
+
+void CZormadeView::OnGameStop() {
+    state_.paused = 1;
+    const int answer = MessageBox(this, QStringLiteral("ゲームを中断します、よろしいですか？"),
+                                  QStringLiteral("STOP"), MB_YESNO | MB_ICONQUESTION);
+    if (answer == IDYES) {
+        timers_.KillTimer(TURN_TIMER_ID);
+        ResetGame();
+        RefreshStatus();
+    } else {
+        state_.paused = 0;
+    }
+}
+
+}  // namespace zormade

@@ -1,0 +1,64 @@
+#include "platform/commands.h"
+
+#include <QAction>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace zormade {
+
+bool CommandRouter::Dispatch(int id) {
+    for (CommandTarget* target : route_) {
+        if (target->OnCommand(id)) return true;
+    }
+    return false;
+}
+
+void CommandRouter::UpdateMenu(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        CCmdUI ui(action->data().toInt());
+        ui.SetText(action->text());
+        for (CommandTarget* target : route_) {
+            if (target->OnUpdateCommand(ui)) break;
+        }
+        action->setEnabled(ui.Enabled());
+        action->setText(ui.Text());
+    }
+}
+
+bool CommandRouter::BuildMenuBar(int id, QMenuBar* bar) {
+    QFile file(QStringLiteral(":/menus/%1.json").arg(id));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QJsonArray popups = QJsonDocument::fromJson(file.readAll()).object().value("popups").toArray();
+    for (const QJsonValue& popupValue : popups) {
+        const QJsonObject popup = popupValue.toObject();
+        QMenu* menu = bar->addMenu(popup.value("text").toString());
+        for (const QJsonValue& itemValue : popup.value("items").toArray()) {
+            const QJsonObject item = itemValue.toObject();
+            if (item.value("separator").toBool()) {
+                menu->addSeparator();
+                continue;
+            }
+            const int command = item.value("id").toInt();
+            QAction* action = menu->addAction(item.value("text").toString());
+            action->setData(command);
+            QObject::connect(action, &QAction::triggered, bar, [this, command] { Dispatch(command); });
+            actions_.push_back(action);
+        }
+        QObject::connect(menu, &QMenu::aboutToShow, bar, [this, menu] { UpdateMenu(menu); });
+    }
+    return !popups.isEmpty();
+}
+
+QAction* CommandRouter::ActionFor(int id) const {
+    for (QAction* action : actions_) {
+        if (action->data().toInt() == id) return action;
+    }
+    return nullptr;
+}
+
+}  // namespace zormade

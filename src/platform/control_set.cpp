@@ -1,0 +1,236 @@
+#include "platform/control_set.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "platform/dialog_units.h"
+#include "platform/multi_line_edit.h"
+#include "platform/picture_control.h"
+#include "platform/list_box.h"
+#include "platform/text_fit.h"
+#include "platform/resources.h"
+
+namespace zormade {
+namespace {
+
+Qt::Alignment HorizontalAlignment(const ControlTemplate& c) {
+    if (c.Has("center")) return Qt::AlignHCenter;
+    if (c.Has("right")) return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
+QWidget* CreateEdit(const ControlTemplate& c, QWidget* host) {
+    QFrame* frame = nullptr;
+    if (c.Has("multiline")) {
+        auto* edit = new MultiLineEdit(HorizontalAlignment(c), host);
+        edit->setReadOnly(c.Has("readonly"));
+        frame = edit;
+    } else {
+        auto* edit = new QLineEdit(host);
+        edit->setReadOnly(c.Has("readonly"));
+        edit->setAlignment(HorizontalAlignment(c) | Qt::AlignVCenter);
+        edit->setFrame(c.Has("border"));
+        edit->setTextMargins(1, 0, 1, 0);
+        return edit;
+    }
+    if (!c.Has("border")) frame->setFrameShape(QFrame::NoFrame);
+    return frame;
+}
+
+QWidget* CreatePicture(const ControlTemplate& c, QWidget* host) {
+    auto* picture = new PictureControl(host);
+    if (c.Has("sunken")) picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    if (c.Has("blackframe")) {
+        picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+        picture->setLineWidth(1);
+    }
+    return picture;
+}
+
+}  // namespace
+
+QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect& pixels) {
+    QWidget* widget = CreateWidget(c, host);
+    widget->setGeometry(pixels);
+    FitText(c, widget, pixels);
+    if (c.kind == ControlKind::Bitmap) {
+        auto* picture = static_cast<PictureControl*>(widget);
+        const QImage image = LoadBitmap(c.image);
+        if (!image.isNull()) {
+            // A bitmap control takes the size of its bitmap, as the dialog face always did.
+            const int frame = 2 * picture->frameWidth();
+            picture->resize(image.size() + QSize(frame, frame));
+            QPainter(&picture->Canvas()).drawImage(0, 0, image);
+        }
+    }
+    return widget;
+}
+
+void ControlSet::FitText(const ControlTemplate& c, QWidget* widget, const QRect& pixels) {
+    const int lineHeight = QFontMetrics(widget->font()).height();
+    switch (c.kind) {
+    case ControlKind::Static:
+        if (pixels.height() < 2 * lineHeight) {
+            static_cast<QLabel*>(widget)->setWordWrap(false);
+            ShrinkFontToFit(widget, c.text, pixels.width());
+        }
+        break;
+    case ControlKind::Button:
+        ShrinkFontToFit(widget, c.text, pixels.width() - 4);
+        break;
+    case ControlKind::CheckBox:
+    case ControlKind::Radio:
+        ShrinkFontToFit(widget, c.text, pixels.width() - lineHeight - 4);
+        break;
+    default:
+        break;
+    }
+}
+
+QWidget* ControlSet::CreateWidget(const ControlTemplate& c, QWidget* host) {
+    switch (c.kind) {
+    case ControlKind::Static: {
+        auto* label = new QLabel(c.text, host);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(HorizontalAlignment(c) | Qt::AlignTop);
+        label->setWordWrap(!c.Has("nowrap"));
+        return label;
+    }
+    case ControlKind::GroupBox: {
+        auto* box = new QGroupBox(c.text, host);
+        box->setAlignment(HorizontalAlignment(c));
+        box->setFocusPolicy(Qt::NoFocus);
+        return box;
+    }
+    case ControlKind::Edit:
+        return CreateEdit(c, host);
+    case ControlKind::Progress: {
+        auto* bar = new QProgressBar(host);
+        bar->setRange(0, 100);
+        bar->setValue(0);
+        bar->setTextVisible(false);
+        return bar;
+    }
+    case ControlKind::TrackBar: {
+        auto* slider = new QSlider(Qt::Horizontal, host);
+        slider->setRange(0, 100);
+        slider->setTickPosition(c.Has("autoticks") ? QSlider::TicksBelow : QSlider::NoTicks);
+        slider->setTickInterval(1);
+        slider->setPageStep(5);
+        return slider;
+    }
+    case ControlKind::ListBox: {
+        auto* list = new ListBox(host);
+        list->setSelectionMode(c.Has("noselection") ? QAbstractItemView::NoSelection
+                                                    : QAbstractItemView::SingleSelection);
+        list->setVerticalScrollBarPolicy(c.Has("vscroll") ? Qt::ScrollBarAsNeeded
+                                                          : Qt::ScrollBarAlwaysOff);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setFrameShape(c.Has("border") ? QFrame::StyledPanel : QFrame::NoFrame);
+        return list;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(c.text, host);
+        button->setDefault(c.Has("default"));
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(c.text, host);
+    case ControlKind::Radio:
+        return new QRadioButton(c.text, host);
+    case ControlKind::Bitmap:
+    case ControlKind::Picture:
+        return CreatePicture(c, host);
+    case ControlKind::Icon: {
+        auto* label = new QLabel(host);
+        label->setPixmap(LoadAppIcon().pixmap(32, 32));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    }
+    return nullptr;
+}
+
+void ControlSet::Build(QWidget* host, const DialogTemplate& dialog) {
+    QWidget* previousTabStop = nullptr;
+    QButtonGroup* radioGroup = nullptr;
+    for (const ControlTemplate& c : dialog.controls) {
+        const QRect pixels = DialogUnitsToPixels(c.rect, dialog.pointSize);
+        QWidget* widget = Create(c, host, pixels);
+        if (c.kind == ControlKind::Radio) {
+            if (c.Has("group") || radioGroup == nullptr) radioGroup = new QButtonGroup(host);
+            radioGroup->addButton(static_cast<QRadioButton*>(widget));
+        } else if (c.Has("group")) {
+            radioGroup = nullptr;
+        }
+        const bool focusable = c.kind == ControlKind::Edit || c.kind == ControlKind::TrackBar ||
+                               c.kind == ControlKind::ListBox || c.kind == ControlKind::Button ||
+                               c.kind == ControlKind::CheckBox || c.kind == ControlKind::Radio;
+        if (focusable && !c.Has("tabstop") && c.kind != ControlKind::Radio) {
+            widget->setFocusPolicy(Qt::ClickFocus);
+        }
+        if (focusable && widget->focusPolicy() & Qt::TabFocus) {
+            if (previousTabStop) QWidget::setTabOrder(previousTabStop, widget);
+            previousTabStop = widget;
+        }
+        if (c.id != kStaticId && c.id != -1) items_.insert(c.id, widget);
+        ordered_.push_back(widget);
+        templates_.push_back(c);
+    }
+}
+
+int ControlSet::IdOf(const QWidget* control) const {
+    for (std::size_t i = 0; i < ordered_.size(); ++i) {
+        if (ordered_[i] == control) return templates_[i].id;
+    }
+    return kStaticId;
+}
+
+std::vector<QWidget*> ControlSet::RadioGroup(int firstId) const {
+    std::vector<QWidget*> group;
+    bool inside = false;
+    for (std::size_t i = 0; i < templates_.size(); ++i) {
+        const ControlTemplate& c = templates_[i];
+        if (inside && c.Has("group")) break;
+        if (c.id == firstId) inside = true;
+        if (inside && c.kind == ControlKind::Radio) group.push_back(ordered_[i]);
+    }
+    return group;
+}
+
+QString WindowText(const QWidget* control) {
+    if (auto* edit = qobject_cast<const MultiLineEdit*>(control)) return edit->Text();
+    if (auto* line = qobject_cast<const QLineEdit*>(control)) return line->text();
+    if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+    if (auto* box = qobject_cast<const QGroupBox*>(control)) return box->title();
+    return control ? control->windowTitle() : QString();
+}
+
+void SetWindowText(QWidget* control, const QString& text) {
+    if (auto* edit = qobject_cast<MultiLineEdit*>(control)) {
+        edit->SetText(text);
+    } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        line->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(text);
+    } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
+        box->setTitle(text);
+    } else if (control) {
+        control->setWindowTitle(text);
+    }
+}
+
+}  // namespace zormade

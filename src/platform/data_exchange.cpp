@@ -1,0 +1,96 @@
+#include "platform/data_exchange.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+
+#include "platform/control_set.h"
+#include "platform/message_box.h"
+
+namespace zormade {
+namespace {
+
+template <typename T>
+void ExchangeNumber(DataExchange* pDX, int id, T& value, bool (*parse)(const QString&, T&)) {
+    if (pDX->Failed()) return;
+    QWidget* control = pDX->controls.Item(id);
+    if (!pDX->saveAndValidate) {
+        SetWindowText(control, QString::number(value));
+        return;
+    }
+    T parsed{};
+    if (!parse(WindowText(control).trimmed(), parsed)) {
+        pDX->Fail(id, QStringLiteral("整数を入力してください。"));
+        return;
+    }
+    value = parsed;
+}
+
+bool ParseInt(const QString& text, int& out) {
+    bool ok = false;
+    out = text.toInt(&ok);
+    return ok;
+}
+
+bool ParseUInt(const QString& text, std::uint32_t& out) {
+    bool ok = false;
+    out = text.toUInt(&ok);
+    return ok;
+}
+
+}  // namespace
+
+void DataExchange::Fail(int id, const QString& message) {
+    failed_ = true;
+    MessageBox(owner, message, QString(), MB_OK | MB_ICONEXCLAMATION);
+    if (QWidget* control = controls.Item(id)) control->setFocus();
+}
+
+void DDX_Text(DataExchange* pDX, int id, int& value) { ExchangeNumber(pDX, id, value, ParseInt); }
+
+void DDX_Text(DataExchange* pDX, int id, std::uint32_t& value) {
+    ExchangeNumber(pDX, id, value, ParseUInt);
+}
+
+void DDX_Text(DataExchange* pDX, int id, QString& value) {
+    if (pDX->Failed()) return;
+    QWidget* control = pDX->controls.Item(id);
+    if (pDX->saveAndValidate) {
+        value = WindowText(control);
+    } else {
+        SetWindowText(control, value);
+    }
+}
+
+void DDX_Radio(DataExchange* pDX, int firstId, int& value) {
+    if (pDX->Failed()) return;
+    const std::vector<QWidget*> group = pDX->controls.RadioGroup(firstId);
+    if (pDX->saveAndValidate) {
+        value = -1;
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            if (static_cast<QAbstractButton*>(group[i])->isChecked()) value = static_cast<int>(i);
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        auto* button = static_cast<QAbstractButton*>(group[i]);
+        // An exclusive group cannot be left with none ticked, which a value outside it needs.
+        QButtonGroup* buttons = button->group();
+        if (buttons) buttons->setExclusive(false);
+        button->setChecked(static_cast<int>(i) == value);
+        if (buttons) buttons->setExclusive(true);
+    }
+}
+
+void DDX_Check(DataExchange* pDX, int id, int& value) {
+    if (pDX->Failed()) return;
+    auto* box = qobject_cast<QCheckBox*>(pDX->controls.Item(id));
+    if (!box) return;
+    if (pDX->saveAndValidate) {
+        value = box->isChecked() ? 1 : 0;
+    } else {
+        box->setChecked(value == 1);
+    }
+}
+
+}  // namespace zormade

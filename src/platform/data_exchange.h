@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class QWidget;
+
+namespace zormade {
+
+class ControlSet;
+
+// One pass of dialog data exchange: fields to controls, or controls to fields with validation.
+class DataExchange {
+public:
+    DataExchange(ControlSet& controlSet, QWidget* ownerWindow, bool save)
+        : controls(controlSet), owner(ownerWindow), saveAndValidate(save) {}
+
+    ControlSet& controls;
+    QWidget* owner;
+    const bool saveAndValidate;
+
+    bool Failed() const { return failed_; }
+    // Tells the player what is wrong, puts the focus on the control and stops the exchange.
+    void Fail(int id, const QString& message);
+
+private:
+    bool failed_ = false;
+};
+
+void DDX_Text(DataExchange* pDX, int id, int& value);
+void DDX_Text(DataExchange* pDX, int id, std::uint32_t& value);
+void DDX_Text(DataExchange* pDX, int id, QString& value);
+// The position of the ticked button in the group starting at firstId, or -1 for none.
+void DDX_Radio(DataExchange* pDX, int firstId, int& value);
+void DDX_Check(DataExchange* pDX, int id, int& value);
+
+}  // namespace zormade

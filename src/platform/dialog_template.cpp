@@ -1,0 +1,69 @@
+#include "platform/dialog_template.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+
+namespace zormade {
+namespace {
+
+std::optional<ControlKind> KindNamed(const QString& name) {
+    static const QMap<QString, ControlKind> kinds = {
+        {"static", ControlKind::Static},     {"groupbox", ControlKind::GroupBox},
+        {"edit", ControlKind::Edit},         {"progress", ControlKind::Progress},
+        {"trackbar", ControlKind::TrackBar}, {"listbox", ControlKind::ListBox},
+        {"button", ControlKind::Button},     {"checkbox", ControlKind::CheckBox},
+        {"radio", ControlKind::Radio},       {"bitmap", ControlKind::Bitmap},
+        {"picture", ControlKind::Picture},   {"icon", ControlKind::Icon},
+    };
+    auto it = kinds.find(name);
+    if (it == kinds.end()) return std::nullopt;
+    return *it;
+}
+
+QSet<QString> StyleOf(const QJsonValue& value) {
+    QSet<QString> style;
+    for (const QJsonValue& flag : value.toArray()) style.insert(flag.toString());
+    return style;
+}
+
+QRect RectOf(const QJsonValue& value) {
+    const QJsonArray a = value.toArray();
+    return QRect(a.at(0).toInt(), a.at(1).toInt(), a.at(2).toInt(), a.at(3).toInt());
+}
+
+}  // namespace
+
+std::optional<DialogTemplate> LoadDialogTemplate(int id) {
+    QFile file(QStringLiteral(":/templates/%1.json").arg(id));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    if (root.isEmpty()) return std::nullopt;
+
+    DialogTemplate dialog;
+    dialog.id = id;
+    dialog.caption = root.value("caption").toString();
+    const QJsonArray size = root.value("size").toArray();
+    dialog.size = QSize(size.at(0).toInt(), size.at(1).toInt());
+    dialog.face = root.value("font").toString();
+    dialog.pointSize = root.value("pointSize").toInt(9);
+    dialog.style = StyleOf(root.value("style"));
+    for (const QJsonValue& value : root.value("controls").toArray()) {
+        const QJsonObject c = value.toObject();
+        const std::optional<ControlKind> kind = KindNamed(c.value("kind").toString());
+        if (!kind) return std::nullopt;
+        ControlTemplate control;
+        control.id = c.value("id").toInt(kStaticId);
+        control.kind = *kind;
+        control.style = StyleOf(c.value("style"));
+        control.text = c.value("text").toString();
+        control.image = c.value("image").toInt(0);
+        control.rect = RectOf(c.value("rect"));
+        dialog.controls.push_back(control);
+    }
+    return dialog;
+}
+
+}  // namespace zormade

@@ -1,0 +1,9 @@
+#include "platform/form_view.h"
+
+namespace zormade {
+
+CFormView::CFormView(int templateId, QWidget* parent) : QWidget(parent), DialogHost(templateId) {}
+
+bool CFormView::Create() { return BuildControls(this); }
+
+}  // namespace zormade

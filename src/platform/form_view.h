@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+#include "platform/dialog_host.h"
+
+namespace zormade {
+
+// A child window whose contents are a dialog template: the main window's client area.
+class CFormView : public QWidget, public DialogHost {
+    Q_OBJECT
+public:
+    explicit CFormView(int templateId, QWidget* parent = nullptr);
+    // Builds the form; false when its template cannot be read.
+    bool Create();
+};
+
+}  // namespace zormade

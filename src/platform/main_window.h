@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace zormade {
+
+constexpr int kAppNameString = 57344;
+
+// The owner of dialogs and boxes opened without a parent.
+QWidget* MainWindow();
+void SetMainWindow(QWidget* window);
+
+}  // namespace zormade

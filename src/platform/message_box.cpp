@@ -1,0 +1,43 @@
+#include "platform/message_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "platform/main_window.h"
+#include "platform/resources.h"
+
+namespace zormade {
+namespace {
+
+QMessageBox::Icon IconOf(unsigned style) {
+    switch (style & 0xF0u) {
+    case MB_ICONSTOP: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned style) {
+    QMessageBox box(owner ? owner : MainWindow());
+    box.setWindowTitle(caption.isEmpty() ? LoadResourceString(kAppNameString) : caption);
+    QString shown = text;
+    box.setText(shown.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(IconOf(style));
+    if ((style & 0xFu) == MB_YESNO) {
+        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.exec();
+        return box.clickedButton() == yes ? IDYES : IDNO;
+    }
+    box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    box.exec();
+    return IDOK;
+}
+
+}  // namespace zormade

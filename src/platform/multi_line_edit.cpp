@@ -1,0 +1,41 @@
+#include "platform/multi_line_edit.h"
+
+#include <QTextDocument>
+#include <QTextOption>
+
+#include "platform/text_fit.h"
+
+namespace zormade {
+
+MultiLineEdit::MultiLineEdit(Qt::Alignment alignment, QWidget* parent)
+    : QTextEdit(parent), alignment_(alignment) {
+    setAcceptRichText(false);
+    setLineWrapMode(QTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    document()->setDocumentMargin(1);
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(alignment_);
+    option.setWrapMode(QTextOption::NoWrap);
+    document()->setDefaultTextOption(option);
+}
+
+QString MultiLineEdit::Text() const {
+    QString text = toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+void MultiLineEdit::SetText(const QString& text) {
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (!templateFont_) templateFont_ = font();
+    setFont(*templateFont_);
+    const int margins = 2 * (frameWidth() + static_cast<int>(document()->documentMargin())) + 2;
+    ShrinkFontToFit(this, plain, width() - margins);
+    setPlainText(plain);
+}
+
+}  // namespace zormade

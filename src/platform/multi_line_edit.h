@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QTextEdit>
+#include <optional>
+
+namespace zormade {
+
+// A multi-line edit: plain text, lines never wrap, aligned as its template says.
+class MultiLineEdit : public QTextEdit {
+    Q_OBJECT
+public:
+    MultiLineEdit(Qt::Alignment alignment, QWidget* parent = nullptr);
+
+    QString Text() const;
+    // CR LF and LF both break lines; a text too wide for the box is set a little smaller.
+    void SetText(const QString& text);
+
+private:
+    Qt::Alignment alignment_;
+    std::optional<QFont> templateFont_;  // the face before any shrinking to fit
+};
+
+}  // namespace zormade

@@ -1,0 +1,25 @@
+#include "platform/resources.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace zormade {
+
+QImage LoadBitmap(int id) {
+    if (id <= 0) return {};
+    return QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(id), "BMP");
+}
+
+QIcon LoadAppIcon() { return QIcon(QStringLiteral(":/icons/zormade.ico")); }
+
+QString LoadResourceString(int id) {
+    static const QJsonObject table = [] {
+        QFile file(QStringLiteral(":/strings.json"));
+        if (!file.open(QIODevice::ReadOnly)) return QJsonObject();
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }();
+    return table.value(QString::number(id)).toString();
+}
+
+}  // namespace zormade

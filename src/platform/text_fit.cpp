@@ -1,0 +1,28 @@
+#include "platform/text_fit.h"
+
+#include <QFontMetrics>
+#include <QStringList>
+#include <QWidget>
+
+namespace zormade {
+
+void ShrinkFontToFit(QWidget* control, const QString& text, int availableWidth) {
+    QFont font = control->font();
+    const int original = font.pixelSize();
+    if (original <= 0 || text.isEmpty()) return;
+    auto widest = [&text](const QFont& f) {
+        const QFontMetrics metrics(f);
+        int width = 0;
+        for (const QString& line : text.split(QLatin1Char('\n'))) {
+            width = qMax(width, metrics.horizontalAdvance(line));
+        }
+        return width;
+    };
+    int size = original;
+    while (widest(font) > availableWidth && size * 4 > original * 3) {
+        font.setPixelSize(--size);
+    }
+    if (size != original) control->setFont(font);
+}
+
+}  // namespace zormade

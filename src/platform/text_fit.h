@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace zormade {
+
+// Our Japanese face runs a little wider than the one the layouts were drawn with; a text that
+// would be cut gets a slightly smaller size of the same face instead, never below 3/4 of it.
+void ShrinkFontToFit(QWidget* control, const QString& text, int availableWidth);
+
+}  // namespace zormade

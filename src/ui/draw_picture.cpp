@@ -1,0 +1,30 @@
+#include "ui/draw_picture.h"
+
+#include <QPainter>
+
+#include "platform/dialog_host.h"
+#include "platform/picture_control.h"
+#include "platform/resources.h"
+
+namespace zormade {
+
+void DrawPicture(DialogHost& window, int controlId, int bitmapId, QSize destination, QSize source,
+                 PictureMode mode) {
+    auto* control = window.Item<PictureControl>(controlId);
+    if (!control) return;
+    const QImage bitmap = LoadBitmap(bitmapId);
+    if (bitmap.isNull()) return;
+    {
+        QPainter painter(&control->Canvas());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        const QRect target(QPoint(0, 0), destination);
+        if (mode == PictureMode::Copy) {
+            painter.drawImage(target, bitmap, target);
+        } else {
+            painter.drawImage(target, bitmap, QRect(QPoint(0, 0), source));
+        }
+    }
+    control->CanvasChanged();
+}
+
+}  // namespace zormade

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QSize>
+
+namespace zormade {
+
+class DialogHost;
+
+enum class PictureMode { Copy, Stretch };
+
+// Draws bitmap `bitmapId` into picture control `controlId` of `window`, from the top-left corners:
+// a copy of `destination` pixels, or the `source` rectangle stretched onto `destination`.
+// The bitmap is loaded on every call; a missing one draws nothing and leaves the control as it was.
+void DrawPicture(DialogHost& window, int controlId, int bitmapId, QSize destination, QSize source,
+                 PictureMode mode);
+
+}  // namespace zormade

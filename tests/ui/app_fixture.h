@@ -1,0 +1,40 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/zormade_app.h"
+#include "platform/control_set.h"
+
+namespace zormade::test {
+
+// A started program with a fresh, empty profile folder.
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    CZormadeView& View() { return *app->View(); }
+    CMainFrame& Frame() { return *app->Frame(); }
+    QString EditText(int id) { return WindowText(View().GetDlgItem(id)); }
+    int Bar(int id) { return View().Item<QProgressBar>(id)->value(); }
+    QSlider* Slider(int id) { return View().Item<QSlider>(id); }
+    QStringList LogLines();
+    // Runs the update handlers as opening the drop-down would, then gives the item.
+    QAction* MenuItem(int command);
+    // Picks a command from the menu, answering the modal windows it opens in turn.
+    void Trigger(int command);
+    QString ProfilePath() const;
+
+    std::unique_ptr<QTemporaryDir> configHome;
+    std::unique_ptr<CZormadeApp> app;
+};
+
+}  // namespace zormade::test

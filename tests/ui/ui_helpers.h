@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace zormade::test {
+
+// Answers the next modal window that opens (a dialog or a message box), from inside its loop.
+// The answer runs once; `seen` records the window's title and text before it is answered.
+class ModalAnswer {
+public:
+    struct Seen {
+        QString title;
+        QString text;
+        QWidget* window = nullptr;
+    };
+    explicit ModalAnswer(std::function<void(QWidget*)> answer);
+    ~ModalAnswer();
+    bool Answered() const { return answered_; }
+    const Seen& Window() const { return seen_; }
+
+private:
+    std::function<void(QWidget*)> answer_;
+    Seen seen_;
+    bool answered_ = false;
+    std::unique_ptr<QObject> poller_;
+};
+
+// Answers with a key (Return, Escape) or by clicking the button whose text starts with `text`.
+std::function<void(QWidget*)> PressKey(int key);
+std::function<void(QWidget*)> ClickButton(const QString& text);
+
+// A message box's text, or "" when the window is no message box.
+QString MessageText(QWidget* window);
+
+// Saves the window as build/screenshots/<name>.png when ZORMADE_SCREENSHOTS names a folder.
+void SaveScreenshot(QWidget* window, const QString& name);
+
+}  // namespace zormade::test
