@@ -1,9 +1,11 @@
 # The README's two commands: `make run` and `make test`. Each installs what is missing first.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 30
 CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-sanitize clean
+.PHONY: all deps build run test test-sanitize fuzz clean
 
 all: build
 
@@ -27,5 +29,9 @@ test-sanitize: deps
 	cmake --build $(ASAN_BUILD)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure
 
+# Each fuzzer for FUZZ_SECONDS, built with clang in its own folder.
+fuzz: deps
+	fuzz/run.sh $(FUZZ_SECONDS) $(FUZZ_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
