@@ -111,7 +111,7 @@ TEST_P(BitmapResourceTest, ShowsSeveralColours)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bitmaps, BitmapResourceTest, testing::ValuesIn(kBitmaps),
-                         [](const auto &info) { return std::to_string(info.param.id); });
+                         [](const auto &param) { return std::to_string(param.param.id); });
 
 TEST(IconResourceTest, IconHoldsA32And16PixelImage)
 {
