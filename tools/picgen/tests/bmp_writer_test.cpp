@@ -163,13 +163,13 @@ TEST_P(Rle4StreamTest, UsesNoDeltaAndDecodesExactly)
 INSTANTIATE_TEST_SUITE_P(
     Layouts, BmpLayoutTest,
     testing::Combine(testing::ValuesIn(kLayouts), testing::Values(BmpCompression::Rgb, BmpCompression::Rle4)),
-    [](const auto &info) {
-        const bool rle = std::get<1>(info.param) == BmpCompression::Rle4;
-        return std::string(std::get<0>(info.param).name) + (rle ? "_rle4" : "_rgb");
+    [](const auto &param) {
+        const bool rle = std::get<1>(param.param) == BmpCompression::Rle4;
+        return std::string(std::get<0>(param.param).name) + (rle ? "_rle4" : "_rgb");
     });
 
 INSTANTIATE_TEST_SUITE_P(Layouts, Rle4StreamTest, testing::ValuesIn(kLayouts),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(BmpWriterTest, RunLengthShrinksFlatPictures)
 {

@@ -56,7 +56,7 @@ TEST_P(FlatAreaTest, KeepsPaletteColoursWithoutSpeckles)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, FlatAreaTest, testing::ValuesIn(kFlatCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(PaletteReductionTest, ResultUsesThePaletteAsColourTable)
 {

@@ -53,7 +53,7 @@ TEST_P(RenderedPictureTest, UsesEveryColourOfItsPalette)
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, RenderedPictureTest, testing::ValuesIn(pictureCatalogue()),
-                         [](const auto &info) { return std::to_string(info.param.id); });
+                         [](const auto& param) { return std::to_string(param.param.id); });
 
 }  // namespace
 }  // namespace picgen
