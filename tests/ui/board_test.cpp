@@ -177,14 +177,22 @@ TEST_F(BoardTest, OptionsFixTheTimerAndFactorAtTheStart) {
 TEST_F(BoardTest, ARunEndsOneTickAfterTheCaptureOrAtDecember1996) {
     StartGame();
     View().State().caught = 1;
-    View().OnTimer(TURN_TIMER_ID);
+    {
+        ModalAnswer end(PressKey(Qt::Key_Escape));
+        View().OnTimer(TURN_TIMER_ID);
+        EXPECT_EQ(end.Window().title, "END");
+    }
     ExpectStartBoard("after a capture");
     ExpectMenus(kIdle, "after a capture");
 
     StartGame();
     View().State().year = 1996;
     View().State().month = 12;
-    View().OnTimer(TURN_TIMER_ID);
+    {
+        ModalAnswer end(PressKey(Qt::Key_Escape));
+        View().OnTimer(TURN_TIMER_ID);
+        EXPECT_EQ(end.Window().title, "END");
+    }
     ExpectStartBoard("after a clear");
     ExpectMenus(kIdle, "after a clear");
 }

@@ -27,6 +27,33 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::mo
 
 ModalAnswer::~ModalAnswer() = default;
 
+ModalSequence::ModalSequence(std::vector<Answer> answers) : answers_(std::move(answers)) {
+    if (!answers_.empty()) Arm(0);
+}
+
+ModalSequence::~ModalSequence() = default;
+
+void ModalSequence::Arm(std::size_t step) {
+    steps_.push_back(std::make_unique<ModalAnswer>([this, step](QWidget* window) {
+        if (step + 1 < answers_.size()) Arm(step + 1);
+        answers_[step](window);
+    }));
+}
+
+int ModalSequence::Answered() const {
+    int answered = 0;
+    for (const auto& step : steps_) answered += step->Answered() ? 1 : 0;
+    return answered;
+}
+
+std::vector<ModalAnswer::Seen> ModalSequence::Windows() const {
+    std::vector<ModalAnswer::Seen> windows;
+    for (const auto& step : steps_) {
+        if (step->Answered()) windows.push_back(step->Window());
+    }
+    return windows;
+}
+
 std::function<void(QWidget*)> PressKey(int key) {
     return [key](QWidget* window) {
         QWidget* target = window->focusWidget() ? window->focusWidget() : window;

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace zormade::test {
 
@@ -27,6 +28,25 @@ private:
     Seen seen_;
     bool answered_ = false;
     std::unique_ptr<QObject> poller_;
+};
+
+// Answers the modal windows that open from now on, one answer each, in order. Each answer arms
+// the next before it runs, so a window opened from inside an answer is answered too.
+class ModalSequence {
+public:
+    using Answer = std::function<void(QWidget*)>;
+    explicit ModalSequence(std::vector<Answer> answers);
+    ~ModalSequence();
+    int Answered() const;
+    bool Done() const { return Answered() == static_cast<int>(answers_.size()); }
+    // The windows answered so far, in order.
+    std::vector<ModalAnswer::Seen> Windows() const;
+
+private:
+    void Arm(std::size_t step);
+
+    std::vector<Answer> answers_;
+    std::vector<std::unique_ptr<ModalAnswer>> steps_;
 };
 
 // Answers with a key (Return, Escape) or by clicking the button whose text starts with `text`.
