@@ -1,9 +1,12 @@
 #include "ui_helpers.h"
 
+#include "platform/control_set.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -71,6 +74,24 @@ std::function<void(QWidget*)> ClickButton(const QString& text) {
         }
         ADD_FAILURE_AT(__FILE__, __LINE__) << "no button " << text.toStdString();
     };
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+    for (int i = 0; i < text.size(); ++i) {
+        const int units = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, units);
+        i += units - 1;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+QString DialogText(QWidget* dialog, int id) {
+    auto* host = dynamic_cast<DialogHost*>(dialog);
+    QWidget* control = host ? host->GetDlgItem(id) : nullptr;
+    return control ? WindowText(control) : QString();
 }
 
 QString MessageText(QWidget* window) {

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/dialog_host.h"
+
 namespace zormade::test {
 
 // Answers the next modal window that opens (a dialog or a message box), from inside its loop.
@@ -53,10 +55,26 @@ private:
 std::function<void(QWidget*)> PressKey(int key);
 std::function<void(QWidget*)> ClickButton(const QString& text);
 
+// Types `text` into `widget` character by character, as key presses carrying the text, so that
+// characters QTest::keyClicks cannot send (kana, kanji) arrive as typed.
+void TypeText(QWidget* widget, const QString& text);
+
+// The text of control `id` of a dialog built from a template; "" when there is no such control.
+QString DialogText(QWidget* dialog, int id);
+// Control `id` of a dialog built from a template, as a T; nullptr when it is missing or no T.
+template <typename T>
+T* DialogItem(QWidget* dialog, int id);
+
 // A message box's text, or "" when the window is no message box.
 QString MessageText(QWidget* window);
 
 // Saves the window as build/screenshots/<name>.png when ZORMADE_SCREENSHOTS names a folder.
 void SaveScreenshot(QWidget* window, const QString& name);
+
+template <typename T>
+T* DialogItem(QWidget* dialog, int id) {
+    auto* host = dynamic_cast<DialogHost*>(dialog);
+    return host ? host->Item<T>(id) : nullptr;
+}
 
 }  // namespace zormade::test
