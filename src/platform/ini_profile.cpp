@@ -32,29 +32,26 @@ QString IniProfile::DefaultPath() {
     return base + QStringLiteral("/zormade/zormade.ini");
 }
 
-QString IniProfile::StoredText(const std::string& section, const std::string& key, bool& found) {
+std::optional<QString> IniProfile::StoredText(const std::string& section, const std::string& key) {
     const QString name = KeyOf(section, key);
     auto it = written_.constFind(name);
-    found = true;
     if (it != written_.cend()) return *it;
     const QVariant value = stored_.value(name);
-    found = value.isValid();
-    return found ? TextOf(value) : QString();
+    if (!value.isValid()) return std::nullopt;
+    return TextOf(value);
 }
 
 int IniProfile::GetProfileInt(const std::string& section, const std::string& key, int def) {
-    bool found = false;
-    const QString text = StoredText(section, key, found);
-    if (!found) return def;
-    return ParseProfileInt(text.toStdString()).value_or(def);
+    const std::optional<QString> text = StoredText(section, key);
+    if (!text) return def;
+    return ParseProfileInt(text->toStdString()).value_or(def);
 }
 
 std::string IniProfile::GetProfileString(const std::string& section, const std::string& key,
                                          const std::string& def) {
-    bool found = false;
-    const QString text = StoredText(section, key, found);
-    if (!found || text.contains(QChar::ReplacementCharacter)) return def;
-    return text.toStdString();
+    const std::optional<QString> text = StoredText(section, key);
+    if (!text || text->contains(QChar::ReplacementCharacter)) return def;
+    return text->toStdString();
 }
 
 void IniProfile::WriteProfileInt(const std::string& section, const std::string& key,

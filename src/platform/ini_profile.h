@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QSettings>
 #include <QString>
+#include <optional>
 
 #include "ranking/profile_store.h"
 
@@ -33,7 +34,8 @@ public:
     QString Path() const { return path_; }
 
 private:
-    QString StoredText(const std::string& section, const std::string& key, bool& found);
+    // This object's own write of the key, else what the file held, else nothing.
+    std::optional<QString> StoredText(const std::string& section, const std::string& key);
 
     QString path_;
     // Only read from: QSettings keeps the first error it ever met, a failed read included, so

@@ -225,7 +225,7 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
             focus = WindowText(w->focusWidget());
             closeBox = w->windowFlags().testFlag(Qt::WindowCloseButtonHint);
             for (QLabel* label : w->findChildren<QLabel*>()) labels << label->text();
-            ReadRanking(ranking, "ranking")(w);
+            ReadRanking(ranking, "ranking-hand-edited")(w);
         }});
         Trigger(ID_RANKING);
         ASSERT_TRUE(windows.Done());

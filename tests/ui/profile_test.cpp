@@ -170,7 +170,7 @@ TEST_F(ProfileTest, ADamagedProfileNeverStopsTheStartAndEachBadKeyFallsBackAlone
     }
 }
 
-TEST_F(ProfileTest, TheRankingShowsAVeryLongStoredNameWhole) {
+TEST_F(ProfileTest, TheRankingOpensOnAVeryLongStoredName) {
     const QString longName(100000, QChar(u'長'));
     ASSERT_TRUE(WriteFile(ProfilePath(), "[Ranking]\nPlayername0=" + longName.toUtf8() + "\n"));
     StartAgain();
