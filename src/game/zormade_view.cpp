@@ -10,6 +10,7 @@
 #include "app/centred_origin.h"
 #include "app/main_frame.h"
 #include "events/end_dlg.h"
+#include "events/event_dlg.h"
 #include "game/run_settings.h"
 #include "platform/ini_profile.h"
 #include "platform/message_box.h"
@@ -158,7 +159,16 @@ bool CZormadeView::DoMonthlyTurn() {
     return false;
 }
 
-StatusChange CZormadeView::ShowEvent(int) { return {}; }
+StatusChange CZormadeView::ShowEvent(int index) {
+    // A tick must not re-enter the turn while the event and its result box are open.
+    timers_.KillTimer(TURN_TIMER_ID);
+    CEventDlg dialog;
+    dialog.LoadEvent(index);
+    dialog.DoModal();
+    timers_.SetTimer(TURN_TIMER_ID, state_.timerPeriod);
+    return {dialog.staminaDelta, dialog.moneyDelta, dialog.patientDelta,
+            dialog.trustDelta,   dialog.rivalDelta, dialog.suspicionDelta};
+}
 
 void CZormadeView::EndRun(RunEnd end) {
     timers_.KillTimer(TURN_TIMER_ID);

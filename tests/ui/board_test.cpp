@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "app_fixture.h"
+#include "draw_seeds.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -65,6 +66,7 @@ TEST_F(BoardTest, StartShowsTheBriefingThenTicksPlayMonths) {
     EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 7000);
     EXPECT_EQ(View().State().levelFactor, 0.5);
     ExpectMenus(kRunning, "running");
+    View().Random().Seed(SeedWithoutEvents(12));
 
     Slider(IDC_SLIDER_DOSE)->setValue(10);
     View().OnTimer(TURN_TIMER_ID);
