@@ -54,7 +54,6 @@ void CZormadeApp::ShowOpening() {
     DrawPicture(m_dlgOpening, COpeningDlg::kPictureId, kOpeningBitmap,
                 QSize(kOpeningWidth, kOpeningHeight), QSize(kOpeningWidth, kOpeningHeight),
                 PictureMode::Copy);
-    openingWake_.start(static_cast<int>(kOpeningMilliseconds));
     idle_.Start([this] { OnIdle(); });
 }
 
@@ -63,8 +62,6 @@ void CZormadeApp::OnIdle() {
     // Unsigned, so the difference stays right when the tick counter wraps past 2^32.
     const std::uint32_t elapsed = ticks_() - m_dwOpeningStart;
     if (elapsed < kOpeningMilliseconds) {
-        // The wake timer and the tick counter are different clocks: if the timer came first,
-        // it waits for the rest.
         if (!openingWake_.isActive()) {
             openingWake_.start(static_cast<int>(kOpeningMilliseconds - elapsed));
         }

@@ -43,7 +43,8 @@ private:
     int m_nOpeningOff = 0;
     TickSource ticks_;
     MainLoopIdle idle_;
-    // Wakes the sleeping main loop when the opening's time is up; its next sleep runs OnIdle.
+    // Wakes the sleeping main loop when the opening's time is up, so that its next sleep runs
+    // OnIdle; nothing else would wake an untouched program.
     QTimer openingWake_;
     CZormadeDoc document_;
     std::unique_ptr<CMainFrame> frame_;
