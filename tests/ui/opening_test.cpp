@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -115,6 +116,8 @@ TEST_F(OpeningTest, ShownTopmostOverTheUsableMainWindowWhenOpeningIsZeroOrMissin
         Start(c.opening);
         ASSERT_TRUE(Opening().IsWindow()) << c.name;
         EXPECT_TRUE(Opening().isVisible()) << c.name;
+        ASSERT_NE(Opening().windowHandle(), nullptr) << c.name;
+        EXPECT_TRUE(Opening().windowHandle()->flags() & Qt::WindowStaysOnTopHint) << c.name;
         EXPECT_TRUE(Opening().windowFlags() & Qt::WindowStaysOnTopHint) << c.name;
         EXPECT_TRUE(Opening().windowFlags() & Qt::FramelessWindowHint) << c.name;
         EXPECT_EQ(Opening().frameGeometry().size(), kOpeningSize) << c.name;
