@@ -15,6 +15,7 @@ namespace {
 constexpr int kOpeningBitmap = 134;
 constexpr int kOpeningWidth = 409;
 constexpr int kOpeningHeight = 314;
+constexpr std::uint32_t kOpeningMilliseconds = 2500;
 }  // namespace
 
 CZormadeApp::CZormadeApp(TickSource ticks) : ticks_(std::move(ticks)) {

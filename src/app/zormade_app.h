@@ -33,8 +33,6 @@ public:
     CZormadeView* View() const { return view_; }
     COpeningDlg& OpeningDlg() { return m_dlgOpening; }
 
-    static constexpr std::uint32_t kOpeningMilliseconds = 2500;
-
 private:
     void ShowOpening();
 

@@ -10,10 +10,11 @@ void MainLoopIdle::Start(std::function<void()> onIdle) {
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
     if (!dispatcher) return;
     const int mainLevel = QThread::currentThread()->loopLevel() + 1;
+    auto onMainLoopSleep = [mainLevel, onIdle = std::move(onIdle)] {
+        if (QThread::currentThread()->loopLevel() == mainLevel) onIdle();
+    };
     connection_ = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
-                                   [mainLevel, onIdle = std::move(onIdle)] {
-                                       if (QThread::currentThread()->loopLevel() == mainLevel) onIdle();
-                                   });
+                                   std::move(onMainLoopSleep));
 }
 
 void MainLoopIdle::Stop() {

@@ -18,7 +18,6 @@ public:
     // The main loop is the one the caller runs next, one level below the caller's own.
     void Start(std::function<void()> onIdle);
     void Stop();
-    bool IsActive() const { return static_cast<bool>(connection_); }
 
 private:
     QMetaObject::Connection connection_;
