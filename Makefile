@@ -1,9 +1,10 @@
 # The README's two commands: `make run` and `make test`. Each installs what is missing first.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-sanitize clean
+.PHONY: all deps build run test test-sanitize install clean
 
 all: build
 
@@ -26,6 +27,10 @@ test-sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DZORMADE_SANITIZE=ON -DZORMADE_BENCHMARKS=OFF
 	cmake --build $(ASAN_BUILD)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure
+
+# DESTDIR, when given, stages the files below a folder instead of the live system.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
