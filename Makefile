@@ -3,9 +3,10 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
+PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-sanitize fuzz clean
+.PHONY: all deps build run test test-sanitize fuzz install clean
 
 all: build
 
@@ -32,6 +33,10 @@ test-sanitize: deps
 # Each fuzzer for FUZZ_SECONDS, built with clang in its own folder.
 fuzz: deps
 	fuzz/run.sh $(FUZZ_SECONDS) $(FUZZ_BUILD)
+
+# DESTDIR, when given, stages the files below a folder instead of the live system.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -30,6 +30,8 @@ bool CMainFrame::LoadFrame(CZormadeView* view) {
 }
 
 void CMainFrame::MoveWindow(int x, int y, int width, int height) {
+    // The decoration is known only once the window exists on the platform.
+    create();
     const QSize decoration = frameGeometry().size() - geometry().size();
     setFixedSize(QSize(width, height) - decoration);
     move(x, y);

@@ -1,17 +1,34 @@
 #include "app/zormade_app.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/centred_origin.h"
 #include "platform/ini_profile.h"
 #include "platform/main_window.h"
+#include "platform/window_pos.h"
+#include "ui/about_dlg.h"
+#include "ui/draw_picture.h"
 
 namespace zormade {
+namespace {
+constexpr int kOpeningBitmap = 134;
+constexpr int kOpeningWidth = 409;
+constexpr int kOpeningHeight = 314;
+constexpr std::uint32_t kOpeningMilliseconds = 2500;
+}  // namespace
 
-CZormadeApp::CZormadeApp() = default;
+CZormadeApp::CZormadeApp(TickSource ticks) : ticks_(std::move(ticks)) {
+    openingWake_.setSingleShot(true);
+    openingWake_.setTimerType(Qt::PreciseTimer);
+}
 
 CZormadeApp::~CZormadeApp() { SetMainWindow(nullptr); }
 
 bool CZormadeApp::InitInstance() {
     IniProfile profile;
     m_nOpeningOff = profile.GetProfileInt("Option", "Opening", 0);
+    if (m_nOpeningOff == 0) ShowOpening();
 
     frame_ = std::make_unique<CMainFrame>();
     view_ = new CZormadeView;
@@ -24,6 +41,46 @@ bool CZormadeApp::InitInstance() {
     return true;
 }
 
-bool CZormadeApp::OnCommand(int) { return false; }
+void CZormadeApp::ShowOpening() {
+    if (!m_dlgOpening.Create()) return;
+    m_dlgOpening.show();
+    m_dwOpeningStart = ticks_();
+    const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+    const Origin origin = CentredOrigin(desktop.x() + desktop.width(), desktop.y() + desktop.height(),
+                                        kOpeningWidth, kOpeningHeight);
+    SetWindowPos(&m_dlgOpening, WindowLayer::TopMost, origin.x, origin.y, kOpeningWidth,
+                 kOpeningHeight);
+    MoveWindow(m_dlgOpening.GetDlgItem(COpeningDlg::kPictureId), 0, 0, kOpeningWidth,
+               kOpeningHeight);
+    DrawPicture(m_dlgOpening, COpeningDlg::kPictureId, kOpeningBitmap,
+                QSize(kOpeningWidth, kOpeningHeight), QSize(kOpeningWidth, kOpeningHeight),
+                PictureMode::Copy);
+    idle_.Start([this] { OnIdle(); });
+}
+
+void CZormadeApp::OnIdle() {
+    if (!m_dlgOpening.IsWindow()) return;
+    // Unsigned, so the difference stays right when the tick counter wraps past 2^32.
+    const std::uint32_t elapsed = ticks_() - m_dwOpeningStart;
+    if (elapsed < kOpeningMilliseconds) {
+        if (!openingWake_.isActive()) {
+            openingWake_.start(static_cast<int>(kOpeningMilliseconds - elapsed));
+        }
+        return;
+    }
+    m_dlgOpening.DestroyWindow();
+    idle_.Stop();
+}
+
+void CZormadeApp::OnAppAbout() {
+    CAboutDlg about;
+    about.DoModal();
+}
+
+bool CZormadeApp::OnCommand(int id) {
+    if (id != ID_APP_ABOUT) return false;
+    OnAppAbout();
+    return true;
+}
 
 }  // namespace zormade

@@ -9,9 +9,14 @@
 
 #include "app/centred_origin.h"
 #include "app/main_frame.h"
+#include "events/end_dlg.h"
+#include "events/event_dlg.h"
 #include "game/run_settings.h"
 #include "platform/ini_profile.h"
 #include "platform/message_box.h"
+#include "ranking/option_dlg.h"
+#include "ranking/rank_in_dlg.h"
+#include "ranking/ranking_dlg.h"
 #include "ui/briefing_dlg.h"
 
 namespace zormade {
@@ -77,6 +82,8 @@ bool CZormadeView::OnCommand(int id) {
     case ID_GAME_START: OnGameStart(); return true;
     case ID_GAME_STOP: OnGameStop(); return true;
     case ID_GAME_PAUSE: OnGamePause(); return true;
+    case ID_RANKING: OnRanking(); return true;
+    case ID_OPTION: OnOption(); return true;
     case ID_HELP: OnHelp(); return true;
     default: return false;
     }
@@ -152,12 +159,74 @@ bool CZormadeView::DoMonthlyTurn() {
     return false;
 }
 
-StatusChange CZormadeView::ShowEvent(int) { return {}; }
-
-void CZormadeView::EndRun(RunEnd) {
+StatusChange CZormadeView::ShowEvent(int index) {
+    // A tick must not re-enter the turn while the event and its result box are open.
     timers_.KillTimer(TURN_TIMER_ID);
+    CEventDlg dialog;
+    dialog.LoadEvent(index);
+    dialog.DoModal();
+    timers_.SetTimer(TURN_TIMER_ID, state_.timerPeriod);
+    return {dialog.staminaDelta, dialog.moneyDelta, dialog.patientDelta,
+            dialog.trustDelta,   dialog.rivalDelta, dialog.suspicionDelta};
+}
+
+void CZormadeView::EndRun(RunEnd end) {
+    timers_.KillTimer(TURN_TIMER_ID);
+    CEndDlg dialog;
+    if (end == RunEnd::Capture) {
+        dialog.endKind = 0;
+        dialog.endTitle = QStringLiteral("GAME OVER");
+        dialog.endMessage = QStringLiteral("捕まってしまった......");
+        dialog.DoModal();
+    } else {
+        const std::uint32_t score = ClearScore(state_.patients, state_.money);
+        dialog.endKind = 1;
+        dialog.endTitle = QStringLiteral("CLEAR!!");
+        dialog.endMessage = QString::fromStdString(ScoreLine(score));
+        dialog.DoModal();
+        EnterRanking(score);
+    }
     ResetGame();
     RefreshStatus();
+}
+
+void CZormadeView::EnterRanking(std::uint32_t score) {
+    const int place = ranking_.FindPlace(score);
+    if (place == RankingTable::kNoPlace) return;
+    CRankInDlg dialog;
+    UpdateData(true);
+    dialog.points = score;
+    dialog.rank = static_cast<std::uint32_t>(place + 1);
+    UpdateData(false);
+    dialog.DoModal();
+    ranking_.InsertAt(place, dialog.name.toStdString(), score);
+    ShowRanking();
+}
+
+void CZormadeView::ShowRanking() {
+    CRankingDlg dialog;
+    UpdateData(true);
+    dialog.points = ranking_.points;
+    for (std::size_t i = 0; i < dialog.names.size(); ++i) {
+        dialog.names[i] = QString::fromStdString(ranking_.names[i]);
+    }
+    UpdateData(false);
+    dialog.DoModal();
+}
+
+void CZormadeView::OnRanking() { ShowRanking(); }
+
+void CZormadeView::OnOption() {
+    COptionDlg dialog;
+    UpdateData(true);
+    dialog.level = options_.level;
+    dialog.speed = options_.speed;
+    dialog.skipOpening = options_.skipOpening;
+    if (dialog.DoModal() == IDOK) {
+        options_.speed = dialog.speed;
+        options_.level = dialog.level;
+        options_.skipOpening = dialog.skipOpening;
+    }
 }
 
 void CZormadeView::OnTimer(int) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "game/game_state.h"
@@ -65,10 +66,16 @@ public:
     void OnGameStart();
     void OnGamePause();
     void OnGameStop();
+    void OnRanking();
+    void OnOption();
     void OnHelp() {}
 
     void ResetGame();
     void RefreshStatus();
+    // Shows the ranking dialog on the table as it stands.
+    void ShowRanking();
+    // Offers a clear's score to the table: asks for a name, inserts it and shows the ranking.
+    void EnterRanking(std::uint32_t score);
     // One tick's turn; true when it ended the run.
     bool DoMonthlyTurn();
     int RandomOf3();

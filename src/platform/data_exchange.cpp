@@ -3,8 +3,11 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QLineEdit>
 
+#include "platform/byte_limit_validator.h"
 #include "platform/control_set.h"
+#include "platform/cp932_text.h"
 #include "platform/message_box.h"
 
 namespace zormade {
@@ -90,6 +93,22 @@ void DDX_Check(DataExchange* pDX, int id, int& value) {
         value = box->isChecked() ? 1 : 0;
     } else {
         box->setChecked(value == 1);
+    }
+}
+
+void DDV_MaxChars(DataExchange* pDX, int id, const QString& value, int limit) {
+    if (pDX->Failed()) return;
+    if (!pDX->saveAndValidate) {
+        if (auto* edit = pDX->controls.ItemAs<QLineEdit>(id)) LimitCp932Bytes(edit, limit);
+        return;
+    }
+    const std::optional<int> bytes = Cp932Length(value);
+    if (!bytes) {
+        pDX->Fail(id, QStringLiteral("使えない文字が含まれています。"));
+    } else if (*bytes > limit) {
+        pDX->Fail(id, QStringLiteral("半角%1文字（全角%2文字）以内で入力してください。")
+                          .arg(limit)
+                          .arg(limit / 2));
     }
 }
 

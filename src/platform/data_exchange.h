@@ -33,5 +33,8 @@ void DDX_Text(DataExchange* pDX, int id, QString& value);
 // The position of the ticked button in the group starting at firstId, or -1 for none.
 void DDX_Radio(DataExchange* pDX, int firstId, int& value);
 void DDX_Check(DataExchange* pDX, int id, int& value);
+// Follows the DDX_Text of a line edit: loading limits typing to `limit` bytes of code page 932
+// (full-width characters count two); saving refuses a longer text or one the code page cannot hold.
+void DDV_MaxChars(DataExchange* pDX, int id, const QString& value, int limit);
 
 }  // namespace zormade

@@ -1,8 +1,11 @@
 #include "platform/ini_profile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+#include <cstdio>
 
 #include "ranking/profile_number.h"
 
@@ -22,40 +25,65 @@ QString TextOf(const QVariant& value) {
 
 }  // namespace
 
-IniProfile::IniProfile(const QString& path) : settings_(path, QSettings::IniFormat) {}
+IniProfile::IniProfile(const QString& path) : path_(path), stored_(path, QSettings::IniFormat) {}
 
 QString IniProfile::DefaultPath() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return base + QStringLiteral("/zormade/zormade.ini");
 }
 
+std::optional<QString> IniProfile::StoredText(const std::string& section, const std::string& key) {
+    const QString name = KeyOf(section, key);
+    auto it = written_.constFind(name);
+    if (it != written_.cend()) return *it;
+    const QVariant value = stored_.value(name);
+    if (!value.isValid()) return std::nullopt;
+    return TextOf(value);
+}
+
 int IniProfile::GetProfileInt(const std::string& section, const std::string& key, int def) {
-    const QVariant value = settings_.value(KeyOf(section, key));
-    if (!value.isValid()) return def;
-    return ParseProfileInt(TextOf(value).toStdString()).value_or(def);
+    const std::optional<QString> text = StoredText(section, key);
+    if (!text) return def;
+    return ParseProfileInt(text->toStdString()).value_or(def);
 }
 
 std::string IniProfile::GetProfileString(const std::string& section, const std::string& key,
                                          const std::string& def) {
-    const QVariant value = settings_.value(KeyOf(section, key));
-    if (!value.isValid()) return def;
-    return TextOf(value).toStdString();
+    const std::optional<QString> text = StoredText(section, key);
+    if (!text || text->contains(QChar::ReplacementCharacter)) return def;
+    return text->toStdString();
 }
 
 void IniProfile::WriteProfileInt(const std::string& section, const std::string& key,
                                  long long value) {
-    settings_.setValue(KeyOf(section, key), QString::number(value));
+    written_.insert(KeyOf(section, key), QString::number(value));
 }
 
 void IniProfile::WriteProfileString(const std::string& section, const std::string& key,
                                     const std::string& value) {
-    settings_.setValue(KeyOf(section, key), QString::fromStdString(value));
+    written_.insert(KeyOf(section, key), QString::fromStdString(value));
 }
 
 bool IniProfile::Flush() {
-    QDir().mkpath(QFileInfo(settings_.fileName()).absolutePath());
-    settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    const QFileInfo target(path_);
+    if (!QDir().mkpath(target.absolutePath())) return false;
+    QTemporaryFile staging(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    if (!staging.open()) return false;
+    staging.close();
+    {
+        // A new, empty file has nothing to misread, so this status speaks of the write alone.
+        QSettings next(staging.fileName(), QSettings::IniFormat);
+        for (const QString& key : stored_.allKeys()) next.setValue(key, stored_.value(key));
+        for (auto it = written_.cbegin(); it != written_.cend(); ++it) next.setValue(it.key(), *it);
+        next.sync();
+        if (next.status() != QSettings::NoError) return false;
+    }
+    if (std::rename(QFile::encodeName(staging.fileName()).constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+        return false;
+    }
+    staging.setAutoRemove(false);
+    return true;
 }
 
 }  // namespace zormade

@@ -14,8 +14,10 @@ void DrawPicture(DialogHost& window, int controlId, int bitmapId, QSize destinat
     if (!control) return;
     const QImage bitmap = LoadBitmap(bitmapId);
     if (bitmap.isNull()) return;
+    QImage& canvas = control->Canvas();
+    const QImage before = canvas;  // shares the pixels until the painter writes
     {
-        QPainter painter(&control->Canvas());
+        QPainter painter(&canvas);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         const QRect target(QPoint(0, 0), destination);
         if (mode == PictureMode::Copy) {
@@ -24,7 +26,9 @@ void DrawPicture(DialogHost& window, int controlId, int bitmapId, QSize destinat
             painter.drawImage(target, bitmap, QRect(QPoint(0, 0), source));
         }
     }
-    control->CanvasChanged();
+    // Callers draw from their paint handlers; asking to repaint a picture that came out the same
+    // would repaint the dialog beneath it and draw it again, without end.
+    if (canvas != before) control->CanvasChanged();
 }
 
 }  // namespace zormade

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 #include "ranking/game_options.h"
 #include "ranking/profile_number.h"
@@ -10,31 +11,44 @@
 namespace zormade {
 namespace {
 
-// Keeps text exactly as a real store does; integers pass through the same parser.
+// Keeps text exactly as a real store does; integers pass through the same parser. Every access
+// is logged with its section and key, in order.
 class MemoryProfile : public ProfileStore {
 public:
     std::map<std::string, std::string> values;
-    int writes = 0;
+    std::vector<std::string> reads;
+    std::vector<std::string> writes;
 
     int GetProfileInt(const std::string& s, const std::string& k, int def) override {
+        reads.push_back(s + "/" + k);
         auto it = values.find(s + "/" + k);
         if (it == values.end()) return def;
         return ParseProfileInt(it->second).value_or(def);
     }
     std::string GetProfileString(const std::string& s, const std::string& k,
                                  const std::string& def) override {
+        reads.push_back(s + "/" + k);
         auto it = values.find(s + "/" + k);
         return it == values.end() ? def : it->second;
     }
     void WriteProfileInt(const std::string& s, const std::string& k, long long v) override {
         values[s + "/" + k] = std::to_string(v);
-        ++writes;
+        writes.push_back(s + "/" + k);
     }
     void WriteProfileString(const std::string& s, const std::string& k,
                             const std::string& v) override {
         values[s + "/" + k] = v;
-        ++writes;
+        writes.push_back(s + "/" + k);
     }
+};
+
+// The keys in the order they are read at start-up and written at exit: the names, the points,
+// then the three options.
+const std::vector<std::string> kKeyOrder{
+    "Ranking/Playername0", "Ranking/Playername1", "Ranking/Playername2", "Ranking/Playername3",
+    "Ranking/Playername4", "Ranking/Player0",     "Ranking/Player1",     "Ranking/Player2",
+    "Ranking/Player3",     "Ranking/Player4",     "Option/Level",        "Option/Speed",
+    "Option/Opening",
 };
 
 TEST(RankingTable, FindPlaceLetsEqualScoresInAboveAndDoesNotSort) {
@@ -89,9 +103,11 @@ TEST(Profile, DefaultsWithoutAProfileAndThirteenKeysWrittenInOrder) {
     EXPECT_EQ(options.speed, 2);
     EXPECT_EQ(options.skipOpening, 0);
 
+    EXPECT_EQ(empty.reads, kKeyOrder);
+
     table.Save(empty);
     options.Save(empty);
-    EXPECT_EQ(empty.writes, 13);
+    EXPECT_EQ(empty.writes, kKeyOrder);
     EXPECT_EQ(empty.values.size(), 13u);
     EXPECT_EQ(empty.values["Ranking/Player0"], "1570");
     EXPECT_EQ(empty.values["Ranking/Playername4"], "??????");

@@ -1,6 +1,7 @@
 #include "app_fixture.h"
 
 #include "platform/ini_profile.h"
+#include "ui_helpers.h"
 
 namespace zormade::test {
 
@@ -12,6 +13,24 @@ void AppTest::SetUp() {
 }
 
 void AppTest::TearDown() { app.reset(); }
+
+void AppTest::StartGame() {
+    ModalAnswer briefing(PressKey(Qt::Key_Escape));
+    Trigger(ID_GAME_START);
+    ASSERT_TRUE(briefing.Answered());
+    EXPECT_EQ(briefing.Window().title, "ZORMADE");
+}
+
+void AppTest::Restart() {
+    Trigger(ID_APP_EXIT);
+    StartAgain();
+}
+
+void AppTest::StartAgain() {
+    app.reset();
+    app = std::make_unique<CZormadeApp>();
+    ASSERT_TRUE(app->InitInstance());
+}
 
 QStringList AppTest::LogLines() {
     QStringList lines;

@@ -32,6 +32,13 @@ protected:
     // Picks a command from the menu, answering the modal windows it opens in turn.
     void Trigger(int command);
     QString ProfilePath() const;
+    // Starts a run, answering the briefing with Esc.
+    void StartGame();
+    // Ends the program as a player would, through the exit command, then starts it again on the
+    // same profile folder.
+    void Restart();
+    // Starts the program again without ending it first: nothing is written.
+    void StartAgain();
 
     std::unique_ptr<QTemporaryDir> configHome;
     std::unique_ptr<CZormadeApp> app;

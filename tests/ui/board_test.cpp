@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "app_fixture.h"
+#include "draw_seeds.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -41,13 +42,6 @@ protected:
         EXPECT_FALSE(View().Timers().IsActive(TURN_TIMER_ID)) << when;
     }
 
-    void StartGame() {
-        ModalAnswer briefing(PressKey(Qt::Key_Escape));
-        Trigger(ID_GAME_START);
-        ASSERT_TRUE(briefing.Answered());
-        EXPECT_EQ(briefing.Window().title, "ZORMADE");
-    }
-
     static constexpr MenuState kIdle{true, false, false, true, true, "一時停止(&P)"};
     static constexpr MenuState kRunning{false, true, true, false, false, "一時停止(&P)"};
     static constexpr MenuState kPaused{false, true, true, false, false, "一時停止解除(&P)"};
@@ -60,7 +54,7 @@ TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
     EXPECT_EQ(dropDowns[0]->text(), "ﾒﾆｭｰ(&M)");
     EXPECT_EQ(dropDowns[1]->text(), "ﾍﾙﾌﾟ(&H)");
     EXPECT_EQ(dropDowns[0]->menu()->actions().size(), 8);
-    EXPECT_EQ(Frame().size(), QSize(555, 544));
+    EXPECT_EQ(Frame().frameGeometry().size(), QSize(555, 544));
     ExpectStartBoard("at start-up");
     ExpectMenus(kIdle, "at start-up");
     SaveScreenshot(&Frame(), "board-start");
@@ -72,6 +66,7 @@ TEST_F(BoardTest, StartShowsTheBriefingThenTicksPlayMonths) {
     EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 7000);
     EXPECT_EQ(View().State().levelFactor, 0.5);
     ExpectMenus(kRunning, "running");
+    View().Random().Seed(SeedWithoutEvents(12));
 
     Slider(IDC_SLIDER_DOSE)->setValue(10);
     View().OnTimer(TURN_TIMER_ID);
@@ -177,14 +172,22 @@ TEST_F(BoardTest, OptionsFixTheTimerAndFactorAtTheStart) {
 TEST_F(BoardTest, ARunEndsOneTickAfterTheCaptureOrAtDecember1996) {
     StartGame();
     View().State().caught = 1;
-    View().OnTimer(TURN_TIMER_ID);
+    {
+        ModalAnswer end(PressKey(Qt::Key_Escape));
+        View().OnTimer(TURN_TIMER_ID);
+        EXPECT_EQ(end.Window().title, "END");
+    }
     ExpectStartBoard("after a capture");
     ExpectMenus(kIdle, "after a capture");
 
     StartGame();
     View().State().year = 1996;
     View().State().month = 12;
-    View().OnTimer(TURN_TIMER_ID);
+    {
+        ModalAnswer end(PressKey(Qt::Key_Escape));
+        View().OnTimer(TURN_TIMER_ID);
+        EXPECT_EQ(end.Window().title, "END");
+    }
     ExpectStartBoard("after a clear");
     ExpectMenus(kIdle, "after a clear");
 }

@@ -1,9 +1,12 @@
 #include "ui_helpers.h"
 
+#include "platform/control_set.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +30,33 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::mo
 
 ModalAnswer::~ModalAnswer() = default;
 
+ModalSequence::ModalSequence(std::vector<Answer> answers) : answers_(std::move(answers)) {
+    if (!answers_.empty()) Arm(0);
+}
+
+ModalSequence::~ModalSequence() = default;
+
+void ModalSequence::Arm(std::size_t step) {
+    steps_.push_back(std::make_unique<ModalAnswer>([this, step](QWidget* window) {
+        if (step + 1 < answers_.size()) Arm(step + 1);
+        answers_[step](window);
+    }));
+}
+
+int ModalSequence::Answered() const {
+    int answered = 0;
+    for (const auto& step : steps_) answered += step->Answered() ? 1 : 0;
+    return answered;
+}
+
+std::vector<ModalAnswer::Seen> ModalSequence::Windows() const {
+    std::vector<ModalAnswer::Seen> windows;
+    for (const auto& step : steps_) {
+        if (step->Answered()) windows.push_back(step->Window());
+    }
+    return windows;
+}
+
 std::function<void(QWidget*)> PressKey(int key) {
     return [key](QWidget* window) {
         QWidget* target = window->focusWidget() ? window->focusWidget() : window;
@@ -44,6 +74,24 @@ std::function<void(QWidget*)> ClickButton(const QString& text) {
         }
         ADD_FAILURE_AT(__FILE__, __LINE__) << "no button " << text.toStdString();
     };
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+    for (int i = 0; i < text.size(); ++i) {
+        const int units = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, units);
+        i += units - 1;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+QString DialogText(QWidget* dialog, int id) {
+    auto* host = dynamic_cast<DialogHost*>(dialog);
+    QWidget* control = host ? host->GetDlgItem(id) : nullptr;
+    return control ? WindowText(control) : QString();
 }
 
 QString MessageText(QWidget* window) {

@@ -5,6 +5,9 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include "platform/dialog_host.h"
 
 namespace zormade::test {
 
@@ -29,14 +32,49 @@ private:
     std::unique_ptr<QObject> poller_;
 };
 
+// Answers the modal windows that open from now on, one answer each, in order. Each answer arms
+// the next before it runs, so a window opened from inside an answer is answered too.
+class ModalSequence {
+public:
+    using Answer = std::function<void(QWidget*)>;
+    explicit ModalSequence(std::vector<Answer> answers);
+    ~ModalSequence();
+    int Answered() const;
+    bool Done() const { return Answered() == static_cast<int>(answers_.size()); }
+    // The windows answered so far, in order.
+    std::vector<ModalAnswer::Seen> Windows() const;
+
+private:
+    void Arm(std::size_t step);
+
+    std::vector<Answer> answers_;
+    std::vector<std::unique_ptr<ModalAnswer>> steps_;
+};
+
 // Answers with a key (Return, Escape) or by clicking the button whose text starts with `text`.
 std::function<void(QWidget*)> PressKey(int key);
 std::function<void(QWidget*)> ClickButton(const QString& text);
+
+// Types `text` into `widget` character by character, as key presses carrying the text, so that
+// characters QTest::keyClicks cannot send (kana, kanji) arrive as typed.
+void TypeText(QWidget* widget, const QString& text);
+
+// The text of control `id` of a dialog built from a template; "" when there is no such control.
+QString DialogText(QWidget* dialog, int id);
+// Control `id` of a dialog built from a template, as a T; nullptr when it is missing or no T.
+template <typename T>
+T* DialogItem(QWidget* dialog, int id);
 
 // A message box's text, or "" when the window is no message box.
 QString MessageText(QWidget* window);
 
 // Saves the window as build/screenshots/<name>.png when ZORMADE_SCREENSHOTS names a folder.
 void SaveScreenshot(QWidget* window, const QString& name);
+
+template <typename T>
+T* DialogItem(QWidget* dialog, int id) {
+    auto* host = dynamic_cast<DialogHost*>(dialog);
+    return host ? host->Item<T>(id) : nullptr;
+}
 
 }  // namespace zormade::test

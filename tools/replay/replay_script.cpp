@@ -39,15 +39,15 @@ struct Field {
 
 // Reads fields[1..] against their names and ranges; the first bad one gives the error.
 std::variant<std::vector<int>, ScriptError> Values(const std::vector<std::string_view>& fields,
-                                                   const std::vector<Field>& spec) {
+                                                   const std::vector<Field>& expected) {
     std::vector<int> values;
-    for (std::size_t i = 0; i < spec.size() && i + 1 < fields.size(); ++i) {
+    for (std::size_t i = 0; i < expected.size() && i + 1 < fields.size(); ++i) {
         const std::string text(fields[i + 1]);
         const std::optional<long long> value = Number(fields[i + 1]);
-        if (!value) return ScriptError{std::string(spec[i].name) + " '" + text + "' is not a number"};
-        if (*value < spec[i].low || *value > spec[i].high) {
-            return ScriptError{std::string(spec[i].name) + " " + text + " is out of range " +
-                               std::to_string(spec[i].low) + " to " + std::to_string(spec[i].high)};
+        if (!value) return ScriptError{std::string(expected[i].name) + " '" + text + "' is not a number"};
+        if (*value < expected[i].low || *value > expected[i].high) {
+            return ScriptError{std::string(expected[i].name) + " " + text + " is out of range " +
+                               std::to_string(expected[i].low) + " to " + std::to_string(expected[i].high)};
         }
         values.push_back(static_cast<int>(*value));
     }

@@ -1,0 +1,66 @@
+#include "platform/cp932_text.h"
+
+#include <QStringEncoder>
+#include <algorithm>
+
+namespace zormade {
+namespace {
+
+// Without the code page at hand: ASCII and half-width katakana take one byte, the rest two.
+std::optional<int> EstimatedLength(const QString& text) {
+    int bytes = 0;
+    for (QChar c : text) {
+        if (c.isSurrogate()) return std::nullopt;
+        const char16_t u = c.unicode();
+        bytes += (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
+    }
+    return bytes;
+}
+
+// The length in UTF-16 units of the character starting at `i`: a surrogate pair is one character.
+int CharacterUnits(const QString& text, int i) {
+    const bool pair = i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate();
+    return pair ? 2 : 1;
+}
+
+}  // namespace
+
+std::optional<int> Cp932Length(const QString& text) {
+    // The encoder's error flag stays set once raised, so every text gets an encoder of its own.
+    QStringEncoder encoder("windows-31j");
+    if (!encoder.isValid()) return EstimatedLength(text);
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError()) return std::nullopt;
+    return static_cast<int>(bytes.size());
+}
+
+FittedEdit FitEditToCp932Limit(const QString& before, const QString& after, int cursor, int limit) {
+    const int shorter = static_cast<int>(std::min(before.size(), after.size()));
+    // The text behind the cursor is what the edit left alone at the end.
+    const int suffixCap = std::clamp(static_cast<int>(after.size()) - cursor, 0, shorter);
+    int suffix = 0;
+    while (suffix < suffixCap && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    int prefix = 0;
+    while (prefix < shorter - suffix && before[prefix] == after[prefix]) ++prefix;
+    const int insertedEnd = static_cast<int>(after.size()) - suffix;
+    if (insertedEnd <= prefix) return {after, std::clamp(cursor, 0, static_cast<int>(after.size()))};
+
+    const QString kept = after.left(prefix) + after.right(suffix);
+    int room = limit - Cp932Length(kept).value_or(limit);
+    QString accepted;
+    for (int i = prefix; i < insertedEnd && room > 0;) {
+        const QString character = after.mid(i, CharacterUnits(after, i));
+        i += static_cast<int>(character.size());
+        const std::optional<int> bytes = Cp932Length(character);
+        if (!bytes) continue;
+        if (*bytes > room) break;
+        accepted += character;
+        room -= *bytes;
+    }
+    return {after.left(prefix) + accepted + after.right(suffix),
+            prefix + static_cast<int>(accepted.size())};
+}
+
+}  // namespace zormade

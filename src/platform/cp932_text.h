@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace zormade {
+
+// Bytes `text` takes in code page 932 (half-width 1, full-width 2), or nothing when it holds a
+// character that code page has no place for.
+std::optional<int> Cp932Length(const QString& text);
+
+struct FittedEdit {
+    QString text;
+    int cursor = 0;
+};
+
+// `after` is `before` with one edit applied (typing, a paste, a deletion), the cursor left at
+// `cursor`. Keeps of the inserted characters those code page 932 can hold, in order, as many as
+// fit within `limit` bytes in all; what does not fit is cut. Deletions always stand.
+FittedEdit FitEditToCp932Limit(const QString& before, const QString& after, int cursor, int limit);
+
+}  // namespace zormade

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/cdialog.h"
+
+namespace zormade {
+
+// Difficulty, speed and the opening switch; the caller copies the values back only after OK.
+class COptionDlg : public CDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 150;
+    static constexpr int IDC_SKIP_OPENING = 1033;
+    static constexpr int IDC_LEVEL_FIRST = 1034;
+    static constexpr int IDC_SPEED_FIRST = 1037;
+
+    explicit COptionDlg(QWidget* parent = nullptr) : CDialog(kTemplateId, parent) {}
+
+    int level = -1;  // position of the ticked button, -1 for none
+    int speed = -1;
+    int skipOpening = 0;
+
+protected:
+    void DoDataExchange(DataExchange* pDX) override;
+};
+
+}  // namespace zormade

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/cdialog.h"
+
+namespace zormade {
+
+// The program's icon, name and version.
+class CAboutDlg : public CDialog {
+    Q_OBJECT
+public:
+    CAboutDlg() : CDialog(kTemplateId) {}
+    static constexpr int kTemplateId = 100;
+};
+
+}  // namespace zormade

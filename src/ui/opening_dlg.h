@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/cdialog.h"
+
+namespace zormade {
+
+// The title picture over the starting program. It has no behaviour of its own: the application
+// shows it, places it and takes it away again.
+class COpeningDlg : public CDialog {
+    Q_OBJECT
+public:
+    explicit COpeningDlg(QWidget* parent = nullptr) : CDialog(kTemplateId, parent) {
+        // The program ends with its main window, even while the picture is still up.
+        setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    static constexpr int kTemplateId = 130;
+    static constexpr int kPictureId = 1000;
+};
+
+}  // namespace zormade

@@ -1,0 +1,42 @@
+#!/bin/sh
+# `make install` into a staging folder: the programs, the desktop entry and the icons in their places.
+set -eu
+source_dir=$1
+build_dir=$2
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+
+make -s -C "$source_dir" install BUILD="$build_dir" PREFIX=/usr DESTDIR="$stage" >/dev/null
+
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+for program in zormade zormade-replay; do
+  [ -x "$stage/usr/bin/$program" ] || fail "usr/bin/$program is missing or not executable"
+done
+
+entry=$stage/usr/share/applications/zormade.desktop
+if [ -f "$entry" ]; then
+  for line in '[Desktop Entry]' 'Type=Application' 'Name=ZORMADE' 'Exec=zormade' 'Icon=zormade' \
+              'Categories=Game;'; do
+    grep -qxF "$line" "$entry" || fail "the desktop entry lacks '$line'"
+  done
+  grep -q '^Comment=.' "$entry" || fail "the desktop entry has no English comment"
+  grep -q '^Comment\[ja\]=.' "$entry" || fail "the desktop entry has no Japanese comment"
+else
+  fail "usr/share/applications/zormade.desktop is missing"
+fi
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8 }'; }
+for size in 16 32 48; do
+  icon=$stage/usr/share/icons/hicolor/${size}x${size}/apps/zormade.png
+  if [ -f "$icon" ]; then
+    [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon"), not ${size}x${size}"
+  else
+    fail "usr/share/icons/hicolor/${size}x${size}/apps/zormade.png is missing"
+  fi
+done
+
+[ "$failed" -eq 0 ] && echo "installed: $(cd "$stage" && find . -type f | sort | tr '\n' ' ')"
+exit "$failed"

@@ -1,0 +1,138 @@
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app_fixture.h"
+#include "platform/cp932_text.h"
+#include "ranking/rank_in_dlg.h"
+#include "ui_helpers.h"
+
+namespace zormade::test {
+namespace {
+
+TEST(Cp932Length, CountsHalfWidthOnceAndFullWidthTwiceAndKnowsWhatItCannotHold) {
+    const struct {
+        const char* text;
+        std::optional<int> bytes;
+    } cases[] = {
+        {"", 0},           {"ZORMADER", 8},        {"ﾅｶﾞﾚ", 4},          {"鵺田君", 6},
+        {"～①髙", 6},      {"\\", 1},              {"〜", std::nullopt}, {"😀", std::nullopt},
+        {"¥", std::nullopt}, {"ok€", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Cp932Length(QString::fromUtf8(c.text)), c.bytes) << c.text;
+}
+
+TEST(FitEditToCp932Limit, KeepsWhatFitsOfTheInsertedTextAndLetsDeletionsStand) {
+    const struct {
+        const char* what;
+        const char* before;
+        const char* after;
+        int cursor;
+        const char* text;
+        int fittedCursor;
+    } cases[] = {
+        {"typing below the limit", "abc", "abcd", 4, "abcd", 4},
+        {"typing when full", "0123456789", "01234567890", 11, "0123456789", 10},
+        {"a full-width character with one byte left", "012345678", "012345678あ", 10, "012345678", 9},
+        {"typing in the middle", "aaaa", "aaxaa", 3, "aaxaa", 3},
+        {"typing the same letter again", "aa", "aaa", 1, "aaa", 1},
+        {"a paste cut to the limit", "ab", "ab全角カタカナ", 8, "ab全角カタ", 6},
+        {"a paste cut in the middle", "abcdefgh", "abcXYZWdefgh", 7, "abcXYdefgh", 5},
+        {"characters the code page lacks are left out", "", "a😀b〜c", 6, "abc", 3},
+        {"a paste over a selection", "abcdefghij", "ab全角efghij", 4, "ab全efghij", 3},
+        {"a deletion", "abc", "ac", 1, "ac", 1},
+        {"a deletion from a text already too long", "0123456789AB", "0123456789A", 11, "0123456789A", 11},
+    };
+    for (const auto& c : cases) {
+        const FittedEdit fitted = FitEditToCp932Limit(QString::fromUtf8(c.before), QString::fromUtf8(c.after),
+                                                      c.cursor, 10);
+        EXPECT_EQ(fitted.text, QString::fromUtf8(c.text)) << c.what;
+        EXPECT_EQ(fitted.cursor, c.fittedCursor) << c.what;
+    }
+}
+
+class NameLimitTest : public AppTest {
+protected:
+    // Runs a rank-in dialog, lets `act` work on its name field, then presses OK. Gives the
+    // field's text just before OK and the windows that opened.
+    QString Enter(const std::function<void(QLineEdit*)>& act, CRankInDlg& dialog,
+                  std::vector<ModalSequence::Answer> after = {}, const char* screenshot = nullptr) {
+        QString field;
+        std::vector<ModalSequence::Answer> answers{[&](QWidget* w) {
+            auto* edit = DialogItem<QLineEdit>(w, CRankInDlg::IDC_NAME);
+            edit->setFocus();
+            act(edit);
+            field = edit->text();
+            if (screenshot) SaveScreenshot(w, screenshot);
+            ClickButton("OK")(w);
+        }};
+        answers.insert(answers.end(), after.begin(), after.end());
+        ModalSequence windows(std::move(answers));
+        result = dialog.DoModal();
+        seen = windows.Windows();
+        return field;
+    }
+
+    int result = 0;
+    std::vector<ModalAnswer::Seen> seen;
+};
+
+TEST_F(NameLimitTest, TypingStopsAtTenBytesOfCodePage932) {
+    const struct {
+        const char* typed;
+        const char* kept;
+    } cases[] = {
+        {"ABCDEFGHIJKL", "ABCDEFGHIJ"},
+        {"全角六文字だ", "全角六文字"},
+        {"ZORMADE12あ!", "ZORMADE12!"},
+        {"ﾅｶﾞﾚﾔｯｹﾝﾉｼｬｲﾝ", "ﾅｶﾞﾚﾔｯｹﾝﾉｼ"},
+        {"鵺😀田〜君", "鵺田君"},
+    };
+    for (const auto& c : cases) {
+        CRankInDlg dialog;
+        const QString kept = QString::fromUtf8(c.kept);
+        EXPECT_EQ(Enter([&](QLineEdit* edit) { TypeText(edit, QString::fromUtf8(c.typed)); }, dialog), kept)
+            << c.typed;
+        EXPECT_EQ(result, IDOK) << c.typed;
+        EXPECT_EQ(dialog.name, kept) << c.typed;
+    }
+}
+
+TEST_F(NameLimitTest, FiveFullWidthCharactersFillTheFieldAndShowWhole) {
+    CRankInDlg dialog;
+    dialog.points = 8997;
+    dialog.rank = 1;
+    Enter([](QLineEdit* edit) { TypeText(edit, "全角五文字"); }, dialog, {}, "rank-in-full-name");
+    EXPECT_EQ(dialog.name, "全角五文字");
+}
+
+TEST_F(NameLimitTest, APasteIsCutToTheLimit) {
+    CRankInDlg dialog;
+    const QString kept = Enter(
+        [](QLineEdit* edit) {
+            TypeText(edit, "AB");
+            QGuiApplication::clipboard()->setText("ナガレ薬研の鵺田君");
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        },
+        dialog);
+    EXPECT_EQ(kept, "ABナガレ薬");
+    EXPECT_EQ(dialog.name, "ABナガレ薬");
+}
+
+TEST_F(NameLimitTest, OkRefusesALongerNameAndTheDialogStaysOpen) {
+    CRankInDlg dialog;
+    dialog.name = "ELEVENBYTES";  // put there before the limit, as a typed name never could be
+    bool stillOpen = false;
+    Enter([](QLineEdit*) {}, dialog,
+          {ClickButton("OK"), [&](QWidget* w) {
+               stillOpen = w == &dialog;
+               PressKey(Qt::Key_Escape)(w);
+           }});
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[1].text, "半角10文字（全角5文字）以内で入力してください。");
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+}  // namespace
+}  // namespace zormade::test

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "platform/cdialog.h"
+#include "platform/commands.h"
+#include "platform/dialog_template.h"
+#include "platform/dialog_units.h"
+#include "platform/form_view.h"
+#include "platform/window_timers.h"
+#include "ui_helpers.h"
+
+namespace zormade::test {
+namespace {
+
+TEST(DialogUnits, MapEachEdgeWithTheFacesBaseUnits) {
+    const struct {
+        const char* name;
+        QRect dlu;
+        int pointSize;
+        QRect pixels;
+    } cases[] = {
+        {"event picture", {24, 1, 165, 170}, 11, {48, 2, 330, 319}},
+        {"ending picture", {6, 18, 115, 100}, 12, {14, 36, 258, 200}},
+        {"the form", {0, 0, 215, 203}, 14, {0, 0, 538, 482}},
+        {"opening picture", {0, 0, 229, 210}, 9, {0, 0, 344, 315}},
+        {"a face without its own row", {0, 0, 8, 8}, 10, {0, 0, 14, 13}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DialogUnitsToPixels(c.dlu, c.pointSize), c.pixels) << c.name;
+}
+
+TEST(DialogTemplate, TheFormKeepsItsControlsInTemplateOrder) {
+    const std::optional<DialogTemplate> form = LoadDialogTemplate(101);
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->controls.size(), 32u);
+    EXPECT_EQ(form->pointSize, 14);
+    EXPECT_EQ(form->controls[6].id, 1001);
+    EXPECT_EQ(form->controls.back().id, 1026);
+    EXPECT_FALSE(LoadDialogTemplate(99999));
+}
+
+class FormForTest : public CFormView {
+public:
+    FormForTest() : CFormView(101) {}
+    int money = 0;
+    int month = 0;
+
+protected:
+    void DoDataExchange(DataExchange* pDX) override {
+        DDX_Text(pDX, 1015, money);
+        DDX_Text(pDX, 1017, month);
+    }
+};
+
+TEST(DataExchange, NumbersGoBothWaysAndBadTextIsRefused) {
+    FormForTest form;
+    ASSERT_TRUE(form.Create());
+    form.money = -1500000;
+    form.month = 12;
+    ASSERT_TRUE(form.UpdateData(false));
+    EXPECT_EQ(WindowText(form.GetDlgItem(1015)), "-1500000");
+    SetWindowText(form.GetDlgItem(1017), " 7 ");
+    ASSERT_TRUE(form.UpdateData(true));
+    EXPECT_EQ(form.month, 7);
+
+    SetWindowText(form.GetDlgItem(1015), "12a");
+    ModalAnswer box(ClickButton("OK"));
+    EXPECT_FALSE(form.UpdateData(true));
+    EXPECT_TRUE(box.Answered());
+    EXPECT_EQ(form.money, -1500000);
+}
+
+TEST(MessageBox, YesNoAndOkGiveTheirResults) {
+    {
+        ModalAnswer yes(ClickButton("はい"));
+        EXPECT_EQ(MessageBox(nullptr, "q", "T", MB_YESNO | MB_ICONQUESTION), IDYES);
+        EXPECT_EQ(yes.Window().title, "T");
+    }
+    {
+        ModalAnswer no(ClickButton("いいえ"));
+        EXPECT_EQ(MessageBox(nullptr, "q", "T", MB_YESNO), IDNO);
+    }
+    {
+        ModalAnswer ok(PressKey(Qt::Key_Return));
+        EXPECT_EQ(MessageBox(nullptr, "line 1\r\nline 2", QString(), MB_OK), IDOK);
+        EXPECT_EQ(ok.Window().title, "zormade");
+        EXPECT_EQ(ok.Window().text, "line 1\nline 2");
+    }
+}
+
+TEST(WindowTimers, SettingARunningTimerRestartsItWithTheNewPeriod) {
+    int ticks = 0;
+    WindowTimers timers([&](int id) { ticks += id; });
+    timers.SetTimer(3, 50000);
+    EXPECT_EQ(timers.Interval(3), 50000);
+    timers.SetTimer(3, 10);
+    EXPECT_EQ(timers.Interval(3), 10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 6; }, 2000));
+    timers.KillTimer(3);
+    EXPECT_FALSE(timers.IsActive(3));
+    EXPECT_EQ(timers.Interval(3), 0);
+    timers.KillTimer(4);  // never set: nothing happens
+}
+
+class Target : public CommandTarget {
+public:
+    Target(int handles, bool enable) : handles_(handles), enable_(enable) {}
+    int calls = 0;
+    bool OnCommand(int id) override {
+        if (id != handles_) return false;
+        ++calls;
+        return true;
+    }
+    bool OnUpdateCommand(CCmdUI& ui) override {
+        if (ui.Id() != handles_) return false;
+        ui.Enable(enable_);
+        ui.SetText(QStringLiteral("changed"));
+        return true;
+    }
+
+private:
+    int handles_;
+    bool enable_;
+};
+
+TEST(CommandRouter, TheFirstTargetThatTakesACommandWinsAndUpdatesItsItem) {
+    QMenuBar bar;
+    CommandRouter router;
+    ASSERT_TRUE(router.BuildMenuBar(128, &bar));
+    Target first(32771, false), second(32771, true), other(57664, true);
+    router.SetRoute({&first, &second, &other});
+    router.ActionFor(32771)->trigger();
+    EXPECT_EQ(first.calls, 1);
+    EXPECT_EQ(second.calls, 0);
+    EXPECT_FALSE(router.Dispatch(12345));
+
+    QMenu* menu = bar.actions().at(0)->menu();
+    emit menu->aboutToShow();
+    EXPECT_FALSE(router.ActionFor(32771)->isEnabled());
+    EXPECT_EQ(router.ActionFor(32771)->text(), "changed");
+    EXPECT_TRUE(router.ActionFor(32772)->isEnabled());
+    EXPECT_EQ(router.ActionFor(32772)->text(), "ｹﾞｰﾑ中断(&E)");
+}
+
+}  // namespace
+}  // namespace zormade::test

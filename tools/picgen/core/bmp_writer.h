@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+namespace picgen {
+
+enum class BmpCompression { Rgb, Rle4 };
+
+// A 4-bit BMP file of a Format_Indexed8 image with at most 16 colours.
+QByteArray encodeBmp4(const QImage &indexed, BmpCompression compression);
+
+}  // namespace picgen

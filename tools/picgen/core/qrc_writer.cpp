@@ -1,0 +1,15 @@
+#include "core/qrc_writer.h"
+
+namespace picgen {
+
+QByteArray resourceCollection(const QString &prefix, const QStringList &fileNames)
+{
+    QString text = QStringLiteral("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"%1\">\n")
+                       .arg(prefix);
+    for (const QString &name : fileNames)
+        text += QStringLiteral("    <file alias=\"%1\">%1</file>\n").arg(name);
+    text += QStringLiteral("</qresource>\n</RCC>\n");
+    return text.toUtf8();
+}
+
+}  // namespace picgen

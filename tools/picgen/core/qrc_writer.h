@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace picgen {
+
+// A Qt resource collection listing each file under `prefix`, aliased by its own name.
+QByteArray resourceCollection(const QString &prefix, const QStringList &fileNames);
+
+}  // namespace picgen

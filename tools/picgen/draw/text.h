@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+namespace picgen {
+
+QFont japaneseFont(qreal pixelSize);  // IPAPGothic, for every Japanese text
+QFont latinFont(qreal pixelSize, bool serif = false);  // bold Latin lettering for names and numbers
+
+struct TextStyle {
+    QFont font;
+    QColor fill;
+    QColor outline = Qt::transparent;
+    qreal outlineWidth = 0;
+    qreal weight = 0;  // extra stroke in the fill colour, for lettering heavier than the face
+};
+
+// Draws the text's ink centred in the box (or aligned left/right/top/bottom as asked), shrunk to fit
+// the box if it is too large, never enlarged.
+void drawText(QPainter &painter, const QRectF &box, const QString &text, const TextStyle &style,
+              Qt::Alignment alignment = Qt::AlignCenter);
+
+// Japanese written top to bottom: one character under the other, the column centred in the box.
+void drawVerticalText(QPainter &painter, const QRectF &box, const QString &text, const TextStyle &style);
+
+}  // namespace picgen

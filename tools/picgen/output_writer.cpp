@@ -1,0 +1,86 @@
+#include "output_writer.h"
+
+#include "core/bmp_writer.h"
+#include "core/ico_writer.h"
+#include "core/palette_reduction.h"
+#include "core/qrc_writer.h"
+#include "picture_catalogue.h"
+#include "picture_renderer.h"
+#include "scenes/scenes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+#include <stdexcept>
+
+namespace picgen {
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+void saveImage(const QImage &image, const QString &path)
+{
+    if (!image.save(path, "PNG"))
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+void makeDirectory(const QString &path)
+{
+    if (!QDir().mkpath(path))
+        throw std::runtime_error("cannot create " + path.toStdString());
+}
+
+QImage iconImage(const Scene &scene, int size)
+{
+    // Icons are too small for dithering: it would only speckle their edges.
+    return reduceToPalette(renderScene(scene, QSize(size, size)), scene.palette, Dithering::None);
+}
+
+}  // namespace
+
+void writeBitmaps(const QString &directory, const QString &previewDirectory)
+{
+    makeDirectory(directory);
+    if (!previewDirectory.isEmpty())
+        makeDirectory(previewDirectory);
+    QStringList names;
+    for (const PictureEntry &entry : pictureCatalogue()) {
+        const QImage bitmap = renderPicture(entry);
+        const QString name = QStringLiteral("%1.bmp").arg(entry.id);
+        writeFile(directory + '/' + name, encodeBmp4(bitmap, entry.compression));
+        names.append(name);
+        if (!previewDirectory.isEmpty())
+            saveImage(displayedPicture(entry, bitmap),
+                      QStringLiteral("%1/%2.png").arg(previewDirectory).arg(entry.id));
+    }
+    writeFile(directory + QStringLiteral("/bitmaps.qrc"),
+              resourceCollection(QStringLiteral("/bitmaps"), names));
+}
+
+void writeIcons(const QString &directory)
+{
+    makeDirectory(directory);
+    const Scene emblem = iconScene();
+    const QImage small = iconImage(smallIconScene(), 16);
+    const QImage medium = iconImage(emblem, 32);
+    const QImage large = iconImage(emblem, 48);
+
+    QStringList names{QStringLiteral("zormade.ico")};
+    writeFile(directory + QStringLiteral("/zormade.ico"), encodeIco({medium, small}));
+    const std::pair<int, QImage> pngs[] = {{16, small}, {32, medium}, {48, large}};
+    for (const auto &[size, image] : pngs) {
+        const QString name = QStringLiteral("zormade-%1.png").arg(size);
+        saveImage(image, directory + '/' + name);
+        names.append(name);
+    }
+    writeFile(directory + QStringLiteral("/icons.qrc"),
+              resourceCollection(QStringLiteral("/icons"), names));
+}
+
+}  // namespace picgen

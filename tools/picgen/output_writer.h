@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace picgen {
+
+// Writes every bitmap and `bitmaps.qrc` into `directory`. With a preview directory, also writes each
+// picture as the game shows it (stretched to its canvas) as <id>.png there.
+void writeBitmaps(const QString &directory, const QString &previewDirectory);
+
+// Writes zormade.ico (32 and 16 pixels), the 16, 32 and 48 pixel PNGs and `icons.qrc`.
+void writeIcons(const QString &directory);
+
+}  // namespace picgen

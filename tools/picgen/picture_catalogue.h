@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/bmp_writer.h"
+#include "scene.h"
+
+#include <QSize>
+#include <vector>
+
+namespace picgen {
+
+struct PictureEntry {
+    int id = 0;
+    QSize bitmapSize;
+    QSize shownSize;  // the top-left part the game draws; the rest repeats its edge
+    BmpCompression compression = BmpCompression::Rgb;
+    Scene (*scene)() = nullptr;
+};
+
+const std::vector<PictureEntry> &pictureCatalogue();
+
+}  // namespace picgen

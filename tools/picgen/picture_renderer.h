@@ -1,0 +1,19 @@
+#pragma once
+
+#include "picture_catalogue.h"
+#include "scene.h"
+
+#include <QImage>
+
+namespace picgen {
+
+// The scene drawn smoothly at `size`, whatever the canvas's proportions.
+QImage renderScene(const Scene &scene, const QSize &size);
+
+// The finished 16-colour bitmap of one catalogue entry.
+QImage renderPicture(const PictureEntry &entry);
+
+// How the game shows a bitmap: its shown part stretched (nearest pixel) onto the scene's canvas.
+QImage displayedPicture(const PictureEntry &entry, const QImage &bitmap);
+
+}  // namespace picgen

@@ -1,0 +1,211 @@
+// The company: its executives bowing, its offices searched, and the manager who briefs the player.
+#include "draw/architecture.h"
+#include "draw/figures.h"
+#include "draw/props.h"
+#include "draw/shading.h"
+#include "draw/text.h"
+#include "scenes/scenes.h"
+
+namespace picgen {
+namespace {
+
+namespace apology {
+const QColor kWall(0xd6dde6u);
+const QColor kWallShade(0xaeb8c6u);
+const QColor kBanner(0x223060u);
+const QColor kWhite(0xffffffu);
+const QColor kClothShade(0xcfd4dau);
+const QColor kSuit(0x262a34u);
+const QColor kHair(0x1e1a1au);
+const QColor kGreyHair(0x8a8a8eu);
+const QColor kSkin(0xefc39au);
+const QColor kOutline(0x121216u);
+const QColor kMetal(0x80848cu);
+const QColor kFlashGlow(0xfff2a0u);
+const QColor kCamera(0x34343cu);
+const QColor kRed(0xa02a2au);
+
+void draw(QPainter &p, const QSizeF &size)
+{
+    p.fillRect(QRectF(QPointF(0, 0), size), kWall);
+    p.fillRect(QRectF(0, 130, 330, 80), kWallShade);
+    p.setPen(QPen(kOutline, 1.5));
+    p.setBrush(kBanner);
+    p.drawRect(QRectF(20, 18, 290, 50));
+    drawText(p, QRectF(30, 24, 270, 38), QStringLiteral("ナガレ薬研 記者会見"), {japaneseFont(30), kWhite, Qt::transparent, 0, 0.6});
+
+    // Three executives bowing as low as they can.
+    const Outfit executives[] = {
+        {kSkin, kHair, kSuit, kWhite, kRed, kOutline},
+        {kSkin, kGreyHair, kSuit, kWhite, kRed, kOutline},
+        {kSkin, kHair, kSuit, kWhite, kRed, kOutline},
+    };
+    for (int i = 0; i < 3; ++i)
+        drawBowingPerson(p, QPointF(64 + i * 101, 166), 92, executives[i]);
+
+    // The table with its cloth, microphones and name cards.
+    p.setPen(QPen(kOutline, 1.5));
+    p.setBrush(kWhite);
+    p.drawRect(QRectF(-2, 206, 334, 74));
+    p.setPen(QPen(kClothShade, 3));
+    for (int x = 20; x < 330; x += 36)
+        p.drawLine(QPointF(x, 214), QPointF(x, 278));
+    p.setPen(QPen(kOutline, 1.5));
+    p.drawLine(QPointF(0, 206), QPointF(330, 206));
+    const MicrophoneColours mic{kMetal, kOutline, kOutline};
+    // Microphones stand between the bowed heads, not in front of them.
+    for (int i = 0; i < 4; ++i) {
+        const qreal x = 14 + i * 101;
+        drawMicrophone(p, {x, 204}, {x + (i < 2 ? 4 : -4), 180}, 7, mic);
+    }
+    for (int i = 0; i < 3; ++i) {
+        const qreal x = 64 + i * 101;
+        p.setPen(QPen(kOutline, 1.2));
+        p.setBrush(kWhite);
+        p.drawRect(QRectF(x - 24, 214, 48, 20));
+        drawText(p, QRectF(x - 20, 216, 40, 16), i == 1 ? QStringLiteral("社長") : QStringLiteral("役員"),
+                 {japaneseFont(14), kOutline});
+    }
+
+    // Cameras of the press along the bottom, flashing.
+    p.fillRect(QRectF(0, 280, 330, 50), kWallShade);
+    p.setPen(QPen(kOutline, 1.5));
+    for (int i = 0; i < 5; ++i) {
+        const qreal x = 20 + i * 72;
+        p.setBrush(kCamera);
+        p.drawRoundedRect(QRectF(x, 292, 46, 40), 5, 5);
+        p.setBrush(kMetal);
+        p.drawEllipse(QPointF(x + 23, 312), 11, 11);
+        p.setBrush(kCamera);
+        p.drawRect(QRectF(x + 4, 282, 18, 12));
+    }
+    drawFlash(p, {40, 266}, 30, kWhite, kFlashGlow);
+    drawFlash(p, {186, 262}, 24, kWhite, kFlashGlow);
+    drawFlash(p, {300, 252}, 34, kWhite, kFlashGlow);
+    drawFlash(p, {120, 110}, 18, kWhite, kFlashGlow);
+}
+}  // namespace apology
+
+namespace raid {
+const QColor kWall(0xbac0c6u);
+const QColor kWallDark(0x8b9299u);
+const QColor kGlass(0x6f92b0u);
+const QColor kGlassLight(0xaac7ddu);
+const QColor kSign(0x1f3a6au);
+const QColor kWhite(0xffffffu);
+const QColor kOutline(0x1a1c20u);
+const QColor kSuit(0x24272fu);
+const QColor kSkin(0xefc39au);
+const QColor kHair(0x1c1818u);
+const QColor kBox(0xc99b5cu);
+const QColor kBoxSide(0xa57a40u);
+const QColor kTape(0x7f623au);
+const QColor kPavement(0x8a877fu);
+const QColor kFlashGlow(0xfff2a0u);
+
+void draw(QPainter &p, const QSizeF &)
+{
+    drawOfficeBlock(p, QRectF(-2, -2, 334, 110), 3, 8, {kWall, kWallDark, kGlass, kGlassLight}, 3);
+    p.fillRect(QRectF(0, 106, 330, 150), kWallDark);
+    // The entrance: sign over glass doors.
+    p.setPen(QPen(kOutline, 1.5));
+    p.setBrush(kSign);
+    p.drawRect(QRectF(70, 112, 190, 34));
+    drawText(p, QRectF(78, 116, 174, 26), QStringLiteral("ナガレ薬研"), {japaneseFont(24), kWhite, Qt::transparent, 0, 0.6});
+    p.setBrush(kGlass);
+    p.drawRect(QRectF(40, 152, 250, 110));
+    p.setPen(QPen(kWallDark, 4));
+    for (const qreal x : {102.0, 165.0, 228.0})
+        p.drawLine(QPointF(x, 152), QPointF(x, 262));
+    p.setPen(QPen(kGlassLight, 6));
+    for (const qreal x : {60.0, 122.0, 185.0, 248.0})
+        p.drawLine(QPointF(x, 170), QPointF(x + 24, 200));
+    p.fillRect(QRectF(0, 256, 330, 74), kPavement);
+
+    // Investigators filing out, each with a box of seized papers.
+    const Outfit investigator{kSkin, kHair, kSuit, kWhite, kSuit, kOutline};
+    const BoxColours box{kBox, kBoxSide, kTape, kWhite, kOutline};
+    const QPointF feet[] = {{80, 300}, {248, 302}, {164, 326}};
+    const qreal heights[] = {150, 152, 168};
+    for (int i = 0; i < 3; ++i) {
+        const qreal h = heights[i];
+        const Hands hands = drawStandingPerson(p, feet[i], h, investigator, ArmPose::HoldingInFront);
+        const QPointF centre = (hands.left + hands.right) / 2;
+        const QRectF front(centre.x() - h * 0.17, centre.y() - h * 0.08, h * 0.34, h * 0.2);
+        drawCardboardBox(p, front, QStringLiteral("押収"), {japaneseFont(h * 0.08), kOutline}, box);
+        // Hands gripping the box's lower corners.
+        p.setPen(QPen(kOutline, 1));
+        p.setBrush(kSkin);
+        for (const QPointF &corner : {front.bottomLeft(), front.bottomRight()})
+            p.drawEllipse(corner + QPointF(0, -h * 0.02), h * 0.032, h * 0.032);
+    }
+    drawFlash(p, {20, 220}, 26, kWhite, kFlashGlow);
+    drawFlash(p, {312, 236}, 22, kWhite, kFlashGlow);
+}
+}  // namespace raid
+
+namespace portrait {
+const QColor kBackTop(0x2e2646u);
+const QColor kBackBottom(0x0e0c16u);
+const QColor kSkin(0xe9b98eu);
+const QColor kHair(0x141014u);
+const QColor kSuit(0x2e2e38u);
+const QColor kStripe(0x4c4c5au);
+const QColor kShirt(0xf0eeeau);
+const QColor kTie(0xb01c2cu);
+const QColor kBlack(0x08080au);
+const QColor kGold(0xe0b040u);
+const QColor kShine(0x8a86a8u);
+
+void draw(QPainter &p, const QSizeF &size)
+{
+    p.fillRect(QRectF(QPointF(0, 0), size), verticalGradient(0, size.height(), kBackTop, kBackBottom));
+    const QRectF bust(6, 26, 126, 190);
+    drawBust(p, bust, {kSkin, kHair, kSuit, kShirt, kTie, kBlack},
+             {Hair::SlickedBack, Eyewear::DarkGlasses, true});
+    // Pinstripes and a gold tie pin, and the glint on the dark glasses.
+    p.save();
+    p.setPen(QPen(kStripe, 1));
+    for (qreal x = 14; x < 132; x += 9) {
+        if (x > 44 && x < 94)
+            continue;
+        p.drawLine(QPointF(x, 150), QPointF(x + (x < 69 ? -2 : 2), 212));
+    }
+    p.setPen(QPen(kGold, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(63, 172), QPointF(75, 172));
+    p.setPen(QPen(kShine, 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(46, 78), QPointF(52, 74));
+    p.drawLine(QPointF(77, 78), QPointF(83, 74));
+    p.restore();
+}
+}  // namespace portrait
+
+}  // namespace
+
+Scene apologyPressConferenceScene()
+{
+    using namespace apology;
+    return {kEventCanvas,
+            paletteOf({kWall, kWallShade, kBanner, kWhite, kClothShade, kSuit, kHair, kGreyHair, kSkin, kOutline, kMetal,
+                       kFlashGlow, kCamera, kRed}),
+            apology::draw};
+}
+
+Scene officeRaidScene()
+{
+    using namespace raid;
+    return {kEventCanvas,
+            paletteOf({kWall, kWallDark, kGlass, kGlassLight, kSign, kWhite, kOutline, kSuit, kSkin, kHair, kBox, kBoxSide,
+                       kTape, kPavement, kFlashGlow}),
+            raid::draw};
+}
+
+Scene briefingPortraitScene()
+{
+    using namespace portrait;
+    return {QSize(138, 212),
+            paletteOf({kBackTop, kBackBottom, kSkin, kHair, kSuit, kStripe, kShirt, kTie, kBlack, kGold, kShine}),
+            portrait::draw};
+}
+
+}  // namespace picgen

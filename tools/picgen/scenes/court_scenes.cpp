@@ -1,0 +1,253 @@
+// Complaints handed in, lawsuits filed, and the court that hears them.
+#include "draw/architecture.h"
+#include "draw/figures.h"
+#include "draw/props.h"
+#include "draw/shading.h"
+#include "draw/text.h"
+#include "scenes/scenes.h"
+
+namespace picgen {
+namespace {
+
+namespace complaint {
+const QColor kSkyHigh(0x6fa8d8u);
+const QColor kSkyLow(0xc2e0f2u);
+const QColor kStone(0xeae5d6u);
+const QColor kStoneShade(0xbdb6a3u);
+const QColor kDoorway(0x3d3a46u);
+const QColor kOutline(0x27232cu);
+const QColor kPavement(0x9d978au);
+const QColor kNavy(0x2c3d66u);
+const QColor kGrey(0x6b6e78u);
+const QColor kSkin(0xf0c8a0u);
+const QColor kHair(0x2e2420u);
+const QColor kWhite(0xffffffu);
+const QColor kRed(0xb8282cu);
+const QColor kBronze(0x6d5a38u);
+const QColor kGold(0xdcc07au);
+
+void draw(QPainter &p, const QSizeF &size)
+{
+    p.fillRect(QRectF(QPointF(0, 0), size), verticalGradient(0, 240, kSkyHigh, kSkyLow));
+    p.fillRect(QRectF(0, 248, size.width(), size.height() - 248), kPavement);
+    drawColonnade(p, QRectF(18, 28, 294, 222), 6, {kStone, kStoneShade, kDoorway, kOutline});
+    // The name board on the beam.
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(kBronze);
+    p.drawRect(QRectF(120, 79, 90, 19));
+    drawText(p, QRectF(124, 81, 82, 15), QStringLiteral("検察庁"), {japaneseFont(14), kGold, Qt::transparent, 0, 0.4});
+
+    // The complainant hands the complaint to an official at the door.
+    const Outfit complainant{kSkin, kHair, kNavy, kWhite, kRed, kOutline};
+    const Outfit official{kSkin, kHair, kGrey, kWhite, kNavy, kOutline};
+    const Hands giver = drawStandingPerson(p, {108, 318}, 150, complainant, ArmPose::ReachingRight);
+    constexpr qreal kOfficialX = 240;
+    p.save();
+    p.translate(2 * kOfficialX, 0);
+    p.scale(-1, 1);  // the official faces the complainant
+    const Hands mirrored = drawStandingPerson(p, {kOfficialX, 316}, 146, official, ArmPose::ReachingRight);
+    p.restore();
+    const QPointF taker(2 * kOfficialX - mirrored.right.x(), mirrored.right.y());
+    // The complaint, held up between the two hands.
+    const qreal middle = (giver.right.x() + taker.x()) / 2;
+    const QRectF sheet(middle - 24, giver.right.y() - 66, 48, 72);
+    drawDocument(p, sheet, QStringLiteral("告発状"), 15, {kWhite, kOutline, kOutline}, true);
+    p.setPen(QPen(kOutline, 1));
+    p.setBrush(kSkin);
+    p.drawEllipse(QPointF(sheet.left() + 2, giver.right.y()), 4.8, 4.8);
+    p.drawEllipse(QPointF(sheet.right() - 2, taker.y()), 4.8, 4.8);
+}
+}  // namespace complaint
+
+namespace filing {
+const QColor kWall(0xe8ddc4u);
+const QColor kWallShade(0xc9b995u);
+const QColor kSky(0x9ccbeau);
+const QColor kStone(0xf2efe6u);
+const QColor kStoneShade(0xb5ae9eu);
+const QColor kDark(0x3b3640u);
+const QColor kOutline(0x2a211cu);
+const QColor kWoodLight(0xc48a52u);
+const QColor kWood(0x9a6332u);
+const QColor kWoodDark(0x663c1cu);
+const QColor kPaper(0xfffffcu);
+const QColor kRed(0xc0262bu);
+const QColor kGold(0xd8aa3cu);
+const QColor kBlack(0x141414u);
+
+void draw(QPainter &p, const QSizeF &size)
+{
+    // The office wall with a window onto the courthouse.
+    p.fillRect(QRectF(QPointF(0, 0), size), kWall);
+    p.fillRect(QRectF(0, 150, size.width(), 30), kWallShade);
+    const QRectF window(150, 22, 160, 128);
+    p.setPen(QPen(kOutline, 1.5));
+    p.setBrush(kSky);
+    p.drawRect(window);
+    p.save();
+    p.setClipRect(window);
+    drawColonnade(p, QRectF(168, 40, 124, 104), 5, {kStone, kStoneShade, kDark, kOutline});
+    p.fillRect(QRectF(150, 142, 160, 8), kStoneShade);
+    p.restore();
+    p.setPen(QPen(kWoodDark, 5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(window);
+    p.drawLine(QPointF(window.center().x(), window.top()), QPointF(window.center().x(), window.bottom()));
+    p.setPen(QPen(kOutline, 1.2));
+    p.drawRect(window.adjusted(-3, -3, 3, 3));
+
+    // The desk top, running out of the picture at the bottom.
+    p.setPen(QPen(kOutline, 1.5));
+    p.setBrush(kWood);
+    p.drawPolygon(QPolygonF{{0, 178}, {330, 178}, {330, 330}, {0, 330}});
+    p.setBrush(kWoodLight);
+    p.drawRect(QRectF(-2, 172, 334, 9));
+    p.setPen(QPen(kWoodDark, 1.2));
+    for (int y = 200; y < 330; y += 26)
+        p.drawLine(QPointF(0, y), QPointF(330, y + 6));
+
+    // The complaint itself, stamped as received.
+    p.save();
+    p.translate(118, 250);
+    p.rotate(-6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kWoodDark);
+    p.drawRect(QRectF(-78, -108, 160, 200));  // shadow
+    drawDocument(p, QRectF(-84, -114, 156, 200), QStringLiteral("訴状"), 38, {kPaper, kBlack, kOutline}, true);
+    drawSeal(p, QPointF(-48, 44), 44, QStringLiteral("受理"), kRed, true, -12);
+    p.restore();
+
+    // A rubber stamp and a pen beside it.
+    p.setPen(QPen(kOutline, 1.5));
+    p.setBrush(kGold);
+    p.drawRoundedRect(QRectF(236, 214, 26, 40), 10, 10);
+    p.setBrush(kWoodDark);
+    p.drawRect(QRectF(230, 252, 38, 12));
+    p.setBrush(kRed);
+    p.drawRect(QRectF(232, 264, 34, 6));
+    p.save();
+    p.translate(276, 292);
+    p.rotate(-32);
+    p.setBrush(kBlack);
+    p.drawRoundedRect(QRectF(-58, -6, 100, 12), 5, 5);
+    p.setBrush(kGold);
+    p.drawRect(QRectF(10, -6, 6, 12));
+    p.drawPolygon(QPolygonF{{42, -5}, {60, 0}, {42, 5}});
+    p.restore();
+}
+}  // namespace filing
+
+namespace courtroom {
+const QColor kPanel(0xc99a62u);
+const QColor kPanelLight(0xdcb884u);
+const QColor kWood(0x8a572au);
+const QColor kWoodDark(0x5a3417u);
+const QColor kOutline(0x25170cu);
+const QColor kRobe(0x1c1c22u);
+const QColor kWhite(0xf5f3eeu);
+const QColor kSkin(0xefc39au);
+const QColor kHair(0x3a3030u);
+const QColor kCarpet(0x5d7148u);
+const QColor kCarpetDark(0x445536u);
+const QColor kBrass(0xd6a842u);
+const QColor kGavel(0xa5692eu);
+const QColor kGrey(0x8c8a86u);
+
+void drawGavel(QPainter &p, QPointF block)
+{
+    p.save();
+    p.setPen(QPen(kOutline, 2));
+    p.setBrush(kWoodDark);
+    p.drawEllipse(QRectF(block.x() - 26, block.y() - 6, 52, 14));
+    p.setBrush(kGavel);
+    p.drawRect(QRectF(block.x() - 26, block.y() - 2, 52, 5));
+    p.drawEllipse(QRectF(block.x() - 26, block.y() - 9, 52, 14));
+    p.translate(block + QPointF(-2, -26));
+    p.rotate(-18);
+    p.setBrush(kGavel);
+    p.drawRoundedRect(QRectF(-6, -5, 76, 10), 5, 5);  // handle
+    p.setBrush(kWood);
+    p.drawRoundedRect(QRectF(-24, -18, 34, 36), 7, 7);  // head
+    p.setBrush(kBrass);
+    p.drawRect(QRectF(-26, -16, 38, 6));
+    p.drawRect(QRectF(-26, 10, 38, 6));
+    p.restore();
+}
+
+void draw(QPainter &p, const QSizeF &size)
+{
+    // Panelled back wall.
+    p.fillRect(QRectF(QPointF(0, 0), size), kPanel);
+    p.setPen(QPen(kWood, 2));
+    p.setBrush(kPanelLight);
+    for (int x = 8; x < 330; x += 64)
+        p.drawRect(QRectF(x, 14, 50, 110));
+    // The judges: the presiding judge in the middle, higher and larger.
+    const Outfit robe{kSkin, kHair, kRobe, kWhite, kRobe, kOutline};
+    drawBust(p, QRectF(64, 86, 64, 100), robe, {});
+    drawBust(p, QRectF(202, 86, 64, 100), robe, {});
+    p.setPen(QPen(kOutline, 2));
+    p.setBrush(kWoodDark);
+    p.drawRect(QRectF(128, 40, 74, 104));  // chair back
+    drawBust(p, QRectF(124, 62, 82, 120), robe, {});
+
+    // The raised bench.
+    p.setPen(QPen(kOutline, 2));
+    p.setBrush(kWood);
+    p.drawRect(QRectF(10, 160, 310, 84));
+    p.setBrush(kWoodDark);
+    p.drawRect(QRectF(4, 150, 322, 14));
+    p.setPen(QPen(kWoodDark, 2));
+    p.setBrush(Qt::NoBrush);
+    for (int x = 24; x < 300; x += 76)
+        p.drawRect(QRectF(x, 176, 60, 54));
+    drawGavel(p, QPointF(296, 146));
+
+    // Floor and the two parties' tables.
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRectF(0, 244, 330, 86), kCarpet);
+    p.setPen(QPen(kOutline, 2));
+    for (const qreal x : {14.0, 196.0}) {
+        p.setBrush(kWoodDark);
+        p.drawRect(QRectF(x, 282, 120, 12));
+        p.setBrush(kWood);
+        p.drawRect(QRectF(x + 6, 294, 108, 40));
+        p.setBrush(kWhite);
+        p.drawRect(QRectF(x + 30, 276, 34, 8));
+        p.setBrush(kGrey);
+        p.drawRect(QRectF(x + 70, 274, 26, 10));
+    }
+    p.fillRect(QRectF(0, 244, 330, 6), kCarpetDark);
+}
+}  // namespace courtroom
+
+}  // namespace
+
+Scene criminalComplaintScene()
+{
+    using namespace complaint;
+    return {kEventCanvas,
+            paletteOf({kSkyHigh, kSkyLow, kStone, kStoneShade, kDoorway, kOutline, kPavement, kNavy, kGrey, kSkin,
+                       kHair, kWhite, kRed, kBronze, kGold}),
+            complaint::draw};
+}
+
+Scene lawsuitFilingScene()
+{
+    using namespace filing;
+    return {kEventCanvas,
+            paletteOf({kWall, kWallShade, kSky, kStone, kStoneShade, kDark, kOutline, kWoodLight, kWood, kWoodDark,
+                       kPaper, kRed, kGold, kBlack}),
+            filing::draw};
+}
+
+Scene courtroomScene()
+{
+    using namespace courtroom;
+    return {kEventCanvas,
+            paletteOf({kPanel, kPanelLight, kWood, kWoodDark, kOutline, kRobe, kWhite, kSkin, kHair, kCarpet,
+                       kCarpetDark, kBrass, kGavel, kGrey}),
+            courtroom::draw};
+}
+
+}  // namespace picgen

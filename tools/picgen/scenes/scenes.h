@@ -1,0 +1,49 @@
+#pragma once
+
+#include "scene.h"
+
+namespace picgen {
+
+// Title screen and banner.
+Scene titleScene();
+Scene bannerScene();
+
+// Complaints, lawsuits and the court.
+Scene criminalComplaintScene();
+Scene lawsuitFilingScene();
+Scene courtroomScene();
+
+// The ministry.
+Scene ministryProtestScene();
+Scene ministryTelephoneScene();
+Scene ministerAtLecternScene();
+Scene ministryPressRoomScene();
+Scene archiveFilesScene();
+
+// The company.
+Scene apologyPressConferenceScene();
+Scene officeRaidScene();
+Scene briefingPortraitScene();
+
+// Laboratories and the research chief.
+Scene heatingLaboratoryScene();
+Scene researchReportScene();
+Scene researchChiefScene();
+
+// Book, newspaper and comic.
+Scene critiqueBookScene();
+Scene comicStripScene();
+
+// Mourning.
+Scene chrysanthemumScene();
+Scene memorialScene();
+
+// Endings.
+Scene jailCellScene();
+Scene moneyHeapScene();
+
+// The application icon: the full emblem, and a plainer one for 16 pixels.
+Scene iconScene();
+Scene smallIconScene();
+
+}  // namespace picgen

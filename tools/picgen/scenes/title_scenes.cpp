@@ -1,0 +1,141 @@
+// The title picture shown at start-up, and the slim name banner.
+#include "draw/architecture.h"
+#include "draw/props.h"
+#include "draw/shading.h"
+#include "draw/text.h"
+#include "scenes/scenes.h"
+
+#include <QLinearGradient>
+
+namespace picgen {
+namespace {
+
+namespace title {
+const QColor kSkyTop(0x0a0f2cu);
+const QColor kSkyMid(0x241d4cu);
+const QColor kSkyLow(0x4c2c5eu);
+const QColor kTower(0x151b32u);
+const QColor kTowerEdge(0x2a3252u);
+const QColor kWindow(0xf2d060u);
+const QColor kGold(0xf6ca3au);
+const QColor kGoldDark(0xa8701au);
+const QColor kRed(0xc41e2au);
+const QColor kRedDark(0x680c16u);
+const QColor kWhite(0xf4f4f0u);
+const QColor kAmber(0xc2681au);
+const QColor kAmberDark(0x783808u);
+const QColor kLabel(0xefe4c4u);
+const QColor kBlack(0x050508u);
+const QColor kGrey(0x8a8ea2u);
+
+void drawSkyline(QPainter &p)
+{
+    const struct {
+        QRectF box;
+        int rows, columns, seed;
+    } towers[] = {
+        {{-4, 150, 60, 170}, 12, 3, 1},   {{50, 110, 52, 210}, 15, 3, 2},  {{98, 170, 44, 150}, 10, 2, 3},
+        {{138, 90, 70, 230}, 17, 4, 4},   {{204, 140, 48, 180}, 12, 3, 5}, {{250, 100, 64, 220}, 16, 4, 6},
+        {{310, 160, 50, 160}, 11, 3, 7},  {{356, 126, 60, 200}, 14, 3, 8},
+    };
+    for (const auto &tower : towers)
+        drawOfficeBlock(p, tower.box, tower.rows, tower.columns, {kTower, kTowerEdge, kTower, kWindow}, tower.seed);
+}
+
+void drawBottle(QPainter &p)
+{
+    p.save();
+    p.translate(330, 250);
+    p.rotate(8);
+    p.setPen(QPen(kBlack, 2));
+    p.setBrush(kAmber);
+    p.drawRoundedRect(QRectF(-36, -60, 72, 110), 10, 10);
+    p.setBrush(kAmberDark);
+    p.drawRect(QRectF(-24, -70, 48, 12));
+    p.setBrush(kWhite);
+    p.drawRoundedRect(QRectF(-30, -96, 60, 28), 4, 4);
+    p.setPen(QPen(kGrey, 1.5));
+    for (qreal x = -24; x < 30; x += 6)
+        p.drawLine(QPointF(x, -92), QPointF(x, -72));
+    p.setPen(QPen(kBlack, 2));
+    p.setBrush(kLabel);
+    p.drawRect(QRectF(-30, -34, 60, 58));
+    drawText(p, QRectF(-24, -30, 48, 34), QStringLiteral("Z"), {latinFont(36, true), kRed});
+    p.setPen(QPen(kRed, 2));
+    p.drawLine(QPointF(-22, 12), QPointF(22, 12));
+    p.drawLine(QPointF(-22, 18), QPointF(10, 18));
+    p.setPen(QPen(kLabel, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-26, -50), QPointF(-26, -40));
+    p.restore();
+}
+
+void drawTitleLettering(QPainter &p)
+{
+    const QRectF box(12, 22, 386, 88);
+    const QFont font = latinFont(86, true);
+    // A hard drop shadow, then gold letters with a dark red rim.
+    drawText(p, box.translated(4, 5), QStringLiteral("ZORMADE"), {font, kBlack, kBlack, 4});
+    drawText(p, box, QStringLiteral("ZORMADE"), {font, kGold, kRedDark, 3});
+    drawText(p, QRectF(130, 120, 150, 18), QStringLiteral("1991 - 1996"), {latinFont(15), kWhite, kBlack, 2.5});
+}
+
+void draw(QPainter &p, const QSizeF &size)
+{
+    QLinearGradient sky(0, 0, 0, 300);
+    sky.setColorAt(0, kSkyTop);
+    sky.setColorAt(0.55, kSkyMid);
+    sky.setColorAt(1, kSkyLow);
+    p.fillRect(QRectF(QPointF(0, 0), size), sky);
+    drawSkyline(p);
+    p.fillRect(QRectF(0, 286, size.width(), size.height() - 286), kBlack);
+    drawTitleLettering(p);
+
+    drawBottle(p);
+    const CapsuleColours capsule{kRed, kWhite, kWhite, kBlack};
+    drawCapsule(p, {262, 290}, 44, 17, -20, capsule);
+    drawCapsule(p, {226, 300}, 44, 17, 12, capsule);
+    drawCapsule(p, {280, 306}, 44, 17, 40, capsule);
+    // A coin catching the light: money is never far away.
+    drawCoin(p, {58, 270}, 28, {kGold, kGoldDark, kWhite, kGoldDark});
+    p.setPen(Qt::NoPen);
+    p.setBrush(kWhite);
+    p.drawPolygon(QPolygonF{{78, 236}, {81, 246}, {92, 249}, {81, 252}, {78, 262}, {75, 252}, {64, 249}, {75, 246}});
+}
+}  // namespace title
+
+namespace banner {
+const QColor kNavy(0x141a3au);
+const QColor kNavyLight(0x2c3666u);
+const QColor kGold(0xf6ca3au);
+const QColor kRedDark(0x680c16u);
+const QColor kRed(0xc41e2au);
+const QColor kWhite(0xf4f4f0u);
+const QColor kBlack(0x050508u);
+
+void draw(QPainter &p, const QSizeF &size)
+{
+    p.fillRect(QRectF(QPointF(0, 0), size), verticalGradient(0, size.height(), kNavyLight, kNavy));
+    p.fillRect(QRectF(0, size.height() - 2, size.width(), 2), kGold);
+    drawCapsule(p, {18, 10}, 22, 9, -25, {kRed, kWhite, kWhite, kBlack});
+    drawText(p, QRectF(36, 2, 150, 16), QStringLiteral("ZORMADE"), {latinFont(17, true), kGold, kRedDark, 1});
+}
+}  // namespace banner
+
+}  // namespace
+
+Scene titleScene()
+{
+    using namespace title;
+    return {QSize(409, 314),
+            paletteOf({kSkyTop, kSkyMid, kSkyLow, kTower, kTowerEdge, kWindow, kGold, kGoldDark, kRed, kRedDark, kWhite, kAmber,
+                       kAmberDark, kLabel, kBlack, kGrey}),
+            title::draw};
+}
+
+Scene bannerScene()
+{
+    using namespace banner;
+    return {QSize(224, 22), paletteOf({kNavy, kNavyLight, kGold, kRedDark, kRed, kWhite, kBlack}), banner::draw};
+}
+
+}  // namespace picgen

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+
+#include <cstdint>
+#include <functional>
+
+// Indexed test images built from a rule giving each pixel's palette index.
+namespace picgen::test {
+
+using PixelRule = std::function<int(int x, int y)>;
+
+inline QList<QRgb> sixteenColours()
+{
+    QList<QRgb> colours;
+    for (int i = 0; i < 16; ++i)
+        colours.append(qRgb(i * 16, 255 - i * 13, (i * 97) % 256));
+    return colours;
+}
+
+inline QImage indexedImage(int width, int height, const QList<QRgb> &colours, const PixelRule &rule)
+{
+    QImage image(width, height, QImage::Format_Indexed8);
+    image.setColorTable(colours);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, uint(rule(x, y)));
+    return image;
+}
+
+inline std::uint32_t readU32(const QByteArray &bytes, int offset)
+{
+    const auto *b = reinterpret_cast<const uchar *>(bytes.constData() + offset);
+    return b[0] | (b[1] << 8) | (b[2] << 16) | (std::uint32_t(b[3]) << 24);
+}
+
+inline std::uint16_t readU16(const QByteArray &bytes, int offset)
+{
+    const auto *b = reinterpret_cast<const uchar *>(bytes.constData() + offset);
+    return std::uint16_t(b[0] | (b[1] << 8));
+}
+
+}  // namespace picgen::test
