@@ -1,5 +1,5 @@
-// Loads the ranking and the options from an arbitrary profile file, then checks that what was
-// loaded survives a save and a second load unchanged.
+// Starts the game's profile from an arbitrary file: loads the ranking and the options, saves them
+// over it as the game does at exit, and checks that the next load finds them unchanged.
 #include <QByteArray>
 #include <QDateTime>
 #include <QFile>
@@ -19,17 +19,20 @@ using namespace zormade;
 QTemporaryDir* folder = nullptr;
 qint64 fileVersion = 0;
 
-QString InputPath() { return folder->filePath(QStringLiteral("input.ini")); }
-QString OutputPath() { return folder->filePath(QStringLiteral("output.ini")); }
+QString ProfilePath() { return folder->filePath(QStringLiteral("zormade.ini")); }
 
 // Qt keeps a parsed profile by its name and parses it again only when the file's size or
-// time changed, so every version of the input gets a time of its own.
-void WriteInput(const QByteArray& bytes) {
-    QFile file(InputPath());
+// time changed, so every version of the file gets a time of its own.
+void Restamp(QFile& file) {
+    file.setFileTime(QDateTime::fromSecsSinceEpoch(++fileVersion), QFileDevice::FileModificationTime);
+}
+
+void WriteProfile(const QByteArray& bytes) {
+    QFile file(ProfilePath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
     file.write(bytes);
     file.flush();
-    file.setFileTime(QDateTime::fromSecsSinceEpoch(++fileVersion), QFileDevice::FileModificationTime);
+    Restamp(file);
 }
 
 struct Loaded {
@@ -37,24 +40,24 @@ struct Loaded {
     GameOptions options;
 };
 
-Loaded LoadInput() {
-    IniProfile profile(InputPath());
+Loaded Load(IniProfile& profile) {
     Loaded loaded;
     loaded.ranking.Load(profile);
     loaded.options.Load(profile);
     return loaded;
 }
 
-QByteArray SavedBytes(const Loaded& loaded) {
-    {
-        IniProfile profile(OutputPath());
-        loaded.ranking.Save(profile);
-        loaded.options.Save(profile);
-        if (!profile.Flush()) std::abort();
-    }
-    QFile file(OutputPath());
-    if (!file.open(QIODevice::ReadOnly)) std::abort();
-    return file.readAll();
+// What the game does with its profile in one session: read at start-up, write at exit.
+Loaded LoadThenSave() {
+    IniProfile profile(ProfilePath());
+    const Loaded loaded = Load(profile);
+    loaded.ranking.Save(profile);
+    loaded.options.Save(profile);
+    if (!profile.Flush()) std::abort();
+    QFile saved(ProfilePath());
+    if (!saved.open(QIODevice::ReadWrite)) std::abort();
+    Restamp(saved);
+    return loaded;
 }
 
 bool Same(const Loaded& a, const Loaded& b) {
@@ -71,11 +74,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    WriteInput(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    const Loaded first = LoadInput();
-    // The saved file is read back through the same path, so it is parsed, not taken from memory.
-    WriteInput(SavedBytes(first));
-    const Loaded second = LoadInput();
-    if (!Same(first, second)) std::abort();
+    WriteProfile(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const Loaded first = LoadThenSave();
+    // The next session must find what the last one left.
+    IniProfile profile(ProfilePath());
+    if (!Same(first, Load(profile))) std::abort();
     return 0;
 }
