@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 30
 PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-sanitize fuzz install clean
+.PHONY: all deps build run test test-sanitize fuzz bench install clean
 
 all: build
 
@@ -33,6 +33,11 @@ test-sanitize: deps
 # Each fuzzer for FUZZ_SECONDS, built with clang in its own folder.
 fuzz: deps
 	fuzz/run.sh $(FUZZ_SECONDS) $(FUZZ_BUILD)
+
+# The core's and the windows' benchmarks, each beside its baseline (see README, Measurements).
+bench: build
+	$(BUILD)/bench/core_bench
+	$(BUILD)/bench/window_bench
 
 # DESTDIR, when given, stages the files below a folder instead of the live system.
 install: build
