@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 30
 PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-sanitize fuzz bench install clean
+.PHONY: all deps build run test test-sanitize fuzz bench install package clean
 
 all: build
 
@@ -42,6 +42,10 @@ bench: build
 # DESTDIR, when given, stages the files below a folder instead of the live system.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the installed files: $(BUILD)/zormade_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the game need, but only those missing.
 set -eu
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config file
   qt6-base-dev qt6-base-dev-tools libqt6core5compat6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev

@@ -1,0 +1,20 @@
+# `make package`: a Debian package of what `make install` puts in place, under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zormade)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "satirical management game with a Japanese interface")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "From January 1991 to December 1996 you steer a shady operation around a pharmaceutical"
+    "company one month at a time, with four sliders, six status values and scripted events."
+    "Includes zormade-replay, which plays a script through the game's engine without a window.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "ZORMADE developers <zormade@example.invalid>")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The libraries are found by dpkg-shlibdeps; the face the dialogs are drawn in is not a library.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# Qt's X11 platform comes with its GUI library; Wayland sessions without XWayland need this.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+include(CPack)
