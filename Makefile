@@ -1,10 +1,12 @@
 # The README's two commands: `make run` and `make test`. Each installs what is missing first.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 30
 PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-sanitize install clean
+.PHONY: all deps build run test test-sanitize fuzz bench install clean
 
 all: build
 
@@ -28,9 +30,18 @@ test-sanitize: deps
 	cmake --build $(ASAN_BUILD)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure
 
+# Each fuzzer for FUZZ_SECONDS, built with clang in its own folder.
+fuzz: deps
+	fuzz/run.sh $(FUZZ_SECONDS) $(FUZZ_BUILD)
+
+# The core's and the windows' benchmarks, each beside its baseline (see README, Measurements).
+bench: build
+	$(BUILD)/bench/core_bench
+	$(BUILD)/bench/window_bench
+
 # DESTDIR, when given, stages the files below a folder instead of the live system.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

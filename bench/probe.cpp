@@ -1,0 +1,154 @@
+#include "probe.h"
+
+#include <sys/resource.h>
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+#include "app/zormade_app.h"
+#include "platform/commands.h"
+#include "platform/dialog_units.h"
+#include "platform/main_loop_idle.h"
+
+namespace zormade::bench {
+namespace {
+
+constexpr int kMenuId = 128;
+constexpr int kFrameWidth = 555;
+constexpr int kFrameHeight = 544;
+
+long ResidentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+long ProcessorMicroseconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000L + usage.ru_utime.tv_usec +
+           usage.ru_stime.tv_usec;
+}
+
+void PrintLine(const QByteArray& line) {
+    std::fputs(line.constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+// Counts the times the main loop goes to sleep: each one follows a wake-up.
+class WakeCounter {
+public:
+    WakeCounter() {
+        connection_ = QObject::connect(QAbstractEventDispatcher::instance(),
+                                       &QAbstractEventDispatcher::aboutToBlock, [this] { ++count_; });
+    }
+    ~WakeCounter() { QObject::disconnect(connection_); }
+    long Count() const { return count_; }
+
+private:
+    QMetaObject::Connection connection_;
+    long count_ = 0;
+};
+
+// Measures the processor time and the wake-ups from now until Finish.
+class WaitMeter {
+public:
+    WaitMeter() : startCpu_(ProcessorMicroseconds()) { clock_.start(); }
+    void Finish() {
+        PrintLine(QByteArray("waited ") + QByteArray::number(ProcessorMicroseconds() - startCpu_) +
+                  ' ' + QByteArray::number(wakes_.Count()) + ' ' +
+                  QByteArray::number(clock_.elapsed()));
+    }
+
+private:
+    long startCpu_;
+    QElapsedTimer clock_;
+    WakeCounter wakes_;
+};
+
+// A window like the game's main frame with nothing in it but the menu bar.
+std::unique_ptr<QMainWindow> BareWindow(CommandRouter& router) {
+    auto window = std::make_unique<QMainWindow>();
+    router.BuildMenuBar(kMenuId, window->menuBar());
+    window->setCentralWidget(new QWidget);
+    window->setFixedSize(kFrameWidth, kFrameHeight);
+    window->show();
+    return window;
+}
+
+// Starts a run and answers its briefing, before any measuring begins.
+void StartRun(CZormadeApp& app) {
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->reject();
+        }
+    });
+    closer.start(10);
+    app.Frame()->Router().Dispatch(ID_GAME_START);
+}
+
+}  // namespace
+
+int RunProbe(const QString& mode, int argc, char** argv) {
+    QApplication application(argc, argv);
+    std::unique_ptr<CZormadeApp> game;
+    std::unique_ptr<QMainWindow> bare;
+    CommandRouter router;
+    if (mode.startsWith(QStringLiteral("game"))) {
+        InstallDialogFonts();
+        game = std::make_unique<CZormadeApp>();
+        if (!game->InitInstance()) return 1;
+    } else {
+        bare = BareWindow(router);
+    }
+
+    std::unique_ptr<WaitMeter> meter;
+    // Work from the first sleep runs off a zero timer: the sleep notice itself must not start
+    // nested loops or post events.
+    auto afterReady = [&] {
+        if (mode == QStringLiteral("game") || mode == QStringLiteral("bare")) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        if (mode == QStringLiteral("game-run")) StartRun(*game);
+        meter = std::make_unique<WaitMeter>();
+        if (mode != QStringLiteral("game-opening")) {
+            QTimer::singleShot(kWaitMilliseconds, [&] {
+                meter->Finish();
+                QCoreApplication::exit(0);
+            });
+        }
+    };
+    bool ready = false;
+    bool openingGone = false;
+    MainLoopIdle idle;
+    idle.Start([&] {
+        if (!ready) {
+            ready = true;
+            PrintLine("ready " + QByteArray::number(ResidentKilobytes()));
+            QTimer::singleShot(0, afterReady);
+        } else if (meter && mode == QStringLiteral("game-opening") && !openingGone &&
+                   !game->OpeningDlg().IsWindow()) {
+            openingGone = true;
+            meter->Finish();
+            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        }
+    });
+    return application.exec();
+}
+
+}  // namespace zormade::bench
