@@ -18,6 +18,7 @@
 #include "platform/commands.h"
 #include "platform/dialog_units.h"
 #include "platform/main_loop_idle.h"
+#include "platform/termination_signals.h"
 
 namespace zormade::bench {
 namespace {
@@ -106,11 +107,14 @@ void StartRun(CZormadeApp& app) {
 int RunProbe(const QString& mode, int argc, char** argv) {
     QApplication application(argc, argv);
     std::unique_ptr<CZormadeApp> game;
+    std::unique_ptr<TerminationSignals> termination;
     std::unique_ptr<QMainWindow> bare;
     CommandRouter router;
     if (mode.startsWith(QStringLiteral("game"))) {
+        // As main() starts the program.
         InstallDialogFonts();
         game = std::make_unique<CZormadeApp>();
+        termination = std::make_unique<TerminationSignals>([&game] { game->OnEndSession(); });
         if (!game->InitInstance()) return 1;
     } else {
         bare = BareWindow(router);

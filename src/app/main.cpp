@@ -4,6 +4,7 @@
 
 #include "app/zormade_app.h"
 #include "platform/dialog_units.h"
+#include "platform/termination_signals.h"
 
 namespace {
 
@@ -30,6 +31,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     zormade::InstallDialogFonts();
     zormade::CZormadeApp app;
+    // Set up before the windows, so a signal during start-up waits for the loop instead of
+    // killing the program.
+    zormade::TerminationSignals termination([&app] { app.OnEndSession(); });
     if (!app.InitInstance()) return 1;
     return application.exec();
 }

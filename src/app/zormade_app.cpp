@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QThread>
 
 #include "app/centred_origin.h"
 #include "platform/ini_profile.h"
@@ -75,6 +76,12 @@ void CZormadeApp::OnIdle() {
 void CZormadeApp::OnAppAbout() {
     CAboutDlg about;
     about.DoModal();
+}
+
+void CZormadeApp::OnEndSession() {
+    if (frame_) frame_->close();
+    // Once the main loop has ended there is no loop left to end.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 bool CZormadeApp::OnCommand(int id) {

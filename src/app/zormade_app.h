@@ -27,6 +27,9 @@ public:
     // The main loop is about to sleep: takes the opening picture away once its time is up.
     void OnIdle();
     void OnAppAbout();
+    // The session or a signal ends the program: the main window closes as at any exit, which
+    // writes the profile, and every event loop ends, a modal dialog's too.
+    void OnEndSession();
     bool OnCommand(int id) override;
 
     CMainFrame* Frame() const { return frame_.get(); }

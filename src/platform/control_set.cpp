@@ -62,6 +62,8 @@ QWidget* CreatePicture(const ControlTemplate& c, QWidget* host) {
 QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect& pixels) {
     QWidget* widget = CreateWidget(c, host);
     widget->setGeometry(pixels);
+    // A caption names its control by itself, kept current by Qt; the rest are named here.
+    if (!c.label.isEmpty()) widget->setAccessibleName(c.label);
     FitText(c, widget, pixels);
     if (c.kind == ControlKind::Bitmap) {
         auto* picture = static_cast<PictureControl*>(widget);

@@ -59,6 +59,7 @@ std::optional<DialogTemplate> LoadDialogTemplate(int id) {
         control.kind = *kind;
         control.style = StyleOf(c.value("style"));
         control.text = c.value("text").toString();
+        control.label = c.value("label").toString();
         control.image = c.value("image").toInt(0);
         control.rect = RectOf(c.value("rect"));
         dialog.controls.push_back(control);

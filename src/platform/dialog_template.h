@@ -21,6 +21,9 @@ struct ControlTemplate {
     ControlKind kind = ControlKind::Static;
     QSet<QString> style;  // "tabstop", "group", "default", "readonly", "multiline", ...
     QString text;
+    // What a screen reader calls a control that shows no caption of its own: the text of the
+    // static beside it, or a short description where there is none.
+    QString label;
     int image = 0;        // bitmap or icon resource shown by the control itself
     QRect rect;           // dialog units
 

@@ -13,6 +13,7 @@
 #include "app_fixture.h"
 #include "platform/ini_profile.h"
 #include "platform/resources.h"
+#include "profile_files.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -23,23 +24,6 @@ using Points = std::array<std::uint32_t, 5>;
 
 const Names kDefaultNames{"ZORMASTER", "??????", "??????", "??????", "??????"};
 const Points kDefaultPoints{1570, 1300, 820, 610, 450};
-
-// The keys of an INI file as a QSettings that never saw the file before reads them.
-QMap<QString, QString> KeysIn(const QString& path) {
-    QTemporaryDir elsewhere;
-    const QString copy = elsewhere.filePath("copy.ini");
-    QMap<QString, QString> keys;
-    if (!QFile::copy(path, copy)) return keys;
-    QSettings settings(copy, QSettings::IniFormat);
-    for (const QString& key : settings.allKeys()) keys.insert(key, settings.value(key).toString());
-    return keys;
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // True when this process may write into `folder` whatever its permission bits say (root may).
 bool CanWriteInto(const QString& folder) {

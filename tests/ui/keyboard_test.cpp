@@ -1,0 +1,174 @@
+// A whole game with the keyboard alone: the menu by its mnemonics, the dialogs by Tab, the arrow
+// keys, Enter and Esc, the sliders by Tab and the arrow keys. Only the turn timer is the test's:
+// it ticks when the test says, not every few seconds.
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+
+#include "app_fixture.h"
+#include "draw_seeds.h"
+#include "platform/dialog_host.h"
+#include "ui_helpers.h"
+
+namespace zormade::test {
+namespace {
+
+constexpr int kMaxTabs = 30;
+
+// Where a key the player presses in `window` goes: the open drop-down, else the window's
+// control with the focus.
+QWidget* KeyTarget(QWidget* window) {
+    if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+    if (QWidget* focus = window->window()->focusWidget()) return focus;
+    return window;
+}
+
+void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(KeyTarget(window), key, modifiers);
+}
+
+// Tabs through `window` until control `id` has the focus; false when the tab order never gets there.
+bool TabTo(QWidget* window, int id) {
+    QWidget* wanted = dynamic_cast<DialogHost&>(*window).GetDlgItem(id);
+    for (int i = 0; i < kMaxTabs && KeyTarget(window) != wanted; ++i) Press(window, Qt::Key_Tab);
+    return KeyTarget(window) == wanted;
+}
+
+std::function<void(QWidget*)> Keys(std::vector<Qt::Key> keys) {
+    return [keys](QWidget* window) {
+        for (Qt::Key key : keys) Press(window, key);
+    };
+}
+
+class KeyboardTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        BackToTheMainWindow();
+    }
+
+    // A desktop gives the keyboard back to the main window when a dialog over it closes; the
+    // offscreen platform has no window manager to do that.
+    void BackToTheMainWindow() {
+        if (QApplication::activeWindow() == &Frame()) return;
+        Frame().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    }
+
+    // Alt and the menu's letter open the drop-down; the item's letter picks the command.
+    void Menu(Qt::Key menu, Qt::Key item) {
+        BackToTheMainWindow();
+        Press(&Frame(), menu, Qt::AltModifier);
+        ASSERT_TRUE(qobject_cast<QMenu*>(QApplication::activePopupWidget())) << "no drop-down";
+        Press(&Frame(), item);
+    }
+
+    // The sliders as the player leaves them: each moved from 0 by the right arrow.
+    void MoveSlider(int id, int steps) {
+        BackToTheMainWindow();
+        ASSERT_TRUE(TabTo(&View(), id)) << id;
+        for (int i = 0; i < steps; ++i) Press(&Frame(), Qt::Key_Right);
+        EXPECT_EQ(Slider(id)->value(), steps) << id;
+    }
+
+    void Tick() { View().OnTimer(TURN_TIMER_ID); }
+};
+
+TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
+    {
+        ModalAnswer about(PressKey(Qt::Key_Return));
+        Menu(Qt::Key_H, Qt::Key_A);
+        EXPECT_EQ(about.Window().title, "ﾊﾞｰｼﾞｮﾝ情報");
+    }
+    {
+        // Tab stops at the speed group's first button, the fastest; Space takes it, Enter is OK.
+        ModalAnswer options([](QWidget* dialog) {
+            ASSERT_TRUE(TabTo(dialog, 1037));
+            Keys({Qt::Key_Space, Qt::Key_Return})(dialog);
+        });
+        Menu(Qt::Key_M, Qt::Key_O);
+        ASSERT_TRUE(options.Answered());
+        EXPECT_EQ(View().Options().speed, 0);
+    }
+    {
+        ModalAnswer briefing(PressKey(Qt::Key_Return));
+        Menu(Qt::Key_M, Qt::Key_S);
+        ASSERT_TRUE(briefing.Answered());
+        EXPECT_EQ(View().State().timerPeriod, 3000);
+    }
+    MoveSlider(IDC_SLIDER_DOSE, 2);
+    MoveSlider(IDC_SLIDER_DEMAND, 3);
+    MoveSlider(IDC_SLIDER_COUNTER, 2);
+
+    View().Random().Seed(SeedWithoutEvents(3));
+    for (int month = 1; month <= 3; ++month) Tick();
+    {
+        // April 1991 puts its event: the second answer by the arrow key, Enter, then Enter on
+        // the result box.
+        View().Random().Seed(SeedDrawing(2, 2));
+        ModalSequence event({Keys({Qt::Key_Down, Qt::Key_Return}), PressKey(Qt::Key_Return)});
+        Tick();
+        ASSERT_TRUE(event.Done());
+        EXPECT_EQ(event.Windows()[0].title, "EVENT");
+        EXPECT_EQ(event.Windows()[1].title, "結果");
+    }
+    {
+        ModalSequence pause({PressKey(Qt::Key_Return)});
+        Menu(Qt::Key_M, Qt::Key_P);
+        ASSERT_TRUE(pause.Done());
+        Tick();
+        EXPECT_EQ(View().State().month, 5) << "a paused run stands still";
+        ModalSequence resume({PressKey(Qt::Key_Return)});
+        Menu(Qt::Key_M, Qt::Key_P);
+        ASSERT_TRUE(resume.Done());
+        EXPECT_EQ(resume.Windows()[0].title, "PAUSE EXIT");
+    }
+    {
+        // Esc on the stop question is No: the run goes on.
+        ModalAnswer stop(PressKey(Qt::Key_Escape));
+        Menu(Qt::Key_M, Qt::Key_E);
+        EXPECT_EQ(stop.Window().title, "STOP");
+        EXPECT_NE(View().State().stopEnabled, 0);
+        EXPECT_EQ(View().State().paused, 0);
+    }
+
+    // The months to December 1996; an event that comes is answered with Enter twice.
+    View().Random().Seed(1);
+    while (View().State().year < 1996 || View().State().month < 12) {
+        ASSERT_EQ(View().State().caught, 0) << "caught in " << View().State().year << "/"
+                                            << View().State().month;
+        ModalSequence anyEvent({PressKey(Qt::Key_Return), PressKey(Qt::Key_Return)});
+        Tick();
+    }
+    {
+        // December 1996 clears the run: Enter on the end, the name typed after a Tab to its
+        // box and Enter, then Enter on the ranking.
+        ModalSequence clear({PressKey(Qt::Key_Return),
+                             [](QWidget* rankIn) {
+                                 ASSERT_TRUE(TabTo(rankIn, 1029));
+                                 TypeText(KeyTarget(rankIn), "KEYS");
+                                 Press(rankIn, Qt::Key_Return);
+                             },
+                             PressKey(Qt::Key_Return)});
+        Tick();
+        ASSERT_TRUE(clear.Done());
+        EXPECT_EQ(clear.Windows()[0].title, "END");
+        EXPECT_EQ(clear.Windows()[2].title, "RANKING");
+    }
+    EXPECT_EQ(View().Ranking().names[0], "KEYS");
+    EXPECT_NE(View().State().startEnabled, 0) << "the run is over";
+    {
+        ModalAnswer ranking(PressKey(Qt::Key_Escape));
+        Menu(Qt::Key_M, Qt::Key_R);
+        EXPECT_EQ(ranking.Window().title, "RANKING");
+    }
+
+    Menu(Qt::Key_M, Qt::Key_X);
+    EXPECT_FALSE(Frame().isVisible());
+    StartAgain();
+    EXPECT_EQ(View().Ranking().names[0], "KEYS") << "the exit wrote the ranking";
+    EXPECT_EQ(View().Options().speed, 0);
+}
+
+}  // namespace
+}  // namespace zormade::test
