@@ -3,10 +3,10 @@
 set -eu
 packages=(
   build-essential cmake ninja-build pkg-config file
-  qt6-base-dev qt6-base-dev-tools libqt6core5compat6-dev
+  qt6-base-dev qt6-base-dev-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic qt6-wayland
   libgl-dev
 )
 missing=()

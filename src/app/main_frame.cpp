@@ -5,10 +5,10 @@
 
 #include "game/zormade_view.h"
 #include "platform/resources.h"
+#include "platform/string_ids.h"
 
 namespace zormade {
 namespace {
-constexpr int kTitleString = 128;
 constexpr int kMenuId = 128;
 constexpr int kExitCommand = 57665;
 }  // namespace
@@ -17,7 +17,7 @@ CMainFrame::CMainFrame() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(LoadResourceString(kTitleString));
+    setWindowTitle(LoadResourceString(IDS_TITLE));
     setWindowIcon(LoadAppIcon());
 }
 

@@ -4,6 +4,8 @@
 #include <QPushButton>
 
 #include "platform/main_window.h"
+#include "platform/resources.h"
+#include "platform/string_ids.h"
 #include "ui/draw_picture.h"
 
 namespace zormade {
@@ -61,7 +63,7 @@ void CEventDlg::OnDestroy() {
     rivalDelta = change.rivalPower;
     suspicionDelta = change.suspicion;
     MessageBox(MainWindow(), QString::fromStdString(eventData.resultTexts[selectedChoice]),
-               QStringLiteral("結果"), MB_OK);
+               LoadResourceString(IDS_RESULT_CAPTION), MB_OK);
 }
 
 }  // namespace zormade

@@ -14,6 +14,8 @@
 #include "game/run_settings.h"
 #include "platform/ini_profile.h"
 #include "platform/message_box.h"
+#include "platform/resources.h"
+#include "platform/string_ids.h"
 #include "ranking/option_dlg.h"
 #include "ranking/rank_in_dlg.h"
 #include "ranking/ranking_dlg.h"
@@ -71,7 +73,7 @@ void CZormadeView::OnDestroy() {
     options_.Save(*profile_);
     if (!profile_->Flush()) {
         MessageBox(this,
-                   QStringLiteral("ランキングと設定を保存できませんでした。\r\n%1")
+                   LoadResourceString(IDS_PROFILE_NOT_SAVED)
                        .arg(profile_->Path()),
                    QString(), MB_OK | MB_ICONSTOP);
     }
@@ -95,7 +97,7 @@ bool CZormadeView::OnUpdateCommand(CCmdUI& ui) {
     case ID_GAME_STOP: ui.Enable(state_.stopEnabled != 0); return true;
     case ID_GAME_PAUSE:
         ui.Enable(state_.pauseEnabled != 0);
-        ui.SetText(state_.paused ? QStringLiteral("一時停止解除(&P)") : QStringLiteral("一時停止(&P)"));
+        ui.SetText(LoadResourceString(state_.paused ? IDS_RESUME_ITEM : IDS_PAUSE_ITEM));
         return true;
     case ID_RANKING: ui.Enable(state_.rankingEnabled != 0); return true;
     case ID_OPTION: ui.Enable(state_.optionsEnabled != 0); return true;
@@ -175,13 +177,13 @@ void CZormadeView::EndRun(RunEnd end) {
     CEndDlg dialog;
     if (end == RunEnd::Capture) {
         dialog.endKind = 0;
-        dialog.endTitle = QStringLiteral("GAME OVER");
-        dialog.endMessage = QStringLiteral("捕まってしまった......");
+        dialog.endTitle = LoadResourceString(IDS_GAME_OVER_TITLE);
+        dialog.endMessage = LoadResourceString(IDS_GAME_OVER_MESSAGE);
         dialog.DoModal();
     } else {
         const std::uint32_t score = ClearScore(state_.patients, state_.money);
         dialog.endKind = 1;
-        dialog.endTitle = QStringLiteral("CLEAR!!");
+        dialog.endTitle = LoadResourceString(IDS_CLEAR_TITLE);
         dialog.endMessage = QString::fromStdString(ScoreLine(score));
         dialog.DoModal();
         EnterRanking(score);
@@ -251,10 +253,10 @@ void CZormadeView::OnGamePause() {
         state_.startEnabled = 0;
         state_.stopEnabled = 1;
         state_.pauseEnabled = 1;
-        MessageBox(this, QStringLiteral("一時停止します。"), QStringLiteral("PAUSE"),
+        MessageBox(this, LoadResourceString(IDS_PAUSE_TEXT), LoadResourceString(IDS_PAUSE_CAPTION),
                    MB_OK | MB_ICONEXCLAMATION);
     } else {
-        MessageBox(this, QStringLiteral("一時停止を解除します。"), QStringLiteral("PAUSE EXIT"),
+        MessageBox(this, LoadResourceString(IDS_RESUME_TEXT), LoadResourceString(IDS_RESUME_CAPTION),
                    MB_OK | MB_ICONEXCLAMATION);
         state_.paused = 0;
     }
@@ -262,8 +264,8 @@ void CZormadeView::OnGamePause() {
 
 void CZormadeView::OnGameStop() {
     state_.paused = 1;
-    const int answer = MessageBox(this, QStringLiteral("ゲームを中断します、よろしいですか？"),
-                                  QStringLiteral("STOP"), MB_YESNO | MB_ICONQUESTION);
+    const int answer = MessageBox(this, LoadResourceString(IDS_STOP_TEXT),
+                                  LoadResourceString(IDS_STOP_CAPTION), MB_YESNO | MB_ICONQUESTION);
     if (answer == IDYES) {
         timers_.KillTimer(TURN_TIMER_ID);
         ResetGame();

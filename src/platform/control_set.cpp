@@ -29,22 +29,30 @@ Qt::Alignment HorizontalAlignment(const ControlTemplate& c) {
     return Qt::AlignLeft;
 }
 
+// A read-only edit shows the dialog's own face colour, so it reads as a display, not an input.
+void ShowAsDisplay(QWidget* edit) {
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
+}
+
 QWidget* CreateEdit(const ControlTemplate& c, QWidget* host) {
-    QFrame* frame = nullptr;
+    QWidget* widget = nullptr;
     if (c.Has("multiline")) {
         auto* edit = new MultiLineEdit(HorizontalAlignment(c), host);
         edit->setReadOnly(c.Has("readonly"));
-        frame = edit;
+        if (!c.Has("border")) edit->setFrameShape(QFrame::NoFrame);
+        widget = edit;
     } else {
         auto* edit = new QLineEdit(host);
         edit->setReadOnly(c.Has("readonly"));
         edit->setAlignment(HorizontalAlignment(c) | Qt::AlignVCenter);
         edit->setFrame(c.Has("border"));
         edit->setTextMargins(1, 0, 1, 0);
-        return edit;
+        widget = edit;
     }
-    if (!c.Has("border")) frame->setFrameShape(QFrame::NoFrame);
-    return frame;
+    if (c.Has("readonly")) ShowAsDisplay(widget);
+    return widget;
 }
 
 QWidget* CreatePicture(const ControlTemplate& c, QWidget* host) {

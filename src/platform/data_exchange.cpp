@@ -9,6 +9,8 @@
 #include "platform/control_set.h"
 #include "platform/cp932_text.h"
 #include "platform/message_box.h"
+#include "platform/resources.h"
+#include "platform/string_ids.h"
 
 namespace zormade {
 namespace {
@@ -23,7 +25,7 @@ void ExchangeNumber(DataExchange* pDX, int id, T& value, bool (*parse)(const QSt
     }
     T parsed{};
     if (!parse(WindowText(control).trimmed(), parsed)) {
-        pDX->Fail(id, QStringLiteral("整数を入力してください。"));
+        pDX->Fail(id, LoadResourceString(IDS_ENTER_INTEGER));
         return;
     }
     value = parsed;
@@ -104,9 +106,9 @@ void DDV_MaxChars(DataExchange* pDX, int id, const QString& value, int limit) {
     }
     const std::optional<int> bytes = Cp932Length(value);
     if (!bytes) {
-        pDX->Fail(id, QStringLiteral("使えない文字が含まれています。"));
+        pDX->Fail(id, LoadResourceString(IDS_UNUSABLE_CHARACTER));
     } else if (*bytes > limit) {
-        pDX->Fail(id, QStringLiteral("半角%1文字（全角%2文字）以内で入力してください。")
+        pDX->Fail(id, LoadResourceString(IDS_NAME_TOO_LONG)
                           .arg(limit)
                           .arg(limit / 2));
     }

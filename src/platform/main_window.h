@@ -4,8 +4,6 @@ class QWidget;
 
 namespace zormade {
 
-constexpr int kAppNameString = 57344;
-
 // The owner of dialogs and boxes opened without a parent.
 QWidget* MainWindow();
 void SetMainWindow(QWidget* window);

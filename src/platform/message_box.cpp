@@ -5,6 +5,7 @@
 
 #include "platform/main_window.h"
 #include "platform/resources.h"
+#include "platform/string_ids.h"
 
 namespace zormade {
 namespace {
@@ -23,19 +24,19 @@ QMessageBox::Icon IconOf(unsigned style) {
 
 int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned style) {
     QMessageBox box(owner ? owner : MainWindow());
-    box.setWindowTitle(caption.isEmpty() ? LoadResourceString(kAppNameString) : caption);
+    box.setWindowTitle(caption.isEmpty() ? LoadResourceString(IDS_APP_NAME) : caption);
     QString shown = text;
     box.setText(shown.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     box.setTextFormat(Qt::PlainText);
     box.setIcon(IconOf(style));
     if ((style & 0xFu) == MB_YESNO) {
-        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(LoadResourceString(IDS_BUTTON_YES), QMessageBox::YesRole);
+        box.addButton(LoadResourceString(IDS_BUTTON_NO), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.exec();
         return box.clickedButton() == yes ? IDYES : IDNO;
     }
-    box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    box.setDefaultButton(box.addButton(LoadResourceString(IDS_BUTTON_OK), QMessageBox::AcceptRole));
     box.exec();
     return IDOK;
 }
