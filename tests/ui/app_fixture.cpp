@@ -12,7 +12,10 @@ void AppTest::SetUp() {
     ASSERT_TRUE(app->InitInstance());
 }
 
-void AppTest::TearDown() { app.reset(); }
+void AppTest::TearDown() {
+    app.reset();
+    DropLeftoverQuit();
+}
 
 void AppTest::StartGame() {
     ModalAnswer briefing(PressKey(Qt::Key_Escape));

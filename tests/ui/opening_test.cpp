@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QPointer>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
@@ -38,12 +39,16 @@ private:
     QElapsedTimer elapsed_;
 };
 
-// Notes the clock when a window is hidden and tells the caller.
+// Notes the clock when a window is hidden and tells the caller. Lives no longer than the caller's
+// frame: the window hides once more when the program goes at the end of the test.
 class HideWatch : public QObject {
 public:
     HideWatch(QWidget* window, const TestClock& clock, std::function<void()> onHide)
         : window_(window), clock_(clock), onHide_(std::move(onHide)) {
         window->installEventFilter(this);
+    }
+    ~HideWatch() override {
+        if (window_) window_->removeEventFilter(this);
     }
     std::optional<std::uint32_t> hiddenAt;
 
@@ -57,7 +62,7 @@ protected:
     }
 
 private:
-    const QObject* window_;
+    QPointer<QWidget> window_;
     const TestClock& clock_;
     std::function<void()> onHide_;
 };
@@ -79,16 +84,20 @@ protected:
         ASSERT_TRUE(app->InitInstance());
     }
 
-    void TearDown() override { app.reset(); }
+    void TearDown() override {
+        app.reset();
+        DropLeftoverQuit();
+    }
 
     COpeningDlg& Opening() { return app->OpeningDlg(); }
     std::uint32_t Elapsed(std::uint32_t tick) const { return tick - clock->Start(); }
 
     // Runs an event loop one level below the test, as the program's main loop runs below
-    // InitInstance, until the opening goes or `limitMs` pass. Counts the loop's sleeps.
+    // InitInstance, until the opening goes or `limitMs` pass. Notes when it went, and counts the
+    // loop's sleeps.
     void RunMainLoopUntilTheOpeningGoes(int limitMs) {
         QEventLoop loop;
-        watch = std::make_unique<HideWatch>(&Opening(), *clock, [&loop] { loop.quit(); });
+        const HideWatch watch(&Opening(), *clock, [&loop] { loop.quit(); });
         const int mainLevel = QThread::currentThread()->loopLevel() + 1;
         const QMetaObject::Connection counter = QObject::connect(
             QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
@@ -98,12 +107,13 @@ protected:
         QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
         loop.exec();
         QObject::disconnect(counter);
+        hiddenAt = watch.hiddenAt;
     }
 
     std::unique_ptr<QTemporaryDir> configHome;
     std::unique_ptr<TestClock> clock;
     std::unique_ptr<CZormadeApp> app;
-    std::unique_ptr<HideWatch> watch;
+    std::optional<std::uint32_t> hiddenAt;
     int mainLoopSleeps = 0;
 };
 
@@ -150,7 +160,7 @@ TEST_F(OpeningTest, NeverCreatedWhenOpeningIsAnyOtherValue) {
         EXPECT_TRUE(app->Frame()->isVisible()) << opening;
         RunMainLoopUntilTheOpeningGoes(100);
         EXPECT_FALSE(Opening().IsBuilt()) << opening;
-        EXPECT_FALSE(watch->hiddenAt) << opening;
+        EXPECT_FALSE(hiddenAt) << opening;
     }
 }
 
@@ -166,13 +176,13 @@ class OpeningTimeTest : public OpeningTest, public ::testing::WithParamInterface
 TEST_P(OpeningTimeTest, GoesAtTheFirstIdleMomentAfter2500msWithoutPolling) {
     Start(std::nullopt, GetParam().start);
     bool shownAt2000 = false;
-    QTimer::singleShot(2000, [&] { shownAt2000 = Opening().isVisible(); });
+    QTimer::singleShot(2000, &Opening(), [&] { shownAt2000 = Opening().isVisible(); });
     RunMainLoopUntilTheOpeningGoes(5000);
 
     EXPECT_TRUE(shownAt2000);
-    ASSERT_TRUE(watch->hiddenAt) << "the opening is still up after 5 s";
-    EXPECT_GE(Elapsed(*watch->hiddenAt), 2500u);
-    EXPECT_LT(Elapsed(*watch->hiddenAt), 3000u);
+    ASSERT_TRUE(hiddenAt) << "the opening is still up after 5 s";
+    EXPECT_GE(Elapsed(*hiddenAt), 2500u);
+    EXPECT_LT(Elapsed(*hiddenAt), 3000u);
     EXPECT_FALSE(Opening().IsWindow());
     // Waiting costs nothing: the loop sleeps through the 2.5 s, waking only for a few events.
     EXPECT_LT(mainLoopSleeps, 30);
@@ -196,7 +206,7 @@ TEST_F(OpeningTest, StaysWhileTheBriefingIsOpenAndGoesWhenItCloses) {
         });
     });
     // The start command runs from the main loop, as a menu click does.
-    QTimer::singleShot(100, [this] {
+    QTimer::singleShot(100, app->Frame(), [this] {
         QAction* start = app->Frame()->Router().ActionFor(ID_GAME_START);
         ASSERT_NE(start, nullptr);
         start->trigger();
@@ -208,9 +218,9 @@ TEST_F(OpeningTest, StaysWhileTheBriefingIsOpenAndGoesWhenItCloses) {
     ASSERT_TRUE(briefingClosedAt);
     EXPECT_GE(Elapsed(*briefingClosedAt), 2500u);
     EXPECT_TRUE(shownWhenClosingTheBriefing);
-    ASSERT_TRUE(watch->hiddenAt) << "the opening stayed after the briefing";
-    EXPECT_GE(Elapsed(*watch->hiddenAt), Elapsed(*briefingClosedAt));
-    EXPECT_LT(Elapsed(*watch->hiddenAt), Elapsed(*briefingClosedAt) + 500u);
+    ASSERT_TRUE(hiddenAt) << "the opening stayed after the briefing";
+    EXPECT_GE(Elapsed(*hiddenAt), Elapsed(*briefingClosedAt));
+    EXPECT_LT(Elapsed(*hiddenAt), Elapsed(*briefingClosedAt) + 500u);
     // Esc in the briefing starts the game as OK does.
     EXPECT_TRUE(app->View()->Timers().IsActive(TURN_TIMER_ID));
 }
@@ -228,12 +238,13 @@ TEST_P(OpeningExitTest, ClosingTheMainWindowEndsTheProgramAtOnceWithoutAQuestion
     Start(std::nullopt);
     bool openingShownAtExit = false;
     ModalAnswer question([](QWidget* window) { PressKey(Qt::Key_Escape)(window); });
-    QTimer::singleShot(100, [&] {
+    QTimer::singleShot(100, app->Frame(), [&] {
         openingShownAtExit = Opening().isVisible();
         GetParam().close(*app);
     });
-    // Only a lingering program meets this: it would end with 1 instead of 0.
-    QTimer::singleShot(2000, [] { QApplication::exit(1); });
+    // Only a lingering program meets this: it would end with 1 instead of 0. The timer goes with
+    // the program, so it cannot end a later test's loop.
+    QTimer::singleShot(2000, app->Frame(), [] { QApplication::exit(1); });
     QElapsedTimer took;
     took.start();
     EXPECT_EQ(QApplication::exec(), 0);

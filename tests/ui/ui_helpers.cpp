@@ -99,6 +99,8 @@ QString MessageText(QWidget* window) {
     return box ? box->text() : QString();
 }
 
+void DropLeftoverQuit() { QCoreApplication::removePostedEvents(qApp, QEvent::Quit); }
+
 void SaveScreenshot(QWidget* window, const QString& name) {
     const QString folder = qEnvironmentVariable("ZORMADE_SCREENSHOTS");
     if (folder.isEmpty()) return;

@@ -68,6 +68,11 @@ T* DialogItem(QWidget* dialog, int id);
 // A message box's text, or "" when the window is no message box.
 QString MessageText(QWidget* window);
 
+// Drops the quit that the main loop was sent as it ended (its last window closing) but did not
+// live to see. Left in the queue, the next test's events would deliver it, and from then on
+// every event loop, a modal dialog's too, would return at once.
+void DropLeftoverQuit();
+
 // Saves the window as build/screenshots/<name>.png when ZORMADE_SCREENSHOTS names a folder.
 void SaveScreenshot(QWidget* window, const QString& name);
 
