@@ -4,7 +4,9 @@
 
 namespace zormade {
 
-PictureControl::PictureControl(QWidget* parent) : QFrame(parent) {}
+// Opaque, so that repainting the picture never repaints the dialog beneath it: dialogs draw
+// their pictures from their own paint handlers, and that would go round without end.
+PictureControl::PictureControl(QWidget* parent) : QFrame(parent) { setAutoFillBackground(true); }
 
 QImage& PictureControl::Canvas() {
     const QSize size = contentsRect().size();

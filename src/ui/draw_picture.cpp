@@ -14,10 +14,8 @@ void DrawPicture(DialogHost& window, int controlId, int bitmapId, QSize destinat
     if (!control) return;
     const QImage bitmap = LoadBitmap(bitmapId);
     if (bitmap.isNull()) return;
-    QImage& canvas = control->Canvas();
-    const QImage before = canvas;  // shares the pixels until the painter writes
     {
-        QPainter painter(&canvas);
+        QPainter painter(&control->Canvas());
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         const QRect target(QPoint(0, 0), destination);
         if (mode == PictureMode::Copy) {
@@ -26,9 +24,7 @@ void DrawPicture(DialogHost& window, int controlId, int bitmapId, QSize destinat
             painter.drawImage(target, bitmap, QRect(QPoint(0, 0), source));
         }
     }
-    // Callers draw from their paint handlers; asking to repaint a picture that came out the same
-    // would repaint the dialog beneath it and draw it again, without end.
-    if (canvas != before) control->CanvasChanged();
+    control->CanvasChanged();
 }
 
 }  // namespace zormade

@@ -106,7 +106,7 @@ TEST_F(DrawPictureTest, ADrawingLargerThanTheControlIsCutAtItsEdge) {
     EXPECT_EQ(Canvas().pixel(x, y), Expected(x * 9 / 600, y * 7 / 600));
 }
 
-TEST(DrawPictureFromPaint, EachPaintDrawsAgainAndAnUnchangedPictureAsksForNoRepaint) {
+TEST(DrawPictureFromPaint, EachPaintDrawsAgainAndTheDialogSettles) {
     PaintingDialog dialog;
     ASSERT_TRUE(dialog.Create());
     dialog.show();
