@@ -153,22 +153,6 @@ TEST_F(BoardTest, StopAsksAndOnlyYesEndsTheRun) {
     ExpectMenus(kIdle, "after Yes");
 }
 
-TEST_F(BoardTest, OptionsFixTheTimerAndFactorAtTheStart) {
-    const struct {
-        int speed, level, period;
-        double factor;
-    } cases[] = {{0, 0, 3000, 1.5}, {1, 1, 5000, 1.0}, {9, 7, 7000, 1.0}};
-    for (const auto& c : cases) {
-        View().Options().speed = c.speed;
-        View().Options().level = c.level;
-        StartGame();
-        EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), c.period);
-        EXPECT_EQ(View().State().levelFactor, c.factor);
-        ModalAnswer yes(ClickButton("はい"));
-        Trigger(ID_GAME_STOP);
-    }
-}
-
 TEST_F(BoardTest, ARunEndsOneTickAfterTheCaptureOrAtDecember1996) {
     StartGame();
     View().State().caught = 1;

@@ -8,7 +8,6 @@
 
 #include "platform/cdialog.h"
 #include "platform/commands.h"
-#include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
 #include "platform/form_view.h"
 #include "platform/window_timers.h"
@@ -31,16 +30,6 @@ TEST(DialogUnits, MapEachEdgeWithTheFacesBaseUnits) {
         {"a face without its own row", {0, 0, 8, 8}, 10, {0, 0, 14, 13}},
     };
     for (const auto& c : cases) EXPECT_EQ(DialogUnitsToPixels(c.dlu, c.pointSize), c.pixels) << c.name;
-}
-
-TEST(DialogTemplate, TheFormKeepsItsControlsInTemplateOrder) {
-    const std::optional<DialogTemplate> form = LoadDialogTemplate(101);
-    ASSERT_TRUE(form);
-    EXPECT_EQ(form->controls.size(), 32u);
-    EXPECT_EQ(form->pointSize, 14);
-    EXPECT_EQ(form->controls[6].id, 1001);
-    EXPECT_EQ(form->controls.back().id, 1026);
-    EXPECT_FALSE(LoadDialogTemplate(99999));
 }
 
 class FormForTest : public CFormView {
