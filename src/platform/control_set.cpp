@@ -121,6 +121,8 @@ QWidget* ControlSet::CreateWidget(const ControlTemplate& c, QWidget* host) {
         auto* box = new QGroupBox(c.text, host);
         box->setAlignment(HorizontalAlignment(c));
         box->setFocusPolicy(Qt::NoFocus);
+        // Only a frame: the controls it surrounds, laid before it, take the mouse and show their tips.
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
         return box;
     }
     case ControlKind::Edit:
