@@ -72,6 +72,7 @@ QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect
     widget->setGeometry(pixels);
     // A caption names its control by itself, kept current by Qt; the rest are named here.
     if (!c.label.isEmpty()) widget->setAccessibleName(c.label);
+    if (!c.tip.isEmpty()) widget->setToolTip(c.tip);
     FitText(c, widget, pixels);
     if (c.kind == ControlKind::Bitmap) {
         auto* picture = static_cast<PictureControl*>(widget);
@@ -120,6 +121,8 @@ QWidget* ControlSet::CreateWidget(const ControlTemplate& c, QWidget* host) {
         auto* box = new QGroupBox(c.text, host);
         box->setAlignment(HorizontalAlignment(c));
         box->setFocusPolicy(Qt::NoFocus);
+        // Only a frame: the controls it surrounds, laid before it, take the mouse and show their tips.
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
         return box;
     }
     case ControlKind::Edit:

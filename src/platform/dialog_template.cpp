@@ -60,6 +60,7 @@ std::optional<DialogTemplate> LoadDialogTemplate(int id) {
         control.style = StyleOf(c.value("style"));
         control.text = c.value("text").toString();
         control.label = c.value("label").toString();
+        control.tip = c.value("tip").toString();
         control.image = c.value("image").toInt(0);
         control.rect = RectOf(c.value("rect"));
         dialog.controls.push_back(control);

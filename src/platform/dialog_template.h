@@ -24,6 +24,7 @@ struct ControlTemplate {
     // What a screen reader calls a control that shows no caption of its own: the text of the
     // static beside it, or a short description where there is none.
     QString label;
+    QString tip;          // tool tip: what the control does or means
     int image = 0;        // bitmap or icon resource shown by the control itself
     QRect rect;           // dialog units
 

@@ -1,7 +1,10 @@
 #include "platform/message_box.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "platform/main_window.h"
 #include "platform/resources.h"
@@ -20,6 +23,22 @@ QMessageBox::Icon IconOf(unsigned style) {
     }
 }
 
+// Qt narrows a box to half the screen (500 pixels at most) and wraps a longer line at any
+// character, splitting words; the label asks for its widest line instead, as far as the screen allows.
+void KeepLinesWhole(QMessageBox& box, const QString& text) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label) return;
+    box.ensurePolished();
+    label->ensurePolished();
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(line) + 1);
+    }
+    const QScreen* screen = box.screen();
+    const int room = screen ? screen->availableGeometry().width() * 7 / 8 : widest;
+    label->setMinimumWidth(std::min(widest, room));
+}
+
 }  // namespace
 
 int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned style) {
@@ -28,6 +47,7 @@ int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsi
     QString shown = text;
     box.setText(shown.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     box.setTextFormat(Qt::PlainText);
+    KeepLinesWhole(box, shown);
     box.setIcon(IconOf(style));
     if ((style & 0xFu) == MB_YESNO) {
         QPushButton* yes = box.addButton(LoadResourceString(IDS_BUTTON_YES), QMessageBox::YesRole);

@@ -1,11 +1,20 @@
+#include <QDir>
+#include <QFile>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStringConverter>
 #include <QStyle>
 #include <QTest>
+#include <QToolTip>
 
 #include "app_fixture.h"
 #include "events/event_catalogue.h"
 #include "events/event_dlg.h"
+#include "platform/main_window.h"
+#include "platform/message_box.h"
 #include "platform/multi_line_edit.h"
 #include "ui_helpers.h"
 
@@ -54,6 +63,108 @@ TEST_F(EventTextFitTest, EveryPromptAndAnswerFitsItsControl) {
 
         if (screenshots.contains(index)) SaveScreenshot(&dialog, QStringLiteral("event-%1").arg(index));
         dialog.hide();
+    }
+}
+
+
+// Whether each of the label's lines is laid out on one line in the label's width.
+bool LinesStayWhole(const QLabel* label) {
+    const QRect room(0, 0, label->contentsRect().width(), 10000);
+    const QFontMetrics face = label->fontMetrics();
+    for (const QString& line : label->text().split(QLatin1Char('\n'))) {
+        if (face.boundingRect(room, Qt::TextWordWrap, line).height() >= 2 * face.height()) return false;
+    }
+    return true;
+}
+
+QRect ScreenArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+// A small screen narrows a message box; its lines must still break only where the text does.
+TEST_F(EventTextFitTest, EveryResultKeepsItsLinesWholeOnTheScreen) {
+    for (int index = 0; index < kEventCount; ++index) {
+        for (const auto& answer : EventRecordAt(index).answers) {
+            ModalAnswer box([&](QWidget* window) {
+                const auto* label = window->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                EXPECT_TRUE(ScreenArea().contains(window->geometry())) << answer.result;
+                EXPECT_TRUE(label && LinesStayWhole(label)) << answer.result;
+                if (index == 37) SaveScreenshot(window, "result-37-" + QString::fromUtf8(answer.text).left(1));
+                PressKey(Qt::Key_Return)(window);
+            });
+            MessageBox(MainWindow(), QString::fromUtf8(answer.result), QStringLiteral("結果"), MB_OK);
+        }
+    }
+}
+
+// A tip of one or two lines, shown whole on the screen where the pointer rests over its control.
+TEST_F(EventTextFitTest, EverySliderAndStatusBarExplainsItselfInATipThatFits) {
+    for (const int id : {1001, 1002, 1005, 1006, 1020, 1021, 1022, 1023}) {
+        QWidget* control = View().GetDlgItem(id);
+        const QString tip = control->toolTip();
+        EXPECT_FALSE(tip.isEmpty()) << id;
+        EXPECT_LE(tip.count(QLatin1Char('\n')), 1) << id;
+        // Qt asks whatever lies topmost under the pointer, as here.
+        QWidget* form = control->parentWidget();
+        const QPoint centre = control->geometry().center();
+        QWidget* under = form->childAt(centre);
+        ASSERT_NE(under, nullptr) << id;
+        QHelpEvent ask(QEvent::ToolTip, under->mapFrom(form, centre), form->mapToGlobal(centre));
+        QApplication::sendEvent(under, &ask);
+        QLabel* shown = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->inherits("QTipLabel") && w->isVisible()) shown = static_cast<QLabel*>(w);
+            }
+            return shown && shown->text() == tip;
+        })) << id;
+        EXPECT_TRUE(ScreenArea().contains(shown->geometry())) << id;
+    }
+    QToolTip::hideText();
+}
+
+// The briefing breaks its lines itself, so that no name is split between two.
+TEST_F(EventTextFitTest, TheBriefingBreaksItsLinesOnlyWhereItsTextDoes) {
+    int texts = 0;
+    ModalAnswer briefing([&](QWidget* window) {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->text().isEmpty() || !label->wordWrap()) continue;
+            ++texts;
+            EXPECT_TRUE(LinesStayWhole(label)) << label->text().toStdString();
+        }
+        PressKey(Qt::Key_Escape)(window);
+    });
+    Trigger(ID_GAME_START);
+    ASSERT_TRUE(briefing.Answered());
+    EXPECT_EQ(texts, 2);
+}
+
+// Strict: a character the code page holds only as a look-alike (a wave dash U+301C, a minus
+// U+2212) does not come back as itself.
+bool RoundTripsThroughCp932(const QString& text) {
+    QStringEncoder encode("windows-31j");
+    QStringDecoder decode("windows-31j");
+    const QByteArray bytes = encode(text);
+    return encode.isValid() && decode.isValid() && !encode.hasError() && QString(decode(bytes)) == text;
+}
+
+TEST(TextEncoding, EveryTextOfTheGameRoundTripsThroughCodePage932) {
+    EXPECT_TRUE(RoundTripsThroughCp932(QStringLiteral("ナガレ薬研～－")));
+    EXPECT_FALSE(RoundTripsThroughCp932(QString(QChar(0x301C))));
+    EXPECT_FALSE(RoundTripsThroughCp932(QString(QChar(0x2212))));
+    for (int index = 0; index < kEventCount; ++index) {
+        const EventRecord& event = EventRecordAt(index);
+        EXPECT_TRUE(RoundTripsThroughCp932(QString::fromUtf8(event.prompt))) << event.prompt;
+        for (const auto& answer : event.answers) {
+            EXPECT_TRUE(RoundTripsThroughCp932(QString::fromUtf8(answer.text))) << answer.text;
+            EXPECT_TRUE(RoundTripsThroughCp932(QString::fromUtf8(answer.result))) << answer.result;
+        }
+    }
+    QStringList files = {QStringLiteral(":/strings.json"), QStringLiteral(":/menus/128.json")};
+    for (const QString& name : QDir(QStringLiteral(":/templates")).entryList()) files << ":/templates/" + name;
+    EXPECT_EQ(files.size(), 11);
+    for (const QString& path : files) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && RoundTripsThroughCp932(QString::fromUtf8(file.readAll())))
+            << path.toStdString();
     }
 }
 

@@ -84,7 +84,7 @@ Hands drawStandingPerson(QPainter &painter, QPointF feet, qreal height, const Ou
 
     // Legs and shoes.
     painter.setPen(outline);
-    painter.setBrush(outfit.suit);
+    painter.setBrush(outfit.trousers.alpha() != 0 ? outfit.trousers : outfit.suit);
     const qreal legWidth = hipHalf - 0.012 * h;
     for (int side : {-1, 1}) {
         const qreal left = side < 0 ? cx - hipHalf + 0.004 * h : cx + 0.008 * h;
@@ -105,12 +105,17 @@ Hands drawStandingPerson(QPainter &painter, QPointF feet, qreal height, const Ou
     torso.closeSubpath();
     painter.setBrush(outfit.suit);
     painter.drawPath(torso);
-    painter.setBrush(outfit.shirt);
-    painter.drawPolygon(QPolygonF{{cx - 0.05 * h, shoulderY}, {cx + 0.05 * h, shoulderY}, {cx, shoulderY + 0.15 * h}});
-    painter.setBrush(outfit.tie);
-    painter.drawPolygon(QPolygonF{{cx - 0.014 * h, shoulderY + 0.005 * h}, {cx + 0.014 * h, shoulderY + 0.005 * h},
-                                  {cx + 0.02 * h, shoulderY + 0.11 * h}, {cx, shoulderY + 0.14 * h},
-                                  {cx - 0.02 * h, shoulderY + 0.11 * h}});
+    if (outfit.collar) {
+        painter.setBrush(outfit.shirt);
+        painter.drawPolygon(QPolygonF{{cx - 0.05 * h, shoulderY}, {cx + 0.05 * h, shoulderY}, {cx, shoulderY + 0.15 * h}});
+        painter.setBrush(outfit.tie);
+        painter.drawPolygon(QPolygonF{{cx - 0.014 * h, shoulderY + 0.005 * h}, {cx + 0.014 * h, shoulderY + 0.005 * h},
+                                      {cx + 0.02 * h, shoulderY + 0.11 * h}, {cx, shoulderY + 0.14 * h},
+                                      {cx - 0.02 * h, shoulderY + 0.11 * h}});
+    } else {
+        painter.setBrush(outfit.shirt);
+        painter.drawChord(QRectF(cx - 0.045 * h, shoulderY - 0.03 * h, 0.09 * h, 0.06 * h), 180 * 16, 180 * 16);
+    }
 
     // Head.
     const QRectF head(cx - headRadius, top, 2 * headRadius, 2 * headRadius);

@@ -16,6 +16,8 @@ struct Outfit {
     QColor shirt;
     QColor tie;
     QColor outline;
+    bool collar = true;  // shirt and tie under a jacket; without them, a plain jumper
+    QColor trousers = Qt::transparent;  // the suit's colour when unset
 };
 
 enum class ArmPose {

@@ -106,34 +106,32 @@ void draw(QPainter &p, const QSizeF &size)
     for (int y = 200; y < 330; y += 26)
         p.drawLine(QPointF(0, y), QPointF(330, y + 6));
 
-    // The complaint itself, stamped as received.
-    p.save();
-    p.translate(118, 250);
-    p.rotate(-6);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kWoodDark);
-    p.drawRect(QRectF(-78, -108, 160, 200));  // shadow
-    drawDocument(p, QRectF(-84, -114, 156, 200), QStringLiteral("訴状"), 38, {kPaper, kBlack, kOutline}, true);
-    drawSeal(p, QPointF(-48, 44), 44, QStringLiteral("受理"), kRed, true, -12);
-    p.restore();
+    // A civil complaint and, on top of it, a criminal one, both stamped as received.
+    const struct {
+        QPointF at;
+        qreal angle;
+        QString heading;
+    } sheets[] = {{{96, 246}, -9, QStringLiteral("訴状")}, {{206, 258}, 5, QStringLiteral("告発状")}};
+    for (const auto &sheet : sheets) {
+        p.save();
+        p.translate(sheet.at);
+        p.rotate(sheet.angle);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kWoodDark);
+        p.drawRect(QRectF(-58, -94, 126, 176));  // shadow
+        drawDocument(p, QRectF(-64, -100, 124, 176), sheet.heading, 32, {kPaper, kBlack, kOutline}, true);
+        drawSeal(p, QPointF(-36, 40), 36, QStringLiteral("受理"), kRed, true, -12);
+        p.restore();
+    }
 
-    // A rubber stamp and a pen beside it.
+    // The rubber stamp that did it.
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kGold);
-    p.drawRoundedRect(QRectF(236, 214, 26, 40), 10, 10);
+    p.drawRoundedRect(QRectF(284, 186, 24, 36), 10, 10);
     p.setBrush(kWoodDark);
-    p.drawRect(QRectF(230, 252, 38, 12));
+    p.drawRect(QRectF(278, 220, 36, 11));
     p.setBrush(kRed);
-    p.drawRect(QRectF(232, 264, 34, 6));
-    p.save();
-    p.translate(276, 292);
-    p.rotate(-32);
-    p.setBrush(kBlack);
-    p.drawRoundedRect(QRectF(-58, -6, 100, 12), 5, 5);
-    p.setBrush(kGold);
-    p.drawRect(QRectF(10, -6, 6, 12));
-    p.drawPolygon(QPolygonF{{42, -5}, {60, 0}, {42, 5}});
-    p.restore();
+    p.drawRect(QRectF(280, 231, 32, 5));
 }
 }  // namespace filing
 
@@ -149,29 +147,22 @@ const QColor kSkin(0xefc39au);
 const QColor kHair(0x3a3030u);
 const QColor kCarpet(0x5d7148u);
 const QColor kCarpetDark(0x445536u);
-const QColor kBrass(0xd6a842u);
-const QColor kGavel(0xa5692eu);
+const QColor kPlate(0xe9dfc4u);
 const QColor kGrey(0x8c8a86u);
 
-void drawGavel(QPainter &p, QPointF block)
+// The clerk sits below the bench, facing the court, behind a desk with a name plate.
+void drawClerk(QPainter &p, const Outfit &robe)
 {
-    p.save();
+    drawBust(p, QRectF(138, 168, 54, 84), robe, {});
     p.setPen(QPen(kOutline, 2));
     p.setBrush(kWoodDark);
-    p.drawEllipse(QRectF(block.x() - 26, block.y() - 6, 52, 14));
-    p.setBrush(kGavel);
-    p.drawRect(QRectF(block.x() - 26, block.y() - 2, 52, 5));
-    p.drawEllipse(QRectF(block.x() - 26, block.y() - 9, 52, 14));
-    p.translate(block + QPointF(-2, -26));
-    p.rotate(-18);
-    p.setBrush(kGavel);
-    p.drawRoundedRect(QRectF(-6, -5, 76, 10), 5, 5);  // handle
+    p.drawRect(QRectF(102, 226, 126, 10));
     p.setBrush(kWood);
-    p.drawRoundedRect(QRectF(-24, -18, 34, 36), 7, 7);  // head
-    p.setBrush(kBrass);
-    p.drawRect(QRectF(-26, -16, 38, 6));
-    p.drawRect(QRectF(-26, 10, 38, 6));
-    p.restore();
+    p.drawRect(QRectF(108, 236, 114, 36));
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(kPlate);
+    p.drawRect(QRectF(138, 242, 54, 24));
+    drawText(p, QRectF(141, 244, 48, 20), QStringLiteral("書記官"), {japaneseFont(15), kOutline});
 }
 
 void draw(QPainter &p, const QSizeF &size)
@@ -201,7 +192,6 @@ void draw(QPainter &p, const QSizeF &size)
     p.setBrush(Qt::NoBrush);
     for (int x = 24; x < 300; x += 76)
         p.drawRect(QRectF(x, 176, 60, 54));
-    drawGavel(p, QPointF(296, 146));
 
     // Floor and the two parties' tables.
     p.setPen(Qt::NoPen);
@@ -218,6 +208,7 @@ void draw(QPainter &p, const QSizeF &size)
         p.drawRect(QRectF(x + 70, 274, 26, 10));
     }
     p.fillRect(QRectF(0, 244, 330, 6), kCarpetDark);
+    drawClerk(p, robe);
 }
 }  // namespace courtroom
 
@@ -246,7 +237,7 @@ Scene courtroomScene()
     using namespace courtroom;
     return {kEventCanvas,
             paletteOf({kPanel, kPanelLight, kWood, kWoodDark, kOutline, kRobe, kWhite, kSkin, kHair, kCarpet,
-                       kCarpetDark, kBrass, kGavel, kGrey}),
+                       kCarpetDark, kPlate, kGrey}),
             courtroom::draw};
 }
 

@@ -22,7 +22,70 @@ const QColor kMoon(0xcad9f0u);
 const QColor kMoonDim(0x7a92b8u);
 const QColor kBlanket(0x5a6048u);
 const QColor kFigure(0x242428u);
+const QColor kSkin(0xc89c7cu);
+const QColor kUniform(0x9ca6b4u);
+const QColor kUniformShade(0x6c7684u);
+const QColor kPatch(0xe6e6dcu);
 const QColor kOutline(0x0e0e10u);
+
+// Seated, facing the viewer, forearms on the knees and the head bowed; `cx` is the middle.
+void drawPrisoner(QPainter &p, qreal cx)
+{
+    p.setPen(QPen(kOutline, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Shins and feet, then the thighs coming forward over the cot's edge.
+    p.setBrush(kUniformShade);
+    for (int side : {-1, 1})
+        p.drawRect(QRectF(cx + side * 9 - 5, 140, 10, 28));
+    p.setBrush(kOutline);
+    for (int side : {-1, 1})
+        p.drawEllipse(QPointF(cx + side * 10, 169), 7, 3);
+    p.setBrush(kUniform);
+    p.drawRoundedRect(QRectF(cx - 17, 126, 34, 18), 6, 6);
+    // The body, slightly hunched, with its number on the chest.
+    QPainterPath body;
+    body.moveTo(cx - 16, 130);
+    body.lineTo(cx - 19, 100);
+    body.quadTo(cx - 18, 92, cx - 8, 91);
+    body.lineTo(cx + 8, 91);
+    body.quadTo(cx + 18, 92, cx + 19, 100);
+    body.lineTo(cx + 16, 130);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setBrush(kPatch);
+    p.drawRect(QRectF(cx + 3, 100, 11, 7));
+    p.setPen(QPen(kOutline, 0.8));
+    for (qreal x = cx + 5; x < cx + 13; x += 2.5)
+        p.drawLine(QPointF(x, 102), QPointF(x, 105));
+    // Arms down to the knees, hands hanging between them.
+    p.setPen(QPen(kOutline, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kUniform);
+    for (int side : {-1, 1}) {
+        QPainterPath arm;
+        arm.moveTo(cx + side * 14, 94);
+        arm.lineTo(cx + side * 22, 116);
+        arm.lineTo(cx + side * 8, 130);
+        arm.lineTo(cx + side * 4, 125);
+        arm.lineTo(cx + side * 14, 114);
+        arm.lineTo(cx + side * 8, 100);
+        arm.closeSubpath();
+        p.drawPath(arm);
+    }
+    p.setBrush(kSkin);
+    p.drawEllipse(QPointF(cx, 131), 6, 4.5);
+    // The bowed head: cropped hair, the face looking down.
+    p.drawRect(QRectF(cx - 3.5, 84, 7, 8));
+    p.drawEllipse(QPointF(cx, 78), 10, 11);
+    QPainterPath skull;
+    skull.addEllipse(QPointF(cx, 78), 10, 11);
+    QPainterPath crop;
+    crop.addRect(QRectF(cx - 11, 66, 22, 7));
+    p.setBrush(kFigure);
+    p.drawPath(skull.intersected(crop));
+    p.setPen(QPen(kOutline, 1.2));
+    p.drawLine(QPointF(cx - 6, 80), QPointF(cx - 2, 81));
+    p.drawLine(QPointF(cx + 2, 81), QPointF(cx + 6, 80));
+    p.drawLine(QPointF(cx - 3, 86), QPointF(cx + 3, 86));
+}
 
 void draw(QPainter &p, const QSizeF &size)
 {
@@ -47,28 +110,14 @@ void draw(QPainter &p, const QSizeF &size)
     for (qreal x = 160; x < 206; x += 12)
         p.drawLine(QPointF(x, 22), QPointF(x, 62));
 
-    // The cot and someone sitting on it, hunched, head in hands.
+    // The cot, and the prisoner sitting on it in a numbered uniform, looking at the floor.
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kBlanket);
     p.drawRect(QRectF(16, 130, 120, 18));
     p.setBrush(kWallDark);
     p.drawRect(QRectF(20, 148, 6, 22));
     p.drawRect(QRectF(126, 148, 6, 22));
-    QPainterPath figure;
-    figure.setFillRule(Qt::WindingFill);  // the parts overlap; they must merge, not cut holes
-    figure.moveTo(50, 132);
-    figure.cubicTo(44, 112, 52, 92, 76, 86);   // bent back
-    figure.lineTo(98, 96);
-    figure.lineTo(104, 122);                   // arm down to the knee
-    figure.lineTo(82, 132);
-    figure.closeSubpath();
-    figure.addEllipse(QPointF(96, 92), 12, 12);  // bowed head
-    figure.addRect(QRectF(70, 124, 46, 12));     // thighs
-    figure.addRect(QRectF(104, 124, 11, 46));    // shins
-    figure.addRect(QRectF(104, 164, 18, 6));     // feet
-    p.setBrush(kFigure);
-    p.drawPath(figure.simplified());
-
+    drawPrisoner(p, 88);
     // The bars in front, across the whole picture.
     p.setPen(Qt::NoPen);
     for (qreal x = 8; x < 258; x += 30) {
@@ -89,9 +138,9 @@ const QColor kPurple(0x4c1660u);
 const QColor kMagenta(0xa02a78u);
 const QColor kPlum(0x762070u);  // between the two, so the glow dithers finely
 const QColor kRayGold(0xe8b040u);
-const QColor kNote(0x9cc890u);
-const QColor kNoteDark(0x3f6e3eu);
-const QColor kNoteLight(0xdcedccu);
+const QColor kNote(0xd6c49au);       // the brown-and-cream of ten-thousand-yen notes
+const QColor kNoteDark(0x6e5030u);
+const QColor kNoteLight(0xf0e8d0u);
 const QColor kBand(0xfbfbf4u);
 const QColor kGold(0xf2c230u);
 const QColor kGoldDark(0xa87610u);
@@ -126,8 +175,9 @@ void drawNote(QPainter &p, QPointF centre, qreal angle)
     p.drawRect(note);
     p.setPen(QPen(kNoteDark, 1.5));
     p.setBrush(kNoteLight);
-    p.drawEllipse(QPointF(14, 0), 10, 11);
-    drawText(p, QRectF(-30, -11, 36, 14), QStringLiteral("10000"), {latinFont(11), kNoteDark});
+    p.drawEllipse(QPointF(17, 0), 10, 11);
+    drawText(p, QRectF(-31, -13, 36, 15), QStringLiteral("壱万円"), {japaneseFont(12), kNoteDark});
+    drawText(p, QRectF(-31, 2, 36, 11), QStringLiteral("10000"), {latinFont(9), kNoteDark});
     p.restore();
 }
 
@@ -186,7 +236,8 @@ Scene jailCellScene()
 {
     using namespace cell;
     return {kEndingCanvas,
-            paletteOf({kWallLight, kWall, kWallDark, kFloor, kBar, kBarShine, kMoon, kMoonDim, kBlanket, kFigure, kOutline}),
+            paletteOf({kWallLight, kWall, kWallDark, kFloor, kBar, kBarShine, kMoon, kMoonDim, kBlanket, kFigure, kSkin, kUniform,
+                       kUniformShade, kPatch, kOutline}),
             cell::draw};
 }
 

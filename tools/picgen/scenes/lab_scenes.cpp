@@ -164,6 +164,16 @@ void draw(QPainter &p, const QSizeF &size)
     p.setBrush(kMetal);
     for (const qreal x : {40.0, 200.0})
         p.drawRect(QRectF(x, 270, 90, 44));
+    // The company's name over the bench: the same room serves its inspection and its bad news.
+    p.setPen(QPen(kOutline, 1.6));
+    p.setBrush(kBench);
+    p.drawRect(QRectF(10, 12, 132, 70));
+    p.setPen(QPen(kWhite, 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(14, 16, 124, 62));
+    const TextStyle sign{japaneseFont(26), kWhite, Qt::transparent, 0, 0.6};
+    drawText(p, QRectF(18, 18, 116, 30), QStringLiteral("ナガレ薬研"), sign);
+    drawText(p, QRectF(18, 48, 116, 28), QStringLiteral("研究所"), sign);
     drawHeater(p);
     drawBurnerAndFlask(p);
     drawVials(p);

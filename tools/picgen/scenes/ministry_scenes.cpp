@@ -32,10 +32,29 @@ const QColor kGreen(0x5d6e4eu);
 struct Protester {
     QPointF feet;
     qreal height;
-    QColor jacket;
+    QColor top;
+    bool suit;      // otherwise a jumper over a white shirt
+    bool headband;
     const char *slogan;  // empty: no placard
     QColor board;
 };
+
+// A white cloth tied round the forehead, with a red rising-sun mark.
+void drawHeadband(QPainter &p, const Protester &person)
+{
+    const qreal h = person.height;
+    const QRectF head(person.feet.x() - 0.075 * h, person.feet.y() - h, 0.15 * h, 0.15 * h);
+    QPainterPath skull;
+    skull.addEllipse(head);
+    QPainterPath band;
+    band.addRect(QRectF(head.left() - 1, head.top() + 0.035 * h, head.width() + 2, 0.03 * h));
+    p.setPen(QPen(kOutline, 0.8));
+    p.setBrush(kWhite);
+    p.drawPath(skull.intersected(band));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRed);
+    p.drawEllipse(QPointF(head.center().x(), head.top() + 0.05 * h), 0.011 * h, 0.011 * h);
+}
 
 void draw(QPainter &p, const QSizeF &size)
 {
@@ -54,19 +73,22 @@ void draw(QPainter &p, const QSizeF &size)
 
     // Back row first; the placards stand between the heads so none hides another.
     const Protester crowd[] = {
-        {{92, 286}, 104, kBrown, "謝罪せよ", kWhite},
-        {{170, 282}, 100, kGreen, "", kWhite},
-        {{242, 288}, 106, kBrown, "真相究明", kYellow},
-        {{40, 332}, 138, kNavy, "責任をとれ", kYellow},
-        {{124, 334}, 136, kGreen, "", kWhite},
-        {{190, 332}, 140, kNavy, "命を返せ", kWhite},
-        {{292, 334}, 136, kBrown, "", kWhite},
+        {{92, 286}, 104, kBrown, false, true, "謝罪せよ", kWhite},
+        {{170, 282}, 100, kGreen, true, false, "", kWhite},
+        {{242, 288}, 106, kRed, false, true, "真相究明", kYellow},
+        {{40, 332}, 138, kNavy, false, true, "責任をとれ", kYellow},
+        {{124, 334}, 136, kYellow, false, false, "", kWhite},
+        {{190, 332}, 140, kGreen, false, true, "命を返せ", kWhite},
+        {{292, 334}, 136, kNavy, true, false, "", kWhite},
     };
     for (const Protester &person : crowd) {
         const bool placard = person.slogan[0] != '\0';
-        const Outfit outfit{kSkin, kHair, person.jacket, kWhite, person.jacket, kOutline};
+        const Outfit outfit{kSkin, kHair, person.top, kWhite, kRed, kOutline, person.suit,
+                            person.suit ? person.top : kNavy};
         const Hands hands = drawStandingPerson(p, person.feet, person.height, outfit,
                                                placard ? ArmPose::RaisingRight : ArmPose::Down);
+        if (person.headband)
+            drawHeadband(p, person);
         if (!placard)
             continue;
         const qreal w = person.height * 0.34;

@@ -6,6 +6,7 @@
 #include "scenes/scenes.h"
 
 #include <QLinearGradient>
+#include <QPainterPath>
 
 namespace picgen {
 namespace {
@@ -23,7 +24,6 @@ const QColor kRed(0xc41e2au);
 const QColor kRedDark(0x680c16u);
 const QColor kWhite(0xf4f4f0u);
 const QColor kAmber(0xc2681au);
-const QColor kAmberDark(0x783808u);
 const QColor kLabel(0xefe4c4u);
 const QColor kBlack(0x050508u);
 const QColor kGrey(0x8a8ea2u);
@@ -42,30 +42,57 @@ void drawSkyline(QPainter &p)
         drawOfficeBlock(p, tower.box, tower.rows, tower.columns, {kTower, kTowerEdge, kTower, kWindow}, tower.seed);
 }
 
-void drawBottle(QPainter &p)
+// A drip bag of blood product on its stand, labelled with the game's Z.
+void drawDripBag(QPainter &p)
 {
-    p.save();
-    p.translate(330, 250);
-    p.rotate(8);
     p.setPen(QPen(kBlack, 2));
-    p.setBrush(kAmber);
-    p.drawRoundedRect(QRectF(-36, -60, 72, 110), 10, 10);
-    p.setBrush(kAmberDark);
-    p.drawRect(QRectF(-24, -70, 48, 12));
-    p.setBrush(kWhite);
-    p.drawRoundedRect(QRectF(-30, -96, 60, 28), 4, 4);
-    p.setPen(QPen(kGrey, 1.5));
-    for (qreal x = -24; x < 30; x += 6)
-        p.drawLine(QPointF(x, -92), QPointF(x, -72));
+    p.setBrush(kGrey);
+    p.drawRect(QRectF(376, 112, 6, 176));   // stand
+    p.drawRect(QRectF(326, 110, 56, 5));    // arm
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kGrey, 3));
+    p.drawArc(QRectF(324, 112, 10, 12), 90 * 16, 180 * 16);  // hook
+    QPainterPath bag;
+    bag.addRoundedRect(QRectF(296, 124, 68, 108), 14, 14);
+    QPainterPath level;
+    level.addRect(QRectF(290, 156, 80, 80));
     p.setPen(QPen(kBlack, 2));
     p.setBrush(kLabel);
-    p.drawRect(QRectF(-30, -34, 60, 58));
-    drawText(p, QRectF(-24, -30, 48, 34), QStringLiteral("Z"), {latinFont(36, true), kRed});
-    p.setPen(QPen(kRed, 2));
-    p.drawLine(QPointF(-22, 12), QPointF(22, 12));
-    p.drawLine(QPointF(-22, 18), QPointF(10, 18));
-    p.setPen(QPen(kLabel, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(-26, -50), QPointF(-26, -40));
+    p.drawPath(bag);
+    p.setBrush(kRed);
+    p.drawPath(bag.intersected(level));
+    p.setBrush(kWhite);
+    p.drawRect(QRectF(308, 170, 44, 44));
+    drawText(p, QRectF(312, 172, 36, 30), QStringLiteral("Z"), {latinFont(28, true), kRedDark});
+    p.setPen(QPen(kRedDark, 2));
+    p.drawLine(QPointF(314, 206), QPointF(346, 206));
+    // Port, drip chamber and the line running down out of the picture.
+    p.setPen(QPen(kBlack, 1.5));
+    p.setBrush(kWhite);
+    p.drawRect(QRectF(324, 232, 12, 8));
+    p.drawRoundedRect(QRectF(322, 244, 16, 22), 4, 4);
+    p.setPen(QPen(kLabel, 3));
+    p.drawLine(QPointF(330, 240), QPointF(330, 244));
+    p.drawLine(QPointF(330, 266), QPointF(330, 314));
+}
+
+// A small glass vial of clotting factor, sealed with a crimped cap.
+void drawVial(QPainter &p, QPointF base, qreal angle)
+{
+    p.save();
+    p.translate(base);
+    p.rotate(angle);
+    p.setPen(QPen(kBlack, 1.5));
+    p.setBrush(kGrey);
+    p.drawRoundedRect(QRectF(-11, -46, 22, 36), 4, 4);   // glass
+    p.setBrush(kAmber);
+    p.drawRoundedRect(QRectF(-10, -24, 20, 14), 3, 3);   // the dried powder
+    p.setBrush(kWhite);
+    p.drawRect(QRectF(-10, -38, 20, 10));                // label
+    p.setBrush(kGrey);
+    p.drawRect(QRectF(-7, -52, 14, 6));                  // neck
+    p.setBrush(kRed);
+    p.drawRect(QRectF(-9, -60, 18, 9));                  // cap
     p.restore();
 }
 
@@ -90,11 +117,10 @@ void draw(QPainter &p, const QSizeF &size)
     p.fillRect(QRectF(0, 286, size.width(), size.height() - 286), kBlack);
     drawTitleLettering(p);
 
-    drawBottle(p);
-    const CapsuleColours capsule{kRed, kWhite, kWhite, kBlack};
-    drawCapsule(p, {262, 290}, 44, 17, -20, capsule);
-    drawCapsule(p, {226, 300}, 44, 17, 12, capsule);
-    drawCapsule(p, {280, 306}, 44, 17, 40, capsule);
+    drawDripBag(p);
+    drawVial(p, {232, 312}, -8);
+    drawVial(p, {262, 314}, 6);
+    drawVial(p, {288, 312}, 18);
     // A coin catching the light: money is never far away.
     drawCoin(p, {58, 270}, 28, {kGold, kGoldDark, kWhite, kGoldDark});
     p.setPen(Qt::NoPen);
@@ -128,7 +154,7 @@ Scene titleScene()
     using namespace title;
     return {QSize(409, 314),
             paletteOf({kSkyTop, kSkyMid, kSkyLow, kTower, kTowerEdge, kWindow, kGold, kGoldDark, kRed, kRedDark, kWhite, kAmber,
-                       kAmberDark, kLabel, kBlack, kGrey}),
+                       kLabel, kBlack, kGrey}),
             title::draw};
 }
 
