@@ -58,14 +58,6 @@ TEST_P(FlatAreaTest, KeepsPaletteColoursWithoutSpeckles)
 INSTANTIATE_TEST_SUITE_P(Shapes, FlatAreaTest, testing::ValuesIn(kFlatCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
-TEST(PaletteReductionTest, ResultUsesThePaletteAsColourTable)
-{
-    const QImage reduced = reduceToPalette(painted(8, 8, [](QPainter &p) { p.fillRect(0, 0, 8, 8, Qt::red); }),
-                                           kPalette);
-    EXPECT_EQ(reduced.format(), QImage::Format_Indexed8);
-    EXPECT_EQ(reduced.colorTable(), kPalette);
-}
-
 // A grey ramp between black and white cannot be matched pixel by pixel; dithering keeps each
 // band's average brightness where the ramp had it, and mixes both colours instead of banding.
 TEST(PaletteReductionTest, DitheredRampKeepsAverageBrightness)
