@@ -1,12 +1,12 @@
 #!/bin/sh
-# `make install` into a staging folder: the programs, the desktop entry and the icons in their places.
+# The install step of the finished build into a staging folder: the programs, the desktop entry and
+# the icons in their places. Only copies what the build made; builds and installs no packages.
 set -eu
-source_dir=$1
-build_dir=$2
+build_dir=$1
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
-make -s -C "$source_dir" install BUILD="$build_dir" PREFIX=/usr DESTDIR="$stage" >/dev/null
+DESTDIR=$stage cmake --install "$build_dir" --prefix /usr >/dev/null
 
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }

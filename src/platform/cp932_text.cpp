@@ -6,17 +6,6 @@
 namespace zormade {
 namespace {
 
-// Without the code page at hand: ASCII and half-width katakana take one byte, the rest two.
-std::optional<int> EstimatedLength(const QString& text) {
-    int bytes = 0;
-    for (QChar c : text) {
-        if (c.isSurrogate()) return std::nullopt;
-        const char16_t u = c.unicode();
-        bytes += (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
-    }
-    return bytes;
-}
-
 // The length in UTF-16 units of the character starting at `i`: a surrogate pair is one character.
 int CharacterUnits(const QString& text, int i) {
     const bool pair = i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate();
@@ -27,8 +16,9 @@ int CharacterUnits(const QString& text, int i) {
 
 std::optional<int> Cp932Length(const QString& text) {
     // The encoder's error flag stays set once raised, so every text gets an encoder of its own.
+    // Qt's ICU always has the code page; were it missing, no name could be measured, so none fits.
     QStringEncoder encoder("windows-31j");
-    if (!encoder.isValid()) return EstimatedLength(text);
+    if (!encoder.isValid()) return std::nullopt;
     const QByteArray bytes = encoder.encode(text);
     if (encoder.hasError()) return std::nullopt;
     return static_cast<int>(bytes.size());

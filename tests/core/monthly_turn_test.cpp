@@ -9,6 +9,8 @@
 namespace zormade {
 namespace {
 
+using Log = std::array<std::string, 6>;
+
 struct Values {
     int stamina, money, patients, trust, rivalPower, suspicion;
 };
@@ -35,48 +37,124 @@ MonthResult PlayQuietMonth(GameState& s, Sliders sliders) {
                             [](int) -> StatusChange { ADD_FAILURE() << "no event expected"; return {}; });
 }
 
-void ExpectValues(const GameState& s, Values v) {
-    EXPECT_EQ(s.stamina, v.stamina);
-    EXPECT_EQ(s.money, v.money);
-    EXPECT_EQ(s.patients, v.patients);
-    EXPECT_EQ(s.trust, v.trust);
-    EXPECT_EQ(s.rivalPower, v.rivalPower);
-    EXPECT_EQ(s.suspicion, v.suspicion);
+void ExpectValues(const GameState& s, Values v, const std::string& name = "") {
+    EXPECT_EQ(s.stamina, v.stamina) << name;
+    EXPECT_EQ(s.money, v.money) << name;
+    EXPECT_EQ(s.patients, v.patients) << name;
+    EXPECT_EQ(s.trust, v.trust) << name;
+    EXPECT_EQ(s.rivalPower, v.rivalPower) << name;
+    EXPECT_EQ(s.suspicion, v.suspicion) << name;
 }
 
-TEST(MonthlyTurn, WorkedExamplesGiveTheirValuesAndLog) {
-    GameState a = StateWith(1991, 1, 0.5, {5000, 1500000, 0, 1800, 200, 400});
-    const MonthResult ra = PlayQuietMonth(a, {10, 0, 0, 0});
-    ExpectValues(a, {4992, 1500000, 8, 1820, 200, 450});
-    const std::array<std::string, 6> logA = {"体力   －－＞8減少",      "所持金－－＞0減少",
-                                            "患者数－－＞8人増加",     "ナガレ信頼－＞20増加",
-                                            "鵺田君－－＞0増加",       "厚生省疑惑＞50増加"};
-    EXPECT_EQ(ra.log, logA);
-    EXPECT_EQ(ra.eventShown, -1);
-
-    GameState b = StateWith(1992, 3, 1.0, {4000, 1000000, 300, 1800, 500, 900});
-    const MonthResult rb = PlayQuietMonth(b, {12, 2, 5, 3});
-    ExpectValues(b, {3940, 1129000, 319, 1838, 534, 1012});
-    const std::array<std::string, 6> logB = {"体力   －－＞60減少",      "所持金－－＞129000増加",
-                                            "患者数－－＞19人増加",     "ナガレ信頼－＞38増加",
-                                            "鵺田君－－＞34増加",       "厚生省疑惑＞112増加"};
-    EXPECT_EQ(rb.log, logB);
+// Months without an event, each worked out by hand; y is the year's index from 1991 = 1.
+TEST(MonthlyTurn, QuietMonthsGiveTheirValuesAndLog) {
+    struct Case {
+        const char* name;
+        int year;
+        double k;
+        Values before;
+        Sliders sliders;
+        Values after;
+        int caught;
+        Log log;
+    };
+    const Case cases[] = {
+        // dose 10 at y = 1: stamina 10 × 0.5 × 1.5 = 7.5 off; g = trunc(8.0); rival + 1 × (8 / 9).
+        {"the first month of a new run", 1991, 0.5, {5000, 1500000, 0, 1800, 200, 400}, {10, 0, 0, 0},
+         {4992, 1500000, 8, 1820, 200, 450}, 0,
+         {"体力   －－＞8減少", "所持金－－＞0減少", "患者数－－＞8人増加", "ナガレ信頼－＞20増加",
+          "鵺田君－－＞0増加", "厚生省疑惑＞50増加"}},
+        // y = 2: cost (24 + 9 + 5 + 2) × 1.5 = 60; money + 180000 − 48000 − 3000; g = trunc(19.2);
+        // rival + 2 × (319 / 9) − 36; suspicion + 120 − 8.
+        {"every slider at k = 1", 1992, 1.0, {4000, 1000000, 300, 1800, 500, 900}, {12, 2, 5, 3},
+         {3940, 1129000, 319, 1838, 534, 1012}, 0,
+         {"体力   －－＞60減少", "所持金－－＞129000増加", "患者数－－＞19人増加", "ナガレ信頼－＞38増加",
+          "鵺田君－－＞34増加", "厚生省疑惑＞112増加"}},
+        // 14 × 0.5 × 1.5 = 10.5: trunc(−0.5) is 0, which is no capture.
+        {"stamina truncated once", 1991, 0.5, {10, 1500000, 0, 1800, 200, 400}, {14, 0, 0, 0},
+         {0, 1500000, 11, 1828, 201, 470}, 0,
+         {"体力   －－＞10減少", "所持金－－＞0減少", "患者数－－＞11人増加", "ナガレ信頼－＞28増加",
+          "鵺田君－－＞1増加", "厚生省疑惑＞70増加"}},
+        // Trust 1000 is not above 200 × 5: nothing paid, and the line keeps its number.
+        {"trust equal to the demand", 1991, 1.0, {5000, 100000, 0, 1000, 200, 400}, {0, 0, 5, 0},
+         {4992, 100000, 0, 1000, 200, 400}, 0,
+         {"体力   －－＞8減少", "所持金－－＞0減少", "患者数－－＞増えていません。投与しましょう。",
+          "ナガレ信頼－＞0減少", "鵺田君－－＞0減少", "厚生省疑惑＞0減少"}},
+        // An empty purse wins over the demand message, also when it was empty already. Stored money
+        // 0: the donation still costs, but calms nobody.
+        {"empty purse", 1991, 1.0, {5000, 0, 0, 999, 200, 400}, {0, 1, 5, 0},
+         {4991, 0, 0, 998, 200, 400}, 0,
+         {"体力   －－＞9減少", "所持金－－＞そこをつきました。", "患者数－－＞増えていません。投与しましょう。",
+          "ナガレ信頼－＞1減少", "鵺田君－－＞0減少", "厚生省疑惑＞0減少"}},
+        // Stamina (caught below 0) and trust stuck at 0: line 1 sets 増加 and the replaced money
+        // line, which lost 12000, leaves it be.
+        {"replaced lines keep the suffix", 1991, 1.0, {0, 100000, 0, 0, 200, 400}, {0, 1, 1, 0},
+         {0, 88000, 0, 0, 200, 398}, 1,
+         {"体力   －－＞0増加", "所持金－－＞要求額が大きすぎます。", "患者数－－＞増えていません。投与しましょう。",
+          "ナガレ信頼－＞0増加", "鵺田君－－＞0増加", "厚生省疑惑＞2減少"}},
+        // −20 / 9 is −2 toward zero, not −3.
+        {"fewer than no patients", 1991, 1.0, {5000, 1500000, -20, 1800, 200, 400}, {0, 0, 0, 0},
+         {5000, 1500000, -20, 1800, 198, 400}, 0,
+         {"体力   －－＞0増加", "所持金－－＞0増加", "患者数－－＞増えていません。投与しましょう。",
+          "ナガレ信頼－＞0増加", "鵺田君－－＞2減少", "厚生省疑惑＞0減少"}},
+    };
+    for (const Case& c : cases) {
+        GameState s = StateWith(c.year, 2, c.k, c.before);
+        const MonthResult r = PlayQuietMonth(s, c.sliders);
+        ExpectValues(s, c.after, c.name);
+        EXPECT_EQ(r.log, c.log) << c.name;
+        EXPECT_EQ(r.eventShown, -1) << c.name;
+        EXPECT_EQ(s.caught, c.caught) << c.name;
+    }
 }
 
-TEST(MonthlyTurn, StaminaIsTruncatedOnceAndOnlyBelowZeroCatches) {
-    // 14 × 0.5 × 1.5 = 10.5: trunc(-0.5) is 0, which is no capture.
-    GameState s = StateWith(1991, 2, 0.5, {10, 1500000, 0, 1800, 200, 400});
-    PlayQuietMonth(s, {14, 0, 0, 0});
-    EXPECT_EQ(s.stamina, 0);
-    EXPECT_EQ(s.caught, 0);
-    EXPECT_EQ(DueRunEnd(s), RunEnd::None);
-
-    // 15 × 0.5 × 1.5 = 11.25: trunc(-1.25) is -1, shown as 0 and caught.
-    GameState t = StateWith(1991, 2, 0.5, {10, 1500000, 0, 1800, 200, 400});
-    const MonthResult r = PlayQuietMonth(t, {15, 0, 0, 0});
-    EXPECT_EQ(t.stamina, 0);
-    EXPECT_EQ(t.caught, 1);
-    EXPECT_EQ(r.log[0], "体力   －－＞10減少");
+// Two months with every slider and an answer, at the hard and the easy level, by hand:
+//
+// 1994/4 (y = 4), k = 1.5, sliders 6 2 4 3, answer St −101 Mo −20000 Pa +5 Tr −30 Ri +45 Su −60:
+//   stamina   3000 − (24 + 9 + 4 + 2) × 1.5 × 1.5 = 3000 − 87.75 → 2912; answer −101 × 1.5 → −151: 2761
+//   money     800000 + 0.5 × 160000 × 1.8 = 944000; − 96000 − 3000 = 845000; answer − 20000: 825000
+//   patients  200 + trunc(3.2 × 6 = 19.2) = 219; answer + 5: 224
+//   trust     2500 + 48 − 4 × 5 = 2528; answer − 30: 2498
+//   rival     1000 + 4 × (219 / 9 = 24) = 1096; − 0.5 × 72 = 1060; answer + 45 × 1.5 → 67: 1127
+//   suspicion 1500 + 120 = 1620; − 0.5 × 16 = 1612; answer − 60, unscaled: 1552
+//
+// 1992/8 (y = 2), k = 0.5, sliders 3 1 4 5, answer St +33 Pa −7 Tr +15 Ri −40 Su +25:
+//   stamina   4000 − (6 + 15 + 4 + 1) × 0.5 × 1.5 = 4000 − 19.5 → 3980; answer + 33, unscaled: 4013
+//   money     300000 + 1.5 × 80000 × 1.8 = 516000; − 24000 − 5000 = 487000
+//   patients  50 + trunc(1.6 × 3 = 4.8) = 54; answer − 7: 47
+//   trust     900 + 12 − 2 × 6 = 900; answer + 15: 915
+//   rival     300 + 2 × (54 / 9 = 6) = 312; − 1.5 × 60 = 222; answer − 40, unscaled: 182
+//   suspicion 700 + 30 = 730; − 1.5 × 4 = 724; answer + 25 × 0.5 → 12: 736
+TEST(MonthlyTurn, EventMonthsAtTheHardAndTheEasyLevel) {
+    struct Case {
+        int year, month;
+        double k;
+        Values before;
+        Sliders sliders;
+        StatusChange answer;
+        Values after;
+        Log log;
+    };
+    const Case cases[] = {
+        {1994, 4, 1.5, {3000, 800000, 200, 2500, 1000, 1500}, {6, 2, 4, 3},
+         {-101, -20000, 5, -30, 45, -60}, {2761, 825000, 224, 2498, 1127, 1552},
+         {"体力   －－＞239減少", "所持金－－＞25000増加", "患者数－－＞24人増加", "ナガレ信頼－＞2減少",
+          "鵺田君－－＞127増加", "厚生省疑惑＞52増加"}},
+        {1992, 8, 0.5, {4000, 300000, 50, 900, 300, 700}, {3, 1, 4, 5}, {33, 0, -7, 15, -40, 25},
+         {4013, 487000, 47, 915, 182, 736},
+         {"体力   －－＞13増加", "所持金－－＞187000増加", "患者数－－＞3人減少", "ナガレ信頼－＞15増加",
+          "鵺田君－－＞118減少", "厚生省疑惑＞36増加"}},
+    };
+    for (const Case& c : cases) {
+        GameState s = StateWith(c.year, c.month, c.k, c.before);
+        std::vector<int> draws{0, 2};
+        std::size_t next = 0;
+        const MonthResult r = RunMonthlyUpdate(
+            s, c.sliders, [&] { return draws.at(next++); }, [&](int) { return c.answer; });
+        EXPECT_EQ(next, 2u) << c.k;
+        ExpectValues(s, c.after, std::to_string(c.k));
+        EXPECT_EQ(r.log, c.log) << c.k;
+    }
 }
 
 TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
@@ -96,55 +174,10 @@ TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
         s.doseHistory = c.historyBefore;
         PlayQuietMonth(s, {10, 0, 0, 0});
         EXPECT_EQ(s.patients, 100 + c.expectedGrowth) << c.name;
-        EXPECT_EQ(s.doseHistory[0], 10) << c.name;
-        EXPECT_EQ(s.doseHistory[1], c.historyBefore[0]) << c.name;
-        EXPECT_EQ(s.doseHistory[4], c.historyBefore[3]) << c.name;
+        EXPECT_EQ(s.doseHistory, (std::array<int, 5>{10, c.historyBefore[0], c.historyBefore[1],
+                                                     c.historyBefore[2], c.historyBefore[3]}))
+            << c.name;
     }
-
-    GameState zero = StateWith(1991, 2, 1.0, {5000, 1500000, 100, 1800, 200, 400});
-    zero.doseHistory = {0, 0, 0, 0, 0};
-    const MonthResult r = PlayQuietMonth(zero, {0, 0, 0, 0});
-    EXPECT_EQ(zero.patients, 100);
-    EXPECT_EQ(r.log[2], "患者数－－＞増えていません。投与しましょう。");
-}
-
-TEST(MonthlyTurn, TheCompanyPaysOnlyWhileTrustExceedsTheDemand) {
-    // Trust exactly 200 × demand: no payment, and the line still shows its number.
-    GameState equal = StateWith(1991, 2, 1.0, {5000, 100000, 0, 1000, 200, 400});
-    MonthResult r = PlayQuietMonth(equal, {0, 0, 5, 0});
-    EXPECT_EQ(equal.money, 100000);
-    EXPECT_EQ(r.log[1], "所持金－－＞0減少");
-
-    GameState above = StateWith(1991, 2, 1.0, {5000, 100000, 0, 1001, 200, 400});
-    r = PlayQuietMonth(above, {0, 0, 5, 0});
-    EXPECT_EQ(above.money, 100000 + 90000);
-    EXPECT_EQ(r.log[1], "所持金－－＞90000増加");
-
-    GameState below = StateWith(1991, 2, 1.0, {5000, 100000, 0, 999, 200, 400});
-    r = PlayQuietMonth(below, {0, 0, 5, 0});
-    EXPECT_EQ(below.money, 100000);
-    EXPECT_EQ(r.log[1], "所持金－－＞要求額が大きすぎます。");
-
-    // Empty purse wins over the demand message, also when it was empty already.
-    GameState broke = StateWith(1991, 2, 1.0, {5000, 0, 0, 999, 200, 400});
-    r = PlayQuietMonth(broke, {0, 0, 5, 0});
-    EXPECT_EQ(r.log[1], "所持金－－＞そこをつきました。");
-}
-
-TEST(MonthlyTurn, DonationsNeedMoneyAtTheStartToCalmTheMinistry) {
-    GameState rich = StateWith(1991, 2, 1.0, {5000, 12000, 0, 1800, 200, 400});
-    PlayQuietMonth(rich, {0, 1, 0, 0});
-    EXPECT_EQ(rich.money, 0);
-    EXPECT_EQ(rich.suspicion, 398);
-
-    GameState broke = StateWith(1991, 2, 1.0, {5000, 0, 0, 1800, 200, 400});
-    const MonthResult r = PlayQuietMonth(broke, {0, 1, 0, 0});
-    EXPECT_EQ(broke.money, 0);
-    EXPECT_EQ(broke.suspicion, 400);
-    EXPECT_EQ(broke.stamina, 4998);  // trunc(5000 - 1.5)
-    EXPECT_EQ(r.log[5], "厚生省疑惑＞0減少");  // zero changes inherit the trust line's suffix
-    EXPECT_EQ(r.log[3], "ナガレ信頼－＞1減少");
-    EXPECT_EQ(r.log[4], "鵺田君－－＞0減少");
 }
 
 TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
@@ -162,6 +195,7 @@ TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
         {"suspicion over the top", {0, 0, 0, 0, 0, 2501}, {2500, 1000, 0, 2500, 2500, 5000}, 1},
         {"stamina over the top", {2501, 0, 0, 0, 0, 0}, {5000, 1000, 0, 2500, 2500, 2500}, 0},
         {"stamina exactly zero", {-2500, 0, 0, 0, 0, 0}, {0, 1000, 0, 2500, 2500, 2500}, 0},
+        {"stamina below zero", {-2501, 0, 0, 0, 0, 0}, {0, 1000, 0, 2500, 2500, 2500}, 1},
         {"trust both ways, no capture", {0, 0, 0, -9000, 0, 0}, {2500, 1000, 0, 0, 2500, 2500}, 0},
         {"trust over the top", {0, 0, 0, 9000, 0, 0}, {2500, 1000, 0, 5000, 2500, 2500}, 0},
         {"money and others never below 0",
@@ -169,78 +203,30 @@ TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
     };
     for (const Case& c : cases) {
         GameState s = StateWith(1991, 4, 1.0, start);
-        int draws = 0;
-        const MonthResult r = RunMonthlyUpdate(
-            s, {}, [&] { ++draws; return 2; }, [&](int) { return c.answer; });
+        const MonthResult r = RunMonthlyUpdate(s, {}, [] { return 2; }, [&](int) { return c.answer; });
         EXPECT_EQ(r.eventShown, 1) << c.name;
-        EXPECT_EQ(draws, 2) << c.name;
-        ExpectValues(s, c.expected);
+        ExpectValues(s, c.expected, c.name);
         EXPECT_EQ(s.caught, c.caught) << c.name;
     }
 }
 
-TEST(MonthlyTurn, AnswersHurtMoreAtHarderLevels) {
-    struct Case {
-        const char* name;
-        double k;
-        StatusChange answer;
-        StatusChange expectedChange;
-    };
-    const Case cases[] = {
-        {"stamina loss at level 0", 1.5, {-100, 0, 0, 0, 0, 0}, {-150, 0, 0, 0, 0, 0}},
-        {"stamina gain unscaled", 1.5, {100, 0, 0, 0, 0, 0}, {100, 0, 0, 0, 0, 0}},
-        {"rival gain at level 2", 0.5, {0, 0, 0, 0, 100, 0}, {0, 0, 0, 0, 50, 0}},
-        {"rival loss unscaled", 0.5, {0, 0, 0, 0, -100, 0}, {0, 0, 0, 0, -100, 0}},
-        {"suspicion gain truncated", 1.5, {0, 0, 0, 0, 0, 15}, {0, 0, 0, 0, 0, 22}},
-        {"money, patients, trust unscaled", 0.5, {0, -700, 3, -40, 0, 0}, {0, -700, 3, -40, 0, 0}},
-        {"stamina loss truncated", 0.5, {-15, 0, 0, 0, 0, 0}, {-7, 0, 0, 0, 0, 0}},
-    };
-    for (const Case& c : cases) {
-        StatusChange v{1000, 1000, 1000, 1000, 1000, 1000};
-        ApplyAnswer(v, c.answer, c.k);
-        EXPECT_EQ(v.stamina - 1000, c.expectedChange.stamina) << c.name;
-        EXPECT_EQ(v.money - 1000, c.expectedChange.money) << c.name;
-        EXPECT_EQ(v.patients - 1000, c.expectedChange.patients) << c.name;
-        EXPECT_EQ(v.trust - 1000, c.expectedChange.trust) << c.name;
-        EXPECT_EQ(v.rivalPower - 1000, c.expectedChange.rivalPower) << c.name;
-        EXPECT_EQ(v.suspicion - 1000, c.expectedChange.suspicion) << c.name;
-    }
-}
-
-TEST(MonthlyTurn, EventsComeOnlyInTheirMonthWithSecondDrawTwo) {
-    struct Case {
-        const char* name;
-        int year, month, d1, d2;
-        int expected;
-    };
-    const Case cases[] = {
-        {"1991/4 first draw 2", 1991, 4, 2, 2, 1},
-        {"1991/4 second draw 1", 1991, 4, 2, 1, -1},
-        {"1991/4 second draw 0", 1991, 4, 0, 0, -1},
-        {"1993/8 holds 13", 1993, 8, 1, 2, 13},
-        {"1993/9 holds 11", 1993, 9, 0, 2, 11},
-        {"1991/5 holds none", 1991, 5, 2, 2, -1},
-    };
-    for (const Case& c : cases) {
-        GameState s = StateWith(c.year, c.month, 1.0, {5000, 1500000, 0, 1800, 200, 400});
-        std::vector<int> draws{c.d1, c.d2};
-        std::size_t next = 0;
-        int shown = -1;
-        const MonthResult r = RunMonthlyUpdate(
-            s, {}, [&] { return draws.at(next++); },
-            [&](int index) { shown = index; return StatusChange{}; });
-        EXPECT_EQ(next, 2u) << c.name;
-        EXPECT_EQ(shown, c.expected) << c.name;
-        EXPECT_EQ(r.eventShown, c.expected) << c.name;
+// Which month holds which event is the golden replay's; here, the second draw that lets it in.
+TEST(MonthlyTurn, AScheduledEventWaitsForASecondDrawOfTwo) {
+    for (int second : {0, 1}) {
+        GameState s = StateWith(1991, 4, 1.0, {5000, 1500000, 0, 1800, 200, 400});
+        int draws = 0;
+        const MonthResult r = RunMonthlyUpdate(s, {}, [&] { return draws++ == 0 ? 2 : second; },
+                                               [](int) -> StatusChange { ADD_FAILURE(); return {}; });
+        EXPECT_EQ(draws, 2) << second;
+        EXPECT_EQ(r.eventShown, -1) << second;
     }
 }
 
 TEST(RunEnd, CaptureComesOneTickLaterAndWinsOverTheClear) {
     GameState s = StateWith(1996, 11, 1.0, {1, 1500000, 0, 1800, 200, 400});
     EXPECT_EQ(DueRunEnd(s), RunEnd::None);
-    const MonthResult r = PlayQuietMonth(s, {25, 0, 0, 0});
+    PlayQuietMonth(s, {25, 0, 0, 0});
     EXPECT_EQ(s.caught, 1);
-    EXPECT_EQ(r.log.size(), 6u);
     EXPECT_EQ(s.stamina, 0);
     AdvanceDate(s);
     EXPECT_EQ(s.month, 12);
@@ -255,15 +241,16 @@ TEST(RunEnd, CaptureComesOneTickLaterAndWinsOverTheClear) {
     EXPECT_EQ(s.month, 1);
 }
 
-// Many random runs: after every month the values stay in their ranges and the log has six lines.
+// Random runs played on past a capture to the last month: the values stay in their ranges, the log
+// lines are never empty, and a capture once flagged is never cleared.
 TEST(MonthlyTurn, RandomRunsKeepTheirInvariants) {
+    int captured = 0;
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
         Random15 random(seed);
         GameState s;
         ResetState(s);
         s.levelFactor = (seed % 3 == 0) ? 1.5 : (seed % 3 == 1 ? 1.0 : 0.5);
-        int months = 0;
-        while (DueRunEnd(s) == RunEnd::None) {
+        for (int month = 0; month < 71; ++month) {
             const Sliders sliders{random.Next() % 26, random.Next() % 26, random.Next() % 26,
                                   random.Next() % 26};
             const int caughtBefore = s.caught;
@@ -274,7 +261,6 @@ TEST(MonthlyTurn, RandomRunsKeepTheirInvariants) {
                                         random.Next() % 301 - 150, random.Next() % 2001 - 1000,
                                         random.Next() % 2001 - 1000, random.Next() % 2001 - 1000};
                 });
-            ASSERT_EQ(r.log.size(), 6u);
             for (const std::string& line : r.log) ASSERT_FALSE(line.empty());
             ASSERT_GE(s.stamina, 0);
             ASSERT_LE(s.stamina, 5000);
@@ -285,12 +271,12 @@ TEST(MonthlyTurn, RandomRunsKeepTheirInvariants) {
             ASSERT_LE(s.rivalPower, 5000);
             ASSERT_GE(s.suspicion, 0);
             ASSERT_LE(s.suspicion, 5000);
-            ASSERT_GE(s.caught, caughtBefore);
+            ASSERT_GE(s.caught, caughtBefore) << "seed " << seed;
             AdvanceDate(s);
-            ++months;
         }
-        ASSERT_LE(months, 71) << "seed " << seed;
+        captured += s.caught;
     }
+    EXPECT_GT(captured, 0) << "no run was caught, so keeping the flag went unchecked";
 }
 
 }  // namespace

@@ -135,24 +135,6 @@ TEST(Profile, RoundTripKeepsNamesAndUnsignedPointsExactly) {
     EXPECT_EQ(optionsBack.skipOpening, 1);
 }
 
-TEST(Profile, UnreadableNumbersFallBackKeyByKey) {
-    MemoryProfile profile;
-    profile.values["Ranking/Player0"] = "12abc";
-    profile.values["Ranking/Player1"] = " 999 ";
-    profile.values["Ranking/Player2"] = "99999999999";
-    profile.values["Option/Level"] = "";
-    profile.values["Option/Speed"] = "-0";
-    RankingTable table;
-    table.Load(profile);
-    GameOptions options;
-    options.Load(profile);
-    EXPECT_EQ(table.points[0], 1570u);
-    EXPECT_EQ(table.points[1], 999u);
-    EXPECT_EQ(table.points[2], 820u);
-    EXPECT_EQ(options.level, 2);
-    EXPECT_EQ(options.speed, 0);
-}
-
 TEST(ProfileNumber, AcceptsSignedAndUnsignedThirtyTwoBitDecimalsOnly) {
     const struct {
         const char* text;

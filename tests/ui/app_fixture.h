@@ -27,6 +27,9 @@ protected:
     int Bar(int id) { return View().Item<QProgressBar>(id)->value(); }
     QSlider* Slider(int id) { return View().Item<QSlider>(id); }
     QStringList LogLines();
+    // The board as a new run finds it: January 1991, the start values, sliders at 0, an empty
+    // log, no timer, and start, ranking and options on the menu.
+    void ExpectStartBoard(const char* when);
     // Runs the update handlers as opening the drop-down would, then gives the item.
     QAction* MenuItem(int command);
     // Picks a command from the menu, answering the modal windows it opens in turn.

@@ -1,50 +1,44 @@
 #include <QMenuBar>
-#include <QTest>
 
 #include "app_fixture.h"
 #include "draw_seeds.h"
+#include "event_answer.h"
+#include "events/event_catalogue.h"
+#include "game/monthly_turn.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
 namespace {
 
 struct MenuState {
-    bool start, pause, stop, ranking, options;
+    bool start, pauseAndStop, rankingAndOptions;
     const char* pauseText;
 };
+constexpr MenuState kIdle{true, false, true, "一時停止(&P)"};
+constexpr MenuState kRunning{false, true, false, "一時停止(&P)"};
+constexpr MenuState kPaused{false, true, false, "一時停止解除(&P)"};
 
 class BoardTest : public AppTest {
 protected:
     void ExpectMenus(const MenuState& s, const char* when) {
         EXPECT_EQ(MenuItem(ID_GAME_START)->isEnabled(), s.start) << when;
-        EXPECT_EQ(MenuItem(ID_GAME_PAUSE)->isEnabled(), s.pause) << when;
-        EXPECT_EQ(MenuItem(ID_GAME_STOP)->isEnabled(), s.stop) << when;
-        EXPECT_EQ(MenuItem(ID_RANKING)->isEnabled(), s.ranking) << when;
-        EXPECT_EQ(MenuItem(ID_OPTION)->isEnabled(), s.options) << when;
+        EXPECT_EQ(MenuItem(ID_GAME_PAUSE)->isEnabled(), s.pauseAndStop) << when;
+        EXPECT_EQ(MenuItem(ID_GAME_STOP)->isEnabled(), s.pauseAndStop) << when;
+        EXPECT_EQ(MenuItem(ID_RANKING)->isEnabled(), s.rankingAndOptions) << when;
+        EXPECT_EQ(MenuItem(ID_OPTION)->isEnabled(), s.rankingAndOptions) << when;
         EXPECT_EQ(MenuItem(ID_GAME_PAUSE)->text(), QString::fromUtf8(s.pauseText)) << when;
-        EXPECT_TRUE(MenuItem(ID_APP_EXIT)->isEnabled()) << when;
     }
 
-    void ExpectStartBoard(const char* when) {
-        EXPECT_EQ(EditText(IDC_EDIT_YEAR), "1991") << when;
-        EXPECT_EQ(EditText(IDC_EDIT_MONTH), "1") << when;
-        EXPECT_EQ(EditText(IDC_EDIT_MONEY), "1500000") << when;
-        EXPECT_EQ(EditText(IDC_EDIT_PATIENTS), "0") << when;
-        EXPECT_EQ(Bar(IDC_PROGRESS_STAMINA), 5000) << when;
-        EXPECT_EQ(Bar(IDC_PROGRESS_TRUST), 1800) << when;
-        EXPECT_EQ(Bar(IDC_PROGRESS_RIVAL), 200) << when;
-        EXPECT_EQ(Bar(IDC_PROGRESS_SUSPICION), 400) << when;
-        for (int id : {IDC_SLIDER_DOSE, IDC_SLIDER_DONATION, IDC_SLIDER_DEMAND, IDC_SLIDER_COUNTER}) {
-            EXPECT_EQ(Slider(id)->value(), 0) << when;
-            EXPECT_EQ(Slider(id)->maximum(), 25) << when;
-        }
-        EXPECT_TRUE(LogLines().isEmpty()) << when;
-        EXPECT_FALSE(View().Timers().IsActive(TURN_TIMER_ID)) << when;
+    // Answers the pause command's box with OK, noting whether the run stood paused meanwhile.
+    ModalAnswer::Seen Pause(int* pausedWhileOpen = nullptr) {
+        ModalAnswer box([&](QWidget* w) {
+            if (pausedWhileOpen) *pausedWhileOpen = View().State().paused;
+            ClickButton("OK")(w);
+        });
+        Trigger(ID_GAME_PAUSE);
+        EXPECT_TRUE(box.Answered());
+        return box.Window();
     }
-
-    static constexpr MenuState kIdle{true, false, false, true, true, "一時停止(&P)"};
-    static constexpr MenuState kRunning{false, true, true, false, false, "一時停止(&P)"};
-    static constexpr MenuState kPaused{false, true, true, false, false, "一時停止解除(&P)"};
 };
 
 TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
@@ -53,50 +47,82 @@ TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
     ASSERT_EQ(dropDowns.size(), 2);
     EXPECT_EQ(dropDowns[0]->text(), "ﾒﾆｭｰ(&M)");
     EXPECT_EQ(dropDowns[1]->text(), "ﾍﾙﾌﾟ(&H)");
-    EXPECT_EQ(dropDowns[0]->menu()->actions().size(), 8);
     EXPECT_EQ(Frame().frameGeometry().size(), QSize(555, 544));
     ExpectStartBoard("at start-up");
     ExpectMenus(kIdle, "at start-up");
     SaveScreenshot(&Frame(), "board-start");
 }
 
-TEST_F(BoardTest, StartShowsTheBriefingThenTicksPlayMonths) {
+// The board reads each slider into its own command and shows what the core made of the month.
+TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
     StartGame();
-    EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
     EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 7000);
-    EXPECT_EQ(View().State().levelFactor, 0.5);
     ExpectMenus(kRunning, "running");
-    View().Random().Seed(SeedWithoutEvents(12));
-
-    Slider(IDC_SLIDER_DOSE)->setValue(10);
+    const Sliders sliders{10, 1, 2, 3};
+    Slider(IDC_SLIDER_DOSE)->setValue(sliders.dose);
+    Slider(IDC_SLIDER_DONATION)->setValue(sliders.donation);
+    Slider(IDC_SLIDER_DEMAND)->setValue(sliders.demand);
+    Slider(IDC_SLIDER_COUNTER)->setValue(sliders.counter);
+    GameState expected = View().State();
+    const MonthResult month = RunMonthlyUpdate(expected, sliders, [] { return 0; }, [](int) {
+        return StatusChange{};
+    });
     View().OnTimer(TURN_TIMER_ID);
-    EXPECT_EQ(LogLines(), QStringList({"体力   －－＞8減少", "所持金－－＞0減少", "患者数－－＞8人増加",
-                                       "ナガレ信頼－＞20増加", "鵺田君－－＞0増加", "厚生省疑惑＞50増加"}));
-    EXPECT_EQ(EditText(IDC_EDIT_MONTH), "2");
-    EXPECT_EQ(EditText(IDC_EDIT_YEAR), "1991");
-    EXPECT_EQ(EditText(IDC_EDIT_PATIENTS), "8");
-    EXPECT_EQ(Bar(IDC_PROGRESS_STAMINA), 4992);
-    EXPECT_EQ(Bar(IDC_PROGRESS_TRUST), 1820);
-    EXPECT_EQ(Bar(IDC_PROGRESS_SUSPICION), 450);
-    EXPECT_EQ(Slider(IDC_SLIDER_DOSE)->value(), 10);
 
-    // Eleven more months turn the year.
-    for (int i = 0; i < 11; ++i) View().OnTimer(TURN_TIMER_ID);
-    EXPECT_EQ(EditText(IDC_EDIT_YEAR), "1992");
-    EXPECT_EQ(EditText(IDC_EDIT_MONTH), "1");
-    EXPECT_EQ(LogLines().size(), 6);
+    QStringList log;
+    for (const std::string& line : month.log) log << QString::fromStdString(line);
+    EXPECT_EQ(LogLines(), log);
+    const QStringList shown{EditText(IDC_EDIT_YEAR), EditText(IDC_EDIT_MONTH), EditText(IDC_EDIT_MONEY),
+                            EditText(IDC_EDIT_PATIENTS)};
+    EXPECT_EQ(shown, QStringList({"1991", "2", QString::number(expected.money),
+                                  QString::number(expected.patients)}));
+    const QList<int> bars{Bar(IDC_PROGRESS_STAMINA), Bar(IDC_PROGRESS_TRUST), Bar(IDC_PROGRESS_RIVAL),
+                          Bar(IDC_PROGRESS_SUSPICION)};
+    EXPECT_EQ(bars, QList<int>({expected.stamina, expected.trust, expected.rivalPower, expected.suspicion}));
+    EXPECT_EQ(Slider(IDC_SLIDER_DOSE)->value(), 10);
     SaveScreenshot(&Frame(), "board-running");
+}
+
+// The timer rests while the event and its result box are open, and comes back with the period of
+// the speed chosen; the values move only after the box is closed, scaled by the level.
+TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) {
+    View().Options().level = 0;
+    View().Options().speed = 0;
+    StartGame();
+    View().State().month = 6;
+    View().Random().Seed(SeedDrawing(0, 2));
+    bool timerDuringDialog = true, timerDuringBox = true, dialogVisibleUnderBox = true;
+    int staminaUnderBox = 0;
+    CEventDlg* dialog = nullptr;
+    EventAnswer answer(3, ClickButton("決定"));
+    answer.whileDialogOpen = [&](CEventDlg& d) {
+        dialog = &d;
+        timerDuringDialog = View().Timers().IsActive(TURN_TIMER_ID);
+    };
+    answer.whileBoxOpen = [&](QWidget*) {
+        timerDuringBox = View().Timers().IsActive(TURN_TIMER_ID);
+        dialogVisibleUnderBox = dialog && dialog->isVisible();
+        staminaUnderBox = View().State().stamina;
+    };
+    View().OnTimer(TURN_TIMER_ID);
+
+    ASSERT_TRUE(answer.BoxAnswered());
+    EXPECT_EQ(answer.Prompt(), QString::fromUtf8(EventRecordAt(2).prompt));
+    EXPECT_FALSE(timerDuringDialog);
+    EXPECT_FALSE(timerDuringBox);
+    EXPECT_FALSE(dialogVisibleUnderBox);
+    EXPECT_EQ(staminaUnderBox, 5000);
+    EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
+    EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 3000);
+    // Event 2's fourth answer costs 100 stamina, half as much again at level 0.
+    EXPECT_EQ(Bar(IDC_PROGRESS_STAMINA), 4850);
 }
 
 TEST_F(BoardTest, PauseHoldsTheTicksUntilItsSecondBoxCloses) {
     StartGame();
-    {
-        ModalAnswer box(ClickButton("OK"));
-        Trigger(ID_GAME_PAUSE);
-        ASSERT_TRUE(box.Answered());
-        EXPECT_EQ(box.Window().title, "PAUSE");
-        EXPECT_EQ(box.Window().text, "一時停止します。");
-    }
+    const ModalAnswer::Seen pause = Pause();
+    EXPECT_EQ(pause.title, "PAUSE");
+    EXPECT_EQ(pause.text, "一時停止します。");
     ExpectMenus(kPaused, "paused");
     View().OnTimer(TURN_TIMER_ID);
     EXPECT_EQ(EditText(IDC_EDIT_MONTH), "1");
@@ -104,16 +130,9 @@ TEST_F(BoardTest, PauseHoldsTheTicksUntilItsSecondBoxCloses) {
     EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
 
     int pausedWhileOpen = -1;
-    {
-        ModalAnswer box([&](QWidget* w) {
-            pausedWhileOpen = View().State().paused;
-            ClickButton("OK")(w);
-        });
-        Trigger(ID_GAME_PAUSE);
-        ASSERT_TRUE(box.Answered());
-        EXPECT_EQ(box.Window().title, "PAUSE EXIT");
-        EXPECT_EQ(box.Window().text, "一時停止を解除します。");
-    }
+    const ModalAnswer::Seen resume = Pause(&pausedWhileOpen);
+    EXPECT_EQ(resume.title, "PAUSE EXIT");
+    EXPECT_EQ(resume.text, "一時停止を解除します。");
     EXPECT_EQ(pausedWhileOpen, 1);
     ExpectMenus(kRunning, "resumed");
     View().OnTimer(TURN_TIMER_ID);
@@ -123,10 +142,7 @@ TEST_F(BoardTest, PauseHoldsTheTicksUntilItsSecondBoxCloses) {
 TEST_F(BoardTest, StopAsksAndOnlyYesEndsTheRun) {
     StartGame();
     View().OnTimer(TURN_TIMER_ID);
-    {
-        ModalAnswer pause(ClickButton("OK"));
-        Trigger(ID_GAME_PAUSE);
-    }
+    Pause();
     int pausedWhileAsked = -1;
     {
         ModalAnswer no([&](QWidget* w) {
@@ -134,13 +150,11 @@ TEST_F(BoardTest, StopAsksAndOnlyYesEndsTheRun) {
             ClickButton("いいえ")(w);
         });
         Trigger(ID_GAME_STOP);
-        ASSERT_TRUE(no.Answered());
         EXPECT_EQ(no.Window().title, "STOP");
         EXPECT_EQ(no.Window().text, "ゲームを中断します、よろしいですか？");
     }
     EXPECT_EQ(pausedWhileAsked, 1);
     ExpectMenus(kRunning, "after No, which also ends the pause");
-    EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
     EXPECT_EQ(EditText(IDC_EDIT_MONTH), "2");
 
     Slider(IDC_SLIDER_COUNTER)->setValue(5);
@@ -151,29 +165,6 @@ TEST_F(BoardTest, StopAsksAndOnlyYesEndsTheRun) {
     }
     ExpectStartBoard("after Yes");
     ExpectMenus(kIdle, "after Yes");
-}
-
-TEST_F(BoardTest, ARunEndsOneTickAfterTheCaptureOrAtDecember1996) {
-    StartGame();
-    View().State().caught = 1;
-    {
-        ModalAnswer end(PressKey(Qt::Key_Escape));
-        View().OnTimer(TURN_TIMER_ID);
-        EXPECT_EQ(end.Window().title, "END");
-    }
-    ExpectStartBoard("after a capture");
-    ExpectMenus(kIdle, "after a capture");
-
-    StartGame();
-    View().State().year = 1996;
-    View().State().month = 12;
-    {
-        ModalAnswer end(PressKey(Qt::Key_Escape));
-        View().OnTimer(TURN_TIMER_ID);
-        EXPECT_EQ(end.Window().title, "END");
-    }
-    ExpectStartBoard("after a clear");
-    ExpectMenus(kIdle, "after a clear");
 }
 
 }  // namespace

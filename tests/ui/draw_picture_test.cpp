@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QListWidget>
+#include <QSet>
 #include <QTest>
 
+#include "app_fixture.h"
 #include "events/end_dlg.h"
+#include "events/event_dlg.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
 #include "ui/draw_picture.h"
@@ -37,19 +41,6 @@ bool Blank(const QImage& canvas) {
     return true;
 }
 
-// A dialog with the end dialog's picture control that draws the test bitmap whenever it paints.
-class PaintingDialog : public CDialog {
-public:
-    PaintingDialog() : CDialog(CEndDlg::kTemplateId) {}
-    int paints = 0;
-
-protected:
-    void OnPaint() override {
-        ++paints;
-        DrawPicture(*this, kPicture, kTestBitmap, {18, 21}, {9, 7}, PictureMode::Stretch);
-    }
-};
-
 class DrawPictureTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dialog.Create()); }
@@ -57,33 +48,28 @@ protected:
     CEndDlg dialog;
 };
 
-TEST_F(DrawPictureTest, CopyLeavesOutTheLastColumnAndRowOfTheBitmap) {
+// Both leave out the bitmap's last column and row; the stretch scales each axis by its own
+// factor without smoothing; a second drawing overwrites only where it draws.
+TEST_F(DrawPictureTest, CopyAndStretchDrawTheSourceRectangleAndNothingElse) {
     ASSERT_EQ(LoadBitmap(kTestBitmap).size(), QSize(10, 8));
-    DrawPicture(dialog, kPicture, kTestBitmap, {9, 7}, {9, 7}, PictureMode::Copy);
-    for (int y = 0; y < 7; ++y) {
-        for (int x = 0; x < 9; ++x) ASSERT_EQ(Canvas().pixel(x, y), Expected(x, y)) << x << "," << y;
-    }
-    EXPECT_EQ(qAlpha(Canvas().pixel(9, 0)), 0);
-    EXPECT_EQ(qAlpha(Canvas().pixel(0, 7)), 0);
-    EXPECT_FALSE(Shows(Canvas(), LoadBitmap(kTestBitmap).color(15)));
-}
-
-TEST_F(DrawPictureTest, StretchScalesEachAxisByItsOwnFactorWithoutSmoothing) {
-    DrawPicture(dialog, kPicture, kTestBitmap, {18, 21}, {9, 7}, PictureMode::Stretch);
-    for (int y = 0; y < 21; ++y) {
-        for (int x = 0; x < 18; ++x) {
-            ASSERT_EQ(Canvas().pixel(x, y), Expected(x / 2, y / 3)) << x << "," << y;
+    const struct {
+        PictureMode mode;
+        QSize size;
+        int xScale, yScale;
+    } cases[] = {{PictureMode::Copy, {9, 7}, 1, 1}, {PictureMode::Stretch, {18, 21}, 2, 3}};
+    for (const auto& c : cases) {
+        Canvas().fill(Qt::transparent);
+        DrawPicture(dialog, kPicture, kTestBitmap, c.size, {9, 7}, c.mode);
+        for (int y = 0; y < c.size.height(); ++y) {
+            for (int x = 0; x < c.size.width(); ++x) {
+                ASSERT_EQ(Canvas().pixel(x, y), Expected(x / c.xScale, y / c.yScale)) << x << "," << y;
+            }
         }
+        EXPECT_EQ(qAlpha(Canvas().pixel(c.size.width(), 0)), 0);
+        EXPECT_EQ(qAlpha(Canvas().pixel(0, c.size.height())), 0);
+        EXPECT_FALSE(Shows(Canvas(), LoadBitmap(kTestBitmap).color(15)));
     }
-    EXPECT_EQ(qAlpha(Canvas().pixel(18, 0)), 0);
-    EXPECT_EQ(qAlpha(Canvas().pixel(0, 21)), 0);
-    EXPECT_FALSE(Shows(Canvas(), LoadBitmap(kTestBitmap).color(15)));
-}
-
-TEST_F(DrawPictureTest, ASecondDrawingOverwritesOnlyWhereItDraws) {
-    DrawPicture(dialog, kPicture, kTestBitmap, {18, 21}, {9, 7}, PictureMode::Stretch);
     DrawPicture(dialog, kPicture, kTestBitmap, {9, 7}, {9, 7}, PictureMode::Copy);
-    EXPECT_EQ(Canvas().pixel(8, 6), Expected(8, 6));
     EXPECT_EQ(Canvas().pixel(17, 20), Expected(8, 6));
     EXPECT_EQ(Canvas().pixel(9, 0), Expected(4, 0));
 }
@@ -106,28 +92,7 @@ TEST_F(DrawPictureTest, ADrawingLargerThanTheControlIsCutAtItsEdge) {
     EXPECT_EQ(Canvas().pixel(x, y), Expected(x * 9 / 600, y * 7 / 600));
 }
 
-TEST(DrawPictureFromPaint, EachPaintDrawsAgainAndTheDialogSettles) {
-    PaintingDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    auto* picture = dialog.Item<PictureControl>(kPicture);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !Blank(picture->Canvas()); }));
-
-    // Once drawn, the dialog stays quiet: a redraw of the same pixels must not start another paint.
-    QTest::qWait(100);
-    const int settled = dialog.paints;
-    QTest::qWait(200);
-    EXPECT_EQ(dialog.paints, settled);
-
-    // A picture lost from the control comes back with the next paint of the dialog.
-    picture->Canvas().fill(Qt::transparent);
-    dialog.repaint();
-    EXPECT_EQ(picture->Canvas().pixel(0, 0), Expected(0, 0));
-    dialog.DestroyWindow();
-}
-
-// The ending pictures come with the program's bitmaps; until they are there, nothing is drawn.
+// Each paint of the end dialog draws the ending of its kind; an unknown kind draws nothing.
 TEST(EndDialogPicture, StretchesTheEndingOfItsKindOntoTheWholeFrame) {
     const struct {
         int endKind, bitmap;
@@ -138,7 +103,9 @@ TEST(EndDialogPicture, StretchesTheEndingOfItsKindOntoTheWholeFrame) {
         dialog.endKind = c.endKind;
         QImage shown;
         ModalAnswer answer([&](QWidget* w) {
-            QTest::qWait(20);
+            // Once the window is on screen, a repaint runs the dialog's paint at once.
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
+            w->repaint();
             shown = DialogItem<PictureControl>(w, kPicture)->Canvas().copy();
             PressKey(Qt::Key_Return)(w);
         });
@@ -159,6 +126,81 @@ TEST(EndDialogPicture, StretchesTheEndingOfItsKindOntoTheWholeFrame) {
         // Scalers may round a row or column differently; a wrong source or kept aspect differs widely.
         EXPECT_GT(same, shown.width() * shown.height() * 9 / 10) << c.endKind;
     }
+}
+
+
+// At twice the device pixels (QT_SCALE_FACTOR=2, run so by CTest alone) the windows grow as a
+// whole and the pictures stay sharp: each picture pixel becomes a 2 × 2 block of its own colour,
+// with no colour blended between neighbours.
+constexpr int kRatio = 2;
+
+// Logical pixels whose 2 × 2 device block is not one colour, or not `expected`'s colour there.
+int BlurredPixels(const QImage& shown, const QImage* expected) {
+    int blurred = 0;
+    for (int y = 0; y < shown.height() / kRatio; ++y) {
+        for (int x = 0; x < shown.width() / kRatio; ++x) {
+            const QRgb corner = shown.pixel(kRatio * x, kRatio * y);
+            bool sharp = !expected || corner == expected->pixel(x, y);
+            for (int d = 1; d < kRatio * kRatio; ++d) {
+                sharp = sharp && shown.pixel(kRatio * x + d % kRatio, kRatio * y + d / kRatio) == corner;
+            }
+            blurred += sharp ? 0 : 1;
+        }
+    }
+    return blurred;
+}
+
+// The picture control as the screen shows it, one pixel per device pixel.
+QImage OnScreen(QWidget* picture) { return picture->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+class HighDpiTest : public AppTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(qApp->devicePixelRatio(), kRatio);
+        AppTest::SetUp();
+    }
+};
+
+TEST_F(HighDpiTest, TheMainWindowGrowsAsAWholeAndTheOpeningIsEveryPixelDoubled) {
+    EXPECT_EQ(Frame().grab().toImage().size(), Frame().size() * kRatio);
+    // The layout stays in logical pixels: the form fills the same 555 × 544 window.
+    EXPECT_EQ(Frame().frameGeometry().size(), QSize(555, 544));
+    SaveScreenshot(&Frame(), "board-2x");
+
+    const QImage bitmap = LoadBitmap(134).convertToFormat(QImage::Format_RGB32);
+    const QImage shown = OnScreen(app->OpeningDlg().GetDlgItem(COpeningDlg::kPictureId));
+    ASSERT_EQ(shown.size(), QSize(409, 314) * kRatio);
+    EXPECT_EQ(BlurredPixels(shown, &bitmap), 0);
+}
+
+TEST_F(HighDpiTest, AStretchedEventPictureKeepsItsHardEdges) {
+    CEventDlg dialog;
+    dialog.LoadEvent(0);
+    const QImage bitmap = LoadBitmap(dialog.eventData.bitmapId);
+    QImage shown;
+    QSize pictureSize;
+    ModalAnswer look([&](QWidget*) {
+        auto* picture = dialog.Item<PictureControl>(CEventDlg::kPictureId);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !Blank(picture->Canvas()); })) << "never painted";
+        pictureSize = picture->size();
+        shown = OnScreen(picture);
+        SaveScreenshot(&dialog, "event-2x");
+        // No answer taken, so no result box follows.
+        dialog.Item<QListWidget>(CEventDlg::kAnswerListId)->setCurrentRow(-1);
+        dialog.EndDialog(IDCANCEL);
+    });
+    dialog.DoModal();
+    ASSERT_TRUE(look.Answered());
+    ASSERT_EQ(shown.size(), pictureSize * kRatio);
+    EXPECT_EQ(BlurredPixels(shown, nullptr), 0);
+    QSet<QRgb> palette, foreign;
+    for (QRgb colour : bitmap.colorTable()) palette.insert(colour | 0xff000000u);
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (!palette.contains(shown.pixel(x, y))) foreign.insert(shown.pixel(x, y));
+        }
+    }
+    EXPECT_TRUE(foreign.isEmpty()) << "colours a smoothing made: " << foreign.size();
 }
 
 }  // namespace

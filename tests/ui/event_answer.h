@@ -19,7 +19,6 @@ public:
     std::function<void(CEventDlg&)> whileDialogOpen = [](CEventDlg&) {};
     std::function<void(QWidget* box)> whileBoxOpen = [](QWidget*) {};
 
-    bool DialogAnswered() const { return dialog_.Answered(); }
     bool BoxAnswered() const { return box_ && box_->Answered(); }
     // The dialog's prompt box as it was shown.
     const QString& Prompt() const { return prompt_; }

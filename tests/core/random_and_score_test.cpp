@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "game/event_schedule.h"
 #include "game/random_of3.h"
 #include "game/run_settings.h"
 
@@ -32,41 +31,6 @@ TEST(Random15, GivesTheClassicFifteenBitSequenceAndStaysInRange) {
         thirds.insert(ThreeWayOf(r));
     }
     EXPECT_EQ(thirds.size(), 3u);
-}
-
-TEST(EventSchedule, EveryEventHasOneMonthAndOthersHaveNone) {
-    std::set<int> seen;
-    int scheduledMonths = 0;
-    for (int year = 1991; year <= 1996; ++year) {
-        for (int month = 1; month <= 12; ++month) {
-            bool any = false;
-            for (int d1 = 0; d1 < 3; ++d1) {
-                if (auto index = ScheduledEvent(year, month, d1)) {
-                    seen.insert(*index);
-                    any = true;
-                }
-            }
-            scheduledMonths += any;
-        }
-    }
-    EXPECT_EQ(scheduledMonths, 27);
-    EXPECT_EQ(seen.size(), 42u);
-    EXPECT_EQ(*seen.begin(), 0);
-    EXPECT_EQ(*seen.rbegin(), 41);
-    EXPECT_FALSE(ScheduledEvent(1991, 4, 3));
-    EXPECT_FALSE(ScheduledEvent(1990, 4, 0));
-}
-
-TEST(RunSettings, OptionsOutsideTheirRangePlayAsFactorOneAndSevenSeconds) {
-    const struct {
-        int value;
-        int period;
-        double factor;
-    } cases[] = {{0, 3000, 1.5}, {1, 5000, 1.0}, {2, 7000, 0.5}, {7, 7000, 1.0}, {-1, 7000, 1.0}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(TimerPeriodFor(c.value), c.period) << c.value;
-        EXPECT_EQ(LevelFactorFor(c.value), c.factor) << c.value;
-    }
 }
 
 TEST(ClearScore, TakesTheIntegerQuotientFirstAndNeverWrapsBelowZero) {
