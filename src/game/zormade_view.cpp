@@ -154,26 +154,31 @@ bool CZormadeView::DoMonthlyTurn() {
                           Item<QSlider>(IDC_SLIDER_DONATION)->value(),
                           Item<QSlider>(IDC_SLIDER_DEMAND)->value(),
                           Item<QSlider>(IDC_SLIDER_COUNTER)->value()};
+    int answer = -1;
     const MonthResult month = RunMonthlyUpdate(
-        state_, sliders, [this] { return RandomOf3(); }, [this](int index) { return ShowEvent(index); });
+        state_, sliders, [this] { return RandomOf3(); },
+        [this, &answer](int index) { return ShowEvent(index, answer); });
+    history_.Record(state_, month, answer);
     auto* log = Item<QListWidget>(IDC_LIST_LOG);
     for (const std::string& line : month.log) log->addItem(QString::fromStdString(line));
     return false;
 }
 
-StatusChange CZormadeView::ShowEvent(int index) {
+StatusChange CZormadeView::ShowEvent(int index, int& answer) {
     // A tick must not re-enter the turn while the event and its result box are open.
     timers_.KillTimer(TURN_TIMER_ID);
     CEventDlg dialog;
     dialog.LoadEvent(index);
     dialog.DoModal();
     timers_.SetTimer(TURN_TIMER_ID, state_.timerPeriod);
+    answer = dialog.selectedChoice;
     return {dialog.staminaDelta, dialog.moneyDelta, dialog.patientDelta,
             dialog.trustDelta,   dialog.rivalDelta, dialog.suspicionDelta};
 }
 
 void CZormadeView::EndRun(RunEnd end) {
     timers_.KillTimer(TURN_TIMER_ID);
+    history_.End(end == RunEnd::Capture ? RunOutcome::Capture : RunOutcome::Clear);
     CEndDlg dialog;
     if (end == RunEnd::Capture) {
         dialog.endKind = 0;
@@ -241,6 +246,7 @@ void CZormadeView::OnGameStart() {
     CBriefingDlg briefing;
     briefing.DoModal();
     ResetGame();
+    history_.Begin();
     state_.timerPeriod = TimerPeriodFor(options_.speed);
     state_.levelFactor = LevelFactorFor(options_.level);
     timers_.SetTimer(TURN_TIMER_ID, state_.timerPeriod);
@@ -268,6 +274,7 @@ void CZormadeView::OnGameStop() {
                                   LoadResourceString(IDS_STOP_CAPTION), MB_YESNO | MB_ICONQUESTION);
     if (answer == IDYES) {
         timers_.KillTimer(TURN_TIMER_ID);
+        history_.End(RunOutcome::Stopped);
         ResetGame();
         RefreshStatus();
     } else {
