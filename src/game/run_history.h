@@ -19,6 +19,9 @@ struct MonthRecord {
     LimitsCrossed crossed;
 };
 
+// Months since January 1991: the time scale of the run's chart.
+constexpr double MonthsSinceStart(int year, int month) { return (year - 1991) * 12 + (month - 1); }
+
 enum class RunOutcome { Going, Capture, Clear, Stopped };
 
 // The months of the last run, kept in memory only, so the player can look back at it.

@@ -11,6 +11,7 @@
 #include "app/main_frame.h"
 #include "events/end_dlg.h"
 #include "events/event_dlg.h"
+#include "game/graph_dlg.h"
 #include "game/run_settings.h"
 #include "platform/ini_profile.h"
 #include "platform/message_box.h"
@@ -86,6 +87,7 @@ bool CZormadeView::OnCommand(int id) {
     case ID_GAME_PAUSE: OnGamePause(); return true;
     case ID_RANKING: OnRanking(); return true;
     case ID_OPTION: OnOption(); return true;
+    case ID_GRAPH: OnGraph(); return true;
     case ID_HELP: OnHelp(); return true;
     default: return false;
     }
@@ -101,6 +103,8 @@ bool CZormadeView::OnUpdateCommand(CCmdUI& ui) {
         return true;
     case ID_RANKING: ui.Enable(state_.rankingEnabled != 0); return true;
     case ID_OPTION: ui.Enable(state_.optionsEnabled != 0); return true;
+    // Like the ranking, only between runs, and only once a run has played a month to show.
+    case ID_GRAPH: ui.Enable(state_.rankingEnabled != 0 && !history_.Months().empty()); return true;
     default: return false;
     }
 }
@@ -222,6 +226,12 @@ void CZormadeView::ShowRanking() {
 }
 
 void CZormadeView::OnRanking() { ShowRanking(); }
+
+void CZormadeView::OnGraph() {
+    CGraphDlg dialog;
+    dialog.history = history_;
+    dialog.DoModal();
+}
 
 void CZormadeView::OnOption() {
     COptionDlg dialog;

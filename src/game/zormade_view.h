@@ -70,6 +70,7 @@ public:
     void OnGameStop();
     void OnRanking();
     void OnOption();
+    void OnGraph();
     void OnHelp() {}
 
     void ResetGame();
@@ -86,7 +87,6 @@ public:
     GameOptions& Options() { return options_; }
     RankingTable& Ranking() { return ranking_; }
     Random15& Random() { return random_; }
-    const RunHistory& History() const { return history_; }
     const WindowTimers& Timers() const { return timers_; }
 
 protected:

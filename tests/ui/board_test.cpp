@@ -53,7 +53,7 @@ TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
     ASSERT_EQ(dropDowns.size(), 2);
     EXPECT_EQ(dropDowns[0]->text(), "ﾒﾆｭｰ(&M)");
     EXPECT_EQ(dropDowns[1]->text(), "ﾍﾙﾌﾟ(&H)");
-    EXPECT_EQ(dropDowns[0]->menu()->actions().size(), 8);
+    EXPECT_EQ(dropDowns[0]->menu()->actions().size(), 9);
     EXPECT_EQ(Frame().frameGeometry().size(), QSize(555, 544));
     ExpectStartBoard("at start-up");
     ExpectMenus(kIdle, "at start-up");
