@@ -27,12 +27,27 @@ QString CaptureCause(const LimitsCrossed& crossed) {
     return causes.join(QStringLiteral("、"));
 }
 
+struct EventShown {
+    QString label;   // event number and answer number
+    QString prompt;  // its first line
+    QString answer;
+};
+
+EventShown EventOf(const MonthRecord& m) {
+    const EventData event = LoadEventData(m.event);
+    const bool answered = m.answer >= 0 && m.answer < static_cast<int>(event.choiceTexts.size());
+    return {LoadResourceString(IDS_GRAPH_EVENT_MARK).arg(m.event).arg(m.answer + 1),
+            FirstLine(event.prompt),
+            answered ? QString::fromStdString(event.choiceTexts[m.answer]) : QString()};
+}
+
 QString EndLine(const RunHistory& history) {
     if (history.Months().empty()) return {};
     const MonthRecord& last = history.Months().back();
     switch (history.Outcome()) {
     case RunOutcome::Capture:
-        return LoadResourceString(IDS_GRAPH_CAPTURE_LINE).arg(CaptureCause(last.crossed), DateOf(last));
+        return LoadResourceString(IDS_GRAPH_CAPTURE_LINE)
+            .arg(CaptureCause(last.crossed), DateOf(last));
     case RunOutcome::Clear:
         return LoadResourceString(IDS_GRAPH_CLEAR_LINE).arg(history.Score());
     case RunOutcome::Stopped:
@@ -52,20 +67,20 @@ bool CGraphDlg::OnInitDialog() {
     RunCharts charts;
     for (const MonthRecord& m : history.Months()) {
         if (m.event < 0) continue;
-        const EventData event = LoadEventData(m.event);
-        const QString label = LoadResourceString(IDS_GRAPH_EVENT_MARK).arg(m.event).arg(m.answer + 1);
-        const QString prompt = FirstLine(event.prompt);
-        const QString answer = m.answer >= 0 && m.answer < static_cast<int>(event.choiceTexts.size())
-                                   ? QString::fromStdString(event.choiceTexts[m.answer])
-                                   : QString();
-        list->addItem(LoadResourceString(IDS_GRAPH_EVENT_LINE).arg(DateOf(m), label, prompt, answer));
-        charts.events.push_back({MonthsSinceStart(m.year, m.month), label, prompt + QLatin1Char('\n') + answer});
+        const EventShown shown = EventOf(m);
+        // The list's rows are one line high: the answer takes a row of its own.
+        list->addItems(LoadResourceString(IDS_GRAPH_EVENT_LINE)
+                           .arg(DateOf(m), shown.label, shown.prompt, shown.answer)
+                           .split(QLatin1Char('\n')));
+        charts.events.push_back({MonthsSinceStart(m.year, m.month), shown.label,
+                                 shown.prompt + QLatin1Char('\n') + shown.answer});
     }
     QString error;
     const ShowRunChartsFn draw = LoadRunCharts(error);
     if (!draw) {
         // The months are still told by the list and the line; only the drawing is missing.
-        MessageBox(this, LoadResourceString(IDS_GRAPH_NO_CHARTS).arg(error), QString(), MB_OK | MB_ICONSTOP);
+        MessageBox(this, LoadResourceString(IDS_GRAPH_NO_CHARTS).arg(error), QString(),
+                   MB_OK | MB_ICONSTOP);
         return true;
     }
     charts.gauges = GetDlgItem(kValuesChartId);

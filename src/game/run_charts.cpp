@@ -8,9 +8,11 @@
 #include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
-
+#include <tuple>
+#include <utility>
 
 namespace zormade {
 namespace {
@@ -33,6 +35,7 @@ constexpr int kFirstYear = 1991;
 constexpr int kLastYear = 1996;
 constexpr double kLastMonth = 71;  // December 1996, the month a clear ends on
 constexpr int kLabelGap = 3;
+constexpr double kYenPerUnit = 10000;  // money is charted in 万円, which keeps its axis narrow
 constexpr int kAxisRoom = 60;  // what the value axis and the margins take from a chart's width
 
 QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style = Qt::SolidLine) {
@@ -41,6 +44,29 @@ QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style 
     QPen pen(colour, 2);
     pen.setStyle(style);
     series->setPen(pen);
+    return series;
+}
+
+double ValueOf(const MonthRecord& m, ChartLine line) {
+    switch (line) {
+    case kStaminaLine: return m.values.stamina;
+    case kTrustLine: return m.values.trust;
+    case kRivalLine: return m.values.rivalPower;
+    case kSuspicionLine: return m.values.suspicion;
+    case kMoneyLine: return m.values.money / kYenPerUnit;
+    case kPatientsLine: return m.values.patients;
+    default: return 0;
+    }
+}
+
+// Adds the run's values of `line`; a run stopped after one month shows them as points, since a
+// line needs two.
+QLineSeries* RunLine(const RunCharts& charts, ChartLine line, const QColor& colour) {
+    QLineSeries* series = Line(charts.names[line], colour);
+    for (const MonthRecord& m : *charts.months) {
+        series->append(MonthsSinceStart(m.year, m.month), ValueOf(m, line));
+    }
+    series->setPointsVisible(charts.months->size() == 1);
     return series;
 }
 
@@ -80,7 +106,7 @@ QCategoryAxis* YearAxis(const QFont& font) {
     return axis;
 }
 
-void Attach(QChart* chart, QLineSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
+void Attach(QChart* chart, QXYSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
     chart->addSeries(series);
     series->attachAxis(x);
     series->attachAxis(y);
@@ -146,6 +172,23 @@ void MarkEvents(QChart* chart, const std::vector<EventMark>& events, const QFont
     });
 }
 
+// Where a capture's last month crossed its limits, ringed in red; nullptr for any other run.
+QScatterSeries* Crossings(const std::vector<MonthRecord>& months) {
+    if (months.empty()) return nullptr;
+    const MonthRecord& last = months.back();
+    const double x = MonthsSinceStart(last.year, last.month);
+    auto* ring = new QScatterSeries;
+    ring->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    ring->setMarkerSize(12);
+    ring->setBrush(Qt::NoBrush);
+    ring->setPen(QPen(kRed, 2));
+    if (last.crossed.stamina) ring->append(x, 0);
+    if (last.crossed.rivalPower || last.crossed.suspicion) ring->append(x, kScaleMax);
+    if (ring->count() > 0) return ring;
+    delete ring;
+    return nullptr;
+}
+
 // Money and patients on their own axes, from 0 (or fewer patients) to a round number.
 void FitRange(QValueAxis* axis, const QLineSeries* series) {
     double low = 0;
@@ -158,66 +201,62 @@ void FitRange(QValueAxis* axis, const QLineSeries* series) {
     axis->applyNiceNumbers();
 }
 
-}  // namespace
+// Stamina, trust, rival power and suspicion on their shared scale, with the limits a run ends
+// at, the ring where a capture crossed them and the event marks.
+QChart* GaugesChart(const RunCharts& charts, const QFont& font) {
+    const auto& names = charts.names;
+    QChart* chart = NewChart(font);
+    QCategoryAxis* time = YearAxis(font);
+    QValueAxis* scale = ValueAxis(font);
+    scale->setRange(0, kScaleMax);
+    scale->setTickCount(6);
+    chart->addAxis(time, Qt::AlignBottom);
+    chart->addAxis(scale, Qt::AlignLeft);
+    QLineSeries* upperLimit = Line(names[kLimitLine], kRed, Qt::DashLine);
+    QLineSeries* lowerLimit = Line(names[kLimitLine], kRed, Qt::DashLine);
+    upperLimit->append({{0, kScaleMax}, {kLastMonth, kScaleMax}});
+    lowerLimit->append({{0, 0}, {kLastMonth, 0}});
+    const std::pair<ChartLine, QColor> gauges[] = {
+        {kStaminaLine, kGreen}, {kTrustLine, kNavy}, {kRivalLine, kPurple}, {kSuspicionLine, kTeal}};
+    for (const auto& [line, colour] : gauges) {
+        Attach(chart, RunLine(charts, line, colour), time, scale);
+    }
+    Attach(chart, upperLimit, time, scale);
+    Attach(chart, lowerLimit, time, scale);
+    // Both limits are one red line in the legend.
+    chart->legend()->markers(lowerLimit).front()->setVisible(false);
+    if (QScatterSeries* crossing = Crossings(*charts.months)) {
+        Attach(chart, crossing, time, scale);
+        chart->legend()->markers(crossing).front()->setVisible(false);
+    }
+    MarkEvents(chart, charts.events, font, charts.gauges->contentsRect().width());
+    return chart;
+}
 
+// Money (left axis) and patients (right axis), each on a scale of its own.
+QChart* MoneyChart(const RunCharts& charts, const QFont& font) {
+    QChart* chart = NewChart(font);
+    QCategoryAxis* time = YearAxis(font);
+    chart->addAxis(time, Qt::AlignBottom);
+    const std::tuple<ChartLine, QColor, Qt::Alignment> lines[] = {
+        {kMoneyLine, kOlive, Qt::AlignLeft}, {kPatientsLine, kMaroon, Qt::AlignRight}};
+    for (const auto& [line, colour, side] : lines) {
+        QValueAxis* axis = ValueAxis(font);
+        axis->setTickCount(3);
+        chart->addAxis(axis, side);
+        QLineSeries* series = RunLine(charts, line, colour);
+        Attach(chart, series, time, axis);
+        FitRange(axis, series);
+    }
+    return chart;
+}
+
+}  // namespace
 }  // namespace zormade
 
 extern "C" Q_DECL_EXPORT void ZormadeShowRunCharts(const zormade::RunCharts& charts) {
     using namespace zormade;
     const QFont font = charts.gauges->font();
-    const auto& names = charts.names;
-
-    QChart* top = NewChart(font);
-    QCategoryAxis* topTime = YearAxis(font);
-    QValueAxis* scale = ValueAxis(font);
-    scale->setRange(0, kScaleMax);
-    scale->setTickCount(6);
-    top->addAxis(topTime, Qt::AlignBottom);
-    top->addAxis(scale, Qt::AlignLeft);
-    QLineSeries* stamina = Line(names[kStaminaLine], kGreen);
-    QLineSeries* trust = Line(names[kTrustLine], kNavy);
-    QLineSeries* rival = Line(names[kRivalLine], kPurple);
-    QLineSeries* suspicion = Line(names[kSuspicionLine], kTeal);
-    QLineSeries* upperLimit = Line(names[kLimitLine], kRed, Qt::DashLine);
-    QLineSeries* lowerLimit = Line(names[kLimitLine], kRed, Qt::DashLine);
-    upperLimit->append({{0, kScaleMax}, {kLastMonth, kScaleMax}});
-    lowerLimit->append({{0, 0}, {kLastMonth, 0}});
-
-    QChart* bottom = NewChart(font);
-    QCategoryAxis* bottomTime = YearAxis(font);
-    QValueAxis* yen = ValueAxis(font);
-    QValueAxis* persons = ValueAxis(font);
-    yen->setTickCount(3);
-    persons->setTickCount(3);
-    bottom->addAxis(bottomTime, Qt::AlignBottom);
-    bottom->addAxis(yen, Qt::AlignLeft);
-    bottom->addAxis(persons, Qt::AlignRight);
-    QLineSeries* money = Line(names[kMoneyLine], kOlive);
-    QLineSeries* patients = Line(names[kPatientsLine], kMaroon);
-
-    // A line needs two months; a run stopped after one shows its points.
-    const bool onePoint = charts.months->size() == 1;
-    for (QLineSeries* s : {stamina, trust, rival, suspicion, money, patients}) s->setPointsVisible(onePoint);
-    for (const MonthRecord& m : *charts.months) {
-        const double x = MonthsSinceStart(m.year, m.month);
-        stamina->append(x, m.values.stamina);
-        trust->append(x, m.values.trust);
-        rival->append(x, m.values.rivalPower);
-        suspicion->append(x, m.values.suspicion);
-        money->append(x, m.values.money);
-        patients->append(x, m.values.patients);
-    }
-    for (QLineSeries* s : {stamina, trust, rival, suspicion, upperLimit, lowerLimit}) {
-        Attach(top, s, topTime, scale);
-    }
-    // Both limits are one red line in the legend.
-    top->legend()->markers(lowerLimit).front()->setVisible(false);
-    Attach(bottom, money, bottomTime, yen);
-    Attach(bottom, patients, bottomTime, persons);
-    FitRange(yen, money);
-    FitRange(persons, patients);
-
-    MarkEvents(top, charts.events, font, charts.gauges->contentsRect().width());
-    ViewIn(charts.gauges, top);
-    ViewIn(charts.moneyAndPatients, bottom);
+    ViewIn(charts.gauges, GaugesChart(charts, font));
+    ViewIn(charts.moneyAndPatients, MoneyChart(charts, font));
 }

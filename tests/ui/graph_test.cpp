@@ -1,5 +1,6 @@
 #include <QChartView>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QListWidget>
 #include <map>
 #include <string>
@@ -23,6 +24,7 @@ struct GraphSeen {
     QString title, endLine;
     QStringList events;
     Lines series;  // from both charts
+    std::vector<std::pair<int, int>> rings;  // where a capture crossed its limits
 };
 
 class GraphTest : public AppTest {
@@ -47,7 +49,7 @@ protected:
         board["ナガレ薬研信頼"].emplace_back(x, Bar(IDC_PROGRESS_TRUST));
         board["鵺田君パワー"].emplace_back(x, Bar(IDC_PROGRESS_RIVAL));
         board["厚生省疑惑"].emplace_back(x, Bar(IDC_PROGRESS_SUSPICION));
-        board["所持金（円）"].emplace_back(x, EditText(IDC_EDIT_MONEY).toInt());
+        board["所持金（万円）"].emplace_back(x, EditText(IDC_EDIT_MONEY).toInt() / 10000);
         board["ＨＩＶ患者数（人）"].emplace_back(x, EditText(IDC_EDIT_PATIENTS).toInt());
     }
 
@@ -62,8 +64,11 @@ protected:
                 EXPECT_FALSE(view->accessibleName().isEmpty());
                 for (QAbstractSeries* s : view->chart()->series()) {
                     if (s->name() == "限界") continue;
-                    auto& line = seen.series[s->name().toStdString()];
-                    for (const QPointF& p : static_cast<QLineSeries*>(s)->points()) line.emplace_back(p.x(), p.y());
+                    const bool ring = qobject_cast<QScatterSeries*>(s);
+                    auto& points = ring ? seen.rings : seen.series[s->name().toStdString()];
+                    for (const QPointF& p : static_cast<QXYSeries*>(s)->points()) {
+                        points.emplace_back(p.x(), p.y());
+                    }
                 }
             }
             SaveScreenshot(w, screenshot);
@@ -104,12 +109,13 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValueThatCrossed) {
     const GraphSeen seen = OpenGraph(Qt::Key_Return, "graph-capture");
     EXPECT_EQ(seen.title, "GRAPH");
     EXPECT_EQ(seen.series, board);
-    EXPECT_TRUE(seen.endLine.startsWith("鵺田君パワーが限界を超えた (1991/05)")) << seen.endLine.toStdString();
-    ASSERT_EQ(seen.events.size(), 1);
+    EXPECT_EQ(seen.rings, (std::vector<std::pair<int, int>>{{4, 5000}}));
+    EXPECT_EQ(seen.endLine, "鵺田君パワーが限界を超えた (1991/05)　……そして捕まってしまった");
+    ASSERT_EQ(seen.events.size(), 2);  // the event, then the answer taken
     const EventRecord& event = EventRecordAt(1);
-    EXPECT_TRUE(seen.events[0].startsWith("1991/04　1-4　")) << seen.events[0].toStdString();
-    EXPECT_TRUE(seen.events[0].contains(QString::fromUtf8(event.prompt).section("\r\n", 0, 0)));
-    EXPECT_TRUE(seen.events[0].endsWith(QString::fromUtf8(event.answers[3].text)));
+    const QString promptStart = QString::fromUtf8(event.prompt).section("\r\n", 0, 0);
+    EXPECT_EQ(seen.events[0], "1991/04　1-4　" + promptStart);
+    EXPECT_TRUE(seen.events[1].endsWith("→ " + QString::fromUtf8(event.answers[3].text)));
 }
 
 TEST_F(GraphTest, AStoppedRunShowsItsMonthsAndANewStartForgetsThem) {
@@ -127,6 +133,7 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsAndANewStartForgetsThem) {
     const GraphSeen seen = OpenGraph(Qt::Key_Escape, "graph-stopped");
     EXPECT_EQ(seen.series, board);
     EXPECT_EQ(seen.endLine, "1991/02 でゲームを中断した");
+    EXPECT_TRUE(seen.rings.empty());
     EXPECT_TRUE(seen.events.isEmpty());
 
     StartGame();
