@@ -6,6 +6,7 @@
 #include "game/charts_module.h"
 #include "platform/message_box.h"
 #include "platform/resources.h"
+#include "platform/text_fit.h"
 #include "platform/string_ids.h"
 
 namespace zormade {
@@ -62,7 +63,10 @@ QString EndLine(const RunHistory& history) {
 
 bool CGraphDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(GetDlgItem(kEndLineId), EndLine(history));
+    QWidget* endLine = GetDlgItem(kEndLineId);
+    SetWindowText(endLine, EndLine(history));
+    // Two limits crossed in one month make the longest line.
+    ShrinkFontToFit(endLine, WindowText(endLine), endLine->width());
     auto* list = Item<QListWidget>(kEventListId);
     RunCharts charts;
     for (const MonthRecord& m : history.Months()) {

@@ -82,7 +82,7 @@ protected:
     Lines board;
 };
 
-TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValueThatCrossed) {
+TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     EXPECT_FALSE(GraphEnabled()) << "no run played since start-up";
     StartGame();
     EXPECT_FALSE(GraphEnabled()) << "while a run is going";
@@ -98,6 +98,7 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValueThatCrossed) {
     NoteBoard();
     View().State().rivalPower = 4990;
     View().State().patients = 900;  // the rival gains 100 and crosses 5000
+    View().State().stamina = 5;     // and the month costs 11 stamina
     PlayQuietMonth();
     {
         ModalAnswer end(PressKey(Qt::Key_Return));
@@ -109,8 +110,8 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValueThatCrossed) {
     const GraphSeen seen = OpenGraph(Qt::Key_Return, "graph-capture");
     EXPECT_EQ(seen.title, "GRAPH");
     EXPECT_EQ(seen.series, board);
-    EXPECT_EQ(seen.rings, (std::vector<std::pair<int, int>>{{4, 5000}}));
-    EXPECT_EQ(seen.endLine, "鵺田君パワーが限界を超えた (1991/05)　……そして捕まってしまった");
+    EXPECT_EQ(seen.rings, (std::vector<std::pair<int, int>>{{4, 0}, {4, 5000}}));
+    EXPECT_EQ(seen.endLine, "体力が尽きた、鵺田君パワーが限界を超えた (1991/05)　……そして捕まってしまった");
     ASSERT_EQ(seen.events.size(), 2);  // the event, then the answer taken
     const EventRecord& event = EventRecordAt(1);
     const QString promptStart = QString::fromUtf8(event.prompt).section("\r\n", 0, 0);
