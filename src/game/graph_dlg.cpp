@@ -6,8 +6,8 @@
 #include "game/charts_module.h"
 #include "platform/message_box.h"
 #include "platform/resources.h"
-#include "platform/text_fit.h"
 #include "platform/string_ids.h"
+#include "platform/text_fit.h"
 
 namespace zormade {
 namespace {

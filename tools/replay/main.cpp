@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
         ++argv;
     }
     if (argc > 2) {
-        std::cerr << "usage: zormade-replay [--history] [script]  (reads standard input without a script)\n";
+        std::cerr << "usage: zormade-replay [--history] [script]"
+                     "  (reads standard input without a script)\n";
         return 2;
     }
     if (argc == 2) {

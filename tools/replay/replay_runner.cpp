@@ -39,9 +39,11 @@ void PrintHistoryCsv(std::ostream& out, const RunHistory& history) {
         const StatusChange& v = m.values;
         out << m.year << ',' << m.month << ',' << v.stamina << ',' << v.money << ',' << v.patients
             << ',' << v.trust << ',' << v.rivalPower << ',' << v.suspicion << ',';
-        if (m.event >= 0) out << m.event << ',' << m.answer + 1;
-        else out << ',';
-        out << '\n';
+        if (m.event >= 0) {
+            out << m.event << ',' << m.answer + 1 << '\n';
+        } else {
+            out << ",\n";
+        }
     }
 }
 
