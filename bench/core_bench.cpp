@@ -9,6 +9,7 @@
 #include "game/game_state.h"
 #include "game/monthly_turn.h"
 #include "game/random_of3.h"
+#include "game/run_history.h"
 #include "game/run_settings.h"
 
 namespace zormade::bench {
@@ -41,26 +42,35 @@ private:
     int turn_ = 0;
 };
 
-void StartRun(GameState& state) {
-    ResetState(state);
-    state.levelFactor = LevelFactorFor(1);
-    MarkRunning(state);
+// The game as the view plays it: every month is kept in the run's history.
+struct Game {
+    GameState state;
+    RunHistory history;
+};
+
+void StartRun(Game& game) {
+    ResetState(game.state);
+    game.state.levelFactor = LevelFactorFor(1);
+    MarkRunning(game.state);
+    game.history.Begin();
 }
 
-MonthResult PlayTurn(GameState& state, Player& player) {
-    return RunMonthlyUpdate(
-        state, player.Read(), [&] { return player.Draw(); },
+MonthResult PlayTurn(Game& game, Player& player) {
+    MonthResult result = RunMonthlyUpdate(
+        game.state, player.Read(), [&] { return player.Draw(); },
         [&](int index) { return player.Answer(index); });
+    game.history.Record(game.state, result, 0);
+    return result;
 }
 
 void BM_MonthlyTurn(benchmark::State& state) {
-    GameState game;
+    Game game;
     Player player;
     StartRun(game);
     const double turn = TimedLoop(state, [&] {
-        if (DueRunEnd(game) != RunEnd::None) StartRun(game);
+        if (DueRunEnd(game.state) != RunEnd::None) StartRun(game);
         benchmark::DoNotOptimize(PlayTurn(game, player));
-        AdvanceDate(game);
+        AdvanceDate(game.state);
     });
     Player baselinePlayer;
     const double drawsAndSliders = NanosecondsPerCall(state.iterations(), [&] {
@@ -73,24 +83,24 @@ void BM_MonthlyTurn(benchmark::State& state) {
 BENCHMARK(BM_MonthlyTurn);
 
 void BM_WholeRun(benchmark::State& state) {
-    GameState game;
+    Game game;
     Player player;
     long monthsPlayed = 0;
     const double run = TimedLoop(state, [&] {
         StartRun(game);
-        for (int month = 0; month < kMonthsBeforeClear && DueRunEnd(game) == RunEnd::None;
+        for (int month = 0; month < kMonthsBeforeClear && DueRunEnd(game.state) == RunEnd::None;
              ++month) {
             benchmark::DoNotOptimize(PlayTurn(game, player));
-            AdvanceDate(game);
+            AdvanceDate(game.state);
             ++monthsPlayed;
         }
-        benchmark::DoNotOptimize(ClearScore(game.patients, game.money));
+        benchmark::DoNotOptimize(ClearScore(game.state.patients, game.state.money));
     });
     const double datesOnly = NanosecondsPerCall(state.iterations(), [&] {
         StartRun(game);
         for (int month = 0; month < kMonthsBeforeClear; ++month) {
-            AdvanceDate(game);
-            benchmark::DoNotOptimize(game);
+            AdvanceDate(game.state);
+            benchmark::DoNotOptimize(game.state);
         }
     });
     ReportAgainstBaseline(state, run, datesOnly);

@@ -13,6 +13,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "ZORMADE developers <zormade@example.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The libraries are found by dpkg-shlibdeps; the face the dialogs are drawn in is not a library.
+# Qt Charts is among them (libqt6charts6), through the chart module the graph window loads.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
 # Qt's X11 platform comes with its GUI library; Wayland sessions without XWayland need this.

@@ -4,6 +4,7 @@ set -eu
 packages=(
   build-essential cmake ninja-build pkg-config file
   qt6-base-dev qt6-base-dev-tools
+  qt6-charts-dev libqt6opengl6-dev  # Qt Charts' CMake files need the OpenGL ones; Debian does not pull them in
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   fonts-ipafont-gothic qt6-wayland

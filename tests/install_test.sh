@@ -14,6 +14,8 @@ fail() { echo "FAIL: $*"; failed=1; }
 for program in zormade zormade-replay; do
   [ -x "$stage/usr/bin/$program" ] || fail "usr/bin/$program is missing or not executable"
 done
+# The graph window loads its charts from beside the program: bin/../lib/zormade.
+[ -f "$stage/usr/lib/zormade/zormade-charts.so" ] || fail "usr/lib/zormade/zormade-charts.so is missing"
 
 entry=$stage/usr/share/applications/zormade.desktop
 if [ -f "$entry" ]; then

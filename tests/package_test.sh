@@ -16,7 +16,7 @@ deb=$(find "$work/out" -maxdepth 1 -name 'zormade_*.deb')
 [ -n "$deb" ] || { echo "FAIL: cpack made no zormade_*.deb"; exit 1; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-ipafont-gothic; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-ipafont-gothic libqt6charts6; do
   echo "$depends" | grep -q "\\b$package\\b" || fail "Depends lacks $package: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = zormade ] || fail "the package is not named zormade"
@@ -24,7 +24,7 @@ done
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 for file in usr/bin/zormade usr/bin/zormade-replay usr/share/applications/zormade.desktop \
-            usr/share/icons/hicolor/48x48/apps/zormade.png; do
+            usr/share/icons/hicolor/48x48/apps/zormade.png usr/lib/zormade/zormade-charts.so; do
   [ -f "$root/$file" ] || fail "$file is not in the package"
 done
 

@@ -46,10 +46,10 @@ int PatientGrowth(int y, int dose, const std::array<int, 5>& history) {
     return Trunc(0.8 * dose) - (history[4] + history[0]) / 2;
 }
 
-void Clamp(StatusChange& v, int& caught) {
+void Clamp(StatusChange& v, LimitsCrossed& crossed) {
     if (v.stamina < 0) {
         v.stamina = 0;
-        caught = 1;
+        crossed.stamina = true;
     } else if (v.stamina > kScaleMax) {
         v.stamina = kScaleMax;
     }
@@ -59,13 +59,13 @@ void Clamp(StatusChange& v, int& caught) {
         v.rivalPower = 0;
     } else if (v.rivalPower > kScaleMax) {
         v.rivalPower = kScaleMax;
-        caught = 1;
+        crossed.rivalPower = true;
     }
     if (v.suspicion < 0) {
         v.suspicion = 0;
     } else if (v.suspicion > kScaleMax) {
         v.suspicion = kScaleMax;
-        caught = 1;
+        crossed.suspicion = true;
     }
     if (v.money < 0) v.money = 0;
 }
@@ -163,7 +163,10 @@ MonthResult RunMonthlyUpdate(GameState& state, const Sliders& in, const DrawFn& 
         ApplyAnswer(v, showEvent(*scheduled), k);
     }
 
-    Clamp(v, state.caught);
+    Clamp(v, result.crossed);
+    if (result.crossed.stamina || result.crossed.rivalPower || result.crossed.suspicion) {
+        state.caught = 1;
+    }
     result.log = LogLines(before, v, before.trust, in.demand);
     StoreValues(state, v);
     return result;

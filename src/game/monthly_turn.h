@@ -21,9 +21,17 @@ enum class RunEnd { None, Capture, Clear };
 // What the tick about to run does: a capture pending wins over the clear month.
 RunEnd DueRunEnd(const GameState& state);
 
+// The limits a month's values went past; any one of them ends the run at the next tick.
+struct LimitsCrossed {
+    bool stamina = false;     // below 0
+    bool rivalPower = false;  // above 5000
+    bool suspicion = false;   // above 5000
+};
+
 struct MonthResult {
     std::array<std::string, 6> log;
     int eventShown = -1;  // index of the event put to the player, or -1
+    LimitsCrossed crossed;
 };
 
 using DrawFn = std::function<int()>;                 // one three-way draw, 0 to 2

@@ -11,6 +11,7 @@
 #include "app/main_frame.h"
 #include "events/end_dlg.h"
 #include "events/event_dlg.h"
+#include "game/graph_dlg.h"
 #include "game/run_settings.h"
 #include "platform/ini_profile.h"
 #include "platform/message_box.h"
@@ -86,6 +87,7 @@ bool CZormadeView::OnCommand(int id) {
     case ID_GAME_PAUSE: OnGamePause(); return true;
     case ID_RANKING: OnRanking(); return true;
     case ID_OPTION: OnOption(); return true;
+    case ID_GRAPH: OnGraph(); return true;
     case ID_HELP: OnHelp(); return true;
     default: return false;
     }
@@ -101,6 +103,8 @@ bool CZormadeView::OnUpdateCommand(CCmdUI& ui) {
         return true;
     case ID_RANKING: ui.Enable(state_.rankingEnabled != 0); return true;
     case ID_OPTION: ui.Enable(state_.optionsEnabled != 0); return true;
+    // Like the ranking, only between runs, and only once a run has played a month to show.
+    case ID_GRAPH: ui.Enable(state_.rankingEnabled != 0 && !history_.Months().empty()); return true;
     default: return false;
     }
 }
@@ -154,26 +158,31 @@ bool CZormadeView::DoMonthlyTurn() {
                           Item<QSlider>(IDC_SLIDER_DONATION)->value(),
                           Item<QSlider>(IDC_SLIDER_DEMAND)->value(),
                           Item<QSlider>(IDC_SLIDER_COUNTER)->value()};
+    int answer = -1;
     const MonthResult month = RunMonthlyUpdate(
-        state_, sliders, [this] { return RandomOf3(); }, [this](int index) { return ShowEvent(index); });
+        state_, sliders, [this] { return RandomOf3(); },
+        [this, &answer](int index) { return ShowEvent(index, answer); });
+    history_.Record(state_, month, answer);
     auto* log = Item<QListWidget>(IDC_LIST_LOG);
     for (const std::string& line : month.log) log->addItem(QString::fromStdString(line));
     return false;
 }
 
-StatusChange CZormadeView::ShowEvent(int index) {
+StatusChange CZormadeView::ShowEvent(int index, int& answer) {
     // A tick must not re-enter the turn while the event and its result box are open.
     timers_.KillTimer(TURN_TIMER_ID);
     CEventDlg dialog;
     dialog.LoadEvent(index);
     dialog.DoModal();
     timers_.SetTimer(TURN_TIMER_ID, state_.timerPeriod);
+    answer = dialog.selectedChoice;
     return {dialog.staminaDelta, dialog.moneyDelta, dialog.patientDelta,
             dialog.trustDelta,   dialog.rivalDelta, dialog.suspicionDelta};
 }
 
 void CZormadeView::EndRun(RunEnd end) {
     timers_.KillTimer(TURN_TIMER_ID);
+    history_.End(end == RunEnd::Capture ? RunOutcome::Capture : RunOutcome::Clear);
     CEndDlg dialog;
     if (end == RunEnd::Capture) {
         dialog.endKind = 0;
@@ -218,6 +227,12 @@ void CZormadeView::ShowRanking() {
 
 void CZormadeView::OnRanking() { ShowRanking(); }
 
+void CZormadeView::OnGraph() {
+    CGraphDlg dialog;
+    dialog.history = history_;
+    dialog.DoModal();
+}
+
 void CZormadeView::OnOption() {
     COptionDlg dialog;
     UpdateData(true);
@@ -241,6 +256,7 @@ void CZormadeView::OnGameStart() {
     CBriefingDlg briefing;
     briefing.DoModal();
     ResetGame();
+    history_.Begin();
     state_.timerPeriod = TimerPeriodFor(options_.speed);
     state_.levelFactor = LevelFactorFor(options_.level);
     timers_.SetTimer(TURN_TIMER_ID, state_.timerPeriod);
@@ -268,6 +284,7 @@ void CZormadeView::OnGameStop() {
                                   LoadResourceString(IDS_STOP_CAPTION), MB_YESNO | MB_ICONQUESTION);
     if (answer == IDYES) {
         timers_.KillTimer(TURN_TIMER_ID);
+        history_.End(RunOutcome::Stopped);
         ResetGame();
         RefreshStatus();
     } else {

@@ -6,6 +6,7 @@
 #include "game/game_state.h"
 #include "game/monthly_turn.h"
 #include "game/random_of3.h"
+#include "game/run_history.h"
 #include "game/status_change.h"
 #include "platform/commands.h"
 #include "platform/form_view.h"
@@ -23,6 +24,7 @@ enum Command {
     ID_RANKING = 32773,
     ID_GAME_PAUSE = 32774,
     ID_OPTION = 32775,
+    ID_GRAPH = 32776,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
     ID_HELP = 57670,
@@ -68,6 +70,7 @@ public:
     void OnGameStop();
     void OnRanking();
     void OnOption();
+    void OnGraph();
     void OnHelp() {}
 
     void ResetGame();
@@ -91,7 +94,8 @@ protected:
 
 private:
     void EndRun(RunEnd end);
-    StatusChange ShowEvent(int index);
+    // Shows the event and tells which answer the player took.
+    StatusChange ShowEvent(int index, int& answer);
     void ClearLog();
 
     int shownMoney = 0;
@@ -102,6 +106,7 @@ private:
     GameOptions options_;
     RankingTable ranking_;
     Random15 random_;
+    RunHistory history_;
     WindowTimers timers_;
     std::unique_ptr<IniProfile> profile_;
     bool destroyed_ = false;

@@ -6,6 +6,7 @@
 #include "events/event_data.h"
 #include "game/game_state.h"
 #include "game/monthly_turn.h"
+#include "game/run_history.h"
 #include "game/run_settings.h"
 #include "replay_script.h"
 
@@ -31,13 +32,30 @@ std::string Date(const GameState& state) {
     return buffer;
 }
 
+// The months of one run, for plotting: an empty field where no event was shown.
+void PrintHistoryCsv(std::ostream& out, const RunHistory& history) {
+    out << "year,month,stamina,money,patients,trust,rival,suspicion,event,answer\n";
+    for (const MonthRecord& m : history.Months()) {
+        const StatusChange& v = m.values;
+        out << m.year << ',' << m.month << ',' << v.stamina << ',' << v.money << ',' << v.patients
+            << ',' << v.trust << ',' << v.rivalPower << ',' << v.suspicion << ',';
+        if (m.event >= 0) {
+            out << m.event << ',' << m.answer + 1 << '\n';
+        } else {
+            out << ",\n";
+        }
+    }
+}
+
 class Replay {
 public:
-    explicit Replay(std::ostream& out) : out_(out) {}
+    Replay(std::ostream& out, bool printHistory) : out_(out), printHistory_(printHistory) {}
 
     void SetLevel(int level) { level_ = level; }
 
     void Start() {
+        if (running_) EndRun();
+        history_.Begin();
         ResetState(state_);
         state_.levelFactor = LevelFactorFor(level_);
         MarkRunning(state_);
@@ -54,12 +72,12 @@ public:
         switch (DueRunEnd(state_)) {
         case RunEnd::Capture:
             out_ << Date(state_) << " END GAMEOVER\n";
-            running_ = false;
+            EndRun();
             return true;
         case RunEnd::Clear:
             out_ << Date(state_) << " END CLEAR " << ClearScore(state_.patients, state_.money)
                  << "\n";
-            running_ = false;
+            EndRun();
             return true;
         case RunEnd::None:
             break;
@@ -67,6 +85,14 @@ public:
         PlayMonth(turn);
         return true;
     }
+
+    // A run that is cut off by a new start or by the end of the script ends here too.
+    void EndRun() {
+        if (printHistory_) PrintHistoryCsv(out_, history_);
+        running_ = false;
+    }
+
+    bool Running() const { return running_; }
 
 private:
     void PlayMonth(const TurnDirective& turn) {
@@ -80,6 +106,7 @@ private:
             return ChangeOfChoice(shown, choice);
         };
         const MonthResult result = RunMonthlyUpdate(state_, turn.sliders, draw, showEvent);
+        history_.Record(state_, result, choice);
         out_ << date << ' ' << state_.stamina << ' ' << state_.money << ' ' << state_.patients
              << ' ' << state_.trust << ' ' << state_.rivalPower << ' ' << state_.suspicion << ' '
              << state_.caught << ' ';
@@ -96,7 +123,9 @@ private:
     }
 
     std::ostream& out_;
+    bool printHistory_;
     GameState state_;
+    RunHistory history_;
     int level_ = 2;
     bool running_ = false;
     bool started_ = false;
@@ -117,8 +146,8 @@ struct LineRunner {
 
 }  // namespace
 
-int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
-    Replay replay(out);
+int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, bool history) {
+    Replay replay(out, history);
     std::string line;
     for (long lineNumber = 1; std::getline(script, line); ++lineNumber) {
         LineRunner runner{replay, {}};
@@ -133,6 +162,7 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
         errors << "the script could not be read\n";
         return 2;
     }
+    if (replay.Running()) replay.EndRun();
     return 0;
 }
 
