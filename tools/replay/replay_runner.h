@@ -6,7 +6,8 @@
 namespace zormade::replay {
 
 // Plays a script through the game's core and prints each tick. Returns the exit status:
-// 0, or 2 after the first bad line (reported on `errors` with its line number).
+// 0; 1 when `out` could not be written; 2 after the first bad line (reported on `errors` with
+// its line number) or a failed read.
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors);
 
 }  // namespace zormade::replay
