@@ -1,5 +1,6 @@
 #include "ranking/ini_document.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "ranking/profile_number.h"
@@ -43,6 +44,10 @@ std::string HeaderOf(const std::string& section) {
     if (section.empty()) return "[General]";
     if (SameLetters(section, kGeneral)) return "[%General]";
     return "[" + section + "]";
+}
+
+bool IsPlain(char c) {
+    return c != '"' && c != '\\' && (static_cast<unsigned char>(c) >= 0x20 || c == '\t');
 }
 
 int HexValue(char c) {
@@ -137,9 +142,10 @@ IniDocument IniDocument::Parse(std::string_view text) {
     }
     std::string section;
     while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
+        std::size_t end = 0;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
         const std::string_view line = Trim(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        text.remove_prefix(std::min(end + 1, text.size()));
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             section = SectionName(line);
@@ -160,7 +166,9 @@ std::string IniDocument::Text() const {
         if (keys.empty()) continue;
         if (!text.empty()) text += '\n';
         text += HeaderOf(section) + '\n';
-        for (const auto& [key, value] : keys) text += key + '=' + value + '\n';
+        for (const auto& [key, value] : keys) {
+            text.append(key).append(1, '=').append(value).append(1, '\n');
+        }
     }
     return text;
 }
@@ -202,16 +210,19 @@ void IniDocument::WriteProfileString(const std::string& section, const std::stri
 
 std::optional<std::string> DecodeIniValue(std::string_view stored) {
     std::string text;
+    text.reserve(stored.size());
     bool quoted = false;
     for (std::size_t i = 0; i < stored.size(); ++i) {
+        // Plain characters in one go: names can be long.
+        std::size_t plain = i;
+        while (plain < stored.size() && IsPlain(stored[plain])) ++plain;
+        text.append(stored, i, plain - i);
+        if ((i = plain) == stored.size()) break;
         const char c = stored[i];
         if (c == '"') {
             quoted = !quoted;
-        } else if (c != '\\') {
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\t') return std::nullopt;
-            text += c;
-        } else if (++i == stored.size()) {
-            return std::nullopt;
+        } else if (c != '\\' || ++i == stored.size()) {
+            return std::nullopt;  // a control character, or a backslash that ends the line
         } else if (const char simple = SimpleEscape(stored[i])) {
             text += simple;
         } else if (stored[i] == 'x') {
@@ -241,17 +252,26 @@ std::string EncodeIniValue(std::string_view text) {
         plain = (!text.empty() && text.front() == '@' ? "@" : "") + std::string(text);
     }
     std::string stored;
-    bool needsQuotes = false;
+    stored.reserve(plain.size() + 2);
+    const bool needsQuotes = std::any_of(plain.begin(), plain.end(),
+                                         [](char c) { return c == ';' || c == ',' || c == '='; });
     // After a numeric escape a hex digit would read as part of it.
     bool escapeHexDigit = false;
-    for (const char c : plain) {
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        const char c = plain[i];
         const auto byte = static_cast<unsigned char>(c);
-        needsQuotes = needsQuotes || c == ';' || c == ',' || c == '=';
         if (escapeHexDigit && HexValue(c) >= 0) {
             stored += "\\x" + Hex(byte);
             continue;
         }
         escapeHexDigit = false;
+        std::size_t run = i;
+        while (run < plain.size() && IsPlain(plain[run]) && plain[run] != '\t') ++run;
+        if (run > i) {
+            stored.append(plain, i, run - i);
+            i = run - 1;
+            continue;
+        }
         switch (c) {
         case '\0': stored += "\\0"; escapeHexDigit = true; break;
         case '\a': stored += "\\a"; break;
@@ -264,12 +284,8 @@ std::string EncodeIniValue(std::string_view text) {
         case '"':
         case '\\': stored += '\\'; stored += c; break;
         default:
-            if (byte < 0x20) {
-                stored += "\\x" + Hex(byte);
-                escapeHexDigit = true;
-            } else {
-                stored += c;
-            }
+            stored += "\\x" + Hex(byte);
+            escapeHexDigit = true;
         }
     }
     if (needsQuotes || (!stored.empty() && (stored.front() == ' ' || stored.back() == ' '))) {
