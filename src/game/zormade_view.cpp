@@ -30,8 +30,9 @@ constexpr int kFrameWidth = 555;
 constexpr int kFrameHeight = 544;
 constexpr int kSliderMax = 25;
 constexpr int kBarMax = 5000;
-// Names are kept at any length, but no name control shows more characters than this.
-constexpr std::size_t kShownNameCharacters = 128;
+// Names are kept at any length, but no name control shows more characters than this, even
+// in its narrowest letters.
+constexpr std::size_t kShownNameCharacters = 48;
 
 struct BarAndSlider {
     int bar;
