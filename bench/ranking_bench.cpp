@@ -32,17 +32,22 @@ void BM_RankingWithALongStoredName(benchmark::State& state) {
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     CZormadeApp app;
     if (!app.InitInstance()) state.SkipWithError("the program did not start");
-    std::string longName;
-    for (int i = 0; i < 50'000'000 / 3; ++i) longName += "長";
+    RankingTable filling;
+    filling.names[0] = kFillingName;
+    RankingTable stored;
+    for (int i = 0; i < 50'000'000 / 3; ++i) stored.names[0] += "長";
     double longMs = 0;
     double fillingMs = 0;
+    // Tables are swapped in, not copied, so no 50 MB copy runs between two openings.
     for (auto _ : state) {
-        app.View()->Ranking().names[0] = longName;
+        std::swap(app.View()->Ranking(), stored);
         const double shown = ShowRankingMs(*app.View());
+        std::swap(app.View()->Ranking(), stored);
         state.SetIterationTime(shown / 1000.0);
         longMs += shown;
-        app.View()->Ranking().names[0] = kFillingName;
+        std::swap(app.View()->Ranking(), filling);
         fillingMs += ShowRankingMs(*app.View());
+        std::swap(app.View()->Ranking(), filling);
     }
     const double runs = static_cast<double>(state.iterations());
     ReportAgainstBaseline(state, longMs / runs, fillingMs / runs, "baseline_ms");
