@@ -15,9 +15,6 @@ CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORMADE_FUZZ=ON -DZORMADE_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --target "${fuzzers[@]}"
 
-# The profile fuzzer writes two small files per input; memory is faster than a disk that syncs.
-[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
-
 # Qt is built without frame pointers, so past its frames the fast unwinder reads garbage and
 # every allocation looks new to the sanitizer's stack store, which then grows without end.
 # Two frames keep it small; rerun a found input by hand for the full stacks.
@@ -30,13 +27,8 @@ for fuzzer in "${fuzzers[@]}"; do
   artifacts="$build/fuzz-artifacts/$name"
   mkdir -p "$work" "$artifacts"
   echo "== $fuzzer for ${seconds}s"
-  extra=()
-  # Qt keeps the settings of each file it has read in a cache, the save's new staging file among
-  # them, so most profile inputs end with allocations and frees unequal and libFuzzer would look
-  # for leaks after every one, at a tenth of the speed.
-  [ "$fuzzer" = profile_fuzzer ] && extra=(-detect_leaks=0)
   # New finds go to the build's corpus; the committed seeds are only read.
-  if ! "$build/fuzz/$fuzzer" "${extra[@]}" -max_total_time="$seconds" -timeout=10 -max_len=4096 \
+  if ! "$build/fuzz/$fuzzer" -max_total_time="$seconds" -timeout=10 -max_len=4096 \
       -dict="$root/fuzz/$name.dict" -artifact_prefix="$artifacts/" -print_final_stats=1 \
       "$work" "$root/fuzz/corpus/$name" 2>"$build/fuzz-$name.log"; then
     tail -n 60 "$build/fuzz-$name.log" >&2

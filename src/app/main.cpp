@@ -1,16 +1,13 @@
-#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/zormade_app.h"
-#include "platform/dialog_units.h"
-#include "platform/termination_signals.h"
+#include "app/run_game.h"
 
 namespace {
 
 // Qt aborts with a long message when it finds no display; say it in one sentence instead.
 bool DisplayAvailable() {
-#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+#if defined(__linux__) || defined(__FreeBSD__)
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform && *platform) return true;
     const char* x11 = std::getenv("DISPLAY");
@@ -28,12 +25,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zormade: there is no display to open the game window on.\n");
         return 1;
     }
-    QApplication application(argc, argv);
-    zormade::InstallDialogFonts();
-    zormade::CZormadeApp app;
-    // Set up before the windows, so a signal during start-up waits for the loop instead of
-    // killing the program.
-    zormade::TerminationSignals termination([&app] { app.OnEndSession(); });
-    if (!app.InitInstance()) return 1;
-    return application.exec();
+    return zormade::RunGame(argc, argv);
 }

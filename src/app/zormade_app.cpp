@@ -79,6 +79,7 @@ void CZormadeApp::OnAppAbout() {
 }
 
 void CZormadeApp::OnEndSession() {
+    if (view_) view_->EndingSession();
     if (frame_) frame_->close();
     // Once the main loop has ended there is no loop left to end.
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);

@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSlider>
+#include <cstdio>
 #include <ctime>
 
 #include "app/centred_origin.h"
@@ -30,6 +31,9 @@ constexpr int kFrameWidth = 555;
 constexpr int kFrameHeight = 544;
 constexpr int kSliderMax = 25;
 constexpr int kBarMax = 5000;
+// Names are kept at any length, but no name control shows more characters than this, even
+// in its narrowest letters.
+constexpr std::size_t kShownNameCharacters = 48;
 
 struct BarAndSlider {
     int bar;
@@ -42,6 +46,16 @@ constexpr BarAndSlider kPanelPairs[] = {
     {IDC_PROGRESS_SUSPICION, IDC_SLIDER_COUNTER},
 };
 
+QString ShownName(const std::string& name) {
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < name.size() && characters < kShownNameCharacters;
+         ++characters) {
+        ++end;
+        while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) ++end;
+    }
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(end));
+}
+
 }  // namespace
 
 CZormadeView::CZormadeView(QWidget* parent)
@@ -53,6 +67,7 @@ void CZormadeView::OnInitialUpdate() {
     profile_ = std::make_unique<IniProfile>();
     ranking_.Load(*profile_);
     options_.Load(*profile_);
+    loadedOptions_ = options_;
     random_.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
     if (QWidget* first = GetDlgItem(IDC_PROGRESS_STAMINA)) first->setFocus();
     ResetGame();
@@ -69,15 +84,29 @@ void CZormadeView::OnDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     timers_.KillTimer(TURN_TIMER_ID);
-    if (!profile_) profile_ = std::make_unique<IniProfile>();
-    ranking_.Save(*profile_);
-    options_.Save(*profile_);
-    if (!profile_->Flush()) {
-        MessageBox(this,
-                   LoadResourceString(IDS_PROFILE_NOT_SAVED)
-                       .arg(profile_->Path()),
-                   QString(), MB_OK | MB_ICONSTOP);
+    if (pendingClear_) {
+        const QString typed = nameEntry_ ? WindowText(nameEntry_->GetDlgItem(CRankInDlg::IDC_NAME))
+                                         : QString();
+        AddEntry(typed.toStdString(), *pendingClear_);
     }
+    if (!profile_) profile_ = std::make_unique<IniProfile>();
+    ProfileChanges changes{newEntries_, std::nullopt};
+    if (options_ != loadedOptions_) changes.options = options_;
+    if (!profile_->Flush([&changes](ProfileStore& stored) { ApplyChanges(stored, changes); })) {
+        ReportNotSaved();
+    }
+}
+
+void CZormadeView::ReportNotSaved() {
+    const QString text =
+        LoadResourceString(IDS_PROFILE_NOT_SAVED).arg(profile_->Path(), profile_->Error());
+    if (!sessionEnding_) {
+        MessageBox(this, text, QString(), MB_OK | MB_ICONSTOP);
+        return;
+    }
+    QString line = text;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    std::fprintf(stderr, "zormade: %s\n", line.toLocal8Bit().constData());
 }
 
 bool CZormadeView::OnCommand(int id) {
@@ -194,8 +223,10 @@ void CZormadeView::EndRun(RunEnd end) {
         dialog.endKind = 1;
         dialog.endTitle = LoadResourceString(IDS_CLEAR_TITLE);
         dialog.endMessage = QString::fromStdString(ScoreLine(score));
+        pendingClear_ = score;
         dialog.DoModal();
-        EnterRanking(score);
+        if (!destroyed_) EnterRanking(score);
+        pendingClear_.reset();
     }
     ResetGame();
     RefreshStatus();
@@ -209,9 +240,21 @@ void CZormadeView::EnterRanking(std::uint32_t score) {
     dialog.points = score;
     dialog.rank = static_cast<std::uint32_t>(place + 1);
     UpdateData(false);
+    nameEntry_ = &dialog;
     dialog.DoModal();
-    ranking_.InsertAt(place, dialog.name.toStdString(), score);
+    nameEntry_ = nullptr;
+    // An ending session made the entry before the profile was written.
+    if (destroyed_) return;
+    AddEntry(dialog.name.toStdString(), score);
     ShowRanking();
+}
+
+void CZormadeView::AddEntry(const std::string& name, std::uint32_t score) {
+    pendingClear_.reset();
+    const int place = ranking_.FindPlace(score);
+    if (place == RankingTable::kNoPlace) return;
+    ranking_.InsertAt(place, name, score);
+    newEntries_.push_back({ranking_.names[place], score});
 }
 
 void CZormadeView::ShowRanking() {
@@ -219,7 +262,7 @@ void CZormadeView::ShowRanking() {
     UpdateData(true);
     dialog.points = ranking_.points;
     for (std::size_t i = 0; i < dialog.names.size(); ++i) {
-        dialog.names[i] = QString::fromStdString(ranking_.names[i]);
+        dialog.names[i] = ShownName(ranking_.names[i]);
     }
     UpdateData(false);
     dialog.DoModal();

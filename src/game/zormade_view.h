@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "game/game_state.h"
 #include "game/monthly_turn.h"
@@ -12,10 +14,12 @@
 #include "platform/form_view.h"
 #include "platform/window_timers.h"
 #include "ranking/game_options.h"
+#include "ranking/profile_changes.h"
 #include "ranking/ranking_table.h"
 
 namespace zormade {
 
+class CRankInDlg;
 class IniProfile;
 
 enum Command {
@@ -58,8 +62,12 @@ public:
 
     // Reads the profile, seeds the draws, shows the start state and places the main window.
     void OnInitialUpdate();
-    // Writes the ranking and the options back; runs once, when the main window closes.
+    // Writes this run's ranking entries and changed options into the profile; runs once, when
+    // the main window closes. A clear whose entry is still open is entered first.
     void OnDestroy();
+    // The desktop session or a signal is ending the program: nothing may wait for the player
+    // now, so a failed save is told on standard error.
+    void EndingSession() { sessionEnding_ = true; }
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI& ui) override;
@@ -94,6 +102,8 @@ protected:
 
 private:
     void EndRun(RunEnd end);
+    void AddEntry(const std::string& name, std::uint32_t score);
+    void ReportNotSaved();
     // Shows the event and tells which answer the player took.
     StatusChange ShowEvent(int index, int& answer);
     void ClearLog();
@@ -109,6 +119,12 @@ private:
     RunHistory history_;
     WindowTimers timers_;
     std::unique_ptr<IniProfile> profile_;
+    GameOptions loadedOptions_;
+    std::vector<RankingEntry> newEntries_;
+    // A clear's score from the end dialog's opening until its entry is made.
+    std::optional<std::uint32_t> pendingClear_;
+    CRankInDlg* nameEntry_ = nullptr;
+    bool sessionEnding_ = false;
     bool destroyed_ = false;
 };
 

@@ -1,88 +1,87 @@
 #include "platform/ini_profile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-#include <cstdio>
+#include <cstring>
+#include <filesystem>
 
-#include "ranking/profile_number.h"
+#include "platform/profile_file.h"
+#include "platform/resources.h"
+#include "platform/string_ids.h"
 
 namespace zormade {
 namespace {
 
-QString KeyOf(const std::string& section, const std::string& key) {
-    return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
-}
-
-// A hand-edited value may come back as a list (an unquoted comma) or a parsed variant.
-QString TextOf(const QVariant& value) {
-    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QLatin1Char(','));
-    if (value.typeId() == QMetaType::QByteArray) return QString::fromUtf8(value.toByteArray());
-    return value.toString();
+QString ReasonText(int error) {
+    switch (error) {
+    case kNotARegularFile: return LoadResourceString(IDS_PROFILE_NOT_A_FILE);
+    case kReadOnly: return LoadResourceString(IDS_PROFILE_READ_ONLY);
+    default: return QString::fromLocal8Bit(std::strerror(error));
+    }
 }
 
 }  // namespace
 
-IniProfile::IniProfile(const QString& path) : path_(path), stored_(path, QSettings::IniFormat) {}
+IniProfile::IniProfile(const QString& path) : path_(path) {
+    const ProfileFileText file = ReadProfileFile(QFile::encodeName(path).toStdString());
+    readError_ = file.error;
+    if (readError_ == 0) read_ = IniDocument::Parse(file.text);
+    else error_ = ReasonText(readError_);
+}
 
 QString IniProfile::DefaultPath() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return base + QStringLiteral("/zormade/zormade.ini");
 }
 
-std::optional<QString> IniProfile::StoredText(const std::string& section, const std::string& key) {
-    const QString name = KeyOf(section, key);
-    auto it = written_.constFind(name);
-    if (it != written_.cend()) return *it;
-    const QVariant value = stored_.value(name);
-    if (!value.isValid()) return std::nullopt;
-    return TextOf(value);
-}
-
 int IniProfile::GetProfileInt(const std::string& section, const std::string& key, int def) {
-    const std::optional<QString> text = StoredText(section, key);
-    if (!text) return def;
-    return ParseProfileInt(text->toStdString()).value_or(def);
+    return read_.GetProfileInt(section, key, def);
 }
 
 std::string IniProfile::GetProfileString(const std::string& section, const std::string& key,
                                          const std::string& def) {
-    const std::optional<QString> text = StoredText(section, key);
-    if (!text || text->contains(QChar::ReplacementCharacter)) return def;
-    return text->toStdString();
+    return read_.GetProfileString(section, key, def);
 }
 
 void IniProfile::WriteProfileInt(const std::string& section, const std::string& key,
                                  long long value) {
-    written_.insert(KeyOf(section, key), QString::number(value));
+    read_.WriteProfileInt(section, key, value);
+    written_.WriteProfileInt(section, key, value);
 }
 
 void IniProfile::WriteProfileString(const std::string& section, const std::string& key,
                                     const std::string& value) {
-    written_.insert(KeyOf(section, key), QString::fromStdString(value));
+    read_.WriteProfileString(section, key, value);
+    written_.WriteProfileString(section, key, value);
 }
 
-bool IniProfile::Flush() {
-    const QFileInfo target(path_);
-    if (!QDir().mkpath(target.absolutePath())) return false;
-    QTemporaryFile staging(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
-    if (!staging.open()) return false;
-    staging.close();
-    {
-        // A new, empty file has nothing to misread, so this status speaks of the write alone.
-        QSettings next(staging.fileName(), QSettings::IniFormat);
-        for (const QString& key : stored_.allKeys()) next.setValue(key, stored_.value(key));
-        for (auto it = written_.cbegin(); it != written_.cend(); ++it) next.setValue(it.key(), *it);
-        next.sync();
-        if (next.status() != QSettings::NoError) return false;
+bool IniProfile::Fail(const QString& reason) {
+    error_ = reason;
+    return false;
+}
+
+bool IniProfile::Flush(const std::function<void(ProfileStore&)>& update) {
+    if (readError_ != 0) {
+        return Fail(LoadResourceString(IDS_PROFILE_LEFT_UNREAD).arg(ReasonText(readError_)));
     }
-    if (std::rename(QFile::encodeName(staging.fileName()).constData(),
-                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        return false;
-    }
-    staging.setAutoRemove(false);
+    std::error_code folder;
+    std::filesystem::create_directories(
+        std::filesystem::path(QFile::encodeName(QFileInfo(path_).absolutePath()).toStdString()),
+        folder);
+    if (folder) return Fail(ReasonText(folder.value()));
+    const std::string target = LinkTarget(QFile::encodeName(path_).toStdString());
+    const ProfileLock lock(target);
+    if (lock.Error() != 0) return Fail(ReasonText(lock.Error()));
+    RemoveStaleTemporaries(target);
+    const ProfileFileText now = ReadProfileFile(target);
+    if (now.error != 0) return Fail(ReasonText(now.error));
+    IniDocument document = IniDocument::Parse(now.text);
+    if (update) update(document);
+    document.Overlay(written_);
+    const int error = ReplaceProfileFile(target, document.Text());
+    if (error != 0) return Fail(ReasonText(error));
+    error_.clear();
     return true;
 }
 

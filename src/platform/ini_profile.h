@@ -1,16 +1,14 @@
 #pragma once
 
-#include <QMap>
-#include <QSettings>
 #include <QString>
-#include <optional>
+#include <functional>
 
+#include "ranking/ini_document.h"
 #include "ranking/profile_store.h"
 
 namespace zormade {
 
-// The profile as an INI file. Reads come from the file as it was when the object was made; writes
-// are kept until Flush puts the whole file down at once.
+// The profile as an INI file: read when the object is made, written by Flush.
 class IniProfile : public ProfileStore {
 public:
     explicit IniProfile(const QString& path = DefaultPath());
@@ -18,8 +16,8 @@ public:
     // $XDG_CONFIG_HOME/zormade/zormade.ini or the platform's equivalent.
     static QString DefaultPath();
 
+    // The file as read (nothing when it could not be read), with this object's writes over it.
     int GetProfileInt(const std::string& section, const std::string& key, int def) override;
-    // A value whose bytes were not UTF-8 cannot be read back as written and gives the default.
     std::string GetProfileString(const std::string& section, const std::string& key,
                                  const std::string& def) override;
     void WriteProfileInt(const std::string& section, const std::string& key,
@@ -27,21 +25,23 @@ public:
     void WriteProfileString(const std::string& section, const std::string& key,
                             const std::string& value) override;
 
-    // Writes the file anew: the keys it held, with this object's writes over them. The text is
-    // written beside the profile and takes its name in one rename, so a crash or a kill leaves
-    // the old file or the new one, never part of one. false when the new file is not in place.
-    bool Flush();
+    // Under a lock beside the file: reads it again as it is now, lets `update` change that,
+    // puts this object's writes over it and writes it whole or not at all. A file that could
+    // not be read when this object was made is never written. false when the file was not
+    // written, and Error() says why.
+    bool Flush(const std::function<void(ProfileStore&)>& update = {});
     QString Path() const { return path_; }
+    // Empty, or why the last Flush failed or the file could not be read.
+    QString Error() const { return error_; }
 
 private:
-    // This object's own write of the key, else what the file held, else nothing.
-    std::optional<QString> StoredText(const std::string& section, const std::string& key);
+    bool Fail(const QString& reason);
 
     QString path_;
-    // Only read from: QSettings keeps the first error it ever met, a failed read included, so
-    // its status cannot tell whether a later write went through.
-    QSettings stored_;
-    QMap<QString, QString> written_;
+    int readError_ = 0;
+    IniDocument read_;
+    IniDocument written_;
+    QString error_;
 };
 
 }  // namespace zormade

@@ -12,6 +12,11 @@ struct GameOptions {
 
     void Load(ProfileStore& profile);
     void Save(ProfileStore& profile) const;
+
+    bool operator==(const GameOptions& other) const {
+        return level == other.level && speed == other.speed && skipOpening == other.skipOpening;
+    }
+    bool operator!=(const GameOptions& other) const { return !(*this == other); }
 };
 
 }  // namespace zormade

@@ -100,15 +100,35 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
         {"level\n", "line 1: level takes 1 value, got 0"},
         {"start now\n", "line 1: start takes no values, got 1"},
         {"turn 0 0 0 0 0 0\nturn 1.5 0 0 0 0 0\n", "line 2: dose '1.5' is not a number"},
+        {"turn +-5 0 0 0 0 0\n", "line 1: dose '+-5' is not a number"},
+        {"turn 0 ++3 0 0 0 0\n", "line 1: donation '++3' is not a number"},
+        {"turn 0 0 - 0 0 0\n", "line 1: demand '-' is not a number"},
+        {"turn 0 0 0 99999999999999999999 0 0\n", "line 1: counter 99999999999999999999 is out of range"},
+        {"level -99999999999999999999\n", "line 1: level -99999999999999999999 is out of range"},
+        {"start\rturn 0 0 0 0 0 0\rjump\r", "line 3: unknown directive 'jump'"},
+        {"jump\x1b[2J\x7f\n", "line 1: unknown directive 'jump\\x1b[2J\\x7f'\n"},
     };
     for (const auto& c : cases) {
         const ReplayRun run = Replay(c.script);
         EXPECT_EQ(run.status, 2) << c.script;
         EXPECT_EQ(run.err.rfind(c.error, 0), 0u) << c.script << " gave " << run.err;
     }
+    const ReplayRun echoed = Replay(std::string(200, 'x') + "\n");
+    EXPECT_EQ(echoed.err, "line 1: unknown directive '" + std::string(80, 'x') + "...'\n");
+    const ReplayRun endless = Replay("start\n" + std::string(100000, '\0'));
+    EXPECT_EQ(endless.err, "line 2: longer than 65536 bytes\n");
+
     const ReplayRun partial = Replay("turn 0 0 0 0 0 0\nbad\n");
     EXPECT_EQ(Lines(partial.out, 0, 1).substr(0, 8), "1991/01 ");
     EXPECT_EQ(partial.out.size(), Lines(partial.out, 0, 7).size());
+}
+
+TEST(Replay, AnOutputThatCannotBeWrittenEndsWithStatusOne) {
+    std::istringstream in("turn 0 0 0 0 0 0\nturn 0 0 0 0 0 0\n");
+    std::ostream unwritable(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(RunScript(in, unwritable, err), 1);
+    EXPECT_EQ(err.str(), "the output could not be written\n");
 }
 
 }  // namespace

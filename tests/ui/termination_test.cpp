@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -102,6 +103,43 @@ TEST_F(TerminationTest, ASignalDuringAModalDialogWritesTheProfileAndEndsEveryLoo
     EXPECT_EQ(KeysIn(ProfilePath()).size(), 13);
 }
 
+TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenStillMakesTheEntry) {
+    const struct {
+        QStringList arguments;
+        std::string entered;
+        bool writable;
+    } cases[] = {
+        {{"end-dialog"}, "ZORMADER", true},
+        {{"name-entry", "ﾅｶﾞﾚ"}, "ﾅｶﾞﾚ", true},
+        {{"name-entry", ""}, "ZORMADER", true},
+        // The failed save goes to standard error: a box would keep the ending program alive.
+        {{"end-dialog"}, "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString() + (c.writable ? "" : ", unwritable"));
+        QTemporaryDir home;
+        const QString profile = ProfileIn(home);
+        if (!c.writable) {
+            ASSERT_TRUE(WriteFile(QFileInfo(profile).absolutePath(), "no folder"));
+        }
+        std::unique_ptr<QProcess> copy = StartCopy(c.arguments, home.path());
+        ASSERT_TRUE(copy);
+        ::kill(static_cast<pid_t>(copy->processId()), SIGTERM);
+        ASSERT_TRUE(copy->waitForFinished(kWaitMs));
+        EXPECT_EQ(copy->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(copy->exitCode(), 0);
+        const QString errors = QString::fromLocal8Bit(copy->readAllStandardError());
+        if (c.writable) {
+            const StoredProfile stored = StoredAt(profile);
+            EXPECT_EQ(stored.ranking.names[0], c.entered);
+            EXPECT_EQ(stored.ranking.points[0], 8997u);
+        } else {
+            EXPECT_TRUE(errors.contains("保存できませんでした") && errors.contains(profile))
+                << errors.toStdString();
+        }
+    }
+}
+
 TEST(TerminationSignals, EachSignalCallsBackOnceFromTheEventLoopAndTheOldHandlersReturn) {
     for (int signal : TerminationSignals::kSignals) {
         struct sigaction before = {};
@@ -114,7 +152,10 @@ TEST(TerminationSignals, EachSignalCallsBackOnceFromTheEventLoopAndTheOldHandler
             ::raise(signal);
             EXPECT_EQ(calls, 0) << "a handler must not call back from inside the signal";
             EXPECT_TRUE(QTest::qWaitFor([&] { return calls > 0; }, kWaitMs)) << signal;
-            QTest::qWait(20);
+            // Two turns of the loop: a second wake-up left in the socket would have come by then.
+            bool settled = false;
+            QTimer::singleShot(0, [&] { QTimer::singleShot(0, [&] { settled = true; }); });
+            EXPECT_TRUE(QTest::qWaitFor([&] { return settled; }, kWaitMs));
             EXPECT_EQ(calls, 1) << "two signals read in one go end the program once";
         }
         struct sigaction after = {};

@@ -144,25 +144,60 @@ struct LineRunner {
     void operator()(const ScriptError& e) { error = e.message; }
 };
 
+enum class LineRead { Line, TooLong, End };
+
+constexpr std::size_t kLongestLine = 65536;
+
+// One line, ended by LF, CR LF or a lone CR, of at most kLongestLine bytes; a longer one is
+// read no further.
+LineRead ReadScriptLine(std::istream& script, std::string& line) {
+    line.clear();
+    bool any = false;
+    char c = 0;
+    while (script.get(c)) {
+        any = true;
+        if (c == '\n') return LineRead::Line;
+        if (c == '\r') {
+            if (script.peek() == '\n') script.get();
+            return LineRead::Line;
+        }
+        if (line.size() == kLongestLine) return LineRead::TooLong;
+        line += c;
+    }
+    return any ? LineRead::Line : LineRead::End;
+}
+
 }  // namespace
 
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, bool history) {
     Replay replay(out, history);
     std::string line;
-    for (long lineNumber = 1; std::getline(script, line); ++lineNumber) {
+    for (long lineNumber = 1;; ++lineNumber) {
+        const LineRead read = ReadScriptLine(script, line);
+        if (read == LineRead::End) break;
         LineRunner runner{replay, {}};
-        std::visit(runner, ParseScriptLine(line));
+        if (read == LineRead::TooLong) {
+            runner.error = "longer than " + std::to_string(kLongestLine) + " bytes";
+        } else {
+            std::visit(runner, ParseScriptLine(line));
+        }
         if (!runner.error.empty()) {
             out.flush();
             errors << "line " << lineNumber << ": " << runner.error << "\n";
             return 2;
         }
+        // A reader that went away, or a full disk, stops the run instead of playing it unseen.
+        if (!out) break;
     }
     if (script.bad()) {
         errors << "the script could not be read\n";
         return 2;
     }
     if (replay.Running()) replay.EndRun();
+    if (!out.flush()) {
+        errors << "the output could not be written\n";
+        return 1;
+    }
     return 0;
 }
 

@@ -6,8 +6,9 @@
 namespace zormade::replay {
 
 // Plays a script through the game's core and prints each tick. Returns the exit status:
-// 0, or 2 after the first bad line (reported on `errors` with its line number). With `history`,
-// each run's months follow as CSV when it ends, or when the script ends with it still going.
+// 0; 1 when `out` could not be written; 2 after the first bad line (reported on `errors` with
+// its line number) or a failed read. With `history`, each run's months follow as CSV when it
+// ends, or when the script ends with it still going.
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, bool history = false);
 
 }  // namespace zormade::replay

@@ -1,7 +1,6 @@
 #include "replay_script.h"
 
 #include <charconv>
-#include <optional>
 #include <vector>
 
 namespace zormade::replay {
@@ -21,14 +20,19 @@ std::vector<std::string_view> Fields(std::string_view line) {
     return fields;
 }
 
-std::optional<long long> Number(std::string_view text) {
-    long long value = 0;
+enum class NumberRead { Number, NotANumber, TooLarge };
+
+// Decimal digits with at most one sign in front.
+NumberRead Number(std::string_view text, long long& value) {
     const char* first = text.data();
     const char* last = first + text.size();
-    if (first != last && *first == '+') ++first;
+    if (first != last && (*first == '+' || *first == '-')) ++first;
+    if (first == last || *first < '0' || *first > '9') return NumberRead::NotANumber;
+    // from_chars takes no '+' but a '-' of its own, so the sign was checked above.
+    if (text.front() == '-') --first;
     const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || first == last) return std::nullopt;
-    return value;
+    if (end != last) return NumberRead::NotANumber;
+    return error == std::errc::result_out_of_range ? NumberRead::TooLarge : NumberRead::Number;
 }
 
 struct Field {
@@ -42,14 +46,17 @@ std::variant<std::vector<int>, ScriptError> Values(const std::vector<std::string
                                                    const std::vector<Field>& expected) {
     std::vector<int> values;
     for (std::size_t i = 0; i < expected.size() && i + 1 < fields.size(); ++i) {
-        const std::string text(fields[i + 1]);
-        const std::optional<long long> value = Number(fields[i + 1]);
-        if (!value) return ScriptError{std::string(expected[i].name) + " '" + text + "' is not a number"};
-        if (*value < expected[i].low || *value > expected[i].high) {
+        const std::string text = Echo(fields[i + 1]);
+        long long value = 0;
+        const NumberRead read = Number(fields[i + 1], value);
+        if (read == NumberRead::NotANumber) {
+            return ScriptError{std::string(expected[i].name) + " '" + text + "' is not a number"};
+        }
+        if (read == NumberRead::TooLarge || value < expected[i].low || value > expected[i].high) {
             return ScriptError{std::string(expected[i].name) + " " + text + " is out of range " +
                                std::to_string(expected[i].low) + " to " + std::to_string(expected[i].high)};
         }
-        values.push_back(static_cast<int>(*value));
+        values.push_back(static_cast<int>(value));
     }
     return values;
 }
@@ -65,6 +72,24 @@ const std::vector<Field> kTurnFields = {
 };
 
 }  // namespace
+
+std::string Echo(std::string_view text) {
+    constexpr std::size_t kShown = 80;
+    std::string shown;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool continuation = (byte & 0xC0) == 0x80;
+        if (!continuation && characters++ == kShown) return shown + "...";
+        if (byte < 0x20 || byte == 0x7F) {
+            static constexpr char kDigits[] = "0123456789abcdef";
+            shown += {'\\', 'x', kDigits[byte >> 4], kDigits[byte & 15]};
+        } else {
+            shown += text[i];
+        }
+    }
+    return shown;
+}
 
 ScriptLine ParseScriptLine(std::string_view line) {
     const std::vector<std::string_view> fields = Fields(line);
@@ -91,7 +116,7 @@ ScriptLine ParseScriptLine(std::string_view line) {
         const std::vector<int>& v = std::get<std::vector<int>>(values);
         return TurnDirective{{v[0], v[1], v[2], v[3]}, v[4], v[5], argumentCount == 7 ? v[6] : 1};
     }
-    return ScriptError{"unknown directive '" + std::string(directive) + "'"};
+    return ScriptError{"unknown directive '" + Echo(directive) + "'"};
 }
 
 }  // namespace zormade::replay

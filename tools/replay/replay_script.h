@@ -28,4 +28,7 @@ using ScriptLine =
 
 ScriptLine ParseScriptLine(std::string_view line);
 
+// Script text as an error message shows it: control characters as \xHH, at most 80 characters.
+std::string Echo(std::string_view text);
+
 }  // namespace zormade::replay

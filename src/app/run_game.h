@@ -1,0 +1,13 @@
+#pragma once
+
+#include <functional>
+
+namespace zormade {
+
+class CZormadeApp;
+
+// The program: start-up, the main loop, and the end by the exit command, a signal or the
+// desktop session. `started`, when given, runs once the main window is up.
+int RunGame(int argc, char** argv, const std::function<void(CZormadeApp&)>& started = {});
+
+}  // namespace zormade

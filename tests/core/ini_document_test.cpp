@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "ranking/game_options.h"
+#include "ranking/ini_document.h"
+#include "ranking/profile_changes.h"
+#include "ranking/ranking_table.h"
+
+namespace zormade {
+namespace {
+
+using Names = std::array<std::string, 5>;
+using Points = std::array<std::uint32_t, 5>;
+
+const Names kDefaultNames{"ZORMASTER", "??????", "??????", "??????", "??????"};
+const Points kDefaultPoints{1570, 1300, 820, 610, 450};
+
+struct Loaded {
+    RankingTable ranking;
+    GameOptions options;
+};
+
+Loaded Load(std::string_view text) {
+    IniDocument document = IniDocument::Parse(text);
+    Loaded loaded;
+    loaded.ranking.Load(document);
+    loaded.options.Load(document);
+    return loaded;
+}
+
+std::string ReadFile(const std::string& name) {
+    std::ifstream file(std::string(PROFILES_DIR) + "/" + name, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The files were written by the earlier, settings-based profile code from these values.
+TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
+    const struct {
+        const char* file;
+        Names names;
+        Points points;
+        GameOptions options;
+    } cases[] = {
+        {"new_player.ini", kDefaultNames, kDefaultPoints, {2, 2, 0}},
+        {"odd_names.ini",
+         {"a,b;c=d\"e", "@home \\ back\\slash", "  blanks  ", "ﾅｶﾞﾚ 全角　名前", ""},
+         {4294967295u, 2147483648u, 1570, 1, 0},
+         {7, -1, 1}},
+        {"escapes.ini",
+         {"tab\there\r\n", std::string("ctl\x01" "1 nul\0" "7", 11), "@Variant(0)",
+          "#;not a comment\x7f", "=\"quoted\"="},
+         {9000, 8000, 7000, 6000, 5000},
+         {0, 0, 0}},
+        {"other_keys.ini", {"ZORMASTER", "Bob", "??????", "??????", "??????"},
+         {5, 1300, 820, 610, 450}, {2, 1, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string text = ReadFile(c.file);
+        ASSERT_FALSE(text.empty());
+        IniDocument document = IniDocument::Parse(text);
+        const Loaded loaded = Load(text);
+        EXPECT_EQ(loaded.ranking.names, c.names);
+        EXPECT_EQ(loaded.ranking.points, c.points);
+        EXPECT_EQ(loaded.options, c.options);
+        ApplyChanges(document, {});
+        EXPECT_EQ(document.Text(), text);
+    }
+}
+
+TEST(IniDocument, ADamagedLineCostsOnlyItsOwnKey) {
+    const std::string good =
+        "[Option]\nLevel=0\nOpening=1\nSpeed=1\n\n[Ranking]\nPlayer0=9\nPlayer1=8\nPlayer2=7\n"
+        "Player3=6\nPlayer4=5\nPlayername0=A\nPlayername1=B\nPlayername2=C\nPlayername3=D\n"
+        "Playername4=E\n";
+    const struct {
+        const char* what;
+        std::string from;
+        std::string to;
+        Names names;
+        Points points;
+        int level;
+    } cases[] = {
+        {"an unmatched quote", "Playername0=A", "Playername0=\"Bob", {"ZORMASTER", "B", "C", "D", "E"},
+         {9, 8, 7, 6, 5}, 0},
+        {"a trailing backslash", "Playername1=B", "Playername1=Bob\\", {"A", "??????", "C", "D", "E"},
+         {9, 8, 7, 6, 5}, 0},
+        {"a NUL before the first section", "[Option]", std::string("\0[Option]", 9),
+         {"A", "B", "C", "D", "E"}, {9, 8, 7, 6, 5}, 0},
+        {"a semicolon and a comma in a bare name", "Playername2=C", "Playername2=a;b,c",
+         {"A", "B", "a;b,c", "D", "E"}, {9, 8, 7, 6, 5}, 0},
+        {"garbage on a line of its own", "Player2=7", "Player2=7\n\x01\xff garbage \"\\",
+         {"A", "B", "C", "D", "E"}, {9, 8, 7, 6, 5}, 0},
+        {"bytes that are not UTF-8", "Playername3=D", "Playername3=\x82\xa0", {"A", "B", "C", "??????", "E"},
+         {9, 8, 7, 6, 5}, 0},
+        {"an unknown escape", "Playername4=E", "Playername4=E\\q", {"A", "B", "C", "D", "??????"},
+         {9, 8, 7, 6, 5}, 0},
+        {"a number that is none", "Player3=6", "Player3=6x", {"A", "B", "C", "D", "E"},
+         {9, 8, 7, 610, 5}, 0},
+        {"a stored -1 as points", "Player4=5", "Player4=-1", {"A", "B", "C", "D", "E"},
+         {9, 8, 7, 6, 4294967295u}, 0},
+        {"a serialised object", "Level=0", "Level=@Variant(\\0\\0\\0\\v@dInx=alid()", {"A", "B", "C", "D", "E"},
+         {9, 8, 7, 6, 5}, 2},
+        {"a header without its bracket", "[Ranking]", "[Ranking", {"A", "B", "C", "D", "E"},
+         {9, 8, 7, 6, 5}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string text = good;
+        text.replace(text.find(c.from), c.from.size(), c.to);
+        const Loaded loaded = Load(text);
+        EXPECT_EQ(loaded.ranking.names, c.names);
+        EXPECT_EQ(loaded.ranking.points, c.points);
+        EXPECT_EQ(loaded.options.level, c.level);
+        EXPECT_EQ(loaded.options.speed, 1);
+    }
+}
+
+TEST(IniDocument, LineEndsAndByteOrderMarkDoNotMatter) {
+    for (const char* text : {"\xEF\xBB\xBF[Option]\r\nSpeed=0\r\n", "[Option]\rSpeed=0\r",
+                             "  [Option]  \n\t Speed = 0 \t\n", "; note\n# note\n[Option]\nSpeed=0"}) {
+        EXPECT_EQ(Load(text).options.speed, 0) << text;
+    }
+}
+
+TEST(IniDocument, EveryTextComesBackFromItsStoredForm) {
+    const std::string texts[] = {"",       " ",         "@",          "@@x",       "@String(x)",
+                                 "a\\",    "\"",        "x\x01" "f",  std::string("\0" "1", 2),
+                                 "\x7f",   "é\té",      "ﾅ,;=ﾅ",      "末尾 ",     "\x1f\x20"};
+    for (const std::string& text : texts) {
+        const std::string stored = EncodeIniValue(text);
+        EXPECT_EQ(stored.find_first_of("\r\n"), std::string::npos) << stored;
+        EXPECT_EQ(DecodeIniValue(stored), text) << stored;
+        IniDocument document;
+        document.WriteProfileString("S", "k", text);
+        EXPECT_EQ(IniDocument::Parse(document.Text()).GetProfileString("S", "k", "default"), text);
+    }
+}
+
+TEST(ProfileChanges, NewEntriesGoIntoTheStoredTableAndOnlyChangedOptionsAreWritten) {
+    IniDocument stored = IniDocument::Parse(
+        "[Option]\nSpeed=0\n[Ranking]\nPlayername0=OTHER\nPlayer0=5000\n[Notes]\nkept=yes\n");
+    ApplyChanges(stored, {{{"MINE", 1570}, {"", 9000}}, std::nullopt});
+    Loaded loaded;
+    loaded.ranking.Load(stored);
+    loaded.options.Load(stored);
+    EXPECT_EQ(loaded.ranking.names, (Names{"ZORMADER", "OTHER", "MINE", "??????", "??????"}));
+    EXPECT_EQ(loaded.ranking.points, (Points{9000, 5000, 1570, 1300, 820}));
+    EXPECT_EQ(loaded.options, (GameOptions{2, 0, 0}));
+    EXPECT_EQ(stored.GetProfileString("Notes", "kept", ""), "yes");
+
+    ApplyChanges(stored, {{{"LOW", 1}}, GameOptions{1, 1, 1}});
+    loaded.ranking.Load(stored);
+    loaded.options.Load(stored);
+    EXPECT_EQ(loaded.ranking.points[4], 820u) << "a score below the table enters nothing";
+    EXPECT_EQ(loaded.options, (GameOptions{1, 1, 1}));
+}
+
+}  // namespace
+}  // namespace zormade
