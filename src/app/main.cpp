@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/zormade_app.h"
+#include "platform/classic_look.h"
 #include "platform/dialog_units.h"
 #include "platform/termination_signals.h"
 
@@ -28,7 +29,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zormade: there is no display to open the game window on.\n");
         return 1;
     }
+    const bool ownStyle = zormade::StyleChosenByUser(argc, argv);
     QApplication application(argc, argv);
+    if (!ownStyle) zormade::UseClassicLook();
     zormade::InstallDialogFonts();
     zormade::CZormadeApp app;
     // Set up before the windows, so a signal during start-up waits for the loop instead of

@@ -58,8 +58,10 @@ void CZormadeView::OnInitialUpdate() {
     RefreshStatus();
     if (auto* frame = qobject_cast<CMainFrame*>(window())) {
         const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-        const Origin origin = CentredOrigin(desktop.x() + desktop.width(),
-                                            desktop.y() + desktop.height(), kFrameWidth, kFrameHeight);
+        const Origin origin = KeptOnDesktop(
+            CentredOrigin(desktop.x() + desktop.width(), desktop.y() + desktop.height(), kFrameWidth,
+                          kFrameHeight),
+            desktop.x(), desktop.y());
         frame->MoveWindow(origin.x, origin.y, kFrameWidth, kFrameHeight);
     }
 }

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -58,10 +57,7 @@ QWidget* CreateEdit(const ControlTemplate& c, QWidget* host) {
 QWidget* CreatePicture(const ControlTemplate& c, QWidget* host) {
     auto* picture = new PictureControl(host);
     if (c.Has("sunken")) picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    if (c.Has("blackframe")) {
-        picture->setFrameStyle(QFrame::Box | QFrame::Plain);
-        picture->setLineWidth(1);
-    }
+    if (c.Has("blackframe")) picture->SetBlackFrame();
     return picture;
 }
 
@@ -74,14 +70,9 @@ QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect
     if (!c.label.isEmpty()) widget->setAccessibleName(c.label);
     FitText(c, widget, pixels);
     if (c.kind == ControlKind::Bitmap) {
-        auto* picture = static_cast<PictureControl*>(widget);
+        // A bitmap control takes the size of its bitmap, as the dialog face always did.
         const QImage image = LoadBitmap(c.image);
-        if (!image.isNull()) {
-            // A bitmap control takes the size of its bitmap, as the dialog face always did.
-            const int frame = 2 * picture->frameWidth();
-            picture->resize(image.size() + QSize(frame, frame));
-            QPainter(&picture->Canvas()).drawImage(0, 0, image);
-        }
+        if (!image.isNull()) static_cast<PictureControl*>(widget)->ShowBitmap(c.image, image);
     }
     return widget;
 }

@@ -1,5 +1,6 @@
 #include "platform/multi_line_edit.h"
 
+#include <QFocusEvent>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -36,6 +37,23 @@ void MultiLineEdit::SetText(const QString& text) {
     const int margins = 2 * (frameWidth() + static_cast<int>(document()->documentMargin())) + 2;
     ShrinkFontToFit(this, plain, width() - margins);
     setPlainText(plain);
+}
+
+void MultiLineEdit::focusInEvent(QFocusEvent* event) {
+    QTextEdit::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason) {
+        selectAll();
+    }
+}
+
+void MultiLineEdit::focusOutEvent(QFocusEvent* event) {
+    QTextEdit::focusOutEvent(event);
+    if (event->reason() == Qt::PopupFocusReason) return;
+    QTextCursor cursor = textCursor();
+    cursor.clearSelection();
+    setTextCursor(cursor);
 }
 
 }  // namespace zormade

@@ -15,6 +15,11 @@ public:
     // CR LF and LF both break lines; a text too wide for the box is set a little smaller.
     void SetText(const QString& text);
 
+protected:
+    // Reached with the keyboard, the edit selects its text, so a read-only one shows the focus too.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
     Qt::Alignment alignment_;
     std::optional<QFont> templateFont_;  // the face before any shrinking to fit

@@ -273,8 +273,8 @@ TEST_F(OpeningTest, OpeningAndMainWindowAreCentredOnTheDesktop) {
         QSize desktop;
         QPoint opening, mainWindow;
     } cases[] = {
-        {{640, 480}, {115, 83}, {42, -32}},
-        {{1024, 479}, {307, 82}, {234, -32}},
+        {{640, 480}, {115, 83}, {42, 0}},
+        {{1024, 479}, {307, 82}, {234, 0}},
         {{800, 800}, {195, 243}, {122, 128}},
     };
     const QSize desktop = QGuiApplication::primaryScreen()->geometry().size();
