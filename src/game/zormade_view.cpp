@@ -14,6 +14,7 @@
 #include "game/run_settings.h"
 #include "platform/ini_profile.h"
 #include "platform/message_box.h"
+#include "platform/multi_line_edit.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
 #include "ranking/option_dlg.h"
@@ -132,6 +133,9 @@ void CZormadeView::RefreshStatus() {
     shownMoney = state_.money;
     shownPatients = state_.patients;
     UpdateData(false);
+    // The date reads as one line: the month no larger than the four digits of the year allow.
+    const int yearSize = Item<MultiLineEdit>(IDC_EDIT_YEAR)->font().pixelSize();
+    Item<MultiLineEdit>(IDC_EDIT_MONTH)->ShowNoLargerThan(yearSize);
     Item<QProgressBar>(IDC_PROGRESS_STAMINA)->setValue(state_.stamina);
     Item<QProgressBar>(IDC_PROGRESS_TRUST)->setValue(state_.trust);
     Item<QProgressBar>(IDC_PROGRESS_RIVAL)->setValue(state_.rivalPower);

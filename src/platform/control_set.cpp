@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTextDocument>
 
 #include "platform/dialog_units.h"
 #include "platform/multi_line_edit.h"
@@ -40,7 +41,11 @@ QWidget* CreateEdit(const ControlTemplate& c, QWidget* host) {
     if (c.Has("multiline")) {
         auto* edit = new MultiLineEdit(HorizontalAlignment(c), host);
         edit->setReadOnly(c.Has("readonly"));
-        if (!c.Has("border")) edit->setFrameShape(QFrame::NoFrame);
+        if (!c.Has("border")) {
+            // Without a border the text starts at the box's edge, level with a static beside it.
+            edit->setFrameShape(QFrame::NoFrame);
+            edit->document()->setDocumentMargin(0);
+        }
         widget = edit;
     } else {
         auto* edit = new QLineEdit(host);
