@@ -145,7 +145,8 @@ int RunProbe(const QString& mode, int argc, char** argv) {
     idle.Start([&] {
         if (!ready) {
             ready = true;
-            PrintLine("ready " + QByteArray::number(ResidentKilobytes()));
+            PrintLine("ready " + QByteArray::number(ResidentKilobytes()) + ' ' +
+                      QByteArray::number(ProcessorMicroseconds()));
             QTimer::singleShot(0, afterReady);
         } else if (meter && mode == QStringLiteral("game-opening") && !openingGone &&
                    !game->OpeningDlg().IsWindow()) {

@@ -83,10 +83,13 @@ QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect
 }
 
 void ControlSet::FitText(const ControlTemplate& c, QWidget* widget, const QRect& pixels) {
-    const int lineHeight = QFontMetrics(widget->font()).height();
+    // Measured only for a control with a text: the first measure of a size loads its face, which
+    // a window of pictures alone never needs.
+    const auto lineHeight = [widget] { return QFontMetrics(widget->font()).height(); };
     switch (c.kind) {
     case ControlKind::Static:
-        if (pixels.height() < 2 * lineHeight) {
+        if (c.text.isEmpty()) break;
+        if (pixels.height() < 2 * lineHeight()) {
             static_cast<QLabel*>(widget)->setWordWrap(false);
             ShrinkFontToFit(widget, c.text, pixels.width());
         }
@@ -96,7 +99,7 @@ void ControlSet::FitText(const ControlTemplate& c, QWidget* widget, const QRect&
         break;
     case ControlKind::CheckBox:
     case ControlKind::Radio:
-        ShrinkFontToFit(widget, c.text, pixels.width() - lineHeight - 4);
+        ShrinkFontToFit(widget, c.text, pixels.width() - lineHeight() - 4);
         break;
     default:
         break;
