@@ -30,22 +30,5 @@ TEST(CentredOrigin, CentresWithHalvesTruncatedTowardZero) {
     }
 }
 
-// Only a window that would start above or left of the desktop moves, and only onto its edge.
-TEST(CentredOrigin, KeptOnDesktopMovesOnlyWhatStartsOffItsTopLeft) {
-    const struct {
-        Origin origin, desktopTopLeft, kept;
-    } cases[] = {
-        {{42, -32}, {0, 0}, {42, 0}},
-        {{-77, -122}, {0, 0}, {0, 0}},
-        {{234, 112}, {0, 0}, {234, 112}},
-        {{1300, 10}, {1280, 24}, {1300, 24}},
-    };
-    for (const auto& c : cases) {
-        const Origin kept = KeptOnDesktop(c.origin, c.desktopTopLeft.x, c.desktopTopLeft.y);
-        EXPECT_EQ(kept.x, c.kept.x) << c.origin.x << "," << c.origin.y;
-        EXPECT_EQ(kept.y, c.kept.y) << c.origin.x << "," << c.origin.y;
-    }
-}
-
 }  // namespace
 }  // namespace zormade

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <sys/types.h>
-
+#include <QProcess>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -13,23 +12,18 @@ namespace zormade::test {
 class XSession {
 public:
     explicit XSession(QSize screen);
-    ~XSession();
-    XSession(const XSession&) = delete;
-    XSession& operator=(const XSession&) = delete;
 
-    // ":N" once the server and its window manager are up; empty, with Failure() saying why, if not.
-    const QString& Display() const { return display_; }
+    // Empty once the server and its window manager are up; else why they are not.
     const QString& Failure() const { return failure_; }
 
 private:
-    pid_t server_ = -1;
-    pid_t windowManager_ = -1;
-    QString display_;
+    QProcess server_;
+    QProcess windowManager_;
     QString failure_;
 };
 
-// The outer frame of top-level window `window` on the running X display as the server sees it:
-// the window manager's frame round it, decoration included; null when the server cannot say.
+// The outer frame of top-level window `window` as the X server sees it: the window manager's
+// frame round it, decoration included; null when the server cannot say.
 QRect OuterFrame(unsigned long window);
 
 }  // namespace zormade::test
