@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QThread>
 #include <cstdlib>
 #include <cstring>
@@ -52,12 +53,15 @@ XSession::XSession(QSize screen) {
         failure_ = QStringLiteral("the X server on :%1 takes no connection").arg(QString::fromLatin1(number));
         return;
     }
+    // Openbox runs its start-up command once it manages windows; the mark on the root comes earlier.
+    const QString ready = startupMark_.filePath(QStringLiteral("ready"));
     windowManager_.setStandardErrorFile(QProcess::nullDevice());
-    windowManager_.start(QStringLiteral("openbox"), {"--sm-disable"});
+    windowManager_.start(QStringLiteral("openbox"),
+                         {"--sm-disable", "--startup", QStringLiteral("touch %1").arg(ready)});
     const QDeadlineTimer deadline(kStartMs);
-    while (!WindowManagerRuns(x.get())) {
-        if (!windowManager_.waitForStarted(0) || windowManager_.waitForFinished(0) ||
-            deadline.hasExpired()) {
+    const bool started = windowManager_.waitForStarted(kStartMs);
+    while (!WindowManagerRuns(x.get()) || !QFile::exists(ready)) {
+        if (!started || windowManager_.waitForFinished(0) || deadline.hasExpired()) {
             failure_ = QStringLiteral("openbox did not start on :%1").arg(QString::fromLatin1(number));
             return;
         }
@@ -65,16 +69,27 @@ XSession::XSession(QSize screen) {
     }
 }
 
+XSession::~XSession() {
+    for (QProcess* process : {&windowManager_, &server_}) {
+        process->terminate();
+        process->waitForFinished(kStartMs);
+    }
+}
+
 QRect OuterFrame(unsigned long window) {
     Connection x = Connect();
     if (xcb_connection_has_error(x.get())) return {};
+    // Climb to the window manager's frame: the ancestor whose parent is the root. A window that
+    // is itself a child of the root has no frame yet.
     auto frame = static_cast<xcb_window_t>(window);
-    // Climb to the window manager's frame: the ancestor whose parent is the root.
-    for (;;) {
+    for (bool framed = false;; framed = true) {
         Reply<xcb_query_tree_reply_t> tree(
             xcb_query_tree_reply(x.get(), xcb_query_tree(x.get(), frame), nullptr), std::free);
         if (!tree) return {};
-        if (tree->parent == Root(x.get())) break;
+        if (tree->parent == Root(x.get())) {
+            if (!framed) return {};
+            break;
+        }
         frame = tree->parent;
     }
     Reply<xcb_get_geometry_reply_t> geometry(

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace zormade::test {
 
@@ -12,18 +13,20 @@ namespace zormade::test {
 class XSession {
 public:
     explicit XSession(QSize screen);
+    ~XSession();
 
     // Empty once the server and its window manager are up; else why they are not.
     const QString& Failure() const { return failure_; }
 
 private:
+    QTemporaryDir startupMark_;
     QProcess server_;
     QProcess windowManager_;
     QString failure_;
 };
 
 // The outer frame of top-level window `window` as the X server sees it: the window manager's
-// frame round it, decoration included; null when the server cannot say.
+// frame round it, decoration included; null while it has none or the server cannot say.
 QRect OuterFrame(unsigned long window);
 
 }  // namespace zormade::test
