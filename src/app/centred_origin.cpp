@@ -1,5 +1,7 @@
 #include "app/centred_origin.h"
 
+#include <algorithm>
+
 namespace zormade {
 
 Origin CentredOrigin(int desktopRight, int desktopBottom, int width, int height) {
@@ -7,7 +9,7 @@ Origin CentredOrigin(int desktopRight, int desktopBottom, int width, int height)
 }
 
 Origin KeptOnDesktop(Origin origin, int desktopLeft, int desktopTop) {
-    return {origin.x < desktopLeft ? desktopLeft : origin.x, origin.y < desktopTop ? desktopTop : origin.y};
+    return {std::max(origin.x, desktopLeft), std::max(origin.y, desktopTop)};
 }
 
 }  // namespace zormade

@@ -2,8 +2,8 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QWindow>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "game/zormade_view.h"
 #include "platform/resources.h"
