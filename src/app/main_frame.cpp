@@ -42,7 +42,9 @@ void CMainFrame::FitOuterFrame() {
     frame_ = windowHandle()->frameMargins();
     setFixedSize(outer_.size().shrunkBy(frame_));
     // A Wayland compositor places every window itself and ignores what a program asks.
-    if (QGuiApplication::platformName() != QLatin1String("wayland")) move(outer_.topLeft());
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        move(outer_.topLeft());
+    }
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
