@@ -40,8 +40,9 @@ ChildReport ReadReport(QProcess& child, const QString& mode, const QElapsedTimer
     ChildReport report;
     const QList<QByteArray> ready = NextLine(child).split(' ');
     report.readyMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-    if (ready.size() != 2 || ready[0] != "ready") return report;
+    if (ready.size() != 3 || ready[0] != "ready") return report;
     report.residentKb = ready[1].toLong();
+    report.readyCpuUs = ready[2].toLong();
     if (mode != QStringLiteral("game") && mode != QStringLiteral("bare")) {
         const QList<QByteArray> waited = NextLine(child).split(' ');
         if (waited.size() != 4 || waited[0] != "waited") return report;

@@ -10,6 +10,7 @@ struct ChildReport {
     bool ok = false;
     double readyMs = 0;  // from the start of the process until its "ready" line
     long residentKb = 0;
+    long readyCpuUs = 0;  // processor time until then, which a busy machine does not stretch
     long waitCpuUs = 0;
     long waitWakeups = 0;
     long waitedMs = 0;

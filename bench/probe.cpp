@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "app/zormade_app.h"
+#include "platform/classic_look.h"
 #include "platform/commands.h"
 #include "platform/dialog_units.h"
 #include "platform/main_loop_idle.h"
@@ -112,6 +113,7 @@ int RunProbe(const QString& mode, int argc, char** argv) {
     CommandRouter router;
     if (mode.startsWith(QStringLiteral("game"))) {
         // As main() starts the program.
+        UseClassicLook();
         InstallDialogFonts();
         game = std::make_unique<CZormadeApp>();
         termination = std::make_unique<TerminationSignals>([&game] { game->OnEndSession(); });
@@ -143,7 +145,8 @@ int RunProbe(const QString& mode, int argc, char** argv) {
     idle.Start([&] {
         if (!ready) {
             ready = true;
-            PrintLine("ready " + QByteArray::number(ResidentKilobytes()));
+            PrintLine("ready " + QByteArray::number(ResidentKilobytes()) + ' ' +
+                      QByteArray::number(ProcessorMicroseconds()));
             QTimer::singleShot(0, afterReady);
         } else if (meter && mode == QStringLiteral("game-opening") && !openingGone &&
                    !game->OpeningDlg().IsWindow()) {

@@ -4,7 +4,7 @@
 
 // The window measurements run in child processes of the benchmark, each a fresh program on the
 // offscreen platform. A child does one thing and prints one line of results:
-//   ready <rss_kb>                           once its main window is up and the main loop idle
+//   ready <rss_kb> <cpu_us>                  once its main window is up and the main loop idle
 //   waited <cpu_us> <wakeups> <elapsed_ms>   after a wait (see the modes below)
 namespace zormade::bench {
 

@@ -22,15 +22,22 @@ void BM_StartUp(benchmark::State& state) {
     const QByteArray profile = state.range(0) == 1 ? kNoOpening : QByteArray();
     double game = 0;
     double bare = 0;
+    double gameCpu = 0;
+    double bareCpu = 0;
     for (auto _ : state) {
         const ChildReport baseline = Checked(state, QStringLiteral("bare"));
         const ChildReport started = Checked(state, QStringLiteral("game"), profile);
         state.SetIterationTime(started.readyMs / 1000.0);
         game += started.readyMs;
         bare += baseline.readyMs;
+        gameCpu += static_cast<double>(started.readyCpuUs) / 1000.0;
+        bareCpu += static_cast<double>(baseline.readyCpuUs) / 1000.0;
     }
     const double runs = static_cast<double>(state.iterations());
     ReportAgainstBaseline(state, game / runs, bare / runs, "baseline_ms");
+    state.counters["cpu_ms"] = gameCpu / runs;
+    state.counters["baseline_cpu_ms"] = bareCpu / runs;
+    state.counters["x_baseline_cpu"] = bareCpu > 0 ? gameCpu / bareCpu : 0.0;
 }
 BENCHMARK(BM_StartUp)->ArgName("opening_off")->Arg(0)->Arg(1)->Iterations(kStarts)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -9,6 +9,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   fonts-ipafont-gothic qt6-wayland
   libgl-dev
+  xvfb openbox libxcb1-dev desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

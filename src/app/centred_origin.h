@@ -11,4 +11,8 @@ struct Origin {
 // desktop smaller than the window puts it partly off screen, as the game always did.
 Origin CentredOrigin(int desktopRight, int desktopBottom, int width, int height);
 
+// Moves a window that would start above or left of the desktop back onto it, so that its title
+// bar and menu stay within reach of the mouse.
+Origin KeptOnDesktop(Origin origin, int desktopLeft, int desktopTop);
+
 }  // namespace zormade

@@ -1,7 +1,9 @@
 #include "app/main_frame.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "game/zormade_view.h"
 #include "platform/resources.h"
@@ -30,11 +32,29 @@ bool CMainFrame::LoadFrame(CZormadeView* view) {
 }
 
 void CMainFrame::MoveWindow(int x, int y, int width, int height) {
-    // The decoration is known only once the window exists on the platform.
+    outer_ = QRect(x, y, width, height);
     create();
-    const QSize decoration = frameGeometry().size() - geometry().size();
-    setFixedSize(QSize(width, height) - decoration);
-    move(x, y);
+    windowHandle()->installEventFilter(this);
+    FitOuterFrame();
+}
+
+void CMainFrame::FitOuterFrame() {
+    frame_ = windowHandle()->frameMargins();
+    setFixedSize(outer_.size().shrunkBy(frame_));
+    // A Wayland compositor places every window itself and ignores what a program asks.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        move(outer_.topLeft());
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // The window manager tells the size of its decoration only once the window is mapped, before
+    // the first expose: fit the frame again then.
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->frameMargins() != frame_) {
+        FitOuterFrame();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool CMainFrame::OnCommand(int id) {

@@ -18,15 +18,20 @@ public:
     bool LoadFrame(CZormadeView* view);
     CommandRouter& Router() { return router_; }
     CZormadeView* View() const { return view_; }
-    // Outer size and position, as the desktop sees the window.
+    // Outer size and position, as the desktop sees the window, decoration included.
     void MoveWindow(int x, int y, int width, int height);
 
     bool OnCommand(int id) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FitOuterFrame();
+
+    QRect outer_;
+    QMargins frame_;
     CommandRouter router_;
     CZormadeView* view_ = nullptr;
     bool closing_ = false;

@@ -44,13 +44,13 @@ bool CZormadeApp::InitInstance() {
 
 void CZormadeApp::ShowOpening() {
     if (!m_dlgOpening.Create()) return;
-    m_dlgOpening.show();
-    m_dwOpeningStart = ticks_();
     const QRect desktop = QGuiApplication::primaryScreen()->geometry();
     const Origin origin = CentredOrigin(desktop.x() + desktop.width(), desktop.y() + desktop.height(),
                                         kOpeningWidth, kOpeningHeight);
+    // Placed before it is first shown, so that it never appears at another size or place first.
     SetWindowPos(&m_dlgOpening, WindowLayer::TopMost, origin.x, origin.y, kOpeningWidth,
                  kOpeningHeight);
+    m_dwOpeningStart = ticks_();
     MoveWindow(m_dlgOpening.GetDlgItem(COpeningDlg::kPictureId), 0, 0, kOpeningWidth,
                kOpeningHeight);
     DrawPicture(m_dlgOpening, COpeningDlg::kPictureId, kOpeningBitmap,

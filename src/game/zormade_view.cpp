@@ -16,6 +16,7 @@
 #include "game/run_settings.h"
 #include "platform/ini_profile.h"
 #include "platform/message_box.h"
+#include "platform/multi_line_edit.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
 #include "ranking/option_dlg.h"
@@ -74,8 +75,10 @@ void CZormadeView::OnInitialUpdate() {
     RefreshStatus();
     if (auto* frame = qobject_cast<CMainFrame*>(window())) {
         const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-        const Origin origin = CentredOrigin(desktop.x() + desktop.width(),
-                                            desktop.y() + desktop.height(), kFrameWidth, kFrameHeight);
+        const Origin origin = KeptOnDesktop(
+            CentredOrigin(desktop.x() + desktop.width(), desktop.y() + desktop.height(), kFrameWidth,
+                          kFrameHeight),
+            desktop.x(), desktop.y());
         frame->MoveWindow(origin.x, origin.y, kFrameWidth, kFrameHeight);
     }
 }
@@ -163,6 +166,9 @@ void CZormadeView::RefreshStatus() {
     shownMoney = state_.money;
     shownPatients = state_.patients;
     UpdateData(false);
+    // The date reads as one line: the month no larger than the four digits of the year allow.
+    const int yearSize = Item<MultiLineEdit>(IDC_EDIT_YEAR)->font().pixelSize();
+    Item<MultiLineEdit>(IDC_EDIT_MONTH)->ShowNoLargerThan(yearSize);
     Item<QProgressBar>(IDC_PROGRESS_STAMINA)->setValue(state_.stamina);
     Item<QProgressBar>(IDC_PROGRESS_TRUST)->setValue(state_.trust);
     Item<QProgressBar>(IDC_PROGRESS_RIVAL)->setValue(state_.rivalPower);

@@ -7,11 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTextDocument>
 
 #include "platform/dialog_units.h"
 #include "platform/multi_line_edit.h"
@@ -41,7 +41,11 @@ QWidget* CreateEdit(const ControlTemplate& c, QWidget* host) {
     if (c.Has("multiline")) {
         auto* edit = new MultiLineEdit(HorizontalAlignment(c), host);
         edit->setReadOnly(c.Has("readonly"));
-        if (!c.Has("border")) edit->setFrameShape(QFrame::NoFrame);
+        if (!c.Has("border")) {
+            // Without a border the text starts at the box's edge, level with a static beside it.
+            edit->setFrameShape(QFrame::NoFrame);
+            edit->document()->setDocumentMargin(0);
+        }
         widget = edit;
     } else {
         auto* edit = new QLineEdit(host);
@@ -58,10 +62,7 @@ QWidget* CreateEdit(const ControlTemplate& c, QWidget* host) {
 QWidget* CreatePicture(const ControlTemplate& c, QWidget* host) {
     auto* picture = new PictureControl(host);
     if (c.Has("sunken")) picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    if (c.Has("blackframe")) {
-        picture->setFrameStyle(QFrame::Box | QFrame::Plain);
-        picture->setLineWidth(1);
-    }
+    if (c.Has("blackframe")) picture->SetBlackFrame();
     return picture;
 }
 
@@ -75,23 +76,21 @@ QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect
     if (!c.tip.isEmpty()) widget->setToolTip(c.tip);
     FitText(c, widget, pixels);
     if (c.kind == ControlKind::Bitmap) {
-        auto* picture = static_cast<PictureControl*>(widget);
+        // A bitmap control takes the size of its bitmap, as the dialog face always did.
         const QImage image = LoadBitmap(c.image);
-        if (!image.isNull()) {
-            // A bitmap control takes the size of its bitmap, as the dialog face always did.
-            const int frame = 2 * picture->frameWidth();
-            picture->resize(image.size() + QSize(frame, frame));
-            QPainter(&picture->Canvas()).drawImage(0, 0, image);
-        }
+        if (!image.isNull()) static_cast<PictureControl*>(widget)->ShowBitmap(c.image, image);
     }
     return widget;
 }
 
 void ControlSet::FitText(const ControlTemplate& c, QWidget* widget, const QRect& pixels) {
-    const int lineHeight = QFontMetrics(widget->font()).height();
+    // Measured only for a control with a text: the first measure of a size loads its face, which
+    // a window of pictures alone never needs.
+    const auto lineHeight = [widget] { return QFontMetrics(widget->font()).height(); };
     switch (c.kind) {
     case ControlKind::Static:
-        if (pixels.height() < 2 * lineHeight) {
+        if (c.text.isEmpty()) break;
+        if (pixels.height() < 2 * lineHeight()) {
             static_cast<QLabel*>(widget)->setWordWrap(false);
             ShrinkFontToFit(widget, c.text, pixels.width());
         }
@@ -101,7 +100,7 @@ void ControlSet::FitText(const ControlTemplate& c, QWidget* widget, const QRect&
         break;
     case ControlKind::CheckBox:
     case ControlKind::Radio:
-        ShrinkFontToFit(widget, c.text, pixels.width() - lineHeight - 4);
+        ShrinkFontToFit(widget, c.text, pixels.width() - lineHeight() - 4);
         break;
     default:
         break;

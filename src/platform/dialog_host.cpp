@@ -1,5 +1,7 @@
 #include "platform/dialog_host.h"
 
+#include <QHBoxLayout>
+
 #include "platform/dialog_units.h"
 
 namespace zormade {
@@ -21,9 +23,20 @@ bool DialogHost::BuildControls(QWidget* host) {
     host_ = host;
     host->setFont(DialogFont(template_.face, template_.pointSize));
     const QRect client = DialogUnitsToPixels(QRect(QPoint(0, 0), template_.size), template_.pointSize);
-    host->setFixedSize(client.size());
+    QWidget* area = host;
+    int border = 0;
+    if (template_.Has("border")) {
+        // A thin border lies outside the client area: the controls sit inside it and are cut at
+        // its inner edge, so the border shows whatever they hold.
+        border = 1;
+        area = new QWidget(host);
+        auto* layout = new QHBoxLayout(host);
+        layout->setContentsMargins(border, border, border, border);
+        layout->addWidget(area);
+    }
+    host->setFixedSize(client.size() + QSize(2 * border, 2 * border));
     if (!template_.caption.isEmpty()) host->setWindowTitle(template_.caption);
-    controls_.Build(host, template_);
+    controls_.Build(area, template_);
     built_ = true;
     return true;
 }

@@ -1,5 +1,7 @@
 #include "platform/multi_line_edit.h"
 
+#include <QFocusEvent>
+#include <QFontMetrics>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -35,7 +37,39 @@ void MultiLineEdit::SetText(const QString& text) {
     setFont(*templateFont_);
     const int margins = 2 * (frameWidth() + static_cast<int>(document()->documentMargin())) + 2;
     ShrinkFontToFit(this, plain, width() - margins);
+    KeepTemplateBaseline();
     setPlainText(plain);
+}
+
+void MultiLineEdit::ShowNoLargerThan(int pixelSize) {
+    if (pixelSize <= 0 || pixelSize >= font().pixelSize()) return;
+    QFont smaller = font();
+    smaller.setPixelSize(pixelSize);
+    setFont(smaller);
+    KeepTemplateBaseline();
+}
+
+void MultiLineEdit::KeepTemplateBaseline() {
+    if (!templateFont_) return;
+    const int drop = QFontMetrics(*templateFont_).ascent() - QFontMetrics(font()).ascent();
+    setViewportMargins(0, qMax(0, drop), 0, 0);
+}
+
+void MultiLineEdit::focusInEvent(QFocusEvent* event) {
+    QTextEdit::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason) {
+        selectAll();
+    }
+}
+
+void MultiLineEdit::focusOutEvent(QFocusEvent* event) {
+    QTextEdit::focusOutEvent(event);
+    if (event->reason() == Qt::PopupFocusReason) return;
+    QTextCursor cursor = textCursor();
+    cursor.clearSelection();
+    setTextCursor(cursor);
 }
 
 }  // namespace zormade

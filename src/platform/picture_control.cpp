@@ -20,9 +20,21 @@ QImage& PictureControl::Canvas() {
     return canvas_;
 }
 
+void PictureControl::ShowBitmap(int id, const QImage& bitmap) {
+    bitmapId_ = id;
+    bitmap_ = bitmap;
+    const int frame = 2 * frameWidth();
+    resize(bitmap.size() + QSize(frame, frame));
+    QPainter(&Canvas()).drawImage(0, 0, bitmap);
+}
+
 void PictureControl::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    if (blackFrame_) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     painter.drawImage(contentsRect().topLeft(), canvas_);
 }
 

@@ -15,6 +15,12 @@ public:
     // The drawing surface: starts transparent, the size of the control.
     QImage& Canvas();
     void CanvasChanged() { update(); }
+    // Shows bitmap `id` by itself, at its own size inside the control's edge, and keeps it.
+    void ShowBitmap(int id, const QImage& bitmap);
+    // The bitmap the control shows by itself, when it is `id`; a null image otherwise.
+    QImage Bitmap(int id) const { return id == bitmapId_ ? bitmap_ : QImage(); }
+    // A black frame drawn inside the control, which pictures drawn into it cover.
+    void SetBlackFrame() { blackFrame_ = true; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -22,6 +28,9 @@ protected:
 
 private:
     QImage canvas_;
+    bool blackFrame_ = false;
+    int bitmapId_ = 0;
+    QImage bitmap_;
 };
 
 }  // namespace zormade

@@ -12,7 +12,9 @@ void DrawPicture(DialogHost& window, int controlId, int bitmapId, QSize destinat
                  PictureMode mode) {
     auto* control = window.Item<PictureControl>(controlId);
     if (!control) return;
-    const QImage bitmap = LoadBitmap(bitmapId);
+    // A control that shows the bitmap by itself holds it decoded already.
+    QImage bitmap = control->Bitmap(bitmapId);
+    if (bitmap.isNull()) bitmap = LoadBitmap(bitmapId);
     if (bitmap.isNull()) return;
     {
         QPainter painter(&control->Canvas());

@@ -161,7 +161,15 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
     ModalSequence windows({[&](QWidget* w) {
         focus = WindowText(w->focusWidget());
         closeBox = w->windowFlags().testFlag(Qt::WindowCloseButtonHint);
-        for (QLabel* label : w->findChildren<QLabel*>()) labels << label->text();
+        for (QLabel* label : w->findChildren<QLabel*>()) {
+            labels << label->text();
+            // A place's digit stands on the baseline of its points, shrunk to fit or not.
+            const int place = label->text().toInt();
+            if (place >= 1 && place <= 5) {
+                EXPECT_EQ(TextBaseline(label), TextBaseline(DialogItem<QWidget>(w, kRankingPoints[place - 1])))
+                    << place;
+            }
+        }
         SaveScreenshot(w, "ranking");
         ReadRanking(ranking)(w);
     }});

@@ -74,6 +74,16 @@ protected:
     void Tick() { View().OnTimer(TURN_TIMER_ID); }
 };
 
+// Each read-only number field is a tab stop and shows the focus: its number turns selected.
+TEST_F(KeyboardTest, TheReadOnlyNumberFieldsShowTheFocus) {
+    for (int id : {IDC_EDIT_MONEY, IDC_EDIT_PATIENTS, IDC_EDIT_MONTH, IDC_EDIT_YEAR}) {
+        QWidget* field = View().GetDlgItem(id);
+        const QImage unfocused = field->grab().toImage();
+        ASSERT_TRUE(TabTo(&View(), id)) << id;
+        EXPECT_NE(field->grab().toImage(), unfocused) << id;
+    }
+}
+
 TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
     {
         // Tab stops at the speed group's first button, the fastest; Space takes it, Enter is OK.

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "platform/cdialog.h"
+#include "platform/classic_look.h"
 #include "platform/dialog_units.h"
 #include "platform/form_view.h"
 #include "platform/window_timers.h"
@@ -56,6 +57,29 @@ TEST(DataExchange, NumbersGoBothWaysAndBadTextIsRefused) {
     EXPECT_FALSE(form.UpdateData(true));
     EXPECT_TRUE(box.Answered());
     EXPECT_EQ(form.money, -1500000);
+}
+
+// Qt's own style option keeps the player's choice; a look-alike option or an empty override does not.
+TEST(ClassicLook, GivesWayOnlyToAStyleThePlayerChose) {
+    const struct {
+        std::vector<const char*> args;
+        const char* override;
+        bool chosen;
+    } cases[] = {
+        {{"zormade", "-style", "fusion"}, "", true},
+        {{"zormade", "--style=fusion"}, "", true},
+        {{"zormade", "-stylesheet", "a.qss"}, "", false},
+        {{"zormade"}, "fusion", true},
+    };
+    const QByteArray before = qgetenv("QT_STYLE_OVERRIDE");
+    for (const auto& c : cases) {
+        qputenv("QT_STYLE_OVERRIDE", c.override);
+        std::vector<char*> argv;
+        for (const char* arg : c.args) argv.push_back(const_cast<char*>(arg));
+        EXPECT_EQ(StyleChosenByUser(static_cast<int>(argv.size()), argv.data()), c.chosen)
+            << c.args.back() << " " << c.override;
+    }
+    qputenv("QT_STYLE_OVERRIDE", before);
 }
 
 TEST(WindowTimers, SettingARunningTimerRestartsItWithTheNewPeriod) {

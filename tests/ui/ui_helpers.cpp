@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QTextEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -100,6 +101,15 @@ QString MessageText(QWidget* window) {
 }
 
 void DropLeftoverQuit() { QCoreApplication::removePostedEvents(qApp, QEvent::Quit); }
+
+int TextBaseline(QWidget* control) {
+    QPoint lineTop = control->contentsRect().topLeft();
+    if (auto* edit = qobject_cast<QTextEdit*>(control)) {
+        const QPoint inViewport = edit->cursorRect(QTextCursor(edit->document())).topLeft();
+        lineTop = edit->viewport()->mapTo(edit, inViewport);
+    }
+    return control->mapTo(control->window(), lineTop).y() + QFontMetrics(control->font()).ascent();
+}
 
 void SaveScreenshot(QWidget* window, const QString& name) {
     const QString folder = qEnvironmentVariable("ZORMADE_SCREENSHOTS");

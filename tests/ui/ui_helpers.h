@@ -73,6 +73,10 @@ QString MessageText(QWidget* window);
 // every event loop, a modal dialog's too, would return at once.
 void DropLeftoverQuit();
 
+// Where the first line of a label's or a multi-line edit's text has its baseline, in its
+// window's coordinates.
+int TextBaseline(QWidget* control);
+
 // Saves the window as build/screenshots/<name>.png when ZORMADE_SCREENSHOTS names a folder.
 void SaveScreenshot(QWidget* window, const QString& name);
 

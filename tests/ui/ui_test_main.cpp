@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "platform/classic_look.h"
 #include "platform/dialog_units.h"
 
 // Every window test runs headless, with a profile folder of its own.
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication application(argc, argv);
+    zormade::UseClassicLook();
     zormade::InstallDialogFonts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTest>
+#include <ostream>
+
+#include "../ui/app_fixture.h"
+#include "platform/dialog_units.h"
+#include "platform/resources.h"
+#include "x_session.h"
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QRect& r, std::ostream* out) {
+    *out << r.width() << " x " << r.height() << " at (" << r.x() << ", " << r.y() << ")";
+}
+QT_END_NAMESPACE
+
+namespace zormade::test {
+namespace {
+
+constexpr int kWaitMs = 10000;
+
+struct Desktop {
+    QSize screen;
+    QRect mainFrame;
+    QPoint opening;
+};
+// On the small screen the centred main window would start 32 pixels above it, out of reach.
+constexpr Desktop kDesktops[] = {
+    {{1024, 768}, {234, 112, 555, 544}, {307, 227}},
+    {{640, 480}, {42, 0, 555, 544}, {115, 83}},
+};
+
+const Desktop* ThisDesktop() {
+    for (const Desktop& d : kDesktops) {
+        if (d.screen == QGuiApplication::primaryScreen()->size()) return &d;
+    }
+    return nullptr;
+}
+
+QImage ScreenArea(const QRect& area) {
+    return QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+using DesktopTest = AppTest;
+
+TEST_F(DesktopTest, MainFrameIsWholeAtTheCentredOriginOnceDecorated) {
+    const Desktop* desktop = ThisDesktop();
+    ASSERT_NE(desktop, nullptr) << "no expectations for this screen size";
+    const WId window = Frame().winId();
+    // The check after the wait says what came instead.
+    static_cast<void>(QTest::qWaitFor([&] { return OuterFrame(window) == desktop->mainFrame; }, kWaitMs));
+    EXPECT_EQ(OuterFrame(window), desktop->mainFrame);
+    EXPECT_GE(Frame().menuBar()->mapToGlobal(QPoint(0, 0)).y(), 0);
+}
+
+TEST_F(DesktopTest, OpeningIsCentredWithItsThinBorderRoundThePicture) {
+    const Desktop* desktop = ThisDesktop();
+    ASSERT_NE(desktop, nullptr) << "no expectations for this screen size";
+    const QRect expected(desktop->opening, QSize(409, 314));
+    const WId window = app->OpeningDlg().winId();
+    static_cast<void>(QTest::qWaitFor([&] { return OuterFrame(window) == expected; }, kWaitMs));
+    EXPECT_EQ(OuterFrame(window), expected);
+    // A black line all round, and inside it the picture from its top-left corner.
+    QImage framed(expected.size(), QImage::Format_RGB32);
+    framed.fill(Qt::black);
+    const QImage bitmap = LoadBitmap(134);
+    ASSERT_FALSE(bitmap.isNull());
+    QPainter(&framed).drawImage(1, 1, bitmap, 0, 0, expected.width() - 2, expected.height() - 2);
+    static_cast<void>(QTest::qWaitFor([&] { return ScreenArea(expected) == framed; }, kWaitMs));
+    EXPECT_TRUE(ScreenArea(expected) == framed);
+}
+
+// The line of each group box runs between its top edge and its first row, with the caption on it.
+TEST_F(DesktopTest, GroupBoxLinesLeaveTheFirstRowsAlone) {
+    const struct {
+        const char* caption;
+        int boxTop, rowTop, rowBottom, gapLeft, gapRight;  // dialog units of the form
+    } boxes[] = {
+        {"ステータス", 15, 23, 31, 26, 58},  // the gap between "体力" and its bar
+        {"コマンド", 92, 98, 107, 57, 69},    // between "患者への投与" and "小"
+    };
+    const QImage form = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb line = QApplication::palette().color(QPalette::Dark).rgb();
+    const int captionHeight = QFontMetrics(View().findChild<QGroupBox*>()->font()).height();
+    for (const auto& b : boxes) {
+        const QRect area = DialogUnitsToPixels(
+            QRect(QPoint(b.gapLeft, b.boxTop), QPoint(b.gapRight, b.rowBottom)), 14);
+        const int rowTop = DialogUnitsToPixels(QRect(0, b.rowTop, 1, 1), 14).top();
+        std::vector<int> lineRows;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            int onLine = 0;
+            for (int x = area.left(); x <= area.right(); ++x) onLine += form.pixel(x, y) == line;
+            if (onLine * 10 >= area.width() * 9) lineRows.push_back(y);
+        }
+        ASSERT_FALSE(lineRows.empty()) << b.caption << ": no frame line";
+        EXPECT_LT(lineRows.back(), rowTop) << b.caption;
+        EXPECT_LE(lineRows.front(), area.top() + captionHeight) << b.caption;
+    }
+}
+
+}  // namespace
+}  // namespace zormade::test
