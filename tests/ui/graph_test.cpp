@@ -28,7 +28,7 @@ protected:
 
     // Plays a month, with no event unless the draws were seeded for one, and notes the board.
     void PlayMonth(bool quiet = true) {
-        if (quiet) View().Random().Seed(SeedDrawing(0, 0));  // the second draw lets no event in
+        if (quiet) View().Random().Seed(SeedDrawing(0, 0));
         View().OnTimer(TURN_TIMER_ID);
         const int x = (View().State().year - 1991) * 12 + View().State().month - 2;
         const std::pair<const char*, int> shown[] = {
