@@ -167,7 +167,7 @@ TEST(TextEncoding, EveryTextOfTheGameRoundTripsThroughCodePage932) {
     }
     QStringList files = {QStringLiteral(":/strings.json"), QStringLiteral(":/menus/128.json")};
     for (const QString& name : QDir(QStringLiteral(":/templates")).entryList()) files << ":/templates/" + name;
-    EXPECT_EQ(files.size(), 11);
+    EXPECT_GE(files.size(), 11) << "the strings, the menu and at least the nine templates";
     for (const QString& path : files) {
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly) && RoundTripsThroughCp932(QString::fromUtf8(file.readAll())))
