@@ -38,6 +38,7 @@ public:
     }
 };
 
+// The keys in the order they are read at start-up and written at exit.
 const std::vector<std::string> kKeyOrder{
     "Ranking/Playername0", "Ranking/Playername1", "Ranking/Playername2", "Ranking/Playername3",
     "Ranking/Playername4", "Ranking/Player0",     "Ranking/Player1",     "Ranking/Player2",
