@@ -88,17 +88,26 @@ protected:
 const Table kDefaultTable{{"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "??????"},
                           {"610", "??????"}, {"450", "??????"}};
 
-TEST_F(EndAndRankingTest, ACaptureShowsGameOverAndNoScore) {
-    Seen end;
-    EndRun(true, 10000, 1500000, {ReadEnd(end, Qt::Key_Return)});
-    EXPECT_EQ(shown, QStringList{"END"});
-    EXPECT_EQ(end.first, "GAME OVER");
-    EXPECT_EQ(end.second, "捕まってしまった......");
-    EXPECT_EQ(end.focus, "OK");
-    EXPECT_FALSE(end.closeBox);
+// A capture scores nothing; a clear below the table shows only its score.
+TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
+    const struct {
+        bool caught;
+        int patients;
+        const char *title, *message;
+    } runs[] = {{true, 10000, "GAME OVER", "捕まってしまった......"},
+                {false, 0, "CLEAR!!", "POINT:197\r\n「わはははは！！」"}};
+    for (const auto& run : runs) {
+        Seen end;
+        EndRun(run.caught, run.patients, 1500000, {ReadEnd(end, Qt::Key_Return)});
+        EXPECT_EQ(shown, QStringList{"END"});
+        EXPECT_EQ(end.first, run.title);
+        EXPECT_EQ(end.second, run.message);
+        EXPECT_EQ(end.focus, "OK");
+        EXPECT_FALSE(end.closeBox);
+        EXPECT_EQ(StoredTable(), kDefaultTable);
+        ExpectStartBoard(run.title);
+    }
     EXPECT_FALSE(timerRanWhileOpen);
-    EXPECT_EQ(StoredTable(), kDefaultTable);
-    ExpectStartBoard("after a capture");
 }
 
 // The name typed counts only after OK: Esc gives the default name. A score equal to a place goes
@@ -137,15 +146,6 @@ TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
         ExpectStartBoard("after a clear in the table");
     }
     EXPECT_FALSE(timerRanWhileOpen);
-}
-
-TEST_F(EndAndRankingTest, AClearBelowTheTableShowsOnlyTheEndDialog) {
-    Seen end;
-    EndRun(false, 0, 1500000, {ReadEnd(end, Qt::Key_Return)});
-    EXPECT_EQ(shown, QStringList{"END"});
-    EXPECT_EQ(end.second, "POINT:197\r\n「わはははは！！」");
-    EXPECT_EQ(StoredTable(), kDefaultTable);
-    ExpectStartBoard("after a clear below the table");
 }
 
 TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {

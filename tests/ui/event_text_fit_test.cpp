@@ -16,6 +16,7 @@
 #include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/multi_line_edit.h"
+#include "platform/resources.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -25,7 +26,7 @@ using EventTextFitTest = AppTest;
 
 // Measured in the dialog's own face and size on the controls as they are shown: the prompt box
 // would quietly shrink a line that is too wide, so its font must still be the dialog's.
-TEST_F(EventTextFitTest, EveryPromptAndAnswerFitsItsControl) {
+TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsControl) {
     const QList<int> screenshots = {0, 13, 27, 41};
     for (int index = 0; index < kEventCount; ++index) {
         CEventDlg dialog;
@@ -33,6 +34,12 @@ TEST_F(EventTextFitTest, EveryPromptAndAnswerFitsItsControl) {
         ASSERT_TRUE(dialog.Create());
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+        // The picture is among the program's bitmaps, and the part shown lies inside it.
+        const QImage bitmap = LoadBitmap(dialog.eventData.bitmapId);
+        EXPECT_FALSE(bitmap.isNull()) << "event " << index;
+        EXPECT_TRUE(bitmap.rect().contains(QRect(0, 0, dialog.eventData.pictureWidth, dialog.eventData.pictureHeight)))
+            << "event " << index;
 
         const QFontMetrics face(dialog.font());
         auto* prompt = dialog.Item<MultiLineEdit>(CEventDlg::kPromptId);

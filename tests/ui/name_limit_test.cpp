@@ -77,17 +77,15 @@ protected:
     std::vector<ModalAnswer::Seen> seen;
 };
 
+// The cuts themselves are the table above's; here, that typing into the dialog goes through them.
 TEST_F(NameLimitTest, TypingStopsAtTenBytesOfCodePage932) {
     const struct {
         const char* typed;
         const char* kept;
     } cases[] = {
         {"ABCDEFGHIJKL", "ABCDEFGHIJ"},
-        {"全角六文字だ", "全角六文字"},
         {"ZORMADE12あ!", "ZORMADE12!"},
-        {"ﾅｶﾞﾚﾔｯｹﾝﾉｼｬｲﾝ", "ﾅｶﾞﾚﾔｯｹﾝﾉｼ"},
         {"鵺😀田〜君", "鵺田君"},
-        {"全角五文字", "全角五文字"},
     };
     for (const auto& c : cases) {
         CRankInDlg dialog;

@@ -31,25 +31,18 @@ TEST(PictureCatalogueTest, IdsAreUniqueAndShownPartsFitTheirBitmaps)
 
 class RenderedPictureTest : public testing::TestWithParam<PictureEntry> {};
 
-TEST_P(RenderedPictureTest, IsASixteenColourBitmapOfItsSize)
-{
-    const PictureEntry &entry = GetParam();
-    const QImage bitmap = renderPicture(entry);
-    EXPECT_EQ(bitmap.format(), QImage::Format_Indexed8);
-    EXPECT_EQ(bitmap.size(), entry.bitmapSize);
-    EXPECT_LE(bitmap.colorCount(), 16);
-}
-
 // With only sixteen colours to spend, a palette entry the picture never uses is a colour lost.
-TEST_P(RenderedPictureTest, UsesEveryColourOfItsPalette)
+TEST_P(RenderedPictureTest, IsASixteenColourBitmapOfItsSizeUsingEveryColour)
 {
     const QImage bitmap = renderPicture(GetParam());
+    EXPECT_EQ(bitmap.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(bitmap.size(), GetParam().bitmapSize);
+    EXPECT_LE(bitmap.colorCount(), 16);
     QSet<int> used;
     for (int y = 0; y < bitmap.height(); ++y)
         for (int x = 0; x < bitmap.width(); ++x)
             used.insert(bitmap.pixelIndex(x, y));
-    for (int i = 0; i < bitmap.colorCount(); ++i)
-        EXPECT_TRUE(used.contains(i)) << "palette entry " << i << " #" << std::hex << bitmap.color(i);
+    EXPECT_EQ(used.size(), bitmap.colorCount());
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, RenderedPictureTest, testing::ValuesIn(pictureCatalogue()),

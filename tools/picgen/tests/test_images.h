@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+#include <gtest/gtest.h>
+
 // Indexed test images built from a rule giving each pixel's palette index.
 namespace picgen::test {
 
@@ -27,6 +29,19 @@ inline QImage indexedImage(int width, int height, const QList<QRgb> &colours, co
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, uint(rule(x, y)));
     return image;
+}
+
+// Every pixel of `read` as `original` has it; pixels transparent there need only be transparent.
+inline void expectSamePixels(const QImage &read, const QImage &original)
+{
+    ASSERT_EQ(read.size(), original.size());
+    const QImage argb = read.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < original.height(); ++y)
+        for (int x = 0; x < original.width(); ++x) {
+            const QRgb wanted = original.pixel(x, y);
+            ASSERT_EQ(qAlpha(wanted) == 0 ? qAlpha(argb.pixel(x, y)) : argb.pixel(x, y),
+                      qAlpha(wanted) == 0 ? 0 : wanted) << "at " << x << "," << y;
+        }
 }
 
 inline std::uint32_t readU32(const QByteArray &bytes, int offset)
