@@ -111,22 +111,18 @@ TEST_F(ProfileTest, TheDrawsAreSeededFromTheClock) {
 
 // Nobody can read these, root included; the program must not even wait on the FIFO.
 TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas) {
-    const std::function<bool(const QString&)> makers[] = {
-        [](const QString& p) { return QDir().mkpath(p); },
-        [](const QString& p) {
-            return QDir().mkpath(QFileInfo(p).absolutePath()) && ::mkfifo(QFile::encodeName(p), 0600) == 0;
-        },
-    };
-    for (const auto& make : makers) {
+    for (const bool fifo : {false, true}) {
         UseFreshFolder();
-        ASSERT_TRUE(make(ProfilePath()));
+        const QString path = ProfilePath();
+        ASSERT_TRUE(QDir().mkpath(fifo ? QFileInfo(path).absolutePath() : path));
+        ASSERT_TRUE(!fifo || ::mkfifo(QFile::encodeName(path), 0600) == 0);
         StartAgain();
         ExpectDefaultsLoaded();
         const QString complaint = ExitComplaint();
-        EXPECT_TRUE(complaint.contains(ProfilePath())) << complaint.toStdString();
+        EXPECT_TRUE(complaint.contains(path)) << complaint.toStdString();
         EXPECT_TRUE(complaint.contains("通常のファイルではありません")) << complaint.toStdString();
-        EXPECT_FALSE(QFileInfo(ProfilePath()).isFile());
-        EXPECT_TRUE(QFileInfo::exists(ProfilePath()));
+        EXPECT_FALSE(QFileInfo(path).isFile());
+        EXPECT_TRUE(QFileInfo::exists(path));
     }
 }
 

@@ -63,7 +63,10 @@ void TypeText(QWidget* widget, const QString& text);
 QString DialogText(QWidget* dialog, int id);
 // Control `id` of a dialog built from a template, as a T; nullptr when it is missing or no T.
 template <typename T>
-T* DialogItem(QWidget* dialog, int id);
+T* DialogItem(QWidget* dialog, int id) {
+    auto* host = dynamic_cast<DialogHost*>(dialog);
+    return host ? host->Item<T>(id) : nullptr;
+}
 
 // Drops the quit that the main loop was sent as it ended (its last window closing) but did not
 // live to see. Left in the queue, the next test's events would deliver it, and from then on
@@ -76,11 +79,5 @@ int TextBaseline(QWidget* control);
 
 // Saves the window as build/screenshots/<name>.png when ZORMADE_SCREENSHOTS names a folder.
 void SaveScreenshot(QWidget* window, const QString& name);
-
-template <typename T>
-T* DialogItem(QWidget* dialog, int id) {
-    auto* host = dynamic_cast<DialogHost*>(dialog);
-    return host ? host->Item<T>(id) : nullptr;
-}
 
 }  // namespace zormade::test
