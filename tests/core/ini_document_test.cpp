@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "ranking/game_options.h"
 #include "ranking/ini_document.h"
@@ -30,13 +30,6 @@ Loaded Load(std::string_view text) {
     return loaded;
 }
 
-std::string ReadFile(const std::string& name) {
-    std::ifstream file(std::string(PROFILES_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 // The files were written by the earlier, settings-based profile code from these values.
 TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
     const struct {
@@ -60,7 +53,8 @@ TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        const std::string text = ReadFile(c.file);
+        std::ifstream file(std::string(PROFILES_DIR) + "/" + c.file, std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(file), {}};
         ASSERT_FALSE(text.empty());
         IniDocument document = IniDocument::Parse(text);
         const Loaded loaded = Load(text);
@@ -132,17 +126,14 @@ TEST(ProfileChanges, NewEntriesGoIntoTheStoredTableAndOnlyChangedOptionsAreWritt
     IniDocument stored = IniDocument::Parse(
         "[Option]\nSpeed=0\n[Ranking]\nPlayername0=OTHER\nPlayer0=5000\n[Notes]\nkept=yes\n");
     ApplyChanges(stored, {{{"MINE", 1570}, {"", 9000}}, std::nullopt});
-    Loaded loaded;
-    loaded.ranking.Load(stored);
-    loaded.options.Load(stored);
+    Loaded loaded = Load(stored.Text());
     EXPECT_EQ(loaded.ranking.names, (Names{"ZORMADER", "OTHER", "MINE", "??????", "??????"}));
     EXPECT_EQ(loaded.ranking.points, (Points{9000, 5000, 1570, 1300, 820}));
     EXPECT_EQ(loaded.options, (GameOptions{2, 0, 0}));
     EXPECT_EQ(stored.GetProfileString("Notes", "kept", ""), "yes");
 
     ApplyChanges(stored, {{{"LOW", 1}}, GameOptions{1, 1, 1}});
-    loaded.ranking.Load(stored);
-    loaded.options.Load(stored);
+    loaded = Load(stored.Text());
     EXPECT_EQ(loaded.ranking.points[4], 820u) << "a score below the table enters nothing";
     EXPECT_EQ(loaded.options, (GameOptions{1, 1, 1}));
 }
