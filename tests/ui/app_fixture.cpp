@@ -24,11 +24,6 @@ void AppTest::StartGame() {
     EXPECT_EQ(briefing.Window().title, "ZORMADE");
 }
 
-void AppTest::Restart() {
-    Trigger(ID_APP_EXIT);
-    StartAgain();
-}
-
 void AppTest::StartAgain() {
     app.reset();
     app = std::make_unique<CZormadeApp>();

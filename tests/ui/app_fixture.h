@@ -37,9 +37,6 @@ protected:
     QString ProfilePath() const;
     // Starts a run, answering the briefing with Esc.
     void StartGame();
-    // Ends the program as a player would, through the exit command, then starts it again on the
-    // same profile folder.
-    void Restart();
     // Starts the program again without ending it first: nothing is written.
     void StartAgain();
 

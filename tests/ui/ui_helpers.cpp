@@ -22,7 +22,8 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::mo
         if (answered_ || !modal || !modal->isVisible()) return;
         answered_ = true;
         timer->stop();
-        seen_ = {modal->windowTitle(), MessageText(modal), modal};
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        seen_ = {modal->windowTitle(), box ? box->text() : QString(), modal};
         answer_(modal);
     });
     timer->start();
@@ -93,11 +94,6 @@ QString DialogText(QWidget* dialog, int id) {
     auto* host = dynamic_cast<DialogHost*>(dialog);
     QWidget* control = host ? host->GetDlgItem(id) : nullptr;
     return control ? WindowText(control) : QString();
-}
-
-QString MessageText(QWidget* window) {
-    auto* box = qobject_cast<QMessageBox*>(window);
-    return box ? box->text() : QString();
 }
 
 void DropLeftoverQuit() { QCoreApplication::removePostedEvents(qApp, QEvent::Quit); }

@@ -17,7 +17,7 @@ class ModalAnswer {
 public:
     struct Seen {
         QString title;
-        QString text;
+        QString text;  // a message box's, else ""
         QWidget* window = nullptr;
     };
     explicit ModalAnswer(std::function<void(QWidget*)> answer);
@@ -63,10 +63,10 @@ void TypeText(QWidget* widget, const QString& text);
 QString DialogText(QWidget* dialog, int id);
 // Control `id` of a dialog built from a template, as a T; nullptr when it is missing or no T.
 template <typename T>
-T* DialogItem(QWidget* dialog, int id);
-
-// A message box's text, or "" when the window is no message box.
-QString MessageText(QWidget* window);
+T* DialogItem(QWidget* dialog, int id) {
+    auto* host = dynamic_cast<DialogHost*>(dialog);
+    return host ? host->Item<T>(id) : nullptr;
+}
 
 // Drops the quit that the main loop was sent as it ended (its last window closing) but did not
 // live to see. Left in the queue, the next test's events would deliver it, and from then on
@@ -79,11 +79,5 @@ int TextBaseline(QWidget* control);
 
 // Saves the window as build/screenshots/<name>.png when ZORMADE_SCREENSHOTS names a folder.
 void SaveScreenshot(QWidget* window, const QString& name);
-
-template <typename T>
-T* DialogItem(QWidget* dialog, int id) {
-    auto* host = dynamic_cast<DialogHost*>(dialog);
-    return host ? host->Item<T>(id) : nullptr;
-}
 
 }  // namespace zormade::test

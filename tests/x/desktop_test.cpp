@@ -49,31 +49,27 @@ QImage ScreenArea(const QRect& area) {
 
 using DesktopTest = AppTest;
 
-TEST_F(DesktopTest, MainFrameIsWholeAtTheCentredOriginOnceDecorated) {
+// Both windows once decorated; the opening, first as it goes after 2.5 s, with a black line
+// round the picture's top-left part.
+TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
     const Desktop* desktop = ThisDesktop();
     ASSERT_NE(desktop, nullptr) << "no expectations for this screen size";
-    const WId window = Frame().winId();
-    // The check after the wait says what came instead.
-    static_cast<void>(QTest::qWaitFor([&] { return OuterFrame(window) == desktop->mainFrame; }, kWaitMs));
-    EXPECT_EQ(OuterFrame(window), desktop->mainFrame);
-    EXPECT_GE(Frame().menuBar()->mapToGlobal(QPoint(0, 0)).y(), 0);
-}
-
-TEST_F(DesktopTest, OpeningIsCentredWithItsThinBorderRoundThePicture) {
-    const Desktop* desktop = ThisDesktop();
-    ASSERT_NE(desktop, nullptr) << "no expectations for this screen size";
-    const QRect expected(desktop->opening, QSize(409, 314));
-    const WId window = app->OpeningDlg().winId();
-    static_cast<void>(QTest::qWaitFor([&] { return OuterFrame(window) == expected; }, kWaitMs));
-    EXPECT_EQ(OuterFrame(window), expected);
-    // A black line all round, and inside it the picture from its top-left corner.
-    QImage framed(expected.size(), QImage::Format_RGB32);
+    const QRect opening(desktop->opening, QSize(409, 314));
+    QImage framed(opening.size(), QImage::Format_RGB32);
     framed.fill(Qt::black);
     const QImage bitmap = LoadBitmap(134);
     ASSERT_FALSE(bitmap.isNull());
-    QPainter(&framed).drawImage(1, 1, bitmap, 0, 0, expected.width() - 2, expected.height() - 2);
-    static_cast<void>(QTest::qWaitFor([&] { return ScreenArea(expected) == framed; }, kWaitMs));
-    EXPECT_TRUE(ScreenArea(expected) == framed);
+    QPainter(&framed).drawImage(1, 1, bitmap, 0, 0, opening.width() - 2, opening.height() - 2);
+    // The checks after the waits say what came instead.
+    const WId openingWindow = app->OpeningDlg().winId();
+    static_cast<void>(QTest::qWaitFor(
+        [&] { return OuterFrame(openingWindow) == opening && ScreenArea(opening) == framed; }, kWaitMs));
+    EXPECT_EQ(OuterFrame(openingWindow), opening);
+    EXPECT_TRUE(ScreenArea(opening) == framed);
+    const WId frame = Frame().winId();
+    static_cast<void>(QTest::qWaitFor([&] { return OuterFrame(frame) == desktop->mainFrame; }, kWaitMs));
+    EXPECT_EQ(OuterFrame(frame), desktop->mainFrame);
+    EXPECT_GE(Frame().menuBar()->mapToGlobal(QPoint(0, 0)).y(), 0);
 }
 
 // The line of each group box runs between its top edge and its first row, with the caption on it.
