@@ -182,6 +182,8 @@ TEST_F(OpeningTest, StaysWhileTheBriefingIsOpenAndGoesWhenItCloses) {
     ASSERT_TRUE(hiddenAt) << "the opening stayed after the briefing";
     EXPECT_GE(Elapsed(*hiddenAt), Elapsed(*briefingClosedAt));
     EXPECT_LT(Elapsed(*hiddenAt), Elapsed(*briefingClosedAt) + 1500u);
+    // Esc in the briefing starts the game as OK does.
+    EXPECT_TRUE(app->View()->Timers().IsActive(TURN_TIMER_ID));
 }
 
 // The close box; the exit command is the keyboard test's.
