@@ -59,6 +59,12 @@ std::vector<ModalAnswer::Seen> ModalSequence::Windows() const {
     return windows;
 }
 
+QStringList ModalSequence::Titles() const {
+    QStringList titles;
+    for (const ModalAnswer::Seen& window : Windows()) titles << window.title;
+    return titles;
+}
+
 std::function<void(QWidget*)> PressKey(int key) {
     return [key](QWidget* window) {
         QWidget* target = window->focusWidget() ? window->focusWidget() : window;
