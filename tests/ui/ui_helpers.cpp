@@ -97,8 +97,7 @@ void TypeText(QWidget* widget, const QString& text) {
 }
 
 QString DialogText(QWidget* dialog, int id) {
-    auto* host = dynamic_cast<DialogHost*>(dialog);
-    QWidget* control = host ? host->GetDlgItem(id) : nullptr;
+    QWidget* control = DialogItem<QWidget>(dialog, id);
     return control ? WindowText(control) : QString();
 }
 
