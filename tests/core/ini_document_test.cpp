@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "ranking/game_options.h"
 #include "ranking/ini_document.h"
@@ -17,17 +18,16 @@ using Points = std::array<std::uint32_t, 5>;
 const Names kDefaultNames{"ZORMASTER", "??????", "??????", "??????", "??????"};
 const Points kDefaultPoints{1570, 1300, 820, 610, 450};
 
-struct Loaded {
-    RankingTable ranking;
-    GameOptions options;
-};
+// The ranking's names and points and the options, as the program loads them from a text.
+using Loaded = std::tuple<Names, Points, GameOptions>;
 
 Loaded Load(std::string_view text) {
     IniDocument document = IniDocument::Parse(text);
-    Loaded loaded;
-    loaded.ranking.Load(document);
-    loaded.options.Load(document);
-    return loaded;
+    RankingTable ranking;
+    GameOptions options;
+    ranking.Load(document);
+    options.Load(document);
+    return {ranking.names, ranking.points, options};
 }
 
 // The files were written by the earlier, settings-based profile code from these values.
@@ -57,10 +57,7 @@ TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
         const std::string text{std::istreambuf_iterator<char>(file), {}};
         ASSERT_FALSE(text.empty());
         IniDocument document = IniDocument::Parse(text);
-        const Loaded loaded = Load(text);
-        EXPECT_EQ(loaded.ranking.names, c.names);
-        EXPECT_EQ(loaded.ranking.points, c.points);
-        EXPECT_EQ(loaded.options, c.options);
+        EXPECT_EQ(Load(text), Loaded(c.names, c.points, c.options));
         ApplyChanges(document, {});
         EXPECT_EQ(document.Text(), text);
     }
@@ -93,18 +90,16 @@ TEST(IniDocument, ADamagedLineCostsOnlyItsOwnKey) {
         std::string damaged = good, meant = good;
         damaged.replace(damaged.find(c.from), c.from.size(), c.damaged);
         meant.replace(meant.find(c.from), c.from.size(), c.meant);
-        const Loaded loaded = Load(damaged), expected = Load(meant);
-        EXPECT_EQ(loaded.ranking.names, expected.ranking.names);
-        EXPECT_EQ(loaded.ranking.points, expected.ranking.points);
-        EXPECT_EQ(loaded.options, expected.options);
-        EXPECT_EQ(loaded.options.speed, 1);
+        const Loaded loaded = Load(damaged);
+        EXPECT_EQ(loaded, Load(meant));
+        EXPECT_EQ(std::get<GameOptions>(loaded).speed, 1);
     }
 }
 
 TEST(IniDocument, LineEndsAndByteOrderMarkDoNotMatter) {
     for (const char* text : {"\xEF\xBB\xBF[Option]\r\nSpeed=0\r\n", "[Option]\rSpeed=0\r",
                              "  [Option]  \n\t Speed = 0 \t\n", "; note\n# note\n[Option]\nSpeed=0"}) {
-        EXPECT_EQ(Load(text).options.speed, 0) << text;
+        EXPECT_EQ(std::get<GameOptions>(Load(text)).speed, 0) << text;
     }
 }
 
@@ -126,16 +121,14 @@ TEST(ProfileChanges, NewEntriesGoIntoTheStoredTableAndOnlyChangedOptionsAreWritt
     IniDocument stored = IniDocument::Parse(
         "[Option]\nSpeed=0\n[Ranking]\nPlayername0=OTHER\nPlayer0=5000\n[Notes]\nkept=yes\n");
     ApplyChanges(stored, {{{"MINE", 1570}, {"", 9000}}, std::nullopt});
-    Loaded loaded = Load(stored.Text());
-    EXPECT_EQ(loaded.ranking.names, (Names{"ZORMADER", "OTHER", "MINE", "??????", "??????"}));
-    EXPECT_EQ(loaded.ranking.points, (Points{9000, 5000, 1570, 1300, 820}));
-    EXPECT_EQ(loaded.options, (GameOptions{2, 0, 0}));
+    EXPECT_EQ(Load(stored.Text()), Loaded({"ZORMADER", "OTHER", "MINE", "??????", "??????"},
+                                          {9000, 5000, 1570, 1300, 820}, {2, 0, 0}));
     EXPECT_EQ(stored.GetProfileString("Notes", "kept", ""), "yes");
 
     ApplyChanges(stored, {{{"LOW", 1}}, GameOptions{1, 1, 1}});
-    loaded = Load(stored.Text());
-    EXPECT_EQ(loaded.ranking.points[4], 820u) << "a score below the table enters nothing";
-    EXPECT_EQ(loaded.options, (GameOptions{1, 1, 1}));
+    const auto [names, points, options] = Load(stored.Text());
+    EXPECT_EQ(points[4], 820u) << "a score below the table enters nothing";
+    EXPECT_EQ(options, (GameOptions{1, 1, 1}));
 }
 
 }  // namespace

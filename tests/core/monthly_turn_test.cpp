@@ -36,7 +36,7 @@ MonthResult PlayQuietMonth(GameState& s, Sliders sliders) {
 
 // Months without an event, each worked out by hand; y is the year's index from 1991 = 1.
 TEST(MonthlyTurn, QuietMonthsGiveTheirValuesAndLog) {
-    struct Case {
+    const struct {
         const char* name;
         int year;
         double k;
@@ -45,8 +45,7 @@ TEST(MonthlyTurn, QuietMonthsGiveTheirValuesAndLog) {
         Values after;
         int caught;
         Log log;
-    };
-    const Case cases[] = {
+    } cases[] = {
         // dose 10 at y = 1: stamina 10 × 0.5 × 1.5 = 7.5 off; g = trunc(8.0); rival + 1 × (8 / 9).
         {"the first month of a new run", 1991, 0.5, {5000, 1500000, 0, 1800, 200, 400}, {10, 0, 0, 0},
          {4992, 1500000, 8, 1820, 200, 450}, 0,
@@ -86,7 +85,7 @@ TEST(MonthlyTurn, QuietMonthsGiveTheirValuesAndLog) {
          {"体力   －－＞0増加", "所持金－－＞0増加", "患者数－－＞増えていません。投与しましょう。",
           "ナガレ信頼－＞0増加", "鵺田君－－＞2減少", "厚生省疑惑＞0減少"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         GameState s = StateWith(c.year, 2, c.k, c.before);
         const MonthResult r = PlayQuietMonth(s, c.sliders);
         EXPECT_EQ(Of(s), c.after) << c.name;
@@ -114,7 +113,7 @@ TEST(MonthlyTurn, QuietMonthsGiveTheirValuesAndLog) {
 //   rival     300 + 2 × (54 / 9 = 6) = 312; − 1.5 × 60 = 222; answer − 40, unscaled: 182
 //   suspicion 700 + 30 = 730; − 1.5 × 4 = 724; answer + 25 × 0.5 → 12: 736
 TEST(MonthlyTurn, EventMonthsAtTheHardAndTheEasyLevel) {
-    struct Case {
+    const struct {
         int year, month;
         double k;
         Values before;
@@ -122,8 +121,7 @@ TEST(MonthlyTurn, EventMonthsAtTheHardAndTheEasyLevel) {
         StatusChange answer;
         Values after;
         Log log;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {1994, 4, 1.5, {3000, 800000, 200, 2500, 1000, 1500}, {6, 2, 4, 3},
          {-101, -20000, 5, -30, 45, -60}, {2761, 825000, 224, 2498, 1127, 1552},
          {"体力   －－＞239減少", "所持金－－＞25000増加", "患者数－－＞24人増加", "ナガレ信頼－＞2減少",
@@ -133,7 +131,7 @@ TEST(MonthlyTurn, EventMonthsAtTheHardAndTheEasyLevel) {
          {"体力   －－＞13増加", "所持金－－＞187000増加", "患者数－－＞3人減少", "ナガレ信頼－＞15増加",
           "鵺田君－－＞118減少", "厚生省疑惑＞36増加"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         GameState s = StateWith(c.year, c.month, c.k, c.before);
         std::vector<int> draws{0, 2};
         std::size_t next = 0;
@@ -146,18 +144,17 @@ TEST(MonthlyTurn, EventMonthsAtTheHardAndTheEasyLevel) {
 }
 
 TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
-    struct Case {
+    const struct {
         const char* name;
         std::array<int, 5> historyBefore;
         int expectedGrowth;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"three before, none four back", {10, 10, 10, 0, 0}, 8 - (0 + 10) / 2},
         {"three before, nine four back", {10, 10, 10, 9, 0}, -1},
         {"five turns running", {10, 10, 10, 10, 3}, 0},
         {"only three running", {10, 10, 0, 10, 10}, 8},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         GameState s = StateWith(1991, 2, 1.0, {5000, 1500000, 100, 1800, 200, 400});
         s.doseHistory = c.historyBefore;
         PlayQuietMonth(s, {10, 0, 0, 0});
@@ -169,14 +166,13 @@ TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
 }
 
 TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
-    struct Case {
+    const Values start{2500, 1000, 0, 2500, 2500, 2500};
+    const struct {
         const char* name;
         StatusChange answer;
         Values expected;
         int caught;
-    };
-    const Values start{2500, 1000, 0, 2500, 2500, 2500};
-    const Case cases[] = {
+    } cases[] = {
         {"rival exactly at the top", {0, 0, 0, 0, 2500, 0}, {2500, 1000, 0, 2500, 5000, 2500}, 0},
         {"rival over the top", {0, 0, 0, 0, 2501, 0}, {2500, 1000, 0, 2500, 5000, 2500}, 1},
         {"suspicion exactly at the top", {0, 0, 0, 0, 0, 2500}, {2500, 1000, 0, 2500, 2500, 5000}, 0},
@@ -189,7 +185,7 @@ TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
         {"money and others never below 0",
          {0, -5000, -300, 0, -9000, -9000}, {2500, 0, -300, 2500, 0, 0}, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         GameState s = StateWith(1991, 4, 1.0, start);
         const MonthResult r = RunMonthlyUpdate(s, {}, [] { return 2; }, [&](int) { return c.answer; });
         EXPECT_EQ(r.eventShown, 1) << c.name;

@@ -96,13 +96,11 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
         EXPECT_EQ(run.status, 2) << c.script;
         EXPECT_EQ(run.err.rfind(c.error, 0), 0u) << c.script << " gave " << run.err;
     }
-    const ReplayRun echoed = Replay(std::string(200, 'x') + "\n");
-    EXPECT_EQ(echoed.err, "line 1: unknown directive '" + std::string(80, 'x') + "...'\n");
-    const ReplayRun endless = Replay("start\n" + std::string(100000, '\0'));
-    EXPECT_EQ(endless.err, "line 2: longer than 65536 bytes\n");
-
-    const ReplayRun partial = Replay("turn 0 0 0 0 0 0\nbad\n");
-    EXPECT_EQ(Lines(partial.out).size(), 7u) << "the month before the bad line stays printed";
+    EXPECT_EQ(Replay(std::string(200, 'x') + "\n").err,
+              "line 1: unknown directive '" + std::string(80, 'x') + "...'\n");
+    EXPECT_EQ(Replay("start\n" + std::string(100000, '\0')).err, "line 2: longer than 65536 bytes\n");
+    EXPECT_EQ(Lines(Replay("turn 0 0 0 0 0 0\nbad\n").out).size(), 7u)
+        << "the month before the bad line stays printed";
 }
 
 TEST(Replay, AnOutputThatCannotBeWrittenEndsWithStatusOne) {

@@ -118,9 +118,7 @@ TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) 
 
 TEST_F(BoardTest, PauseHoldsTheTicksAndStopAsksOnlyYesEndingTheRun) {
     StartGame();
-    const ModalAnswer::Seen pause = Pause();
-    EXPECT_EQ(pause.title, "PAUSE");
-    EXPECT_EQ(pause.text, "一時停止します。");
+    EXPECT_EQ(Pause().TitleAndText(), QStringList({"PAUSE", "一時停止します。"}));
     ExpectMenus(kPaused, "paused");
     View().OnTimer(TURN_TIMER_ID);
     EXPECT_EQ(EditText(IDC_EDIT_MONTH), "1");
@@ -128,9 +126,7 @@ TEST_F(BoardTest, PauseHoldsTheTicksAndStopAsksOnlyYesEndingTheRun) {
     EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
 
     int pausedWhileOpen = -1;
-    const ModalAnswer::Seen resume = Pause(&pausedWhileOpen);
-    EXPECT_EQ(resume.title, "PAUSE EXIT");
-    EXPECT_EQ(resume.text, "一時停止を解除します。");
+    EXPECT_EQ(Pause(&pausedWhileOpen).TitleAndText(), QStringList({"PAUSE EXIT", "一時停止を解除します。"}));
     EXPECT_EQ(pausedWhileOpen, 1);
     ExpectMenus(kRunning, "resumed");
     View().OnTimer(TURN_TIMER_ID);
@@ -144,8 +140,7 @@ TEST_F(BoardTest, PauseHoldsTheTicksAndStopAsksOnlyYesEndingTheRun) {
             ClickButton("いいえ")(w);
         });
         Trigger(ID_GAME_STOP);
-        EXPECT_EQ(no.Window().title, "STOP");
-        EXPECT_EQ(no.Window().text, "ゲームを中断します、よろしいですか？");
+        EXPECT_EQ(no.Window().TitleAndText(), QStringList({"STOP", "ゲームを中断します、よろしいですか？"}));
     }
     EXPECT_EQ(pausedWhileOpen, 1);
     ExpectMenus(kRunning, "after No, which also ends the pause");

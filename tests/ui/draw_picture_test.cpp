@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QTest>
+#include <functional>
 
 #include "app_fixture.h"
 #include "events/end_dlg.h"
@@ -22,22 +23,21 @@ constexpr int kPicture = CEndDlg::IDC_PICTURE;
 
 QRgb Expected(int x, int y) { return LoadBitmap(kTestBitmap).color(1 + (x + 2 * y) % 7); }
 
-bool Shows(const QImage& canvas, QRgb colour) {
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (canvas.pixel(x, y) == colour) return true;
-        }
+// How many points of an area of `size` meet `test`.
+int CountPoints(QSize size, const std::function<bool(int x, int y)>& test) {
+    int count = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) count += test(x, y) ? 1 : 0;
     }
-    return false;
+    return count;
+}
+
+bool Shows(const QImage& canvas, QRgb colour) {
+    return CountPoints(canvas.size(), [&](int x, int y) { return canvas.pixel(x, y) == colour; }) > 0;
 }
 
 bool Blank(const QImage& canvas) {
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (qAlpha(canvas.pixel(x, y)) != 0) return false;
-        }
-    }
-    return true;
+    return CountPoints(canvas.size(), [&](int x, int y) { return qAlpha(canvas.pixel(x, y)) != 0; }) == 0;
 }
 
 class DrawPictureTest : public ::testing::Test {
@@ -59,11 +59,9 @@ TEST_F(DrawPictureTest, CopyAndStretchDrawTheSourceRectangleAndNothingElse) {
     for (const auto& c : cases) {
         Canvas().fill(Qt::transparent);
         DrawPicture(dialog, kPicture, kTestBitmap, c.size, {9, 7}, c.mode);
-        for (int y = 0; y < c.size.height(); ++y) {
-            for (int x = 0; x < c.size.width(); ++x) {
-                ASSERT_EQ(Canvas().pixel(x, y), Expected(x / c.xScale, y / c.yScale)) << x << "," << y;
-            }
-        }
+        EXPECT_EQ(0, CountPoints(c.size, [&](int x, int y) {
+            return Canvas().pixel(x, y) != Expected(x / c.xScale, y / c.yScale);
+        })) << "pixels unlike the source's";
         EXPECT_EQ(qAlpha(Canvas().pixel(c.size.width(), 0)), 0);
         EXPECT_EQ(qAlpha(Canvas().pixel(0, c.size.height())), 0);
         EXPECT_FALSE(Shows(Canvas(), LoadBitmap(kTestBitmap).color(15)));
@@ -115,10 +113,8 @@ TEST(EndDialogPicture, StretchesTheEndingOfItsKindOntoTheWholeFrame) {
         const QImage expected = bitmap.copy(QRect(QPoint(0, 0), c.source))
                                     .scaled(258, 200, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        int same = 0;
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x) same += shown.pixel(x, y) == expected.pixel(x, y);
-        }
+        const int same =
+            CountPoints(shown.size(), [&](int x, int y) { return shown.pixel(x, y) == expected.pixel(x, y); });
         // Scalers may round a row or column differently; a wrong source or kept aspect differs widely.
         EXPECT_GT(same, shown.width() * shown.height() * 9 / 10) << c.endKind;
     }

@@ -21,6 +21,7 @@ struct Seen {
     QString first, second, focus;
     bool closeBox = true;
     int lines = 0;
+    QStringList Texts() const { return {first, second, focus}; }
 };
 
 class EndAndRankingTest : public AppTest {
@@ -37,8 +38,7 @@ protected:
         state.money = money;
         ModalSequence windows(std::move(answers));
         View().OnTimer(TURN_TIMER_ID);
-        shown.clear();
-        for (const ModalAnswer::Seen& w : windows.Windows()) shown << w.title;
+        shown = windows.Titles();
     }
 
     // Reads two fields of the dialog, types `name` into its name field when given, closes with `key`.
@@ -100,9 +100,7 @@ TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
         Seen end;
         EndRun(run.caught, run.patients, 1500000, {ReadEnd(end, Qt::Key_Return)});
         EXPECT_EQ(shown, QStringList{"END"});
-        EXPECT_EQ(end.first, run.title);
-        EXPECT_EQ(end.second, run.message);
-        EXPECT_EQ(end.focus, "OK");
+        EXPECT_EQ(end.Texts(), QStringList({run.title, run.message, "OK"}));
         EXPECT_FALSE(end.closeBox);
         EXPECT_EQ(StoredTable(), kDefaultTable);
         ExpectStartBoard(run.title);
@@ -135,12 +133,9 @@ TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
         EndRun(false, run.patients, run.money,
                {ReadEnd(end, Qt::Key_Escape), EnterName(rankIn, run.typed, run.key), ReadRanking(ranking)});
         EXPECT_EQ(shown, QStringList({"END", "RANK IN!!", "RANKING"}));
-        EXPECT_EQ(end.first, "CLEAR!!");
-        EXPECT_EQ(end.second, "POINT:" + run.points + "\r\n「わはははは！！」");
+        EXPECT_EQ(end.Texts(), QStringList({"CLEAR!!", "POINT:" + run.points + "\r\n「わはははは！！」", "OK"}));
         EXPECT_EQ(end.lines, 2);
-        EXPECT_EQ(rankIn.first, run.rank);
-        EXPECT_EQ(rankIn.second, run.points);
-        EXPECT_EQ(rankIn.focus, "OK");
+        EXPECT_EQ(rankIn.Texts(), QStringList({run.rank, run.points, "OK"}));
         EXPECT_EQ(ranking, run.expected);
         EXPECT_EQ(StoredTable(), run.expected);
         ExpectStartBoard("after a clear in the table");
@@ -175,7 +170,7 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
     }});
     Trigger(ID_RANKING);
     ASSERT_TRUE(windows.Done());
-    EXPECT_EQ(windows.Windows()[0].title, "RANKING");
+    EXPECT_EQ(windows.Titles(), QStringList{"RANKING"});
     EXPECT_FALSE(closeBox);
     EXPECT_EQ(ranking, expected);
     EXPECT_EQ(StoredTable(), expected);

@@ -78,6 +78,7 @@ TEST_F(EventDlgTest, EnterEscapeAndTheButtonEachTakeTheSelectedAnswerADoubleClic
         {"a double-click on the third, then 決定", 0, doubleClickThird, 2, {800, 0, 0, 0, 300, 200}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         CEventDlg dialog;
         dialog.LoadEvent(41);
         EventAnswer answer(c.row, c.close);
@@ -90,13 +91,12 @@ TEST_F(EventDlgTest, EnterEscapeAndTheButtonEachTakeTheSelectedAnswerADoubleClic
         };
         dialog.DoModal();
 
-        ASSERT_TRUE(answer.BoxAnswered()) << c.name;
-        EXPECT_EQ(dialog.selectedChoice, c.chosen) << c.name;
-        EXPECT_EQ(DeltasOf(dialog), c.expected) << c.name;
-        EXPECT_TRUE(dialogHiddenUnderBox) << c.name;
-        EXPECT_EQ(answer.Box().title, "結果") << c.name;
-        EXPECT_EQ(answer.Box().text, ResultText(41, c.chosen)) << c.name;
-        EXPECT_TRUE(plainBoxOverTheBoard) << c.name;
+        ASSERT_TRUE(answer.BoxAnswered());
+        EXPECT_EQ(dialog.selectedChoice, c.chosen);
+        EXPECT_EQ(DeltasOf(dialog), c.expected);
+        EXPECT_TRUE(dialogHiddenUnderBox);
+        EXPECT_EQ(answer.Box().TitleAndText(), QStringList({"結果", ResultText(41, c.chosen)}));
+        EXPECT_TRUE(plainBoxOverTheBoard);
     }
 }
 

@@ -29,6 +29,7 @@ using EventTextFitTest = AppTest;
 TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsControl) {
     const QList<int> screenshots = {0, 13, 27, 41};
     for (int index = 0; index < kEventCount; ++index) {
+        SCOPED_TRACE("event " + std::to_string(index));
         CEventDlg dialog;
         dialog.LoadEvent(index);
         ASSERT_TRUE(dialog.Create());
@@ -37,35 +38,31 @@ TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsContro
 
         // The picture is among the program's bitmaps, and the part shown lies inside it.
         const QImage bitmap = LoadBitmap(dialog.eventData.bitmapId);
-        EXPECT_FALSE(bitmap.isNull()) << "event " << index;
-        EXPECT_TRUE(bitmap.rect().contains(QRect(0, 0, dialog.eventData.pictureWidth, dialog.eventData.pictureHeight)))
-            << "event " << index;
+        EXPECT_FALSE(bitmap.isNull());
+        EXPECT_TRUE(bitmap.rect().contains(QRect(0, 0, dialog.eventData.pictureWidth, dialog.eventData.pictureHeight)));
 
         const QFontMetrics face(dialog.font());
         auto* prompt = dialog.Item<MultiLineEdit>(CEventDlg::kPromptId);
-        EXPECT_EQ(prompt->font().pixelSize(), dialog.font().pixelSize()) << "event " << index;
+        EXPECT_EQ(prompt->font().pixelSize(), dialog.font().pixelSize());
         const int margin = static_cast<int>(prompt->document()->documentMargin());
         const QStringList lines = dialog.promptText.split("\r\n");
-        EXPECT_LE(lines.size(), 2) << "event " << index;
-        EXPECT_LE(lines.size() * face.lineSpacing() + 2 * margin, prompt->viewport()->height())
-            << "event " << index;
+        EXPECT_LE(lines.size(), 2);
+        EXPECT_LE(lines.size() * face.lineSpacing() + 2 * margin, prompt->viewport()->height());
         for (const QString& line : lines) {
-            EXPECT_FALSE(line.isEmpty()) << "event " << index;
+            EXPECT_FALSE(line.isEmpty());
             EXPECT_LE(face.horizontalAdvance(line), prompt->viewport()->width() - 2 * margin)
-                << "event " << index << ": " << line.toStdString();
+                << line.toStdString();
         }
 
         auto* list = dialog.Item<QListWidget>(CEventDlg::kAnswerListId);
-        const int textMargin =
-            list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-        EXPECT_FALSE(list->verticalScrollBar()->isVisible()) << "event " << index;
-        EXPECT_LE(list->visualItemRect(list->item(3)).bottom(), list->viewport()->height())
-            << "event " << index;
+        const int textMargin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+        EXPECT_LE(list->visualItemRect(list->item(3)).bottom(), list->viewport()->height());
         for (int row = 0; row < list->count(); ++row) {
             const QString text = list->item(row)->text();
             EXPECT_LE(QFontMetrics(list->font()).horizontalAdvance(text),
                       list->viewport()->width() - 2 * textMargin)
-                << "event " << index << ": " << text.toStdString();
+                << text.toStdString();
         }
 
         if (screenshots.contains(index)) SaveScreenshot(&dialog, QStringLiteral("event-%1").arg(index));

@@ -71,6 +71,13 @@ protected:
         EXPECT_EQ(Slider(id)->value(), steps) << id;
     }
 
+    // Picks a command by its letters, answering the window it opens with `answer`; gives its title.
+    QString MenuWindow(Qt::Key menu, Qt::Key item, const std::function<void(QWidget*)>& answer) {
+        ModalAnswer window(answer);
+        Menu(menu, item);
+        return window.Window().title;
+    }
+
     void Tick() { View().OnTimer(TURN_TIMER_ID); }
 };
 
@@ -85,22 +92,14 @@ TEST_F(KeyboardTest, TheReadOnlyNumberFieldsShowTheFocus) {
 }
 
 TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
-    {
-        // Tab stops at the speed group's first button, the fastest; Space takes it, Enter is OK.
-        ModalAnswer options([](QWidget* dialog) {
-            ASSERT_TRUE(TabTo(dialog, 1037));
-            Keys({Qt::Key_Space, Qt::Key_Return})(dialog);
-        });
-        Menu(Qt::Key_M, Qt::Key_O);
-        ASSERT_TRUE(options.Answered());
-        EXPECT_EQ(View().Options().speed, 0);
-    }
-    {
-        ModalAnswer briefing(PressKey(Qt::Key_Return));
-        Menu(Qt::Key_M, Qt::Key_S);
-        ASSERT_TRUE(briefing.Answered());
-        EXPECT_EQ(View().State().timerPeriod, 3000);
-    }
+    // Tab stops at the speed group's first button, the fastest; Space takes it, Enter is OK.
+    ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_O, [](QWidget* dialog) {
+        ASSERT_TRUE(TabTo(dialog, 1037));
+        Keys({Qt::Key_Space, Qt::Key_Return})(dialog);
+    }), "OPTION");
+    EXPECT_EQ(View().Options().speed, 0);
+    ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_S, PressKey(Qt::Key_Return)), "ZORMADE");
+    EXPECT_EQ(View().State().timerPeriod, 3000);
     MoveSlider(IDC_SLIDER_DOSE, 2);
     MoveSlider(IDC_SLIDER_DEMAND, 3);
     MoveSlider(IDC_SLIDER_COUNTER, 2);
@@ -113,22 +112,15 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
         ModalSequence event({Keys({Qt::Key_Down, Qt::Key_Return}), PressKey(Qt::Key_Return)});
         Tick();
         ASSERT_TRUE(event.Done());
-        EXPECT_EQ(event.Windows()[0].title, "EVENT");
-        EXPECT_EQ(event.Windows()[1].title, "結果");
+        EXPECT_EQ(event.Titles(), QStringList({"EVENT", "結果"}));
     }
     for (const char* title : {"PAUSE", "PAUSE EXIT"}) {
-        ModalAnswer pause(PressKey(Qt::Key_Return));
-        Menu(Qt::Key_M, Qt::Key_P);
-        EXPECT_EQ(pause.Window().title, title);
+        EXPECT_EQ(MenuWindow(Qt::Key_M, Qt::Key_P, PressKey(Qt::Key_Return)), title);
     }
-    {
-        // Esc on the stop question is No: the run goes on.
-        ModalAnswer stop(PressKey(Qt::Key_Escape));
-        Menu(Qt::Key_M, Qt::Key_E);
-        EXPECT_EQ(stop.Window().title, "STOP");
-        EXPECT_NE(View().State().stopEnabled, 0);
-        EXPECT_EQ(View().State().paused, 0);
-    }
+    // Esc on the stop question is No: the run goes on.
+    EXPECT_EQ(MenuWindow(Qt::Key_M, Qt::Key_E, PressKey(Qt::Key_Escape)), "STOP");
+    EXPECT_NE(View().State().stopEnabled, 0);
+    EXPECT_EQ(View().State().paused, 0);
 
     // The months to December 1996; an event that comes is answered with Enter twice.
     View().Random().Seed(1);
@@ -150,16 +142,11 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
                              PressKey(Qt::Key_Return)});
         Tick();
         ASSERT_TRUE(clear.Done());
-        EXPECT_EQ(clear.Windows()[0].title, "END");
-        EXPECT_EQ(clear.Windows()[2].title, "RANKING");
+        EXPECT_EQ(clear.Titles(), QStringList({"END", "RANK IN!!", "RANKING"}));
     }
     EXPECT_EQ(View().Ranking().names[0], "KEYS");
     EXPECT_NE(View().State().startEnabled, 0) << "the run is over";
-    {
-        ModalAnswer ranking(PressKey(Qt::Key_Escape));
-        Menu(Qt::Key_M, Qt::Key_R);
-        EXPECT_EQ(ranking.Window().title, "RANKING");
-    }
+    EXPECT_EQ(MenuWindow(Qt::Key_M, Qt::Key_R, PressKey(Qt::Key_Escape)), "RANKING");
 
     Menu(Qt::Key_M, Qt::Key_X);
     EXPECT_FALSE(Frame().isVisible());

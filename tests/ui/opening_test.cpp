@@ -112,8 +112,7 @@ TEST_F(OpeningTest, ShownTopmostOverTheUsableMainWindowOnlyWhenOpeningIsZeroOrMi
                                              std::optional<int>(-1), std::optional<int>(2)}) {
         SCOPED_TRACE(opening ? *opening : 99);
         Start(opening);
-        EXPECT_TRUE(app->Frame()->isVisible());
-        EXPECT_TRUE(app->Frame()->isEnabled());
+        EXPECT_TRUE(app->Frame()->isVisible() && app->Frame()->isEnabled());
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         if (opening.value_or(0) != 0) {
             EXPECT_FALSE(Opening().IsBuilt());

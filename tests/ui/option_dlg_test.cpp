@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QTest>
+#include <tuple>
 
 #include "app_fixture.h"
 #include "ui_helpers.h"
@@ -8,12 +9,8 @@
 namespace zormade::test {
 namespace {
 
-// What the dialog shows: the ticked level and speed (-1 for none) and the box.
-struct Shown {
-    int level = -2, speed = -2;
-    bool skipOpening = false;
-    QString focus;
-};
+// What the dialog shows: the ticked level and speed (-1 for none), the box and the focused control.
+using Shown = std::tuple<int, int, bool, QString>;
 
 int Ticked(QWidget* dialog, int firstId) {
     int ticked = -1;
@@ -47,11 +44,6 @@ protected:
         return shown;
     }
 
-    void ExpectOptions(int level, int speed, int skipOpening, const char* when) {
-        EXPECT_EQ(View().Options().level, level) << when;
-        EXPECT_EQ(View().Options().speed, speed) << when;
-        EXPECT_EQ(View().Options().skipOpening, skipOpening) << when;
-    }
 };
 
 // Normal level and speed, the box clear; cancel, Esc and the close box keep them; OK takes the
@@ -60,15 +52,11 @@ TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
     const std::function<void(QWidget*)> ways[] = {ClickButton("ｷｬﾝｾﾙ"), PressKey(Qt::Key_Escape),
                                                   [](QWidget* w) { w->close(); }};
     for (const auto& way : ways) {
-        const Shown shown = Open(ChangeAll, way);
-        EXPECT_EQ(shown.level, 2);
-        EXPECT_EQ(shown.speed, 2);
-        EXPECT_FALSE(shown.skipOpening);
-        EXPECT_EQ(shown.focus, "OK");
-        ExpectOptions(2, 2, 0, "after leaving without OK");
+        EXPECT_EQ(Open(ChangeAll, way), Shown(2, 2, false, "OK"));
+        EXPECT_EQ(View().Options(), (GameOptions{2, 2, 0})) << "after leaving without OK";
     }
     Open(ChangeAll, ClickButton("OK"));
-    ExpectOptions(0, 0, 1, "after OK");
+    EXPECT_EQ(View().Options(), (GameOptions{0, 0, 1}));
     StartGame();
     EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 3000);
     EXPECT_EQ(View().State().levelFactor, 1.5);
@@ -76,12 +64,10 @@ TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
 
 TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAsTheMiddle) {
     View().Options() = {7, 1, 5};
-    const Shown shown = Open([](QWidget*) {}, ClickButton("OK"));
-    EXPECT_EQ(shown.level, -1);
-    EXPECT_EQ(shown.speed, 1);
-    EXPECT_FALSE(shown.skipOpening);  // only 1 ticks the box
+    // Only 1 ticks the box.
+    EXPECT_EQ(Open([](QWidget*) {}, ClickButton("OK")), Shown(-1, 1, false, "OK"));
     // OK with no difficulty ticked stores -1, which plays like any value outside the group.
-    ExpectOptions(-1, 1, 0, "after OK");
+    EXPECT_EQ(View().Options(), (GameOptions{-1, 1, 0}));
     StartGame();
     EXPECT_EQ(View().State().levelFactor, 1.0);
     EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 5000);

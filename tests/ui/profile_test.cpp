@@ -153,12 +153,8 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhy) {
         const QString folder = top.filePath(QString::number(++n));
         const QString path = folder + "/zormade.ini";
         ASSERT_TRUE(WriteFile(path, old));
-        if (root) {
-            ASSERT_EQ(::chown(QFile::encodeName(folder), kNobody, kNobody), 0);
-            if (c.playerOwnsFile) {
-                ASSERT_EQ(::chown(QFile::encodeName(path), kNobody, kNobody), 0);
-            }
-        }
+        ASSERT_TRUE(!root || ::chown(QFile::encodeName(folder), kNobody, kNobody) == 0);
+        ASSERT_TRUE(!root || !c.playerOwnsFile || ::chown(QFile::encodeName(path), kNobody, kNobody) == 0);
         ASSERT_EQ(::chmod(QFile::encodeName(path), c.fileMode), 0);
         ASSERT_EQ(::chmod(QFile::encodeName(folder), c.folderMode), 0);
 

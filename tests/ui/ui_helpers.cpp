@@ -59,6 +59,12 @@ std::vector<ModalAnswer::Seen> ModalSequence::Windows() const {
     return windows;
 }
 
+QStringList ModalSequence::Titles() const {
+    QStringList titles;
+    for (const ModalAnswer::Seen& window : Windows()) titles << window.title;
+    return titles;
+}
+
 std::function<void(QWidget*)> PressKey(int key) {
     return [key](QWidget* window) {
         QWidget* target = window->focusWidget() ? window->focusWidget() : window;
@@ -91,8 +97,7 @@ void TypeText(QWidget* widget, const QString& text) {
 }
 
 QString DialogText(QWidget* dialog, int id) {
-    auto* host = dynamic_cast<DialogHost*>(dialog);
-    QWidget* control = host ? host->GetDlgItem(id) : nullptr;
+    QWidget* control = DialogItem<QWidget>(dialog, id);
     return control ? WindowText(control) : QString();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -19,6 +20,7 @@ public:
         QString title;
         QString text;  // a message box's, else ""
         QWidget* window = nullptr;
+        QStringList TitleAndText() const { return {title, text}; }
     };
     explicit ModalAnswer(std::function<void(QWidget*)> answer);
     ~ModalAnswer();
@@ -43,6 +45,7 @@ public:
     bool Done() const { return Answered() == static_cast<int>(answers_.size()); }
     // The windows answered so far, in order.
     std::vector<ModalAnswer::Seen> Windows() const;
+    QStringList Titles() const;
 
 private:
     void Arm(std::size_t step);
