@@ -33,6 +33,7 @@ bool CMainFrame::LoadFrame(CZormadeView* view) {
 
 void CMainFrame::MoveWindow(int x, int y, int width, int height) {
     outer_ = QRect(x, y, width, height);
+    placementsLeft_ = 3;
     create();
     windowHandle()->installEventFilter(this);
     FitOuterFrame();
@@ -48,11 +49,19 @@ void CMainFrame::FitOuterFrame() {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    // The window manager tells the size of its decoration only once the window is mapped, before
-    // the first expose: fit the frame again then.
-    if (watched == windowHandle() && event->type() == QEvent::Expose &&
-        windowHandle()->frameMargins() != frame_) {
-        FitOuterFrame();
+    // The window manager tells the size of its decoration only once the window is mapped, and
+    // under load may report the frame's place after the first expose: fit again whenever the
+    // decoration changes, and move again while the decorated frame is not where it was asked.
+    const QEvent::Type type = event->type();
+    if (watched == windowHandle() && placementsLeft_ > 0 &&
+        (type == QEvent::Expose || type == QEvent::Move || type == QEvent::Resize)) {
+        if (windowHandle()->frameMargins() != frame_) {
+            FitOuterFrame();
+        } else if (!frame_.isNull()) {
+            // Once in place the window is the player's to move.
+            placementsLeft_ = frameGeometry() == outer_ ? 0 : placementsLeft_ - 1;
+            if (placementsLeft_ > 0) FitOuterFrame();
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

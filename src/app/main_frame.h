@@ -32,6 +32,9 @@ private:
 
     QRect outer_;
     QMargins frame_;
+    // Moves still allowed to put the decorated frame where it was asked; a window manager that
+    // insists on another place must not make us fight it for ever.
+    int placementsLeft_ = 0;
     CommandRouter router_;
     CZormadeView* view_ = nullptr;
     bool closing_ = false;
