@@ -32,12 +32,7 @@ Loaded Load(std::string_view text) {
 
 // The files were written by the earlier, settings-based profile code from these values.
 TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
-    const struct {
-        const char* file;
-        Names names;
-        Points points;
-        GameOptions options;
-    } cases[] = {
+    const struct { const char* file; Names names; Points points; GameOptions options; } cases[] = {
         {"new_player.ini", kDefaultNames, kDefaultPoints, {2, 2, 0}},
         {"odd_names.ini",
          {"a,b;c=d\"e", "@home \\ back\\slash", "  blanks  ", "ﾅｶﾞﾚ 全角　名前", ""},

@@ -144,11 +144,7 @@ TEST(MonthlyTurn, EventMonthsAtTheHardAndTheEasyLevel) {
 }
 
 TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
-    const struct {
-        const char* name;
-        std::array<int, 5> historyBefore;
-        int expectedGrowth;
-    } cases[] = {
+    const struct { const char* name; std::array<int, 5> historyBefore; int expectedGrowth; } cases[] = {
         {"three before, none four back", {10, 10, 10, 0, 0}, 8 - (0 + 10) / 2},
         {"three before, nine four back", {10, 10, 10, 9, 0}, -1},
         {"five turns running", {10, 10, 10, 10, 3}, 0},
@@ -167,12 +163,7 @@ TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
 
 TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
     const Values start{2500, 1000, 0, 2500, 2500, 2500};
-    const struct {
-        const char* name;
-        StatusChange answer;
-        Values expected;
-        int caught;
-    } cases[] = {
+    const struct { const char* name; StatusChange answer; Values expected; int caught; } cases[] = {
         {"rival exactly at the top", {0, 0, 0, 0, 2500, 0}, {2500, 1000, 0, 2500, 5000, 2500}, 0},
         {"rival over the top", {0, 0, 0, 0, 2501, 0}, {2500, 1000, 0, 2500, 5000, 2500}, 1},
         {"suspicion exactly at the top", {0, 0, 0, 0, 0, 2500}, {2500, 1000, 0, 2500, 2500, 5000}, 0},

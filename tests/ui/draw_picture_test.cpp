@@ -51,11 +51,9 @@ protected:
 // factor without smoothing; a second drawing overwrites only where it draws.
 TEST_F(DrawPictureTest, CopyAndStretchDrawTheSourceRectangleAndNothingElse) {
     ASSERT_EQ(LoadBitmap(kTestBitmap).size(), QSize(10, 8));
-    const struct {
-        PictureMode mode;
-        QSize size;
-        int xScale, yScale;
-    } cases[] = {{PictureMode::Copy, {9, 7}, 1, 1}, {PictureMode::Stretch, {18, 21}, 2, 3}};
+    const struct { PictureMode mode; QSize size; int xScale, yScale; } cases[] = {
+        {PictureMode::Copy, {9, 7}, 1, 1}, {PictureMode::Stretch, {18, 21}, 2, 3}
+    };
     for (const auto& c : cases) {
         Canvas().fill(Qt::transparent);
         DrawPicture(dialog, kPicture, kTestBitmap, c.size, {9, 7}, c.mode);
@@ -88,10 +86,9 @@ TEST_F(DrawPictureTest, AMissingBitmapOrControlDrawsNothingAndALargeDrawingIsCut
 
 // Each paint of the end dialog draws the ending of its kind; an unknown kind draws nothing.
 TEST(EndDialogPicture, StretchesTheEndingOfItsKindOntoTheWholeFrame) {
-    const struct {
-        int endKind, bitmap;
-        QSize source;
-    } cases[] = {{0, 143, {351, 237}}, {1, 144, {261, 352}}, {2, 0, {}}, {7, 0, {}}};
+    const struct { int endKind, bitmap; QSize source; } cases[] = {
+        {0, 143, {351, 237}}, {1, 144, {261, 352}}, {2, 0, {}}, {7, 0, {}}
+    };
     for (const auto& c : cases) {
         CEndDlg dialog;
         dialog.endKind = c.endKind;

@@ -90,12 +90,8 @@ const Table kDefaultTable{{"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "??
 
 // A capture scores nothing; a clear below the table shows only its score.
 TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
-    const struct {
-        bool caught;
-        int patients;
-        const char *title, *message;
-    } runs[] = {{true, 10000, "GAME OVER", "捕まってしまった......"},
-                {false, 0, "CLEAR!!", "POINT:197\r\n「わはははは！！」"}};
+    const struct { bool caught; int patients; const char *title, *message; } runs[] = {
+        {true, 10000, "GAME OVER", "捕まってしまった......"}, {false, 0, "CLEAR!!", "POINT:197\r\n「わはははは！！」"}};
     for (const auto& run : runs) {
         Seen end;
         EndRun(run.caught, run.patients, 1500000, {ReadEnd(end, Qt::Key_Return)});
@@ -111,13 +107,7 @@ TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
 // The name typed counts only after OK: Esc gives the default name. A score equal to a place goes
 // above it.
 TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
-    const struct {
-        int patients, money;
-        const char* typed;
-        int key;
-        QString rank, points;
-        Table expected;
-    } runs[] = {
+    const struct { int patients, money; const char* typed; int key; QString rank, points; Table expected; } runs[] = {
         // 932 × 0.88 = 820.16, and 7577 yen add nothing.
         {932, 7577, "THIRD", Qt::Key_Return, "3", "820",
          {{"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "THIRD"}, {"820", "??????"}, {"610", "??????"}}},

@@ -10,10 +10,7 @@ namespace zormade::test {
 namespace {
 
 TEST(Cp932Length, CountsHalfWidthOnceAndFullWidthTwiceAndKnowsWhatItCannotHold) {
-    const struct {
-        const char* text;
-        std::optional<int> bytes;
-    } cases[] = {
+    const struct { const char* text; std::optional<int> bytes; } cases[] = {
         {"", 0},           {"ZORMADER", 8},        {"ﾅｶﾞﾚ", 4},          {"鵺田君", 6},
         {"～①髙", 6},      {"\\", 1},              {"〜", std::nullopt}, {"😀", std::nullopt},
         {"¥", std::nullopt}, {"ok€", std::nullopt},
@@ -79,10 +76,7 @@ protected:
 
 // The cuts themselves are the table above's; here, that typing into the dialog goes through them.
 TEST_F(NameLimitTest, TypingStopsAtTenBytesOfCodePage932) {
-    const struct {
-        const char* typed;
-        const char* kept;
-    } cases[] = {
+    const struct { const char* typed; const char* kept; } cases[] = {
         {"ABCDEFGHIJKL", "ABCDEFGHIJ"},
         {"ZORMADE12あ!", "ZORMADE12!"},
         {"鵺😀田〜君", "鵺田君"},

@@ -13,12 +13,7 @@ namespace zormade::test {
 namespace {
 
 TEST(DialogUnits, MapEachEdgeWithTheFacesBaseUnits) {
-    const struct {
-        const char* name;
-        QRect dlu;
-        int pointSize;
-        QRect pixels;
-    } cases[] = {
+    const struct { const char* name; QRect dlu; int pointSize; QRect pixels; } cases[] = {
         {"event picture", {24, 1, 165, 170}, 11, {48, 2, 330, 319}},
         {"ending picture", {6, 18, 115, 100}, 12, {14, 36, 258, 200}},
         {"the form", {0, 0, 215, 203}, 14, {0, 0, 538, 482}},
@@ -61,11 +56,7 @@ TEST(DataExchange, NumbersGoBothWaysAndBadTextIsRefused) {
 
 // Qt's own style option keeps the player's choice; a look-alike option or an empty override does not.
 TEST(ClassicLook, GivesWayOnlyToAStyleThePlayerChose) {
-    const struct {
-        std::vector<const char*> args;
-        const char* override;
-        bool chosen;
-    } cases[] = {
+    const struct { std::vector<const char*> args; const char* override; bool chosen; } cases[] = {
         {{"zormade", "-style", "fusion"}, "", true},
         {{"zormade", "--style=fusion"}, "", true},
         {{"zormade", "-stylesheet", "a.qss"}, "", false},

@@ -38,12 +38,7 @@ TEST_F(TerminationTest, ASignalDuringAModalDialogWritesTheProfileAndEndsEveryLoo
 
 // The copies run the program's own start-up, so each signal also proves its handler is in place.
 TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenStillMakesTheEntry) {
-    const struct {
-        int signal;
-        QStringList arguments;
-        std::string entered;
-        bool writable;
-    } cases[] = {
+    const struct { int signal; QStringList arguments; std::string entered; bool writable; } cases[] = {
         {SIGTERM, {"end-dialog"}, "ZORMADER", true},
         {SIGHUP, {"name-entry", "ﾅｶﾞﾚ"}, "ﾅｶﾞﾚ", true},
         {SIGINT, {"name-entry", ""}, "ZORMADER", true},
