@@ -1,5 +1,7 @@
 #include "app_fixture.h"
 
+#include <QProgressBar>
+
 #include "platform/ini_profile.h"
 #include "ui_helpers.h"
 
@@ -24,9 +26,9 @@ void AppTest::StartGame() {
     EXPECT_EQ(briefing.Window().title, "ZORMADE");
 }
 
-void AppTest::StartAgain() {
+void AppTest::StartAgain(TickSource ticks) {
     app.reset();
-    app = std::make_unique<CZormadeApp>();
+    app = std::make_unique<CZormadeApp>(std::move(ticks));
     ASSERT_TRUE(app->InitInstance());
 }
 
@@ -37,13 +39,21 @@ QStringList AppTest::LogLines() {
     return lines;
 }
 
+std::vector<int> AppTest::Board() {
+    std::vector<int> shown;
+    for (int id : {IDC_EDIT_YEAR, IDC_EDIT_MONTH, IDC_EDIT_MONEY, IDC_EDIT_PATIENTS}) {
+        bool number = false;
+        shown.push_back(EditText(id).toInt(&number));
+        EXPECT_TRUE(number) << id << ": " << EditText(id).toStdString();
+    }
+    for (int id : {IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST, IDC_PROGRESS_RIVAL, IDC_PROGRESS_SUSPICION}) {
+        shown.push_back(View().Item<QProgressBar>(id)->value());
+    }
+    return shown;
+}
+
 void AppTest::ExpectStartBoard(const char* when) {
-    const QStringList shown{EditText(IDC_EDIT_YEAR), EditText(IDC_EDIT_MONTH), EditText(IDC_EDIT_MONEY),
-                            EditText(IDC_EDIT_PATIENTS)};
-    EXPECT_EQ(shown, QStringList({"1991", "1", "1500000", "0"})) << when;
-    const QList<int> bars{Bar(IDC_PROGRESS_STAMINA), Bar(IDC_PROGRESS_TRUST), Bar(IDC_PROGRESS_RIVAL),
-                          Bar(IDC_PROGRESS_SUSPICION)};
-    EXPECT_EQ(bars, QList<int>({5000, 1800, 200, 400})) << when;
+    EXPECT_EQ(Board(), (std::vector<int>{1991, 1, 1500000, 0, 5000, 1800, 200, 400})) << when;
     for (int id : {IDC_SLIDER_DOSE, IDC_SLIDER_DONATION, IDC_SLIDER_DEMAND, IDC_SLIDER_COUNTER}) {
         EXPECT_EQ(Slider(id)->value(), 0) << when;
     }

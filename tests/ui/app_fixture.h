@@ -5,7 +5,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <memory>
@@ -24,7 +23,9 @@ protected:
     CZormadeView& View() { return *app->View(); }
     CMainFrame& Frame() { return *app->Frame(); }
     QString EditText(int id) { return WindowText(View().GetDlgItem(id)); }
-    int Bar(int id) { return View().Item<QProgressBar>(id)->value(); }
+    // What the board shows: year, month, money and patients, then the stamina, trust, rival and
+    // suspicion bars.
+    std::vector<int> Board();
     QSlider* Slider(int id) { return View().Item<QSlider>(id); }
     QStringList LogLines();
     // The board as a new run finds it: January 1991, the start values, sliders at 0, an empty
@@ -38,7 +39,7 @@ protected:
     // Starts a run, answering the briefing with Esc.
     void StartGame();
     // Starts the program again without ending it first: nothing is written.
-    void StartAgain();
+    void StartAgain(TickSource ticks = GetTickCount);
 
     std::unique_ptr<QTemporaryDir> configHome;
     std::unique_ptr<CZormadeApp> app;

@@ -31,11 +31,10 @@ protected:
         if (quiet) View().Random().Seed(SeedDrawing(0, 0));
         View().OnTimer(TURN_TIMER_ID);
         const int x = (View().State().year - 1991) * 12 + View().State().month - 2;
+        const std::vector<int> b = Board();
         const std::pair<const char*, int> shown[] = {
-            {"体力", Bar(IDC_PROGRESS_STAMINA)},           {"ナガレ薬研信頼", Bar(IDC_PROGRESS_TRUST)},
-            {"鵺田君パワー", Bar(IDC_PROGRESS_RIVAL)},     {"厚生省疑惑", Bar(IDC_PROGRESS_SUSPICION)},
-            {"所持金（万円）", EditText(IDC_EDIT_MONEY).toInt() / 10000},
-            {"ＨＩＶ患者数（人）", EditText(IDC_EDIT_PATIENTS).toInt()}};
+            {"体力", b[4]}, {"ナガレ薬研信頼", b[5]}, {"鵺田君パワー", b[6]}, {"厚生省疑惑", b[7]},
+            {"所持金（万円）", b[2] / 10000}, {"ＨＩＶ患者数（人）", b[3]}};
         for (const auto& [name, value] : shown) board[name].emplace_back(x, value);
     }
 

@@ -1,21 +1,16 @@
-#include <gtest/gtest.h>
-
 #include <QAbstractEventDispatcher>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <utility>
 
-#include "app/zormade_app.h"
+#include "app_fixture.h"
 #include "platform/ini_profile.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
@@ -46,14 +41,12 @@ private:
     std::function<void()> onHide_;
 };
 
-class OpeningTest : public ::testing::Test {
+class OpeningTest : public AppTest {
 protected:
-    // Starts the program with `opening` in the profile (nothing: the key is missing), on a
+    // Starts the program again with `opening` in the profile (nothing: the key is missing), on a
     // millisecond counter that runs with real time from `start`, so that a test can make it wrap.
     void Start(std::optional<int> opening, std::uint32_t start = 1'000'000) {
-        app.reset();
-        configHome = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_CONFIG_HOME", configHome->path().toUtf8());
+        QFile::remove(ProfilePath());
         if (opening) {
             IniProfile profile;
             profile.WriteProfileInt("Option", "Opening", *opening);
@@ -61,13 +54,7 @@ protected:
         }
         clockStart = start;
         clock.start();
-        app = std::make_unique<CZormadeApp>([this] { return Now(); });
-        ASSERT_TRUE(app->InitInstance());
-    }
-
-    void TearDown() override {
-        app.reset();
-        DropLeftoverQuit();
+        StartAgain([this] { return Now(); });
     }
 
     COpeningDlg& Opening() { return app->OpeningDlg(); }
@@ -96,10 +83,8 @@ protected:
         QObject::disconnect(counter);
     }
 
-    std::unique_ptr<QTemporaryDir> configHome;
     std::uint32_t clockStart = 0;
     QElapsedTimer clock;
-    std::unique_ptr<CZormadeApp> app;
     std::optional<std::uint32_t> hiddenAt;
     int mainLoopSleeps = 0;
 };
