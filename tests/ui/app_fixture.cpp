@@ -2,6 +2,7 @@
 
 #include <QProgressBar>
 
+#include "game/random_of3.h"
 #include "platform/ini_profile.h"
 #include "ui_helpers.h"
 
@@ -30,6 +31,17 @@ void AppTest::StartAgain(TickSource ticks) {
     app.reset();
     app = std::make_unique<CZormadeApp>(std::move(ticks));
     ASSERT_TRUE(app->InitInstance());
+}
+
+void AppTest::SeedNextMonth(int first, int second) {
+    for (std::uint32_t seed = 1; seed < 1000000; ++seed) {
+        Random15 random(seed);
+        if (ThreeWayOf(random.Next()) == first && ThreeWayOf(random.Next()) == second) {
+            View().Random().Seed(seed);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no seed draws " << first << " then " << second;
 }
 
 QStringList AppTest::LogLines() {

@@ -1,6 +1,4 @@
 #include "app_fixture.h"
-#include "draw_seeds.h"
-#include "event_answer.h"
 #include "events/event_catalogue.h"
 #include "game/monthly_turn.h"
 #include <tuple>
@@ -78,7 +76,7 @@ TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) 
     View().Options().speed = 0;
     StartGame();
     View().State().month = 6;
-    View().Random().Seed(SeedDrawing(0, 2));
+    SeedNextMonth(0, 2);
     // The timer in the dialog and in the box, the dialog under the box, the stamina under the box.
     std::tuple<bool, bool, bool, int> whileOpen;
     CEventDlg* dialog = nullptr;

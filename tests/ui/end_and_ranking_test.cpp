@@ -14,15 +14,12 @@ using Table = std::vector<std::pair<QString, QString>>;  // points and name, pla
 
 constexpr int kRankingPoints[] = {1027, 1028, 1029, 1030, 1015};
 constexpr int kRankingNames[] = {1016, 1017, 1018, 1031, 1032};
+const Table kDefaultTable{{"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "??????"},
+                          {"610", "??????"}, {"450", "??????"}};
 
-// What a dialog showed: the end dialog's title and message, or the rank-in dialog's rank and
-// points; the focused control and whether it had a close box.
-struct Seen {
-    QString first, second, focus;
-    bool closeBox = true;
-    int lines = 0;
-    QStringList Texts() const { return {first, second, focus}; }
-};
+QString CloseBox(QWidget* w) {
+    return w->windowFlags().testFlag(Qt::WindowCloseButtonHint) ? "close box" : "no close box";
+}
 
 class EndAndRankingTest : public AppTest {
 protected:
@@ -41,24 +38,22 @@ protected:
         shown = windows.Titles();
     }
 
-    // Reads two fields of the dialog, types `name` into its name field when given, closes with `key`.
-    Answer Read(Seen& seen, int first, int second, int key, const QString& name, const QString& screenshot) {
-        return [this, &seen, first, second, key, name, screenshot](QWidget* w) {
+    // Notes two fields of the dialog, its focused control, whether it has a close box and how many
+    // lines its message has; types `name` into its name field when given, then closes with `key`.
+    Answer Read(QStringList& seen, int first, int second, int key, const QString& name = {}) {
+        return [this, &seen, first, second, key, name](QWidget* w) {
+            auto* message = DialogItem<MultiLineEdit>(w, 1028);
             seen = {DialogText(w, first), DialogText(w, second), WindowText(w->focusWidget()),
-                    w->windowFlags().testFlag(Qt::WindowCloseButtonHint), 0};
-            if (auto* message = DialogItem<MultiLineEdit>(w, 1028)) seen.lines = message->document()->blockCount();
+                    CloseBox(w),
+                    QString::number(message ? message->document()->blockCount() : 0)};
             timerRanWhileOpen |= View().Timers().IsActive(TURN_TIMER_ID);
             if (!name.isEmpty()) {
                 DialogItem<QLineEdit>(w, 1029)->setFocus();
                 TypeText(DialogItem<QLineEdit>(w, 1029), name);
             }
-            SaveScreenshot(w, screenshot);
+            SaveScreenshot(w, name.isEmpty() ? "end" : "rank-in");
             PressKey(key)(w);
         };
-    }
-    Answer ReadEnd(Seen& seen, int key) { return Read(seen, 1027, 1028, key, {}, "end"); }
-    Answer EnterName(Seen& seen, const QString& name, int key) {
-        return Read(seen, 1028, 1027, key, name, "rank-in");
     }
 
     Answer ReadRanking(Table& seen) {
@@ -85,19 +80,15 @@ protected:
     bool timerRanWhileOpen = false;
 };
 
-const Table kDefaultTable{{"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "??????"},
-                          {"610", "??????"}, {"450", "??????"}};
-
 // A capture scores nothing; a clear below the table shows only its score.
 TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
     const struct { bool caught; int patients; const char *title, *message; } runs[] = {
         {true, 10000, "GAME OVER", "捕まってしまった......"}, {false, 0, "CLEAR!!", "POINT:197\r\n「わはははは！！」"}};
     for (const auto& run : runs) {
-        Seen end;
-        EndRun(run.caught, run.patients, 1500000, {ReadEnd(end, Qt::Key_Return)});
+        QStringList end;
+        EndRun(run.caught, run.patients, 1500000, {Read(end, 1027, 1028, Qt::Key_Return)});
         EXPECT_EQ(shown, QStringList{"END"});
-        EXPECT_EQ(end.Texts(), QStringList({run.title, run.message, "OK"}));
-        EXPECT_FALSE(end.closeBox);
+        EXPECT_EQ(end.mid(0, 4), QStringList({run.title, run.message, "OK", "no close box"}));
         EXPECT_EQ(StoredTable(), kDefaultTable);
         ExpectStartBoard(run.title);
     }
@@ -118,14 +109,15 @@ TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
     };
     for (const auto& run : runs) {
         SCOPED_TRACE(run.typed);
-        Seen end, rankIn;
+        QStringList end, rankIn;
         Table ranking;
         EndRun(false, run.patients, run.money,
-               {ReadEnd(end, Qt::Key_Escape), EnterName(rankIn, run.typed, run.key), ReadRanking(ranking)});
+               {Read(end, 1027, 1028, Qt::Key_Escape), Read(rankIn, 1028, 1027, run.key, run.typed),
+                ReadRanking(ranking)});
         EXPECT_EQ(shown, QStringList({"END", "RANK IN!!", "RANKING"}));
-        EXPECT_EQ(end.Texts(), QStringList({"CLEAR!!", "POINT:" + run.points + "\r\n「わはははは！！」", "OK"}));
-        EXPECT_EQ(end.lines, 2);
-        EXPECT_EQ(rankIn.Texts(), QStringList({run.rank, run.points, "OK"}));
+        const QString score = "POINT:" + run.points + "\r\n「わはははは！！」";
+        EXPECT_EQ(end, QStringList({"CLEAR!!", score, "OK", "no close box", "2"}));
+        EXPECT_EQ(rankIn.mid(0, 3), QStringList({run.rank, run.points, "OK"}));
         EXPECT_EQ(ranking, run.expected);
         EXPECT_EQ(StoredTable(), run.expected);
         ExpectStartBoard("after a clear in the table");
@@ -140,14 +132,11 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
     const Table expected{{"4294967295", "全角五文字"}, {"8997", "ZORMASTER"}, {"820", ""},
                          {"1", "  "}, {"0", "a,b;c=d"}};
     Table ranking;
-    QString focus;
-    QStringList labels;
-    bool closeBox = true;
+    QStringList seen;  // the focused control, the close box, the labels
     ModalSequence windows({[&](QWidget* w) {
-        focus = WindowText(w->focusWidget());
-        closeBox = w->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+        seen = QStringList{WindowText(w->focusWidget()), CloseBox(w)};
         for (QLabel* label : w->findChildren<QLabel*>()) {
-            labels << label->text();
+            seen << label->text();
             // A place's digit stands on the baseline of its points, shrunk to fit or not.
             const int place = label->text().toInt();
             if (place >= 1 && place <= 5) {
@@ -161,11 +150,9 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
     Trigger(ID_RANKING);
     ASSERT_TRUE(windows.Done());
     EXPECT_EQ(windows.Titles(), QStringList{"RANKING"});
-    EXPECT_FALSE(closeBox);
+    EXPECT_EQ(seen, QStringList({"OK", "no close box", "1", "2", "3", "4", "5", "RANK", "POINT", "NAME"}));
     EXPECT_EQ(ranking, expected);
     EXPECT_EQ(StoredTable(), expected);
-    EXPECT_EQ(focus, "OK");
-    EXPECT_EQ(labels, QStringList({"1", "2", "3", "4", "5", "RANK", "POINT", "NAME"}));
     ExpectStartBoard("after the ranking");
 }
 

@@ -4,11 +4,11 @@
 #include <QTest>
 
 #include "app_fixture.h"
-#include "event_answer.h"
 #include "events/event_catalogue.h"
 #include "platform/multi_line_edit.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
+#include "ui_helpers.h"
 
 namespace zormade::test {
 namespace {
@@ -32,19 +32,16 @@ TEST_F(EventDlgTest, OpensWithThePromptAndTheAnswersInOrderTheFirstSelected) {
     dialog.LoadEvent(22);
     EventAnswer answer(0, PressKey(Qt::Key_Escape));
     answer.whileDialogOpen = [](CEventDlg& d) {
-        EXPECT_EQ(d.windowTitle(), "EVENT");
-        EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
         const EventRecord& event = EventRecordAt(22);
-        EXPECT_EQ(WindowText(d.GetDlgItem(CEventDlg::kPromptId)), QString::fromUtf8(event.prompt));
-        EXPECT_EQ(d.Item<MultiLineEdit>(CEventDlg::kPromptId)->document()->lineCount(), 2);
         QListWidget* list = AnswerList(d);
-        ASSERT_EQ(list->count(), 4);
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(list->item(i)->text(), QString::fromUtf8(event.answers[i].text)) << i;
-        }
-        EXPECT_EQ(list->currentRow(), 0);
-        EXPECT_TRUE(list->item(0)->isSelected());
-        EXPECT_EQ(d.focusWidget(), list);
+        QStringList texts{d.windowTitle(), WindowText(d.GetDlgItem(CEventDlg::kPromptId))};
+        QStringList expected{"EVENT", event.prompt};
+        for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+        for (const auto& a : event.answers) expected << a.text;
+        EXPECT_EQ(texts, expected);
+        EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
+        EXPECT_EQ(d.Item<MultiLineEdit>(CEventDlg::kPromptId)->document()->lineCount(), 2);
+        EXPECT_TRUE(list->currentRow() == 0 && list->item(0)->isSelected() && d.focusWidget() == list);
         auto* confirm = d.Item<QPushButton>(IDOK);
         EXPECT_EQ(confirm->text(), "決定");
         EXPECT_FALSE(confirm->isDefault());
@@ -65,13 +62,7 @@ TEST_F(EventDlgTest, EnterEscapeAndTheButtonEachTakeTheSelectedAnswerADoubleClic
         EXPECT_TRUE(w->isVisible());
         ClickButton("決定")(w);
     };
-    const struct {
-        const char* name;
-        int row;
-        std::function<void(QWidget*)> close;
-        int chosen;
-        Deltas expected;
-    } cases[] = {
+    const struct { const char* name; int row; ModalSequence::Answer close; int chosen; Deltas expected; } cases[] = {
         {"Enter with the list focused, first answer", 0, PressKey(Qt::Key_Return), 0, {-1000, 0, 0, 0, 1000, 1000}},
         {"Escape, fourth answer", 3, PressKey(Qt::Key_Escape), 3, {800, 200000, 0, 0, 0, 200}},
         {"決定, second answer", 1, ClickButton("決定"), 1, {-400, 0, 0, 100, 0, 0}},
@@ -82,19 +73,18 @@ TEST_F(EventDlgTest, EnterEscapeAndTheButtonEachTakeTheSelectedAnswerADoubleClic
         CEventDlg dialog;
         dialog.LoadEvent(41);
         EventAnswer answer(c.row, c.close);
-        bool dialogHiddenUnderBox = false, plainBoxOverTheBoard = false;
+        // A plain box over the board, with the dialog hidden under it.
+        bool plainBoxOverTheBoard = false;
         answer.whileBoxOpen = [&](QWidget* window) {
-            dialogHiddenUnderBox = !dialog.isVisible();
             auto* box = qobject_cast<QMessageBox*>(window);
-            plainBoxOverTheBoard = box && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 &&
-                                   box->parentWidget() == &Frame();
+            plainBoxOverTheBoard = !dialog.isVisible() && box && box->icon() == QMessageBox::NoIcon &&
+                                   box->buttons().size() == 1 && box->parentWidget() == &Frame();
         };
         dialog.DoModal();
 
         ASSERT_TRUE(answer.BoxAnswered());
         EXPECT_EQ(dialog.selectedChoice, c.chosen);
         EXPECT_EQ(DeltasOf(dialog), c.expected);
-        EXPECT_TRUE(dialogHiddenUnderBox);
         EXPECT_EQ(answer.Box().TitleAndText(), QStringList({"結果", ResultText(41, c.chosen)}));
         EXPECT_TRUE(plainBoxOverTheBoard);
     }

@@ -4,8 +4,6 @@
 #include <map>
 
 #include "app_fixture.h"
-#include "draw_seeds.h"
-#include "event_answer.h"
 #include "events/event_catalogue.h"
 #include "game/graph_dlg.h"
 #include "ui_helpers.h"
@@ -28,7 +26,7 @@ protected:
 
     // Plays a month, with no event unless the draws were seeded for one, and notes the board.
     void PlayMonth(bool quiet = true) {
-        if (quiet) View().Random().Seed(SeedDrawing(0, 0));
+        if (quiet) SeedNextMonth(0, 0);
         View().OnTimer(TURN_TIMER_ID);
         const int x = (View().State().year - 1991) * 12 + View().State().month - 2;
         const std::vector<int> b = Board();
@@ -80,7 +78,7 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     Slider(IDC_SLIDER_DOSE)->setValue(10);
     Slider(IDC_SLIDER_DEMAND)->setValue(5);
     for (int month = 1; month <= 3; ++month) PlayMonth();
-    View().Random().Seed(SeedDrawing(2, 2));  // 1991/04: event 1
+    SeedNextMonth(2, 2);  // 1991/04: event 1
     EventAnswer answer(3, PressKey(Qt::Key_Return));
     PlayMonth(false);
     ASSERT_TRUE(answer.BoxAnswered());

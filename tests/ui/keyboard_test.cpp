@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "app_fixture.h"
-#include "draw_seeds.h"
 #include "platform/dialog_host.h"
 #include "ui_helpers.h"
 
@@ -108,7 +107,7 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
     {
         // April 1991 puts its event: the second answer by the arrow key, Enter, then Enter on
         // the result box.
-        View().Random().Seed(SeedDrawing(2, 2));
+        SeedNextMonth(2, 2);
         ModalSequence event({Keys({Qt::Key_Down, Qt::Key_Return}), PressKey(Qt::Key_Return)});
         Tick();
         ASSERT_TRUE(event.Done());

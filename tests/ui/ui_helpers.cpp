@@ -65,6 +65,24 @@ QStringList ModalSequence::Titles() const {
     return titles;
 }
 
+EventAnswer::EventAnswer(int row, std::function<void(QWidget*)> close)
+    : dialog_([this, row, close](QWidget* window) {
+          auto* dialog = qobject_cast<CEventDlg*>(window);
+          if (!dialog) {
+              ADD_FAILURE() << "not the event dialog: " << window->windowTitle().toStdString();
+              PressKey(Qt::Key_Escape)(window);
+              return;
+          }
+          prompt_ = WindowText(dialog->GetDlgItem(CEventDlg::kPromptId));
+          for (int i = 0; i < row; ++i) QTest::keyClick(window->focusWidget(), Qt::Key_Down);
+          whileDialogOpen(*dialog);
+          box_ = std::make_unique<ModalAnswer>([this](QWidget* box) {
+              whileBoxOpen(box);
+              ClickButton("OK")(box);
+          });
+          close(window);
+      }) {}
+
 std::function<void(QWidget*)> PressKey(int key) {
     return [key](QWidget* window) {
         QWidget* target = window->focusWidget() ? window->focusWidget() : window;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "events/event_dlg.h"
 #include "platform/dialog_host.h"
 
 namespace zormade::test {
@@ -52,6 +53,27 @@ private:
 
     std::vector<Answer> answers_;
     std::vector<std::unique_ptr<ModalAnswer>> steps_;
+};
+
+// Answers the next event dialog: moves the selection down to `row` with the arrow key, closes
+// the dialog with `close`, then answers the result box that follows with its OK button.
+// The two look-hooks run while the dialog, then the box, is open.
+class EventAnswer {
+public:
+    EventAnswer(int row, std::function<void(QWidget*)> close);
+
+    std::function<void(CEventDlg&)> whileDialogOpen = [](CEventDlg&) {};
+    std::function<void(QWidget* box)> whileBoxOpen = [](QWidget*) {};
+
+    bool BoxAnswered() const { return box_ && box_->Answered(); }
+    // The dialog's prompt box as it was shown.
+    const QString& Prompt() const { return prompt_; }
+    const ModalAnswer::Seen& Box() const { return box_->Window(); }
+
+private:
+    QString prompt_;
+    std::unique_ptr<ModalAnswer> box_;
+    ModalAnswer dialog_;
 };
 
 // Answers with a key (Return, Escape) or by clicking the button whose text starts with `text`.
