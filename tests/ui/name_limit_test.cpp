@@ -1,5 +1,4 @@
 #include <QLineEdit>
-#include <QTest>
 
 #include "app_fixture.h"
 #include "platform/cp932_text.h"
@@ -48,62 +47,39 @@ TEST(FitEditToCp932Limit, KeepsWhatFitsOfTheInsertedTextAndLetsDeletionsStand) {
     }
 }
 
-class NameLimitTest : public AppTest {
-protected:
-    // Runs a rank-in dialog, lets `act` work on its name field, then presses OK. Gives the
-    // field's text just before OK and the windows that opened.
-    QString Enter(const std::function<void(QLineEdit*)>& act, CRankInDlg& dialog,
-                  std::vector<ModalSequence::Answer> after = {}) {
+using NameLimitTest = AppTest;
+
+// The cuts themselves are the table above's; here, that typing into the dialog goes through them,
+// and that OK refuses a name put there before the limit, as a typed name never could be.
+TEST_F(NameLimitTest, TypingStopsAtTenBytesOfCodePage932AndOkRefusesALongerName) {
+    const struct { const char* typed; const char* kept; } cases[] = {
+        {"ABCDEFGHIJKL", "ABCDEFGHIJ"}, {"ZORMADE12あ!", "ZORMADE12!"}, {"鵺😀田〜君", "鵺田君"}};
+    for (const auto& c : cases) {
+        CRankInDlg dialog;
         QString field;
-        std::vector<ModalSequence::Answer> answers{[&](QWidget* w) {
+        ModalAnswer typing([&](QWidget* w) {
             auto* edit = DialogItem<QLineEdit>(w, CRankInDlg::IDC_NAME);
             edit->setFocus();
-            act(edit);
+            TypeText(edit, QString::fromUtf8(c.typed));
             field = edit->text();
             SaveScreenshot(w, "rank-in-name");
             ClickButton("OK")(w);
-        }};
-        answers.insert(answers.end(), after.begin(), after.end());
-        ModalSequence windows(std::move(answers));
-        result = dialog.DoModal();
-        seen = windows.Windows();
-        return field;
+        });
+        EXPECT_EQ(dialog.DoModal(), IDOK) << c.typed;
+        EXPECT_EQ(QStringList({field, dialog.name}), QStringList({c.kept, c.kept})) << c.typed;
     }
 
-    int result = 0;
-    std::vector<ModalAnswer::Seen> seen;
-};
-
-// The cuts themselves are the table above's; here, that typing into the dialog goes through them.
-TEST_F(NameLimitTest, TypingStopsAtTenBytesOfCodePage932) {
-    const struct { const char* typed; const char* kept; } cases[] = {
-        {"ABCDEFGHIJKL", "ABCDEFGHIJ"},
-        {"ZORMADE12あ!", "ZORMADE12!"},
-        {"鵺😀田〜君", "鵺田君"},
-    };
-    for (const auto& c : cases) {
-        CRankInDlg dialog;
-        const QString kept = QString::fromUtf8(c.kept);
-        EXPECT_EQ(Enter([&](QLineEdit* edit) { TypeText(edit, QString::fromUtf8(c.typed)); }, dialog), kept)
-            << c.typed;
-        EXPECT_EQ(result, IDOK) << c.typed;
-        EXPECT_EQ(dialog.name, kept) << c.typed;
-    }
-}
-
-TEST_F(NameLimitTest, OkRefusesALongerNameAndTheDialogStaysOpen) {
     CRankInDlg dialog;
-    dialog.name = "ELEVENBYTES";  // put there before the limit, as a typed name never could be
+    dialog.name = "ELEVENBYTES";
     bool stillOpen = false;
-    Enter([](QLineEdit*) {}, dialog,
-          {ClickButton("OK"), [&](QWidget* w) {
-               stillOpen = w == &dialog;
-               PressKey(Qt::Key_Escape)(w);
-           }});
-    ASSERT_EQ(seen.size(), 3u);
-    EXPECT_EQ(seen[1].text, "半角10文字（全角5文字）以内で入力してください。");
+    ModalSequence windows({ClickButton("OK"), ClickButton("OK"), [&](QWidget* w) {
+                               stillOpen = w == &dialog;
+                               PressKey(Qt::Key_Escape)(w);
+                           }});
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_TRUE(windows.Done());
+    EXPECT_EQ(windows.Windows()[1].text, "半角10文字（全角5文字）以内で入力してください。");
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(result, IDCANCEL);
 }
 
 }  // namespace

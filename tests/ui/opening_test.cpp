@@ -6,9 +6,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdint>
-#include <functional>
 #include <optional>
-#include <utility>
 
 #include "app_fixture.h"
 #include "platform/ini_profile.h"
@@ -20,26 +18,6 @@ namespace zormade::test {
 namespace {
 
 constexpr QSize kOpeningSize(409, 314);
-
-// Calls back once, when the window is first hidden. Lives no longer than the caller's frame: the
-// window hides once more when the program goes at the end of the test.
-class HideWatch : public QObject {
-public:
-    HideWatch(QWidget* window, std::function<void()> onHide) : window_(window), onHide_(std::move(onHide)) {
-        window->installEventFilter(this);
-    }
-    ~HideWatch() override { window_->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide && onHide_) std::exchange(onHide_, nullptr)();
-        return false;
-    }
-
-private:
-    QWidget* window_;
-    std::function<void()> onHide_;
-};
 
 class OpeningTest : public AppTest {
 protected:
@@ -68,7 +46,9 @@ protected:
         hiddenAt.reset();
         mainLoopSleeps = 0;
         QEventLoop loop;
-        const HideWatch watch(&Opening(), [&] {
+        // The loop is the connection's context: the window hides once more when the program goes.
+        QObject::connect(Opening().windowHandle(), &QWindow::visibleChanged, &loop, [&](bool visible) {
+            if (visible) return;
             hiddenAt = Now();
             loop.quit();
         });
