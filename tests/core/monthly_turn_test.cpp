@@ -88,10 +88,8 @@ TEST(MonthlyTurn, QuietMonthsGiveTheirValuesAndLog) {
     for (const auto& c : cases) {
         GameState s = StateWith(c.year, 2, c.k, c.before);
         const MonthResult r = PlayQuietMonth(s, c.sliders);
-        EXPECT_EQ(Of(s), c.after) << c.name;
-        EXPECT_EQ(r.log, c.log) << c.name;
-        EXPECT_EQ(r.eventShown, -1) << c.name;
-        EXPECT_EQ(s.caught, c.caught) << c.name;
+        EXPECT_EQ(std::make_tuple(Of(s), r.log, r.eventShown, s.caught), std::make_tuple(c.after, c.log, -1, c.caught))
+            << c.name;
     }
 }
 
@@ -137,9 +135,7 @@ TEST(MonthlyTurn, EventMonthsAtTheHardAndTheEasyLevel) {
         std::size_t next = 0;
         const MonthResult r = RunMonthlyUpdate(
             s, c.sliders, [&] { return draws.at(next++); }, [&](int) { return c.answer; });
-        EXPECT_EQ(next, 2u) << c.k;
-        EXPECT_EQ(Of(s), c.after) << std::to_string(c.k);
-        EXPECT_EQ(r.log, c.log) << c.k;
+        EXPECT_EQ(std::make_tuple(next, Of(s), r.log), std::make_tuple(std::size_t{2}, c.after, c.log)) << c.k;
     }
 }
 
@@ -179,9 +175,7 @@ TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
     for (const auto& c : cases) {
         GameState s = StateWith(1991, 4, 1.0, start);
         const MonthResult r = RunMonthlyUpdate(s, {}, [] { return 2; }, [&](int) { return c.answer; });
-        EXPECT_EQ(r.eventShown, 1) << c.name;
-        EXPECT_EQ(Of(s), c.expected) << c.name;
-        EXPECT_EQ(s.caught, c.caught) << c.name;
+        EXPECT_EQ(std::make_tuple(r.eventShown, Of(s), s.caught), std::make_tuple(1, c.expected, c.caught)) << c.name;
     }
 }
 
@@ -192,8 +186,7 @@ TEST(MonthlyTurn, AScheduledEventWaitsForASecondDrawOfTwo) {
         int draws = 0;
         const MonthResult r = RunMonthlyUpdate(s, {}, [&] { return draws++ == 0 ? 2 : second; },
                                                [](int) -> StatusChange { ADD_FAILURE(); return {}; });
-        EXPECT_EQ(draws, 2) << second;
-        EXPECT_EQ(r.eventShown, -1) << second;
+        EXPECT_EQ(std::make_pair(draws, r.eventShown), std::make_pair(2, -1)) << second;
     }
 }
 
@@ -201,19 +194,15 @@ TEST(RunEnd, CaptureComesOneTickLaterAndWinsOverTheClear) {
     GameState s = StateWith(1996, 11, 1.0, {1, 1500000, 0, 1800, 200, 400});
     EXPECT_EQ(DueRunEnd(s), RunEnd::None);
     PlayQuietMonth(s, {25, 0, 0, 0});
-    EXPECT_EQ(s.caught, 1);
-    EXPECT_EQ(s.stamina, 0);
     AdvanceDate(s);
-    EXPECT_EQ(s.month, 12);
-    EXPECT_EQ(DueRunEnd(s), RunEnd::Capture);
+    EXPECT_EQ(std::make_tuple(s.caught, s.stamina, s.month, DueRunEnd(s)), std::make_tuple(1, 0, 12, RunEnd::Capture));
 
     s.caught = 0;
     EXPECT_EQ(DueRunEnd(s), RunEnd::Clear);
     s.year = 1995;
     EXPECT_EQ(DueRunEnd(s), RunEnd::None);
     AdvanceDate(s);
-    EXPECT_EQ(s.year, 1996);
-    EXPECT_EQ(s.month, 1);
+    EXPECT_EQ(std::make_pair(s.year, s.month), std::make_pair(1996, 1));
 }
 
 // Random runs played on past a capture to the last month: the values stay in their ranges, the log
