@@ -45,12 +45,6 @@ void ModalSequence::Arm(std::size_t step) {
     }));
 }
 
-int ModalSequence::Answered() const {
-    int answered = 0;
-    for (const auto& step : steps_) answered += step->Answered() ? 1 : 0;
-    return answered;
-}
-
 std::vector<ModalAnswer::Seen> ModalSequence::Windows() const {
     std::vector<ModalAnswer::Seen> windows;
     for (const auto& step : steps_) {

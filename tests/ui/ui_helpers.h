@@ -42,8 +42,7 @@ public:
     using Answer = std::function<void(QWidget*)>;
     explicit ModalSequence(std::vector<Answer> answers);
     ~ModalSequence();
-    int Answered() const;
-    bool Done() const { return Answered() == static_cast<int>(answers_.size()); }
+    bool Done() const { return Windows().size() == answers_.size(); }
     // The windows answered so far, in order.
     std::vector<ModalAnswer::Seen> Windows() const;
     QStringList Titles() const;
