@@ -5,39 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace picgen {
-
-void PrintTo(const PictureEntry &entry, std::ostream *out)
-{
-    *out << entry.id;
-}
-
 namespace {
-
-TEST(PictureCatalogueTest, IdsAreUniqueAndShownPartsFitTheirBitmaps)
-{
-    QSet<int> ids;
-    for (const PictureEntry &entry : pictureCatalogue()) {
-        SCOPED_TRACE(entry.id);
-        EXPECT_FALSE(ids.contains(entry.id));
-        ids.insert(entry.id);
-        EXPECT_LE(entry.shownSize.width(), entry.bitmapSize.width());
-        EXPECT_LE(entry.shownSize.height(), entry.bitmapSize.height());
-        EXPECT_FALSE(entry.shownSize.isEmpty());
-    }
-}
 
 class RenderedPictureTest : public testing::TestWithParam<PictureEntry> {};
 
+// Ids, sizes and the sixteen-colour limit are pinned by the committed pictures
+// (PicturesMatchTheirGenerator); this rule still holds a picture to account when it is redrawn.
 // With only sixteen colours to spend, a palette entry the picture never uses is a colour lost.
-TEST_P(RenderedPictureTest, IsASixteenColourBitmapOfItsSizeUsingEveryColour)
+TEST_P(RenderedPictureTest, UsesEveryColourOfItsPalette)
 {
     const QImage bitmap = renderPicture(GetParam());
-    EXPECT_EQ(bitmap.format(), QImage::Format_Indexed8);
-    EXPECT_EQ(bitmap.size(), GetParam().bitmapSize);
-    EXPECT_LE(bitmap.colorCount(), 16);
     QSet<int> used;
     for (int y = 0; y < bitmap.height(); ++y)
         for (int x = 0; x < bitmap.width(); ++x)

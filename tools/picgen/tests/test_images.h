@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QList>
 
-#include <cstdint>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -42,18 +41,6 @@ inline void expectSamePixels(const QImage &read, const QImage &original)
             ASSERT_EQ(qAlpha(wanted) == 0 ? qAlpha(argb.pixel(x, y)) : argb.pixel(x, y),
                       qAlpha(wanted) == 0 ? 0 : wanted) << "at " << x << "," << y;
         }
-}
-
-inline std::uint32_t readU32(const QByteArray &bytes, int offset)
-{
-    const auto *b = reinterpret_cast<const uchar *>(bytes.constData() + offset);
-    return b[0] | (b[1] << 8) | (b[2] << 16) | (std::uint32_t(b[3]) << 24);
-}
-
-inline std::uint16_t readU16(const QByteArray &bytes, int offset)
-{
-    const auto *b = reinterpret_cast<const uchar *>(bytes.constData() + offset);
-    return std::uint16_t(b[0] | (b[1] << 8));
 }
 
 }  // namespace picgen::test
