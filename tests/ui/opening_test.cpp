@@ -46,21 +46,19 @@ protected:
         hiddenAt.reset();
         mainLoopSleeps = 0;
         QEventLoop loop;
-        // The loop is the connection's context: the window hides once more when the program goes.
+        // The loop is the connections' context: the window hides once more when the program goes.
         QObject::connect(Opening().windowHandle(), &QWindow::visibleChanged, &loop, [&](bool visible) {
             if (visible) return;
             hiddenAt = Now();
             loop.quit();
         });
         const int mainLevel = QThread::currentThread()->loopLevel() + 1;
-        const QMetaObject::Connection counter = QObject::connect(
-            QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-            [this, mainLevel] {
-                if (QThread::currentThread()->loopLevel() == mainLevel) ++mainLoopSleeps;
-            });
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop,
+                         [this, mainLevel] {
+                             if (QThread::currentThread()->loopLevel() == mainLevel) ++mainLoopSleeps;
+                         });
         QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
         loop.exec();
-        QObject::disconnect(counter);
     }
 
     std::uint32_t clockStart = 0;
