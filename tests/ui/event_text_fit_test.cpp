@@ -68,16 +68,6 @@ TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsContro
 }
 
 
-// Whether each of the label's lines is laid out on one line in the label's width.
-bool LinesStayWhole(const QLabel* label) {
-    const QRect room(0, 0, label->contentsRect().width(), 10000);
-    const QFontMetrics face = label->fontMetrics();
-    for (const QString& line : label->text().split(QLatin1Char('\n'))) {
-        if (face.boundingRect(room, Qt::TextWordWrap, line).height() >= 2 * face.height()) return false;
-    }
-    return true;
-}
-
 QRect ScreenArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
 // A small screen narrows a message box; its lines must still break only where the text does.
@@ -119,22 +109,6 @@ TEST_F(EventTextFitTest, EverySliderAndStatusBarExplainsItselfInATipThatFits) {
         EXPECT_TRUE(ScreenArea().contains(shown->geometry())) << id;
     }
     QToolTip::hideText();
-}
-
-// The briefing breaks its lines itself, so that no name is split between two.
-TEST_F(EventTextFitTest, TheBriefingBreaksItsLinesOnlyWhereItsTextDoes) {
-    int texts = 0;
-    ModalAnswer briefing([&](QWidget* window) {
-        for (QLabel* label : window->findChildren<QLabel*>()) {
-            if (label->text().isEmpty() || !label->wordWrap()) continue;
-            ++texts;
-            EXPECT_TRUE(LinesStayWhole(label)) << label->text().toStdString();
-        }
-        PressKey(Qt::Key_Escape)(window);
-    });
-    Trigger(ID_GAME_START);
-    ASSERT_TRUE(briefing.Answered());
-    EXPECT_EQ(texts, 2);
 }
 
 // Strict: a character the code page holds only as a look-alike (a wave dash U+301C, a minus

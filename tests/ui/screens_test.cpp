@@ -22,7 +22,8 @@ struct Shown {
 };
 
 // Reads the screen's labels, buttons, flags and picture, checks every text fits its control (a
-// one-line text in its box, a wrapped one in its lines), then answers with `answer`.
+// one-line text in its box, a wrapped one in its lines, broken only where the text breaks it: the
+// briefing breaks its own lines so that no name is split), then answers with `answer`.
 std::function<void(QWidget*)> Read(Shown& shown, const char* name, const std::function<void(QWidget*)>& answer) {
     return [&shown, name, answer](QWidget* window) {
         shown.flags = window->windowFlags();
@@ -35,6 +36,7 @@ std::function<void(QWidget*)> Read(Shown& shown, const char* name, const std::fu
                                                    : metrics.tightBoundingRect(label->text());
             EXPECT_LE(needed.height(), box.height()) << name << ": " << label->text().toStdString();
             EXPECT_LE(needed.width(), box.width()) << name << ": " << label->text().toStdString();
+            EXPECT_TRUE(!label->wordWrap() || LinesStayWhole(label)) << name << ": " << label->text().toStdString();
         }
         for (QPushButton* button : window->findChildren<QPushButton*>()) shown.buttons << button->text();
         if (auto* picture = window->findChild<PictureControl*>()) shown.picture = picture->Canvas().copy();

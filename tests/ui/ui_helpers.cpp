@@ -124,6 +124,15 @@ int TextBaseline(QWidget* control) {
     return control->mapTo(control->window(), lineTop).y() + QFontMetrics(control->font()).ascent();
 }
 
+bool LinesStayWhole(const QLabel* label) {
+    const QRect room(0, 0, label->contentsRect().width(), 10000);
+    const QFontMetrics face = label->fontMetrics();
+    for (const QString& line : label->text().split(QLatin1Char('\n'))) {
+        if (face.boundingRect(room, Qt::TextWordWrap, line).height() >= 2 * face.height()) return false;
+    }
+    return true;
+}
+
 void SaveScreenshot(QWidget* window, const QString& name) {
     const QString folder = qEnvironmentVariable("ZORMADE_SCREENSHOTS");
     if (folder.isEmpty()) return;

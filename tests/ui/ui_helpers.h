@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QLabel>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -100,6 +101,10 @@ void DropLeftoverQuit();
 // Where the first line of a label's or a multi-line edit's text has its baseline, in its
 // window's coordinates.
 int TextBaseline(QWidget* control);
+
+// Whether each of the label's lines is laid out on one line in the label's width, so that the
+// text breaks only where it says.
+bool LinesStayWhole(const QLabel* label);
 
 // Saves the window as build/screenshots/<name>.png when ZORMADE_SCREENSHOTS names a folder.
 void SaveScreenshot(QWidget* window, const QString& name);
