@@ -1,5 +1,4 @@
 // A copy of the game for the profile tests, run as a process of its own:
-//   enter NAME         clears a run, enters NAME in the ranking and waits for its end
 //   end-dialog         clears a run and waits with the end dialog open
 //   name-entry TEXT    clears a run and waits with TEXT typed into the open name entry
 // Each mode prints "ready" once it waits. Every clear scores 8997.
@@ -22,49 +21,33 @@ void Ready() {
     std::fflush(stdout);
 }
 
-std::function<void(QWidget*)> TypeName(const QString& name) {
-    return [name](QWidget* rankIn) {
-        auto* field = DialogItem<QLineEdit>(rankIn, 1029);
-        field->setFocus();
-        TypeText(field, name);
-    };
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     const QString text = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    std::vector<ModalSequence::Answer> answers;
-    if (mode == "enter") {
-        answers = {PressKey(Qt::Key_Return),
-                   [text](QWidget* w) {
-                       TypeName(text)(w);
-                       PressKey(Qt::Key_Return)(w);
-                   },
-                   PressKey(Qt::Key_Return)};
-    } else if (mode == "end-dialog") {
-        answers = {[](QWidget*) { Ready(); }};
-    } else if (mode == "name-entry") {
-        answers = {PressKey(Qt::Key_Return), [text](QWidget* w) {
-                       TypeName(text)(w);
+    std::vector<ModalSequence::Answer> answers{[](QWidget*) { Ready(); }};
+    if (mode == "name-entry") {
+        answers = {PressKey(Qt::Key_Return), [text](QWidget* rankIn) {
+                       auto* field = DialogItem<QLineEdit>(rankIn, 1029);
+                       field->setFocus();
+                       TypeText(field, text);
                        Ready();
                    }};
-    } else {
-        std::fprintf(stderr, "usage: profile_game enter NAME | end-dialog | name-entry TEXT\n");
+    } else if (mode != "end-dialog") {
+        std::fprintf(stderr, "usage: profile_game end-dialog | name-entry TEXT\n");
         return 2;
     }
     std::unique_ptr<ModalSequence> windows;
     return RunGame(1, argv, [&](CZormadeApp& app) {
         windows = std::make_unique<ModalSequence>(std::move(answers));
-        QTimer::singleShot(0, app.View(), [&app, mode] {
+        QTimer::singleShot(0, app.View(), [&app] {
             GameState& state = app.View()->State();
             state.year = 1996;
             state.month = 12;
             state.patients = 10000;
             state.money = 1500000;
             app.View()->OnTimer(TURN_TIMER_ID);
-            if (mode == "enter") Ready();
         });
     });
 }
