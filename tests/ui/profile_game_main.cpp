@@ -1,4 +1,5 @@
 // A copy of the game for the profile tests, run as a process of its own:
+//   enter NAME         clears a run, enters NAME in the ranking and waits for its end
 //   end-dialog         clears a run and waits with the end dialog open
 //   name-entry TEXT    clears a run and waits with TEXT typed into the open name entry
 // Each mode prints "ready" once it waits. Every clear scores 8997.
@@ -26,28 +27,34 @@ void Ready() {
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     const QString text = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const bool enter = mode == "enter";
     std::vector<ModalSequence::Answer> answers{[](QWidget*) { Ready(); }};
-    if (mode == "name-entry") {
-        answers = {PressKey(Qt::Key_Return), [text](QWidget* rankIn) {
+    if (enter || mode == "name-entry") {
+        // The end dialog, the name entry and, after an entry, the ranking.
+        answers = {PressKey(Qt::Key_Return),
+                   [text, enter](QWidget* rankIn) {
                        auto* field = DialogItem<QLineEdit>(rankIn, 1029);
                        field->setFocus();
                        TypeText(field, text);
-                       Ready();
-                   }};
+                       if (enter) PressKey(Qt::Key_Return)(rankIn);
+                       else Ready();
+                   },
+                   PressKey(Qt::Key_Return)};
     } else if (mode != "end-dialog") {
-        std::fprintf(stderr, "usage: profile_game end-dialog | name-entry TEXT\n");
+        std::fprintf(stderr, "usage: profile_game enter NAME | end-dialog | name-entry TEXT\n");
         return 2;
     }
     std::unique_ptr<ModalSequence> windows;
     return RunGame(1, argv, [&](CZormadeApp& app) {
         windows = std::make_unique<ModalSequence>(std::move(answers));
-        QTimer::singleShot(0, app.View(), [&app] {
+        QTimer::singleShot(0, app.View(), [&app, enter] {
             GameState& state = app.View()->State();
             state.year = 1996;
             state.month = 12;
             state.patients = 10000;
             state.money = 1500000;
             app.View()->OnTimer(TURN_TIMER_ID);
+            if (enter) Ready();
         });
     });
 }

@@ -21,6 +21,8 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app_fixture.h"
 #include "platform/ini_profile.h"
@@ -31,7 +33,10 @@
 namespace zormade::test {
 namespace {
 
-const QStringList kDefaultRows{"1570 ZORMASTER", "1300 ??????", "820 ??????", "610 ??????", "450 ??????"};
+// A ranking table as "points name" rows, best first.
+using Rows = std::vector<std::string>;
+
+const Rows kDefaultRows{"1570 ZORMASTER", "1300 ??????", "820 ??????", "610 ??????", "450 ??????"};
 constexpr int kWaitMs = 10000;
 // An unprivileged user, so that permission bits bind a child of a root test run too.
 constexpr uid_t kNobody = 65534;
@@ -55,21 +60,20 @@ int KeyCount(const QString& path) {
     return QFile::copy(path, copy) ? QSettings(copy, QSettings::IniFormat).allKeys().size() : 0;
 }
 
-// The table as "points name" rows, best first.
-QStringList Rows(const RankingTable& table) {
-    QStringList rows;
+Rows RowsOf(const RankingTable& table) {
+    Rows rows;
     for (int i = 0; i < RankingTable::kPlaces; ++i) {
-        rows << QString::number(table.points[i]) + ' ' + QString::fromStdString(table.names[i]);
+        rows.push_back(std::to_string(table.points[i]) + ' ' + table.names[i]);
     }
     return rows;
 }
 
 // The ranking the game would load from the file.
-QStringList StoredRanking(const QString& path) {
+Rows StoredRanking(const QString& path) {
     IniProfile profile(path);
     RankingTable table;
     table.Load(profile);
-    return Rows(table);
+    return RowsOf(table);
 }
 
 // A copy of the game (the profile_game program) on the profile folder `home`, once it printed
@@ -130,7 +134,7 @@ protected:
     }
 
     void ExpectDefaultsLoaded() {
-        EXPECT_EQ(Rows(View().Ranking()), kDefaultRows);
+        EXPECT_EQ(RowsOf(View().Ranking()), kDefaultRows);
         EXPECT_EQ(View().Options(), GameOptions{});
     }
 
@@ -253,7 +257,7 @@ TEST_F(ProfileTest, AVeryLongStoredNameIsKeptWholeAndShownOnlyAsFarAsItsControlG
     EXPECT_GE(shown.size(), 20) << "a name that fills its control is shown whole";
     EXPECT_LT(shown.size(), 1000);
     EXPECT_EQ(ExitComplaint(), "");
-    EXPECT_EQ(StoredRanking(ProfilePath())[0], "1570 " + longName);
+    EXPECT_EQ(StoredRanking(ProfilePath())[0], "1570 " + longName.toStdString());
 }
 
 using TerminationTest = AppTest;
@@ -275,24 +279,25 @@ TEST_F(TerminationTest, ASignalDuringAModalDialogWritesTheProfileAndEndsEveryLoo
 }
 
 // Copies of the game on one profile folder, each ended by the signal, in the order they started
-// or the reverse. They run the program's own start-up, so each signal also proves its handler is
-// in place. Every clear scores 8997; of equal scores the later exit's entry comes first.
+// or the reverse; one that made its entry the usual way waits in the main loop. They run the
+// program's own start-up, so each signal also proves its handler is in place. Every clear scores
+// 8997; of equal scores the later exit's entry comes first.
 TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBesideOtherCopies) {
-    const struct { int signal; std::vector<QStringList> copies; bool reverse; QStringList ranked; } cases[] = {
+    const struct { int signal; std::vector<QStringList> copies; bool reverse; Rows ranked; } cases[] = {
         {SIGTERM, {{"end-dialog"}}, false, {"ZORMADER"}},
         {SIGHUP, {{"name-entry", "ﾅｶﾞﾚ"}}, false, {"ﾅｶﾞﾚ"}},
         {SIGINT, {{"name-entry", ""}}, false, {"ZORMADER"}},
-        {SIGTERM, {{"name-entry", "FIRST"}, {"name-entry", "SECOND"}}, false, {"SECOND", "FIRST"}},
-        {SIGTERM, {{"name-entry", "FIRST"}, {"name-entry", "SECOND"}}, true, {"FIRST", "SECOND"}},
+        {SIGTERM, {{"enter", "FIRST"}, {"name-entry", "SECOND"}}, false, {"SECOND", "FIRST"}},
+        {SIGTERM, {{"enter", "FIRST"}, {"name-entry", "SECOND"}}, true, {"FIRST", "SECOND"}},
         // No folder can be made for the profile, so nothing is ranked. The failed save goes to
         // standard error: a box would keep the ending program alive.
         {SIGTERM, {{"end-dialog"}}, false, {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.ranked.join(' ').toStdString() + " " + std::to_string(c.signal));
+        SCOPED_TRACE(testing::PrintToString(c.ranked) + " " + std::to_string(c.signal));
         QTemporaryDir home;
         const QString profile = home.filePath("zormade/zormade.ini");
-        const bool writable = !c.ranked.isEmpty();
+        const bool writable = !c.ranked.empty();
         ASSERT_TRUE(writable || WriteFile(QFileInfo(profile).absolutePath(), "no folder"));
         std::vector<std::unique_ptr<QProcess>> copies;
         for (const QStringList& arguments : c.copies) {
@@ -310,9 +315,10 @@ TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBe
         }
         const bool complained = errors.contains("保存できませんでした") && errors.contains(profile);
         EXPECT_EQ(complained, !writable) << errors.toStdString();
-        QStringList expected;
-        for (const QString& name : c.ranked) expected << "8997 " + name;
-        EXPECT_EQ(StoredRanking(profile), (expected + kDefaultRows).mid(0, RankingTable::kPlaces));
+        Rows expected;
+        for (const std::string& name : c.ranked) expected.push_back("8997 " + name);
+        expected.insert(expected.end(), kDefaultRows.begin(), kDefaultRows.end() - expected.size());
+        EXPECT_EQ(StoredRanking(profile), expected);
         EXPECT_EQ(KeyCount(profile), writable ? 13 : 0);
     }
 }
