@@ -1,16 +1,18 @@
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
+#include <cstdlib>
+#include <memory>
 #include <ostream>
 
 #include "../ui/app_fixture.h"
 #include "platform/dialog_units.h"
 #include "platform/resources.h"
-#include "x_session.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QRect& r, std::ostream* out) {
@@ -41,6 +43,35 @@ const Desktop* ThisDesktop() {
     return nullptr;
 }
 
+template <typename T>
+using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+// The outer frame of top-level window `window` as the X server sees it: the window manager's
+// frame round it, decoration included; null while it has none or the server cannot say.
+QRect OuterFrame(WId window) {
+    xcb_connection_t* x = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    // Climb to the window manager's frame: the ancestor whose parent is the root. A window that
+    // is itself a child of the root has no frame yet.
+    auto frame = static_cast<xcb_window_t>(window);
+    for (bool framed = false;; framed = true) {
+        Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(x, xcb_query_tree(x, frame), nullptr), std::free);
+        if (!tree || (tree->parent == root && !framed)) return {};
+        if (tree->parent == root) break;
+        frame = tree->parent;
+    }
+    Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(x, xcb_get_geometry(x, frame), nullptr), std::free);
+    if (!geometry) return {};
+    const int border = geometry->border_width;
+    return QRect(geometry->x, geometry->y, geometry->width + 2 * border, geometry->height + 2 * border);
+}
+
+// The window's outer frame once it is `expected`, or as it was when the wait ran out.
+QRect FrameOnceAt(WId window, const QRect& expected) {
+    static_cast<void>(QTest::qWaitFor([&] { return OuterFrame(window) == expected; }, kWaitMs));
+    return OuterFrame(window);
+}
+
 QImage ScreenArea(const QRect& area) {
     return QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
         .toImage()
@@ -60,15 +91,9 @@ TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
     const QImage bitmap = LoadBitmap(134);
     ASSERT_FALSE(bitmap.isNull());
     QPainter(&framed).drawImage(1, 1, bitmap, 0, 0, opening.width() - 2, opening.height() - 2);
-    // The checks after the waits say what came instead.
-    const WId openingWindow = app->OpeningDlg().winId();
-    static_cast<void>(QTest::qWaitFor(
-        [&] { return OuterFrame(openingWindow) == opening && ScreenArea(opening) == framed; }, kWaitMs));
-    EXPECT_EQ(OuterFrame(openingWindow), opening);
-    EXPECT_TRUE(ScreenArea(opening) == framed);
-    const WId frame = Frame().winId();
-    static_cast<void>(QTest::qWaitFor([&] { return OuterFrame(frame) == desktop->mainFrame; }, kWaitMs));
-    EXPECT_EQ(OuterFrame(frame), desktop->mainFrame);
+    EXPECT_EQ(FrameOnceAt(app->OpeningDlg().winId(), opening), opening);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ScreenArea(opening) == framed; }, kWaitMs));
+    EXPECT_EQ(FrameOnceAt(Frame().winId(), desktop->mainFrame), desktop->mainFrame);
     EXPECT_GE(Frame().menuBar()->mapToGlobal(QPoint(0, 0)).y(), 0);
 }
 
