@@ -25,11 +25,7 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 
-struct Desktop {
-    QSize screen;
-    QRect mainFrame;
-    QPoint opening;
-};
+struct Desktop { QSize screen; QRect mainFrame; QPoint opening; };
 // On the small screen the centred main window would start 32 pixels above it, out of reach.
 constexpr Desktop kDesktops[] = {
     {{1024, 768}, {234, 112, 555, 544}, {307, 227}},
@@ -99,10 +95,8 @@ TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
 
 // The line of each group box runs between its top edge and its first row, with the caption on it.
 TEST_F(DesktopTest, GroupBoxLinesLeaveTheFirstRowsAlone) {
-    const struct {
-        const char* caption;
-        int boxTop, rowTop, rowBottom, gapLeft, gapRight;  // dialog units of the form
-    } boxes[] = {
+    // In dialog units of the form.
+    const struct { const char* caption; int boxTop, rowTop, rowBottom, gapLeft, gapRight; } boxes[] = {
         {"ステータス", 15, 23, 31, 26, 58},  // the gap between "体力" and its bar
         {"コマンド", 92, 98, 107, 57, 69},    // between "患者への投与" and "小"
     };
