@@ -283,7 +283,7 @@ TEST_F(TerminationTest, ASignalDuringAModalDialogWritesTheProfileAndEndsEveryLoo
 // program's own start-up, so each signal also proves its handler is in place. Every clear scores
 // 8997; of equal scores the later exit's entry comes first.
 TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBesideOtherCopies) {
-    const struct { int signal; std::vector<QStringList> copies; bool reverse; Rows ranked; } cases[] = {
+    const struct { int signal; QList<QStringList> copies; bool reverse; std::vector<std::string> ranked; } cases[] = {
         {SIGTERM, {{"end-dialog"}}, false, {"ZORMADER"}},
         {SIGHUP, {{"name-entry", "ﾅｶﾞﾚ"}}, false, {"ﾅｶﾞﾚ"}},
         {SIGINT, {{"name-entry", ""}}, false, {"ZORMADER"}},
