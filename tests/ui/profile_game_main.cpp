@@ -22,49 +22,39 @@ void Ready() {
     std::fflush(stdout);
 }
 
-std::function<void(QWidget*)> TypeName(const QString& name) {
-    return [name](QWidget* rankIn) {
-        auto* field = DialogItem<QLineEdit>(rankIn, 1029);
-        field->setFocus();
-        TypeText(field, name);
-    };
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     const QString text = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    std::vector<ModalSequence::Answer> answers;
-    if (mode == "enter") {
+    const bool enter = mode == "enter";
+    std::vector<ModalSequence::Answer> answers{[](QWidget*) { Ready(); }};
+    if (enter || mode == "name-entry") {
+        // The end dialog, the name entry and, after an entry, the ranking.
         answers = {PressKey(Qt::Key_Return),
-                   [text](QWidget* w) {
-                       TypeName(text)(w);
-                       PressKey(Qt::Key_Return)(w);
+                   [text, enter](QWidget* rankIn) {
+                       auto* field = DialogItem<QLineEdit>(rankIn, 1029);
+                       field->setFocus();
+                       TypeText(field, text);
+                       if (enter) PressKey(Qt::Key_Return)(rankIn);
+                       else Ready();
                    },
                    PressKey(Qt::Key_Return)};
-    } else if (mode == "end-dialog") {
-        answers = {[](QWidget*) { Ready(); }};
-    } else if (mode == "name-entry") {
-        answers = {PressKey(Qt::Key_Return), [text](QWidget* w) {
-                       TypeName(text)(w);
-                       Ready();
-                   }};
-    } else {
+    } else if (mode != "end-dialog") {
         std::fprintf(stderr, "usage: profile_game enter NAME | end-dialog | name-entry TEXT\n");
         return 2;
     }
     std::unique_ptr<ModalSequence> windows;
     return RunGame(1, argv, [&](CZormadeApp& app) {
         windows = std::make_unique<ModalSequence>(std::move(answers));
-        QTimer::singleShot(0, app.View(), [&app, mode] {
+        QTimer::singleShot(0, app.View(), [&app, enter] {
             GameState& state = app.View()->State();
             state.year = 1996;
             state.month = 12;
             state.patients = 10000;
             state.money = 1500000;
             app.View()->OnTimer(TURN_TIMER_ID);
-            if (mode == "enter") Ready();
+            if (enter) Ready();
         });
     });
 }

@@ -1,36 +1,123 @@
+// The profile as the program reads and writes it, and the end of the program by a signal or by
+// the end of the desktop session, which writes it as the exit command does: all thirteen keys.
 #include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "app_fixture.h"
 #include "platform/ini_profile.h"
-#include "profile_files.h"
+#include "platform/termination_signals.h"
+#include "ranking/ranking_table.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
 namespace {
 
-using Names = std::array<std::string, 5>;
-using Points = std::array<std::uint32_t, 5>;
+// A ranking table as "points name" rows, best first.
+using Rows = std::vector<std::string>;
 
-const Names kDefaultNames{"ZORMASTER", "??????", "??????", "??????", "??????"};
-const Points kDefaultPoints{1570, 1300, 820, 610, 450};
+const Rows kDefaultRows{"1570 ZORMASTER", "1300 ??????", "820 ??????", "610 ??????", "450 ??????"};
 constexpr int kWaitMs = 10000;
 // An unprivileged user, so that permission bits bind a child of a root test run too.
 constexpr uid_t kNobody = 65534;
+
+// Writes the bytes as the whole file, making its folder first.
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// How many keys a QSettings that never saw the file before finds in it.
+int KeyCount(const QString& path) {
+    QTemporaryDir elsewhere;
+    const QString copy = elsewhere.filePath("copy.ini");
+    return QFile::copy(path, copy) ? QSettings(copy, QSettings::IniFormat).allKeys().size() : 0;
+}
+
+Rows RowsOf(const RankingTable& table) {
+    Rows rows;
+    for (int i = 0; i < RankingTable::kPlaces; ++i) {
+        rows.push_back(std::to_string(table.points[i]) + ' ' + table.names[i]);
+    }
+    return rows;
+}
+
+// The ranking the game would load from the file.
+Rows StoredRanking(const QString& path) {
+    IniProfile profile(path);
+    RankingTable table;
+    table.Load(profile);
+    return RowsOf(table);
+}
+
+// A copy of the game (the profile_game program) on the profile folder `home`, once it printed
+// "ready"; nullptr when it did not.
+std::unique_ptr<QProcess> StartCopy(const QStringList& arguments, const QString& home) {
+    auto copy = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", home);
+    copy->setProcessEnvironment(environment);
+    copy->start(PROFILE_GAME, arguments);
+    while (copy->waitForReadyRead(kWaitMs)) {
+        if (copy->canReadLine() && copy->readLine().trimmed() == "ready") return copy;
+    }
+    copy->kill();
+    copy->waitForFinished();
+    return nullptr;
+}
+
+// Runs `body` in a forked child, as an unprivileged user when the test runs as root, with files
+// limited to `sizeLimit` bytes when that is not 0; gives its report.
+std::string InChild(rlim_t sizeLimit, const std::function<std::string()>& body) {
+    int channel[2];
+    if (::pipe(channel) != 0) return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // A child that hangs is killed, and its report stays empty.
+        ::alarm(kWaitMs / 1000);
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{sizeLimit, sizeLimit};
+        const bool dropped = ::geteuid() != 0 ||
+                             (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
+        const bool ready = dropped && (sizeLimit == 0 || ::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const std::string report = ready ? body() : "the child could not be set up";
+        ::_exit(::write(channel[1], report.data(), report.size()) == static_cast<ssize_t>(report.size()) ? 0 : 1);
+    }
+    ::close(channel[1]);
+    std::string report;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) report.append(buffer, got);
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    return report;
+}
 
 class ProfileTest : public AppTest {
 protected:
@@ -47,49 +134,12 @@ protected:
     }
 
     void ExpectDefaultsLoaded() {
-        EXPECT_EQ(View().Ranking().names, kDefaultNames);
-        EXPECT_EQ(View().Ranking().points, kDefaultPoints);
+        EXPECT_EQ(RowsOf(View().Ranking()), kDefaultRows);
         EXPECT_EQ(View().Options(), GameOptions{});
     }
 
     int folders = 0;
 };
-
-// Runs `body` in a forked child, as an unprivileged user when the test runs as root and `drop`
-// asks for it, with files limited to `sizeLimit` bytes when that is not 0; gives its report.
-std::string InChild(bool drop, rlim_t sizeLimit, const std::function<std::string()>& body) {
-    int channel[2];
-    if (::pipe(channel) != 0) return "no pipe";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        bool ready = true;
-        if (drop && ::geteuid() == 0) {
-            ready = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
-        }
-        if (sizeLimit != 0) {
-            const rlimit limit{sizeLimit, sizeLimit};
-            ::signal(SIGXFSZ, SIG_IGN);
-            ready = ready && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-        }
-        const std::string report = ready ? body() : "the child could not be set up";
-        const bool sent = ::write(channel[1], report.data(), report.size()) ==
-                          static_cast<ssize_t>(report.size());
-        ::_exit(sent ? 0 : 1);
-    }
-    ::close(channel[1]);
-    int status = 0;
-    const bool ended = QTest::qWaitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }, kWaitMs);
-    if (!ended) {
-        ::kill(child, SIGKILL);
-        ::waitpid(child, &status, 0);
-    }
-    std::string report;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) report.append(buffer, got);
-    ::close(channel[0]);
-    return ended ? report : "the child did not end";
-}
 
 TEST_F(ProfileTest, ANewPlayersFirstExitWritesTheDefaultsAsEarlierVersionsDid) {
     ExpectDefaultsLoaded();
@@ -103,8 +153,8 @@ TEST_F(ProfileTest, TheDrawsAreSeededFromTheClock) {
     const auto after = static_cast<std::uint32_t>(std::time(nullptr));
     const int first = View().Random().Next();
     bool seededFromTheClock = false;
-    for (std::uint32_t seconds = before; seconds <= after; ++seconds) {
-        seededFromTheClock |= Random15(seconds).Next() == first;
+    for (std::uint32_t seconds = before; seconds <= after && !seededFromTheClock; ++seconds) {
+        seededFromTheClock = Random15(seconds).Next() == first;
     }
     EXPECT_TRUE(seededFromTheClock);
 }
@@ -119,25 +169,18 @@ TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas
         StartAgain();
         ExpectDefaultsLoaded();
         const QString complaint = ExitComplaint();
-        EXPECT_TRUE(complaint.contains(path)) << complaint.toStdString();
-        EXPECT_TRUE(complaint.contains("通常のファイルではありません")) << complaint.toStdString();
-        EXPECT_FALSE(QFileInfo(path).isFile());
-        EXPECT_TRUE(QFileInfo::exists(path));
+        EXPECT_TRUE(complaint.contains(path) && complaint.contains("通常のファイルではありません"))
+            << complaint.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(path) && !QFileInfo(path).isFile());
     }
 }
 
 TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhy) {
     const QByteArray old = "[Option]\nLevel=0\n";
     const bool root = ::geteuid() == 0;
-    const struct {
-        const char* what;
-        mode_t fileMode;
-        mode_t folderMode;
-        bool playerOwnsFile;
-        rlim_t sizeLimit;
-        int level;  // as the child read it
-        int error;  // whose text the reason gives; 0: the read-only file's own words
-    } cases[] = {
+    // The permission bits of the file and its folder, whether the file is the player's, `level` as
+    // the child read it, and `error` whose text the reason gives (0: the read-only file's words).
+    const struct { const char* what; mode_t file, folder; bool owned; rlim_t sizeLimit; int level, error; } cases[] = {
         {"a file the player may not read", 0200, 0700, true, 0, 2, EACCES},
         {"another user's private file", mode_t(root ? 0600 : 0), 0700, !root, 0, 2, EACCES},
         {"a read-only file", 0444, 0700, true, 0, 0, 0},
@@ -154,11 +197,11 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhy) {
         const QString path = folder + "/zormade.ini";
         ASSERT_TRUE(WriteFile(path, old));
         ASSERT_TRUE(!root || ::chown(QFile::encodeName(folder), kNobody, kNobody) == 0);
-        ASSERT_TRUE(!root || !c.playerOwnsFile || ::chown(QFile::encodeName(path), kNobody, kNobody) == 0);
-        ASSERT_EQ(::chmod(QFile::encodeName(path), c.fileMode), 0);
-        ASSERT_EQ(::chmod(QFile::encodeName(folder), c.folderMode), 0);
+        ASSERT_TRUE(!root || !c.owned || ::chown(QFile::encodeName(path), kNobody, kNobody) == 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(path), c.file), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(folder), c.folder), 0);
 
-        const std::string report = InChild(true, c.sizeLimit, [&] {
+        const std::string report = InChild(c.sizeLimit, [&] {
             IniProfile profile(path);
             const int level = profile.GetProfileInt("Option", "Level", 2);
             profile.WriteProfileString("Ranking", "Playername0", std::string(100000, 'N'));
@@ -166,10 +209,9 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhy) {
             return std::to_string(level) + (saved ? " saved " : " failed ") +
                    profile.Error().toStdString();
         });
-        const std::string expected = std::to_string(c.level) + " failed ";
-        EXPECT_EQ(report.substr(0, expected.size()), expected) << report;
         const std::string reason = c.error ? std::strerror(c.error) : "書き込みが許可されていないファイルです";
-        EXPECT_NE(report.find(reason), std::string::npos) << report;
+        const bool failed = report.rfind(std::to_string(c.level) + " failed ", 0) == 0;
+        EXPECT_TRUE(failed && report.find(reason) != std::string::npos) << report;
         ::chmod(QFile::encodeName(folder), 0700);
         ::chmod(QFile::encodeName(path), 0600);
         EXPECT_EQ(ReadFile(path), old);
@@ -194,33 +236,11 @@ TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsThePermissionBitsAndClearsStal
     EXPECT_EQ(ExitComplaint(), "");
 
     EXPECT_TRUE(QFileInfo(ProfilePath()).isSymLink());
-    EXPECT_EQ(KeysIn(target).size(), 13);
+    EXPECT_EQ(KeyCount(target), 13);
     EXPECT_EQ(QFile::permissions(target), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                               QFile::WriteUser | QFile::ReadGroup);
     EXPECT_EQ(QDir(configHome->filePath("elsewhere")).entryList(QDir::Files),
               QStringList({"real.ini", "real.ini.bak", "real.ini.lock"}));
-}
-
-TEST_F(ProfileTest, TwoCopiesOnOneProfileKeepBothEntriesInEitherExitOrder) {
-    for (const bool firstEndsFirst : {true, false}) {
-        SCOPED_TRACE(firstEndsFirst ? "in start order" : "in reverse order");
-        QTemporaryDir home;
-        std::unique_ptr<QProcess> copies[] = {StartCopy({"enter", "FIRST"}, home.path()),
-                                              StartCopy({"enter", "SECOND"}, home.path())};
-        ASSERT_TRUE(copies[0] && copies[1]);
-        const int order[] = {firstEndsFirst ? 0 : 1, firstEndsFirst ? 1 : 0};
-        for (int i : order) {
-            ::kill(static_cast<pid_t>(copies[i]->processId()), SIGTERM);
-            ASSERT_TRUE(copies[i]->waitForFinished(kWaitMs));
-            EXPECT_EQ(copies[i]->exitCode(), 0) << copies[i]->readAllStandardError().toStdString();
-        }
-        // Of equal scores the later exit's entry comes first.
-        const StoredProfile stored = StoredAt(home.filePath("zormade/zormade.ini"));
-        const Names names{firstEndsFirst ? "SECOND" : "FIRST", firstEndsFirst ? "FIRST" : "SECOND", "ZORMASTER",
-                          "??????", "??????"};
-        EXPECT_EQ(stored.ranking.names, names);
-        EXPECT_EQ(stored.ranking.points, (Points{8997, 8997, 1570, 1300, 820}));
-    }
 }
 
 TEST_F(ProfileTest, AVeryLongStoredNameIsKeptWholeAndShownOnlyAsFarAsItsControlGoes) {
@@ -237,7 +257,94 @@ TEST_F(ProfileTest, AVeryLongStoredNameIsKeptWholeAndShownOnlyAsFarAsItsControlG
     EXPECT_GE(shown.size(), 20) << "a name that fills its control is shown whole";
     EXPECT_LT(shown.size(), 1000);
     EXPECT_EQ(ExitComplaint(), "");
-    EXPECT_EQ(StoredAt(ProfilePath()).ranking.names[0], longName.toStdString());
+    EXPECT_EQ(StoredRanking(ProfilePath())[0], "1570 " + longName.toStdString());
+}
+
+using TerminationTest = AppTest;
+
+TEST_F(TerminationTest, ASignalDuringAModalDialogWritesTheProfileAndEndsEveryLoop) {
+    TerminationSignals termination([this] { app->OnEndSession(); });
+    ASSERT_TRUE(termination.Installed());
+    bool aboutReturned = false;
+    QTimer::singleShot(0, [&] {
+        ModalAnswer signalled([](QWidget*) { ::raise(SIGTERM); });
+        Trigger(ID_APP_ABOUT);
+        aboutReturned = signalled.Answered();
+    });
+    // The program's own main loop, which the signal has to end from inside the about box's.
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(aboutReturned);
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_EQ(KeyCount(ProfilePath()), 13);
+}
+
+// Copies of the game on one profile folder, each ended by the signal, in the order they started
+// or the reverse; one that made its entry the usual way waits in the main loop. They run the
+// program's own start-up, so each signal also proves its handler is in place. Every clear scores
+// 8997; of equal scores the later exit's entry comes first.
+TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBesideOtherCopies) {
+    const struct { int signal; QList<QStringList> copies; bool reverse; std::vector<std::string> ranked; } cases[] = {
+        {SIGTERM, {{"end-dialog"}}, false, {"ZORMADER"}},
+        {SIGHUP, {{"name-entry", "ﾅｶﾞﾚ"}}, false, {"ﾅｶﾞﾚ"}},
+        {SIGINT, {{"name-entry", ""}}, false, {"ZORMADER"}},
+        {SIGTERM, {{"enter", "FIRST"}, {"name-entry", "SECOND"}}, false, {"SECOND", "FIRST"}},
+        {SIGTERM, {{"enter", "FIRST"}, {"name-entry", "SECOND"}}, true, {"FIRST", "SECOND"}},
+        // No folder can be made for the profile, so nothing is ranked. The failed save goes to
+        // standard error: a box would keep the ending program alive.
+        {SIGTERM, {{"end-dialog"}}, false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.ranked) + " " + std::to_string(c.signal));
+        QTemporaryDir home;
+        const QString profile = home.filePath("zormade/zormade.ini");
+        const bool writable = !c.ranked.empty();
+        ASSERT_TRUE(writable || WriteFile(QFileInfo(profile).absolutePath(), "no folder"));
+        std::vector<std::unique_ptr<QProcess>> copies;
+        for (const QStringList& arguments : c.copies) {
+            copies.push_back(StartCopy(arguments, home.path()));
+            ASSERT_TRUE(copies.back()) << arguments.join(' ').toStdString();
+        }
+        if (c.reverse) std::reverse(copies.begin(), copies.end());
+        QString errors;
+        for (const auto& copy : copies) {
+            ::kill(static_cast<pid_t>(copy->processId()), c.signal);
+            ASSERT_TRUE(copy->waitForFinished(kWaitMs));
+            errors += QString::fromLocal8Bit(copy->readAllStandardError());
+            EXPECT_EQ(std::make_pair(copy->exitStatus(), copy->exitCode()), std::make_pair(QProcess::NormalExit, 0))
+                << errors.toStdString();
+        }
+        const bool complained = errors.contains("保存できませんでした") && errors.contains(profile);
+        EXPECT_EQ(complained, !writable) << errors.toStdString();
+        Rows expected;
+        for (const std::string& name : c.ranked) expected.push_back("8997 " + name);
+        expected.insert(expected.end(), kDefaultRows.begin(), kDefaultRows.end() - expected.size());
+        EXPECT_EQ(StoredRanking(profile), expected);
+        EXPECT_EQ(KeyCount(profile), writable ? 13 : 0);
+    }
+}
+
+TEST(TerminationSignals, EachSignalCallsBackOnceFromTheEventLoopAndTheOldHandlersReturn) {
+    for (int signal : TerminationSignals::kSignals) {
+        struct sigaction before = {};
+        ::sigaction(signal, nullptr, &before);
+        {
+            int calls = 0;
+            TerminationSignals termination([&] { ++calls; });
+            ASSERT_TRUE(termination.Installed());
+            ::raise(signal);
+            ::raise(signal);
+            EXPECT_EQ(calls, 0) << "a handler must not call back from inside the signal";
+            EXPECT_TRUE(QTest::qWaitFor([&] { return calls > 0; }, kWaitMs)) << signal;
+            // Two turns of the loop: a second wake-up left in the socket would have come by then.
+            bool settled = false;
+            QTimer::singleShot(0, [&] { QTimer::singleShot(0, [&] { settled = true; }); });
+            EXPECT_TRUE(QTest::qWaitFor([&] { return settled; }, kWaitMs));
+            EXPECT_EQ(calls, 1) << "two signals read in one go end the program once";
+        }
+        struct sigaction after = {};
+        ::sigaction(signal, nullptr, &after);
+        EXPECT_EQ(after.sa_handler, before.sa_handler) << signal;
+    }
 }
 
 }  // namespace
