@@ -99,6 +99,7 @@ std::string InChild(rlim_t sizeLimit, const std::function<std::string()>& body) 
     int channel[2];
     if (::pipe(channel) != 0) return "no pipe";
     const pid_t child = ::fork();
+    if (child < 0) return "no child";
     if (child == 0) {
         // A child that hangs is killed, and its report stays empty.
         ::alarm(kWaitMs / 1000);
