@@ -18,8 +18,11 @@ void ShrinkFontToFit(QWidget* control, const QString& text, int availableWidth) 
         }
         return width;
     };
+    bool number = false;
+    text.toLongLong(&number);
+    const int smallest = number ? original / 2 : original * 3 / 4;
     int size = original;
-    while (widest(font) > availableWidth && size * 4 > original * 3) {
+    while (widest(font) > availableWidth && size > smallest) {
         font.setPixelSize(--size);
     }
     if (size != original) control->setFont(font);

@@ -144,6 +144,12 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
                     << place;
             }
         }
+        // A number too wide for its field shrinks rather than lose a digit.
+        for (int id : kRankingPoints) {
+            auto* field = DialogItem<MultiLineEdit>(w, id);
+            const int room = field->viewport()->width() - 2 * static_cast<int>(field->document()->documentMargin());
+            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->Text()), room) << field->Text().toStdString();
+        }
         SaveScreenshot(w, "ranking");
         ReadRanking(ranking)(w);
     }});
