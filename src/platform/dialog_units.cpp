@@ -1,6 +1,7 @@
 #include "platform/dialog_units.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
 #include <cmath>
@@ -37,7 +38,16 @@ QRect DialogUnitsToPixels(const QRect& dlu, int pointSize) {
 }
 
 QFont DialogFont(const QString& face, int pointSize) {
-    QFont font(face);
+    // Naming the installed substitute spares Qt a failed lookup and a search for fallbacks, for
+    // every size, of a face that is not there.
+    QString family = face;
+    for (const QString& substitute : QFont::substitutes(face)) {
+        if (QFontDatabase::hasFamily(substitute)) {
+            family = substitute;
+            break;
+        }
+    }
+    QFont font(family);
     font.setPixelSize(BaseUnitsFor(pointSize).pixelHeight);
     font.setStyleStrategy(QFont::PreferMatch);
     return font;
