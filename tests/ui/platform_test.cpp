@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QDir>
+#include <QLabel>
 #include <QTest>
 
 #include "app_fixture.h"
@@ -9,6 +10,7 @@
 #include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
 #include "platform/form_view.h"
+#include "platform/text_fit.h"
 #include "platform/window_timers.h"
 #include "ui_helpers.h"
 
@@ -24,6 +26,31 @@ TEST(DialogUnits, MapEachEdgeWithTheFacesBaseUnits) {
         {"a face without its own row", {0, 0, 8, 8}, 10, {0, 0, 14, 13}},
     };
     for (const auto& c : cases) EXPECT_EQ(DialogUnitsToPixels(c.dlu, c.pointSize), c.pixels) << c.name;
+}
+
+// A text too wide for its control takes the largest size that fits, never below 3/4 of its own;
+// a number may go down to half.
+TEST(TextFit, ShrinksToTheLargestSizeThatFitsAndNoFurtherThanItsFloor) {
+    const QFont face = DialogFont(kDialogFace, 14);  // 19 pixels
+    const auto width = [&face](const QString& text, int size) {
+        QFont font = face;
+        font.setPixelSize(size);
+        return QFontMetrics(font).horizontalAdvance(text);
+    };
+    const struct { const char* text; int room; int floor; } cases[] = {
+        {"ナガレ薬研信頼", width("ナガレ薬研信頼", 19), 14}, {"ナガレ薬研信頼", width("ナガレ薬研信頼", 17), 14},
+        {"ナガレ薬研信頼", width("ナガレ薬研信頼", 16) - 1, 14}, {"ナガレ薬研信頼", 10, 14},
+        {"4294967295", width("4294967295", 13) + 1, 9}, {"4294967295", 10, 9},
+    };
+    for (const auto& c : cases) {
+        QLabel label;
+        label.setFont(face);
+        ShrinkFontToFit(&label, c.text, c.room);
+        const int size = label.font().pixelSize();
+        const bool fits = width(c.text, size) <= c.room;
+        EXPECT_TRUE(size >= c.floor && (fits || size == c.floor) && (size == 19 || width(c.text, size + 1) > c.room))
+            << c.text << " in " << c.room << " took " << size;
+    }
 }
 
 class FormForTest : public CFormView {
