@@ -148,7 +148,7 @@ QWidget* ControlSet::CreateWidget(const ControlTemplate& c, QWidget* host) {
         list->setVerticalScrollBarPolicy(c.Has("vscroll") ? Qt::ScrollBarAsNeeded
                                                           : Qt::ScrollBarAlwaysOff);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setFrameShape(c.Has("border") ? QFrame::StyledPanel : QFrame::NoFrame);
+        list->setFrameStyle(c.Has("border") ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
         return list;
     }
     case ControlKind::Button: {

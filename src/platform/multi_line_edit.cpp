@@ -15,8 +15,8 @@ MultiLineEdit::MultiLineEdit(Qt::Alignment alignment, QWidget* parent)
     setLineWrapMode(QTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
+    // The sunken edge of a bordered edit on a dialog with the three-dimensional look.
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     document()->setDocumentMargin(1);
     QTextOption option = document()->defaultTextOption();
     option.setAlignment(alignment_);

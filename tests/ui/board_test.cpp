@@ -44,6 +44,13 @@ TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
     QWidget* month = View().GetDlgItem(IDC_EDIT_MONTH);
     EXPECT_EQ(year->font().pixelSize(), month->font().pixelSize());
     EXPECT_EQ(TextBaseline(year), TextBaseline(month));
+    // Bordered fields and lists have the sunken edge of the three-dimensional look: dark above,
+    // light below.
+    for (int id : {IDC_EDIT_MONEY, IDC_LIST_LOG}) {
+        const QImage edge = View().GetDlgItem(id)->grab().toImage();
+        const int x = edge.width() / 2;
+        EXPECT_LT(qGray(edge.pixel(x, 0)), qGray(edge.pixel(x, edge.height() - 1))) << id;
+    }
     SaveScreenshot(&Frame(), "board-start");
 }
 
