@@ -31,4 +31,7 @@ for unreadable in "$golden/none.replay" "$golden"; do
   "$replay" "$unreadable" >/dev/null 2>&1 || status=$?
   [ "$status" -eq 2 ] || fail "the unreadable $unreadable gave status $status, not 2"
 done
+# --help tells how to write a script, and is not an error.
+help=$("$replay" --help) || fail "--help ended with status $?"
+case $help in "usage: zormade-replay"*) ;; *) fail "--help printed no usage" ;; esac
 exit "$failed"
