@@ -18,11 +18,11 @@ void ShrinkFontToFit(QWidget* control, const QString& text, int availableWidth) 
         }
         return width;
     };
+    const int width = widest(font);
+    if (width <= availableWidth) return;
     bool number = false;
     text.toLongLong(&number);
     const int smallest = number ? original / 2 : original * 3 / 4;
-    const int width = widest(font);
-    if (width <= availableWidth) return;
     // A text's width follows its size closely, so the search starts one above the size that
     // should just fit instead of trying every size on the way down: each size loads a face.
     int size = qBound(smallest, original * availableWidth / width + 1, original - 1);
