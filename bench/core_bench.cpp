@@ -5,12 +5,12 @@
 #include <array>
 
 #include "baseline.h"
-#include "events/event_data.h"
-#include "game/game_state.h"
-#include "game/monthly_turn.h"
-#include "game/random_of3.h"
-#include "game/run_history.h"
-#include "game/run_settings.h"
+#include "core/event_data.h"
+#include "core/game_state.h"
+#include "core/monthly_turn.h"
+#include "core/random15.h"
+#include "core/run_history.h"
+#include "core/run_settings.h"
 
 namespace zormade::bench {
 namespace {

@@ -12,8 +12,8 @@
 #include <functional>
 
 #include "baseline.h"
-#include "events/event_data.h"
-#include "events/event_dlg.h"
+#include "core/event_data.h"
+#include "ui/event_dlg.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
 

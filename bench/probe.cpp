@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/zormade_app.h"
+#include "ui/zormade_app.h"
 #include "platform/classic_look.h"
 #include "platform/commands.h"
 #include "platform/dialog_units.h"

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/zormade_app.h"
+#include "ui/zormade_app.h"
 #include "baseline.h"
 
 namespace zormade::bench {

@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-#include "ranking/ini_document.h"
-#include "ranking/profile_store.h"
+#include "core/ini_document.h"
+#include "core/profile_store.h"
 
 namespace zormade {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/centred_origin.h"
+#include "core/centred_origin.h"
 
 namespace zormade {
 namespace {

@@ -4,8 +4,8 @@
 #include <regex>
 #include <vector>
 
-#include "events/event_catalogue.h"
-#include "events/event_data.h"
+#include "core/event_catalogue.h"
+#include "core/event_data.h"
 
 namespace zormade {
 namespace {

@@ -4,10 +4,10 @@
 #include <iterator>
 #include <tuple>
 
-#include "ranking/game_options.h"
-#include "ranking/ini_document.h"
-#include "ranking/profile_changes.h"
-#include "ranking/ranking_table.h"
+#include "core/game_options.h"
+#include "core/ini_document.h"
+#include "core/profile_changes.h"
+#include "core/ranking_table.h"
 
 namespace zormade {
 namespace {

@@ -3,9 +3,9 @@
 #include <tuple>
 #include <vector>
 
-#include "game/game_state.h"
-#include "game/monthly_turn.h"
-#include "game/random_of3.h"
+#include "core/game_state.h"
+#include "core/monthly_turn.h"
+#include "core/random15.h"
 
 namespace zormade {
 namespace {

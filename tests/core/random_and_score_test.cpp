@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "game/random_of3.h"
-#include "game/run_settings.h"
+#include "core/random15.h"
+#include "core/run_settings.h"
 
 namespace zormade {
 namespace {

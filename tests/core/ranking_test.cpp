@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ranking/profile_number.h"
-#include "ranking/ranking_table.h"
+#include "core/profile_number.h"
+#include "core/ranking_table.h"
 
 namespace zormade {
 namespace {

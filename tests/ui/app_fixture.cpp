@@ -2,7 +2,7 @@
 
 #include <QProgressBar>
 
-#include "game/random_of3.h"
+#include "core/random15.h"
 #include "platform/ini_profile.h"
 #include "ui_helpers.h"
 

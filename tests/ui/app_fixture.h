@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/zormade_app.h"
+#include "ui/zormade_app.h"
 #include "platform/control_set.h"
 
 namespace zormade::test {

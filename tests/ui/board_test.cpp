@@ -1,6 +1,6 @@
 #include "app_fixture.h"
-#include "events/event_catalogue.h"
-#include "game/monthly_turn.h"
+#include "core/event_catalogue.h"
+#include "core/monthly_turn.h"
 #include <tuple>
 #include "ui_helpers.h"
 

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "app_fixture.h"
-#include "events/end_dlg.h"
-#include "events/event_dlg.h"
+#include "ui/end_dlg.h"
+#include "ui/event_dlg.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
 #include "ui/draw_picture.h"

@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "app_fixture.h"
-#include "events/event_catalogue.h"
+#include "core/event_catalogue.h"
 #include "platform/multi_line_edit.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"

@@ -11,8 +11,8 @@
 #include <QToolTip>
 
 #include "app_fixture.h"
-#include "events/event_catalogue.h"
-#include "events/event_dlg.h"
+#include "core/event_catalogue.h"
+#include "ui/event_dlg.h"
 #include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/multi_line_edit.h"

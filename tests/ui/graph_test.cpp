@@ -4,8 +4,8 @@
 #include <map>
 
 #include "app_fixture.h"
-#include "events/event_catalogue.h"
-#include "game/graph_dlg.h"
+#include "core/event_catalogue.h"
+#include "ui/graph_dlg.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {

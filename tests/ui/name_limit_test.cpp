@@ -2,7 +2,7 @@
 
 #include "app_fixture.h"
 #include "platform/cp932_text.h"
-#include "ranking/rank_in_dlg.h"
+#include "ui/rank_in_dlg.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {

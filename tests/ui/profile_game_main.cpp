@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/run_game.h"
-#include "app/zormade_app.h"
+#include "ui/run_game.h"
+#include "ui/zormade_app.h"
 #include "ui_helpers.h"
 
 namespace {

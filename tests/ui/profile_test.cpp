@@ -27,7 +27,7 @@
 #include "app_fixture.h"
 #include "platform/ini_profile.h"
 #include "platform/termination_signals.h"
-#include "ranking/ranking_table.h"
+#include "core/ranking_table.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {

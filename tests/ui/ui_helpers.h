@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "events/event_dlg.h"
+#include "ui/event_dlg.h"
 #include "platform/dialog_host.h"
 
 namespace zormade::test {

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <string>
 
-#include "events/event_data.h"
-#include "game/game_state.h"
-#include "game/monthly_turn.h"
-#include "game/run_history.h"
-#include "game/run_settings.h"
+#include "core/event_data.h"
+#include "core/game_state.h"
+#include "core/monthly_turn.h"
+#include "core/run_history.h"
+#include "core/run_settings.h"
 #include "replay_script.h"
 
 namespace zormade::replay {

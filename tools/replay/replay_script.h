@@ -4,7 +4,7 @@
 #include <string_view>
 #include <variant>
 
-#include "game/monthly_turn.h"
+#include "core/monthly_turn.h"
 
 namespace zormade::replay {
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/game_options.h"
+
+namespace zormade {
+
+class ProfileStore;
+
+struct RankingEntry {
+    std::string name;
+    std::uint32_t points = 0;
+};
+
+// What one run of the program adds to the profile: its new ranking entries, in the order they
+// were made, and its options when the player changed them.
+struct ProfileChanges {
+    std::vector<RankingEntry> entries;
+    std::optional<GameOptions> options;
+};
+
+// Puts the changes into the profile as it is now, which another copy of the game may have
+// changed meanwhile: each entry goes into the stored table by the usual place rule, and the
+// stored options stay unless this run changed its own. All thirteen keys are written.
+void ApplyChanges(ProfileStore& profile, const ProfileChanges& changes);
+
+}  // namespace zormade

@@ -1,0 +1,262 @@
+#include "ui/run_charts.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QFontMetrics>
+#include <QGraphicsLineItem>
+#include <QGraphicsSimpleTextItem>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
+namespace zormade {
+namespace {
+
+// The sixteen colours our pictures are drawn in; the charts use the same.
+const QColor kBlack(0, 0, 0);
+const QColor kMaroon(128, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kOlive(128, 128, 0);
+const QColor kNavy(0, 0, 128);
+const QColor kPurple(128, 0, 128);
+const QColor kTeal(0, 128, 128);
+const QColor kSilver(192, 192, 192);
+const QColor kGrey(128, 128, 128);
+const QColor kRed(255, 0, 0);
+const QColor kWhite(255, 255, 255);
+
+constexpr int kScaleMax = 5000;
+constexpr int kFirstYear = 1991;
+constexpr int kLastYear = 1996;
+constexpr double kLastMonth = 71;  // December 1996, the month a clear ends on
+constexpr int kLabelGap = 3;
+constexpr double kYenPerUnit = 10000;  // money is charted in 万円, which keeps its axis narrow
+constexpr int kAxisRoom = 60;  // what the value axis and the margins take from a chart's width
+
+QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style = Qt::SolidLine) {
+    auto* series = new QLineSeries;
+    series->setName(name);
+    QPen pen(colour, 2);
+    pen.setStyle(style);
+    series->setPen(pen);
+    return series;
+}
+
+double ValueOf(const MonthRecord& m, ChartLine line) {
+    switch (line) {
+    case kStaminaLine: return m.values.stamina;
+    case kTrustLine: return m.values.trust;
+    case kRivalLine: return m.values.rivalPower;
+    case kSuspicionLine: return m.values.suspicion;
+    case kMoneyLine: return m.values.money / kYenPerUnit;
+    case kPatientsLine: return m.values.patients;
+    default: return 0;
+    }
+}
+
+// Adds the run's values of `line`; a run stopped after one month shows them as points, since a
+// line needs two.
+QLineSeries* RunLine(const RunCharts& charts, ChartLine line, const QColor& colour) {
+    QLineSeries* series = Line(charts.names[line], colour);
+    for (const MonthRecord& m : *charts.months) {
+        series->append(MonthsSinceStart(m.year, m.month), ValueOf(m, line));
+    }
+    series->setPointsVisible(charts.months->size() == 1);
+    return series;
+}
+
+QChart* NewChart(const QFont& font) {
+    auto* chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setBackgroundRoundness(0);
+    chart->setBackgroundBrush(kSilver);
+    chart->setPlotAreaBackgroundBrush(kWhite);
+    chart->setPlotAreaBackgroundVisible(true);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(font);
+    chart->legend()->setLabelColor(kBlack);
+    return chart;
+}
+
+QValueAxis* ValueAxis(const QFont& font) {
+    auto* axis = new QValueAxis;
+    axis->setLabelsFont(font);
+    axis->setLabelsColor(kBlack);
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    axis->setGridLineColor(kSilver);
+    return axis;
+}
+
+// One band per year, its label in the middle.
+QCategoryAxis* YearAxis(const QFont& font) {
+    auto* axis = new QCategoryAxis;
+    axis->setRange(0, kLastMonth);
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        axis->append(QString::number(year), std::min(MonthsSinceStart(year + 1, 1), kLastMonth));
+    }
+    axis->setLabelsFont(font);
+    axis->setLabelsColor(kBlack);
+    axis->setGridLineColor(kSilver);
+    return axis;
+}
+
+void Attach(QChart* chart, QXYSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
+    chart->addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+}
+
+QChartView* ViewIn(QWidget* picture, QChart* chart) {
+    auto* view = new QChartView(chart, picture);
+    view->setGeometry(picture->contentsRect());
+    view->setFrameShape(QFrame::NoFrame);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setAccessibleName(picture->accessibleName());
+    view->show();
+    return view;
+}
+
+// The row above the plot each label goes in: the first where it clears the label before it.
+std::vector<int> LabelRows(const std::vector<EventMark>& events, const QFontMetrics& metrics,
+                           double pixelsPerMonth) {
+    std::vector<double> rowEnds;
+    std::vector<int> rows;
+    for (const EventMark& e : events) {
+        const double left = e.month * pixelsPerMonth;
+        std::size_t row = 0;
+        while (row < rowEnds.size() && rowEnds[row] + kLabelGap > left) ++row;
+        if (row == rowEnds.size()) rowEnds.push_back(0);
+        rowEnds[row] = left + metrics.horizontalAdvance(e.label);
+        rows.push_back(static_cast<int>(row));
+    }
+    return rows;
+}
+
+// A dotted line down the plot at each event month, its label above the plot and the prompt and
+// answer on hover. They follow the plot area, which is known only once the chart is laid out.
+void MarkEvents(QChart* chart, const std::vector<EventMark>& events, const QFont& font,
+                double width) {
+    const QFontMetrics metrics(font);
+    // Room for the rows the labels need, guessed from the plot being a little narrower than the
+    // chart; the labels take their rows from the real plot below.
+    const std::vector<int> guessed = LabelRows(events, metrics, (width - kAxisRoom) / kLastMonth);
+    const int rowCount = guessed.empty() ? 0 : *std::max_element(guessed.begin(), guessed.end()) + 1;
+    chart->setMargins(QMargins(2, 2 + rowCount * metrics.height(), 2, 2));
+    std::vector<QGraphicsLineItem*> lines;
+    std::vector<QGraphicsSimpleTextItem*> labels;
+    for (const EventMark& e : events) {
+        auto* line = new QGraphicsLineItem(chart);
+        line->setPen(QPen(kGrey, 1, Qt::DotLine));
+        line->setToolTip(e.toolTip);
+        auto* label = new QGraphicsSimpleTextItem(e.label, chart);
+        label->setFont(font);
+        label->setBrush(kBlack);
+        label->setToolTip(e.toolTip);
+        lines.push_back(line);
+        labels.push_back(label);
+    }
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [=](const QRectF& plot) {
+        const std::vector<int> rows = LabelRows(events, metrics, plot.width() / kLastMonth);
+        for (std::size_t i = 0; i < events.size(); ++i) {
+            const double x = chart->mapToPosition(QPointF(events[i].month, 0)).x();
+            const double y = plot.top() - (rows[i] + 1) * metrics.height();
+            lines[i]->setLine(x, y, x, plot.bottom());
+            labels[i]->setPos(x + 1, y);
+        }
+    });
+}
+
+// Where a capture's last month crossed its limits, ringed in red; nullptr for any other run.
+QScatterSeries* Crossings(const std::vector<MonthRecord>& months) {
+    if (months.empty()) return nullptr;
+    const MonthRecord& last = months.back();
+    const double x = MonthsSinceStart(last.year, last.month);
+    auto* ring = new QScatterSeries;
+    ring->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    ring->setMarkerSize(12);
+    ring->setBrush(Qt::NoBrush);
+    ring->setPen(QPen(kRed, 2));
+    if (last.crossed.stamina) ring->append(x, 0);
+    if (last.crossed.rivalPower || last.crossed.suspicion) ring->append(x, kScaleMax);
+    if (ring->count() > 0) return ring;
+    delete ring;
+    return nullptr;
+}
+
+// Money and patients on their own axes, from 0 (or fewer patients) to a round number.
+void FitRange(QValueAxis* axis, const QLineSeries* series) {
+    double low = 0;
+    double high = 10;
+    for (const QPointF& p : series->points()) {
+        low = std::min(low, p.y());
+        high = std::max(high, p.y());
+    }
+    axis->setRange(low, high);
+    axis->applyNiceNumbers();
+}
+
+// Stamina, trust, rival power and suspicion on their shared scale, with the limits a run ends
+// at, the ring where a capture crossed them and the event marks.
+QChart* GaugesChart(const RunCharts& charts, const QFont& font) {
+    const auto& names = charts.names;
+    QChart* chart = NewChart(font);
+    QCategoryAxis* time = YearAxis(font);
+    QValueAxis* scale = ValueAxis(font);
+    scale->setRange(0, kScaleMax);
+    scale->setTickCount(6);
+    chart->addAxis(time, Qt::AlignBottom);
+    chart->addAxis(scale, Qt::AlignLeft);
+    QLineSeries* upperLimit = Line(names[kLimitLine], kRed, Qt::DashLine);
+    QLineSeries* lowerLimit = Line(names[kLimitLine], kRed, Qt::DashLine);
+    upperLimit->append({{0, kScaleMax}, {kLastMonth, kScaleMax}});
+    lowerLimit->append({{0, 0}, {kLastMonth, 0}});
+    const std::pair<ChartLine, QColor> gauges[] = {
+        {kStaminaLine, kGreen}, {kTrustLine, kNavy}, {kRivalLine, kPurple}, {kSuspicionLine, kTeal}};
+    for (const auto& [line, colour] : gauges) {
+        Attach(chart, RunLine(charts, line, colour), time, scale);
+    }
+    Attach(chart, upperLimit, time, scale);
+    Attach(chart, lowerLimit, time, scale);
+    // Both limits are one red line in the legend.
+    chart->legend()->markers(lowerLimit).front()->setVisible(false);
+    if (QScatterSeries* crossing = Crossings(*charts.months)) {
+        Attach(chart, crossing, time, scale);
+        chart->legend()->markers(crossing).front()->setVisible(false);
+    }
+    MarkEvents(chart, charts.events, font, charts.gauges->contentsRect().width());
+    return chart;
+}
+
+// Money (left axis) and patients (right axis), each on a scale of its own.
+QChart* MoneyChart(const RunCharts& charts, const QFont& font) {
+    QChart* chart = NewChart(font);
+    QCategoryAxis* time = YearAxis(font);
+    chart->addAxis(time, Qt::AlignBottom);
+    const std::tuple<ChartLine, QColor, Qt::Alignment> lines[] = {
+        {kMoneyLine, kOlive, Qt::AlignLeft}, {kPatientsLine, kMaroon, Qt::AlignRight}};
+    for (const auto& [line, colour, side] : lines) {
+        QValueAxis* axis = ValueAxis(font);
+        axis->setTickCount(3);
+        chart->addAxis(axis, side);
+        QLineSeries* series = RunLine(charts, line, colour);
+        Attach(chart, series, time, axis);
+        FitRange(axis, series);
+    }
+    return chart;
+}
+
+}  // namespace
+}  // namespace zormade
+
+extern "C" Q_DECL_EXPORT void ZormadeShowRunCharts(const zormade::RunCharts& charts) {
+    using namespace zormade;
+    const QFont font = charts.gauges->font();
+    ViewIn(charts.gauges, GaugesChart(charts, font));
+    ViewIn(charts.moneyAndPatients, MoneyChart(charts, font));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "core/run_history.h"
+
+class QWidget;
+
+namespace zormade {
+
+// An event month as the chart marks it: a short label on the time axis and, on hover, the
+// prompt and the answer taken.
+struct EventMark {
+    double month;  // MonthsSinceStart
+    QString label;
+    QString toolTip;
+};
+
+enum ChartLine { kStaminaLine, kTrustLine, kRivalLine, kSuspicionLine, kMoneyLine, kPatientsLine,
+                 kLimitLine, kChartLineCount };
+
+// What the charts module draws into two picture controls of the graph window: the four gauges
+// with their limits and the event marks in the first, money and patients in the second.
+struct RunCharts {
+    QWidget* gauges = nullptr;
+    QWidget* moneyAndPatients = nullptr;
+    const std::vector<MonthRecord>* months = nullptr;
+    std::array<QString, kChartLineCount> names;
+    std::vector<EventMark> events;
+};
+
+// The module's one entry. Qt Charts lengthens the start-up of every program that links it, so
+// only this module does, and the graph window loads it when it first opens.
+using ShowRunChartsFn = void (*)(const RunCharts&);
+inline constexpr char kShowRunChartsSymbol[] = "ZormadeShowRunCharts";
+
+}  // namespace zormade

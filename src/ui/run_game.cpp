@@ -1,0 +1,29 @@
+#include "ui/run_game.h"
+
+#include <QApplication>
+#include <csignal>
+
+#include "ui/zormade_app.h"
+#include "platform/classic_look.h"
+#include "platform/dialog_units.h"
+#include "platform/termination_signals.h"
+
+namespace zormade {
+
+int RunGame(int argc, char** argv, const std::function<void(CZormadeApp&)>& started) {
+    // A file-size limit then fails the profile's write, which is told, instead of killing us.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const bool ownStyle = StyleChosenByUser(argc, argv);
+    QApplication application(argc, argv);
+    if (!ownStyle) UseClassicLook();
+    InstallDialogFonts();
+    CZormadeApp app;
+    // Set up before the windows, so a signal during start-up waits for the loop instead of
+    // killing the program.
+    TerminationSignals termination([&app] { app.OnEndSession(); });
+    if (!app.InitInstance()) return 1;
+    if (started) started(app);
+    return application.exec();
+}
+
+}  // namespace zormade

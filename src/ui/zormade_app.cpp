@@ -1,0 +1,94 @@
+#include "ui/zormade_app.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QThread>
+
+#include "core/centred_origin.h"
+#include "platform/ini_profile.h"
+#include "platform/main_window.h"
+#include "platform/window_pos.h"
+#include "ui/about_dlg.h"
+#include "ui/draw_picture.h"
+
+namespace zormade {
+namespace {
+constexpr int kOpeningBitmap = 134;
+constexpr int kOpeningWidth = 409;
+constexpr int kOpeningHeight = 314;
+constexpr std::uint32_t kOpeningMilliseconds = 2500;
+}  // namespace
+
+CZormadeApp::CZormadeApp(TickSource ticks) : ticks_(std::move(ticks)) {
+    openingWake_.setSingleShot(true);
+    openingWake_.setTimerType(Qt::PreciseTimer);
+}
+
+CZormadeApp::~CZormadeApp() { SetMainWindow(nullptr); }
+
+bool CZormadeApp::InitInstance() {
+    IniProfile profile;
+    m_nOpeningOff = profile.GetProfileInt("Option", "Opening", 0);
+    if (m_nOpeningOff == 0) ShowOpening();
+
+    frame_ = std::make_unique<CMainFrame>();
+    view_ = new CZormadeView;
+    if (!frame_->LoadFrame(view_)) return false;
+    frame_->Router().SetRoute({view_, &document_, frame_.get(), this});
+    SetMainWindow(frame_.get());
+    if (!document_.OnNewDocument()) return false;
+    view_->OnInitialUpdate();
+    frame_->show();
+    return true;
+}
+
+void CZormadeApp::ShowOpening() {
+    if (!m_dlgOpening.Create()) return;
+    const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+    const Origin origin = CentredOrigin(desktop.x() + desktop.width(), desktop.y() + desktop.height(),
+                                        kOpeningWidth, kOpeningHeight);
+    // Placed before it is first shown, so that it never appears at another size or place first.
+    SetWindowPos(&m_dlgOpening, WindowLayer::TopMost, origin.x, origin.y, kOpeningWidth,
+                 kOpeningHeight);
+    m_dwOpeningStart = ticks_();
+    MoveWindow(m_dlgOpening.GetDlgItem(COpeningDlg::kPictureId), 0, 0, kOpeningWidth,
+               kOpeningHeight);
+    DrawPicture(m_dlgOpening, COpeningDlg::kPictureId, kOpeningBitmap,
+                QSize(kOpeningWidth, kOpeningHeight), QSize(kOpeningWidth, kOpeningHeight),
+                PictureMode::Copy);
+    idle_.Start([this] { OnIdle(); });
+}
+
+void CZormadeApp::OnIdle() {
+    if (!m_dlgOpening.IsWindow()) return;
+    // Unsigned, so the difference stays right when the tick counter wraps past 2^32.
+    const std::uint32_t elapsed = ticks_() - m_dwOpeningStart;
+    if (elapsed < kOpeningMilliseconds) {
+        if (!openingWake_.isActive()) {
+            openingWake_.start(static_cast<int>(kOpeningMilliseconds - elapsed));
+        }
+        return;
+    }
+    m_dlgOpening.DestroyWindow();
+    idle_.Stop();
+}
+
+void CZormadeApp::OnAppAbout() {
+    CAboutDlg about;
+    about.DoModal();
+}
+
+void CZormadeApp::OnEndSession() {
+    if (view_) view_->EndingSession();
+    if (frame_) frame_->close();
+    // Once the main loop has ended there is no loop left to end.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
+
+bool CZormadeApp::OnCommand(int id) {
+    if (id != ID_APP_ABOUT) return false;
+    OnAppAbout();
+    return true;
+}
+
+}  // namespace zormade
