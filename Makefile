@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The README's two commands: `make run` and `make test`. Each installs what is missing first.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan

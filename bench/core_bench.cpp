@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's monthly update, per turn and over a whole run, each beside a baseline that does
 // only the surrounding work: the draws and the slider read, or the date advance.
 #include <benchmark/benchmark.h>

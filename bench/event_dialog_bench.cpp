@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening an event dialog until its picture is on screen, against a plain dialog that shows the
 // same picture in a label.
 #include <benchmark/benchmark.h>

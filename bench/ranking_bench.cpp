@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the ranking on a stored name of 50 MB, against the same ranking on a name that just
 // overfills its control: a name taken at any length must not cost more to show.
 #include <benchmark/benchmark.h>

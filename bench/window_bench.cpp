@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, memory and idle cost of the game's program, each beside a bare Qt window with the
 // same menu bar, measured in fresh child processes.
 #include <benchmark/benchmark.h>

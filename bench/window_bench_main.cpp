@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window benchmarks, or, started with --probe MODE, one of their child processes.
 #include <benchmark/benchmark.h>
 

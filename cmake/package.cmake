@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make package`: a Debian package of what `make install` puts in place, under /usr.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zormade)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the game's profile from an arbitrary file: loads the ranking and the options, saves them
 // as the game does at exit, and checks that the next load finds them unchanged and that the
 // saved text reads and saves again to the same text.

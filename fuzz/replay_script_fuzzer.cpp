@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the replay tool's script reader: first as one line, then as a script.
 #include <cstdint>
 #include <cstdlib>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The install step of the finished build into a staging folder: the programs, the desktop entry and
 # the icons in their places. Only copies what the build made; builds and installs no packages.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: built from the build folder by CPack, its dependencies declared, unpacked
 # into a temporary root, and the programs from that root run (the game on the offscreen platform,
 # ended by SIGTERM once it is up, which writes its profile).

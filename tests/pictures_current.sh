@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The committed bitmaps and icons must be exactly what the generator draws today.
 set -eu
 picgen=$1

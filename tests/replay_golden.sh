@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The replay tool against the months committed under tests/golden: for each script there, every
 # number of every month and every event shown must come out as its .expected file holds them.
 # Event texts and log lines are left out, so rewording an event changes nothing here.

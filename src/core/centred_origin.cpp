@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/centred_origin.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/profile_changes.h"
 
 #include "core/ranking_table.h"

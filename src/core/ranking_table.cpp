@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ranking_table.h"
 
 #include "core/profile_store.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/byte_limit_validator.h"
 
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/rank_in_dlg.h"
 
 namespace zormade {

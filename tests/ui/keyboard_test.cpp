@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game with the keyboard alone: the menu by its mnemonics, the dialogs by Tab, the arrow
 // keys, Enter and Esc, the sliders by Tab and the arrow keys. Only the turn timer is the test's:
 // it ticks when the test says, not every few seconds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A copy of the game for the profile tests, run as a process of its own:
 //   enter NAME         clears a run, enters NAME in the ranking and waits for its end
 //   end-dialog         clears a run and waits with the end dialog open

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile as the program reads and writes it, and the end of the program by a signal or by
 // the end of the desktop session, which writes it as the exit command does: all thirteen keys.
 #include <grp.h>

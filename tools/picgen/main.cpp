@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the game's bitmaps and icon and writes them, with their resource files, under a res directory:
 //   picgen <res-directory> [--preview <directory>]
 #include "output_writer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ico_writer.h"
 
 #include "core/dib_parts.h"

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/qrc_writer.h"
 
 namespace picgen {
 
 QByteArray resourceCollection(const QString &prefix, const QStringList &fileNames)
 {
-    QString text = QStringLiteral("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"%1\">\n")
+    QString text = QStringLiteral("<!-- SPDX-License-Identifier: GPL-3.0-or-later -->\n<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"%1\">\n")
                        .arg(prefix);
     for (const QString &name : fileNames)
         text += QStringLiteral("    <file alias=\"%1\">%1</file>\n").arg(name);

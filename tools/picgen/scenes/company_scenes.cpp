@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The company: its executives bowing, its offices searched, and the manager who briefs the player.
 #include "draw/architecture.h"
 #include "draw/figures.h"

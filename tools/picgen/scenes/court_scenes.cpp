@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Complaints handed in, lawsuits filed, and the court that hears them.
 #include "draw/architecture.h"
 #include "draw/figures.h"

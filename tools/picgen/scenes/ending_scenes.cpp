@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two endings: a cell for the caught, a heap of money for the one who got away with it.
 #include "draw/props.h"
 #include "draw/shading.h"

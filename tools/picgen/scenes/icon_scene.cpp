@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon: a red and white capsule with a "Z".
 #include "draw/props.h"
 #include "draw/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laboratories, and the former research chief facing the press.
 #include "draw/figures.h"
 #include "draw/props.h"

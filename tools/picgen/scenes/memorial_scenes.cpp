@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mourning the plaintiffs who died: flowers and candles, quiet colours, nothing else.
 #include "draw/shading.h"
 #include "scenes/scenes.h"

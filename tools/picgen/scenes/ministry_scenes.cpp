@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ministry: protest at its gate, its telephones, its minister and its archive.
 #include "draw/architecture.h"
 #include "draw/figures.h"

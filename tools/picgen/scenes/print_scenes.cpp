@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In print: a book that accuses, and a cartoonist's protest.
 #include "draw/figures.h"
 #include "draw/props.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title picture shown at start-up, and the slim name banner.
 #include "draw/architecture.h"
 #include "draw/props.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/palette_reduction.h"
 #include "test_images.h"
 
