@@ -128,6 +128,20 @@ def _number_variants(text):
     return [str(v) + suffix for v in dict.fromkeys(variants) if v != value]
 
 
+def _mixes_logic(tokens, i):
+    """Whether another && or || shares the operator's parentheses: swapping one would mix them
+    unparenthesised, which the compiler warns about."""
+    depth, depths = 0, []
+    for k, t in enumerate(tokens):
+        depth += (t.text in "([{") - (t.text in ")]}")
+        depths.append(depth)
+    return any(t.text in _LOGICAL and k != i and depths[k] == depths[i] for k, t in enumerate(tokens))
+
+
+def _short(text, width=50):
+    return text if len(text) <= width else text[:width - 3] + "..."
+
+
 def _template_argument(tokens, i):
     after = _next_code(tokens, i, 1)
     return after is not None and after.text in (">", ">>") and not _spaced(tokens, tokens.index(after))
@@ -176,7 +190,8 @@ def _cpp_line_mutants(line, tokens, prev_code):
             concatenation = t.text == "+" and any(n is not None and n.kind == "str" for n in near)
             for name, ops in (("relational", _RELATIONAL), ("arithmetic", _ARITHMETIC),
                               ("boolean", _LOGICAL)):
-                if t.text in ops and not concatenation:
+                if t.text in ops and not concatenation and not (name == "boolean" and
+                                                                 _mixes_logic(tokens, i)):
                     table = (name, ops[t.text])
         if table:
             for new in table[1]:
@@ -215,7 +230,8 @@ def _argument_swaps(line, tokens):
         if len(spans) < 2 or any(not s or _DECLARATION.fullmatch(s) for s in texts):
             continue
         for k in range(len(spans) - 1):
-            if texts[k] == texts[k + 1]:
+            literals = [s.startswith('"') for s in texts[k:k + 2]]
+            if texts[k] == texts[k + 1] or literals[0] != literals[1]:
                 continue
             (a0, a1), (b0, b1) = spans[k], spans[k + 1]
             first, second = line[a0:a1], line[b0:b1]
@@ -243,7 +259,7 @@ def _statement_mutants(line, tokens, prev_code):
             out.append(("return", f"return !({expr})", _replace(line, start, end, f"!({expr})")))
         elif expr not in ("*this", "this", "nullptr", "{}", "true", "false") and not (
                 len(code) == ret + 3 and code[ret + 1].kind == "num"):
-            out.append(("return", f"return {expr} → return {{}}", _replace(line, start, end, "{}")))
+            out.append(("return", f"return {_short(expr, 40)} → return {{}}", _replace(line, start, end, "{}")))
     first = code[0]
     statement_start = prev_code is None or prev_code[-1].text in (";", "{", "}", ")", ":") or \
         prev_code[-1].text == "else"
@@ -260,7 +276,7 @@ def _statement_mutants(line, tokens, prev_code):
     call = re.match(r"[\w:.\->\[\]]*\w(?:\([^()]*\))?(?:(?:\.|->)\w+)*\(", text)
     if depth == 0 and (assignment or increment or call):
         indent = line[:first.start]
-        out.append(("statement", f"deleted: {text}", indent + "{}"))
+        out.append(("statement", f"deleted: {_short(text)}", indent + "{}"))
     return out
 
 
@@ -299,7 +315,7 @@ def _json_row_deletion(lines, number):
         prev_text = lines[prev - 1].rstrip("\r\n") if prev else ""
         if prev_text.rstrip().endswith(","):
             edits[prev] = prev_text.rstrip()[:-1]
-    return [("data", "row deleted: " + (stripped if len(stripped) <= 60 else stripped[:57] + "..."), edits)]
+    return [("data", "row deleted: " + _short(stripped), edits)]
 
 
 def kind_of(path):

@@ -48,7 +48,7 @@ def main(argv):
     report_path = os.path.join(root, "report.txt")
     os.makedirs(root, exist_ok=True)
     if not mutants:
-        report.write(report_path, [], {}, scope, 0, 0, [])
+        report.write(report_path, [], {}, scope, 0, 0, [], 0)
         print(f"mutants: nothing to mutate in {scope}", file=sys.stderr)
         return 0
     tree, build = os.path.join(root, "tree"), os.path.join(root, "build")
@@ -68,9 +68,10 @@ def main(argv):
         runner.baseline(list(texts))
         for name in sorted(runner.broken):
             print(f"mutants: {name} fails without any mutant; left out", file=sys.stderr)
+        setup = time.monotonic() - started
         outcomes = runner.run(mutants, texts, started + args.minutes * 60)
     report.write(report_path, mutants, outcomes, scope, args.minutes, time.monotonic() - started,
-                 sorted(runner.broken))
+                 sorted(runner.broken), setup)
     with open(report_path, encoding="utf-8") as f:
         sys.stdout.write(f.read())
     return 0
@@ -82,5 +83,8 @@ if __name__ == "__main__":
     except changes.UsageError as e:
         print(f"mutants: {e}", file=sys.stderr)
         sys.exit(2)
+    except RuntimeError as e:
+        print(f"mutants: {e}", file=sys.stderr)
+        sys.exit(1)
     except KeyboardInterrupt:
         sys.exit(130)

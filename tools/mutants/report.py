@@ -16,7 +16,7 @@ def table(rows):
     return ["  ".join(cell.ljust(w) for cell, w in zip(r, widths + [0])).rstrip() for r in rows]
 
 
-def write(path, mutants, outcomes, scope, minutes, seconds, broken):
+def write(path, mutants, outcomes, scope, minutes, seconds, broken, setup):
     lines = [f"mutants of {scope}"]
     rows = [("file:line", "change", "result", "test")]
     for i in sorted(outcomes, key=lambda i: (mutants[i].path, mutants[i].line)):
@@ -30,7 +30,8 @@ def write(path, mutants, outcomes, scope, minutes, seconds, broken):
                      f"to stay within {minutes:g} minutes")
     if done:
         per = sum(o.seconds for o in done) / len(done)
-        lines.append(f"{len(done)} mutants in {seconds / 60:.1f} minutes, {per:.1f} s per mutant")
+        lines.append(f"{len(done)} mutants in {seconds / 60:.1f} minutes, {per:.1f} s per mutant "
+                     f"after {setup:.0f} s of copying, building and running the tests once")
     lines += [f"left out, failing without any mutant: {name}" for name in broken]
     lines.append(score_line(done))
     with open(path, "w", encoding="utf-8") as f:

@@ -71,9 +71,13 @@ def run_tests(build, numbers, jobs, stop_on_failure):
     cmd = ["ctest", "--test-dir", build, f"-j{jobs}", "-I", "0,0,0," + ",".join(map(str, numbers))]
     if stop_on_failure:
         cmd.append("--stop-on-failure")
-    out = run(cmd, check=False).stdout
+    return parse_results(run(cmd, check=False).stdout)
+
+
+def parse_results(output):
+    """CTest's result lines: [(number, name, passed, status, seconds)] in finishing order."""
     results = []
-    for line in out.splitlines():
+    for line in output.splitlines():
         m = _RESULT.match(line)
         if m:
             results.append((int(m.group(1)), m.group(2), m.group(3) is None and m.group(4) == "Passed",

@@ -1,7 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+import os
+import subprocess
+import tempfile
 import unittest
 
-from changes import changed_lines
+from changes import UsageError, changed_lines, from_base, from_files
 
 DIFF = """diff --git a/src/a.cpp b/src/a.cpp
 index 1..2 100644
@@ -45,3 +48,46 @@ class DiffLines(unittest.TestCase):
 
     def test_no_diff(self):
         self.assertEqual(changed_lines(""), {})
+
+
+class Targets(unittest.TestCase):
+    """Committed and uncommitted changes and new files count; tests and unknown files do not."""
+
+    def git(self, *args):
+        env = dict(os.environ, GIT_AUTHOR_NAME="t", GIT_AUTHOR_EMAIL="t@t", GIT_COMMITTER_NAME="t",
+                   GIT_COMMITTER_EMAIL="t@t")
+        return subprocess.run(["git", "-C", self.repo, *args], check=True, capture_output=True,
+                              text=True, env=env).stdout.strip()
+
+    def write(self, name, text):
+        os.makedirs(os.path.dirname(os.path.join(self.repo, name)), exist_ok=True)
+        with open(os.path.join(self.repo, name), "w", encoding="utf-8") as f:
+            f.write(text)
+
+    def setUp(self):
+        self.tmp = tempfile.TemporaryDirectory()
+        self.repo = self.tmp.name
+        self.git("init", "-q")
+        self.write("src/a.cpp", "a\nb\nc\nd\n")
+        self.write("tests/a_test.cpp", "t\n")
+        self.git("add", ".")
+        self.git("commit", "-qm", "base")
+        self.base = self.git("rev-parse", "HEAD")
+
+    def tearDown(self):
+        self.tmp.cleanup()
+
+    def test_changes_since_base(self):
+        self.write("src/a.cpp", "a\nB\nc\nd\n")
+        self.write("tests/a_test.cpp", "T\n")
+        self.git("commit", "-qam", "change")
+        self.write("src/a.cpp", "a\nB\nc\nD\n")
+        self.write("res/new.json", "{}\n")
+        self.write("res/notes.txt", "x\n")
+        self.assertEqual(from_base(self.repo, self.base), {"src/a.cpp": {2, 4}, "res/new.json": None})
+
+    def test_files_and_their_errors(self):
+        self.assertEqual(from_files(self.repo, ["src"]), {"src/a.cpp": None})
+        for bad in ("src/missing.cpp", "tests"):
+            with self.subTest(bad=bad), self.assertRaises(UsageError):
+                from_files(self.repo, [bad])

@@ -23,6 +23,9 @@ class CppLineMutants(unittest.TestCase):
             ("    Draw(x, y + 1);", ["+ → -", "1 → 0", "1 → 2", "Draw(): arguments 1 and 2 swapped",
                                     "deleted: Draw(x, y + 1);"]),
             ("    p->next = q;", ["deleted: p->next = q;"]),
+            ("    if (a || (b && c)) {", ["&& → ||", "|| → &&", "if condition negated"]),
+            ("    ok = a && b && c;", ["deleted: ok = a && b && c;"]),
+            ('    Log("%d", n, m);', ["Log(): arguments 2 and 3 swapped", 'deleted: Log("%d", n, m);']),
         ]
         for line, expected in table:
             with self.subTest(line=line):
