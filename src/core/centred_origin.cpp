@@ -5,8 +5,10 @@
 
 namespace zormade {
 
-Origin CentredOrigin(int desktopRight, int desktopBottom, int width, int height) {
-    return {(desktopRight - width) / 2, (desktopBottom - height) / 2};
+Origin CentredOrigin(int desktopLeft, int desktopTop, int desktopRight, int desktopBottom, int width,
+                     int height) {
+    return {desktopLeft + (desktopRight - desktopLeft - width) / 2,
+            desktopTop + (desktopBottom - desktopTop - height) / 2};
 }
 
 Origin KeptOnDesktop(Origin origin, int desktopLeft, int desktopTop) {

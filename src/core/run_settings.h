@@ -6,7 +6,8 @@
 
 namespace zormade {
 
-// What the options select at the start of a game; values outside 0 to 2 play as the middle ground.
+// What the options select at the start of a game. A value outside 0 to 2 (a hand-edited profile,
+// or OK with no choice ticked) plays at factor 1.0 and at the slowest pace, 7000 ms.
 int TimerPeriodFor(int speed);
 double LevelFactorFor(int level);
 

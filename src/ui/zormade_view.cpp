@@ -77,8 +77,8 @@ void CZormadeView::OnInitialUpdate() {
     if (auto* frame = qobject_cast<CMainFrame*>(window())) {
         const QRect desktop = QGuiApplication::primaryScreen()->geometry();
         const Origin origin = KeptOnDesktop(
-            CentredOrigin(desktop.x() + desktop.width(), desktop.y() + desktop.height(), kFrameWidth,
-                          kFrameHeight),
+            CentredOrigin(desktop.x(), desktop.y(), desktop.x() + desktop.width(),
+                          desktop.y() + desktop.height(), kFrameWidth, kFrameHeight),
             desktop.x(), desktop.y());
         frame->MoveWindow(origin.x, origin.y, kFrameWidth, kFrameHeight);
     }

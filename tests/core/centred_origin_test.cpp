@@ -1,25 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/centred_origin.h"
 
 namespace zormade {
 namespace {
 
-// The opening picture is 409 x 314, the main window 555 x 544.
-TEST(CentredOrigin, CentresWithHalvesTruncatedTowardZero) {
-    const struct { const char* name; int desktopRight, desktopBottom, width, height, x, y; } cases[] = {
-        {"opening on 640 x 480", 640, 480, 409, 314, 115, 83},
-        {"main window on 640 x 480 sticks out at the top", 640, 480, 555, 544, 42, -32},
-        {"main window on 1024 x 479 truncates toward zero", 1024, 479, 555, 544, 234, -32},
-        {"opening on 1920 x 1080", 1920, 1080, 409, 314, 755, 383},
-        {"odd remainders round down", 1025, 481, 555, 544, 235, -31},
-        {"too narrow as well as too low", 400, 300, 555, 544, -77, -122},
-        {"exactly the window's size", 555, 544, 555, 544, 0, 0},
+// The opening picture is 409 x 314, the main window 555 x 544. The main window is then kept on
+// the desktop; the opening is not.
+TEST(CentredOrigin, CentresWithHalvesTruncatedTowardZeroOnADesktopAnywhere) {
+    const struct {
+        const char* name;
+        int left, top, right, bottom, width, height, x, y, keptX, keptY;
+    } cases[] = {
+        {"opening on 640 x 480", 0, 0, 640, 480, 409, 314, 115, 83, 115, 83},
+        {"main window on 640 x 480 sticks out at the top", 0, 0, 640, 480, 555, 544, 42, -32, 42, 0},
+        {"main window on 1024 x 479 truncates toward zero", 0, 0, 1024, 479, 555, 544, 234, -32, 234, 0},
+        {"opening on 1920 x 1080", 0, 0, 1920, 1080, 409, 314, 755, 383, 755, 383},
+        {"odd remainders round down", 0, 0, 1025, 481, 555, 544, 235, -31, 235, 0},
+        {"too narrow as well as too low", 0, 0, 400, 300, 555, 544, -77, -122, 0, 0},
+        {"exactly the window's size", 0, 0, 555, 544, 555, 544, 0, 0, 0, 0},
+        {"a screen right of and below another", 1024, 768, 2048, 1536, 555, 544, 1258, 880, 1258, 880},
+        {"a screen left of and above another", -800, -600, 0, 0, 409, 314, -605, -457, -605, -457},
+        {"a small screen away from the corner", 100, 50, 500, 350, 555, 544, 23, -72, 100, 50},
     };
     for (const auto& c : cases) {
-        const Origin origin = CentredOrigin(c.desktopRight, c.desktopBottom, c.width, c.height);
-        EXPECT_EQ(std::make_pair(origin.x, origin.y), std::make_pair(c.x, c.y)) << c.name;
+        const Origin origin = CentredOrigin(c.left, c.top, c.right, c.bottom, c.width, c.height);
+        const Origin kept = KeptOnDesktop(origin, c.left, c.top);
+        EXPECT_EQ(std::make_tuple(origin.x, origin.y, kept.x, kept.y), std::make_tuple(c.x, c.y, c.keptX, c.keptY))
+            << c.name;
     }
 }
 

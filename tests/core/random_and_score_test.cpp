@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "core/random15.h"
 #include "core/run_settings.h"
 
@@ -17,21 +15,22 @@ TEST(ThreeWayDraw, BoundariesFallWhereTheGameAlwaysPutThem) {
     for (const auto& [r, expected] : cases) EXPECT_EQ(ThreeWayOf(r), expected) << "r = " << r;
 }
 
-TEST(Random15, GivesTheClassicFifteenBitSequenceAndStaysInRange) {
+TEST(Random15, GivesTheClassicFifteenBitSequence) {
     Random15 random(1);
     EXPECT_EQ(random.Next(), 41);
     EXPECT_EQ(random.Next(), 18467);
     EXPECT_EQ(random.Next(), 6334);
+}
 
-    Random15 wide(0xdeadbeef);
-    std::set<int> thirds;
-    for (int i = 0; i < 10000; ++i) {
-        const int r = wide.Next();
-        ASSERT_GE(r, 0);
-        ASSERT_LE(r, 32767);
-        thirds.insert(ThreeWayOf(r));
+// A value outside 0 to 2 plays at factor 1.0, which is level 1's, but at speed 2's pace.
+TEST(RunSettings, EachLevelAndSpeedAndAnyOtherValue) {
+    const struct { int value, period; double factor; } cases[] = {
+        {0, 3000, 1.5}, {1, 5000, 1.0}, {2, 7000, 0.5}, {-1, 7000, 1.0}, {3, 7000, 1.0}, {7, 7000, 1.0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(std::make_pair(TimerPeriodFor(c.value), LevelFactorFor(c.value)), std::make_pair(c.period, c.factor))
+            << c.value;
     }
-    EXPECT_EQ(thirds.size(), 3u);
 }
 
 TEST(ClearScore, TakesTheIntegerQuotientFirstAndNeverWrapsBelowZero) {

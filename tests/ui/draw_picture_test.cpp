@@ -81,40 +81,6 @@ TEST_F(DrawPictureTest, AMissingBitmapOrControlDrawsNothingAndALargeDrawingIsCut
     EXPECT_EQ(Canvas().pixel(x, y), Expected(x * 9 / 600, y * 7 / 600));
 }
 
-// Each paint of the end dialog draws the ending of its kind; an unknown kind draws nothing.
-TEST(EndDialogPicture, StretchesTheEndingOfItsKindOntoTheWholeFrame) {
-    const struct { int endKind, bitmap; QSize source; } cases[] = {
-        {0, 143, {351, 237}}, {1, 144, {261, 352}}, {2, 0, {}}, {7, 0, {}}
-    };
-    for (const auto& c : cases) {
-        CEndDlg dialog;
-        dialog.endKind = c.endKind;
-        QImage shown;
-        ModalAnswer answer([&](QWidget* w) {
-            // Once the window is on screen, a repaint runs the dialog's paint at once.
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-            w->repaint();
-            shown = DialogItem<PictureControl>(w, kPicture)->Canvas().copy();
-            PressKey(Qt::Key_Return)(w);
-        });
-        dialog.DoModal();
-        ASSERT_TRUE(answer.Answered());
-        const QImage bitmap = LoadBitmap(c.bitmap);
-        if (bitmap.isNull()) {
-            EXPECT_TRUE(Blank(shown)) << c.endKind;
-            continue;
-        }
-        const QImage expected = bitmap.copy(QRect(QPoint(0, 0), c.source))
-                                    .scaled(258, 200, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const int same =
-            CountPoints(shown.size(), [&](int x, int y) { return shown.pixel(x, y) == expected.pixel(x, y); });
-        // Scalers may round a row or column differently; a wrong source or kept aspect differs widely.
-        EXPECT_GT(same, shown.width() * shown.height() * 9 / 10) << c.endKind;
-    }
-}
-
-
 // At twice the device pixels (QT_SCALE_FACTOR=2, run so by CTest alone) the windows grow as a
 // whole and the pictures stay sharp: each picture pixel becomes a 2 × 2 block of its own colour,
 // with no colour blended between neighbours.

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "app_fixture.h"
 #include "platform/multi_line_edit.h"
+#include "platform/picture_control.h"
+#include "platform/resources.h"
+#include "ui/end_dlg.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -14,7 +19,6 @@ using Answer = ModalSequence::Answer;
 using Table = std::vector<std::pair<QString, QString>>;  // points and name, place 1 first
 
 constexpr int kRankingPoints[] = {1027, 1028, 1029, 1030, 1015};
-constexpr int kRankingNames[] = {1016, 1017, 1018, 1031, 1032};
 const Table kDefaultTable{{"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "??????"},
                           {"610", "??????"}, {"450", "??????"}};
 
@@ -57,11 +61,21 @@ protected:
         };
     }
 
+    // The rows as the player reads them: each place's points and name are the fields that stand
+    // on the line of its digit, left to right.
     Answer ReadRanking(Table& seen) {
         return [this, &seen](QWidget* w) {
             seen.clear();
-            for (int i = 0; i < 5; ++i) {
-                seen.emplace_back(DialogText(w, kRankingPoints[i]), DialogText(w, kRankingNames[i]));
+            for (int place = 1; place <= 5; ++place) {
+                QLabel* digit = nullptr;
+                for (QLabel* label : w->findChildren<QLabel*>()) digit = label->text() == QString::number(place) ? label : digit;
+                std::vector<MultiLineEdit*> row;
+                const int line = digit ? digit->geometry().center().y() : -1;
+                for (auto* field : w->findChildren<MultiLineEdit*>()) {
+                    if (field->y() <= line && line < field->y() + field->height()) row.push_back(field);
+                }
+                std::sort(row.begin(), row.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+                seen.emplace_back(row.size() == 2 ? row[0]->Text() : "?", row.size() == 2 ? row[1]->Text() : "?");
             }
             timerRanWhileOpen |= View().Timers().IsActive(TURN_TIMER_ID);
             PressKey(Qt::Key_Escape)(w);
@@ -81,13 +95,31 @@ protected:
     bool timerRanWhileOpen = false;
 };
 
-// A capture scores nothing; a clear below the table shows only its score.
+// A capture scores nothing; a clear below the table shows only its score. Each ending shows its
+// picture, all but the bitmap's last row and column, stretched over the frame.
 TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
-    const struct { bool caught; int patients; const char *title, *message; } runs[] = {
-        {true, 10000, "GAME OVER", "捕まってしまった......"}, {false, 0, "CLEAR!!", "POINT:197\r\n「わはははは！！」"}};
+    const struct { bool caught; int patients; const char *title, *message; int bitmap; } runs[] = {
+        {true, 10000, "GAME OVER", "捕まってしまった......", 143},
+        {false, 0, "CLEAR!!", "POINT:197\r\n「わはははは！！」", 144}};
     for (const auto& run : runs) {
         QStringList end;
-        EndRun(run.caught, run.patients, 1500000, {Read(end, 1027, 1028, Qt::Key_Return)});
+        QImage picture;
+        const Answer read = Read(end, 1027, 1028, Qt::Key_Return);
+        EndRun(run.caught, run.patients, 1500000, {[&](QWidget* w) {
+                   EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
+                   w->repaint();
+                   picture = DialogItem<PictureControl>(w, CEndDlg::IDC_PICTURE)->Canvas().copy(0, 0, 258, 200);
+                   read(w);
+               }});
+        const QImage bitmap = LoadBitmap(run.bitmap);
+        const QImage expected = bitmap.copy(QRect(QPoint(0, 0), bitmap.size() - QSize(1, 1)))
+                                    .scaled(258, 200, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        int same = 0;  // scalers may round a row or column differently
+        for (int at = 0; at < 258 * 200; ++at) {
+            same += picture.pixel(at % 258, at / 258) == expected.pixel(at % 258, at / 258);
+        }
+        EXPECT_GT(same, 258 * 200 * 9 / 10) << run.title;
         EXPECT_EQ(shown, QStringList{"END"});
         EXPECT_EQ(end.mid(0, 4), QStringList({run.title, run.message, "OK", "no close box"}));
         EXPECT_EQ(StoredTable(), kDefaultTable);

@@ -91,6 +91,18 @@ TEST_F(KeyboardTest, TheReadOnlyNumberFieldsShowTheFocus) {
     }
 }
 
+// The right arrow stops at 25, and the month plays all 25: at level 2 they cost
+// 25 × 0.5 × 1.5 = 18.75 stamina and bring 20 patients, 50 trust and 125 suspicion.
+TEST_F(KeyboardTest, ASliderStopsAt25AndTheMonthPlaysAll25) {
+    StartGame();
+    BackToTheMainWindow();
+    ASSERT_TRUE(TabTo(&View(), IDC_SLIDER_DOSE));
+    for (int i = 0; i < 30; ++i) Press(&Frame(), Qt::Key_Right);
+    EXPECT_EQ(Slider(IDC_SLIDER_DOSE)->value(), 25);
+    Tick();
+    EXPECT_EQ(Board(), (std::vector<int>{1991, 2, 1500000, 20, 4981, 1850, 202, 525}));
+}
+
 TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
     // Tab stops at the speed group's first button, the fastest; Space takes it, Enter is OK.
     ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_O, [](QWidget* dialog) {

@@ -101,6 +101,30 @@ TEST_F(ScreensTest, ARunGoesOnBehindTheAboutBox) {
     EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
 }
 
+// The pause box comes from the menu, so the turn timer runs on and its ticks reach the view while
+// the box is open; none may play a month, which here would also catch the player.
+TEST_F(ScreensTest, ARunStandsStillBehindThePauseBoxThroughSeveralTicks) {
+    StartGame();
+    View().State().stamina = 1;
+    Slider(IDC_SLIDER_DOSE)->setValue(25);
+    std::vector<int> boardWhileOpen;
+    bool timerRanWhileOpen = false;
+    ModalAnswer pause([&](QWidget* box) {
+        timerRanWhileOpen = View().Timers().IsActive(TURN_TIMER_ID);
+        for (int tick = 0; tick < 3; ++tick) View().OnTimer(TURN_TIMER_ID);
+        boardWhileOpen = Board();
+        ClickButton("OK")(box);
+    });
+    Trigger(ID_GAME_PAUSE);
+    ASSERT_TRUE(pause.Answered());
+    EXPECT_EQ(pause.Window().title, "PAUSE");
+    EXPECT_TRUE(timerRanWhileOpen);
+    EXPECT_EQ(boardWhileOpen, (std::vector<int>{1991, 1, 1500000, 0, 5000, 1800, 200, 400}));
+    EXPECT_EQ(std::make_tuple(View().State().month, View().State().stamina, View().State().caught),
+              std::make_tuple(1, 1, 0));
+    EXPECT_TRUE(LogLines().isEmpty());
+}
+
 // What the dialog shows: the ticked level and speed (-1 for none), the box and the focused control.
 using Choices = std::tuple<int, int, bool, QString>;
 
@@ -139,7 +163,7 @@ protected:
 };
 
 // Normal level and speed, the box clear; cancel, Esc and the close box keep them; OK takes the
-// choices and the next run plays them.
+// choices, the next run plays them and the next start leaves the opening out.
 TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
     const std::function<void(QWidget*)> ways[] = {ClickButton("ｷｬﾝｾﾙ"), PressKey(Qt::Key_Escape),
                                                   [](QWidget* w) { w->close(); }};
@@ -152,17 +176,20 @@ TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
     StartGame();
     EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 3000);
     EXPECT_EQ(View().State().levelFactor, 1.5);
+    Frame().close();
+    StartAgain();
+    EXPECT_FALSE(app->OpeningDlg().IsBuilt()) << "the box ticked leaves the opening out from the next start";
 }
 
-TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAsTheMiddle) {
-    View().Options() = {7, 1, 5};
+TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAtFactorOneAndTheSlowestPace) {
+    View().Options() = {7, 9, 5};
     // Only 1 ticks the box.
-    EXPECT_EQ(Open([](QWidget*) {}, ClickButton("OK")), Choices(-1, 1, false, "OK"));
-    // OK with no difficulty ticked stores -1, which plays like any value outside the group.
-    EXPECT_EQ(View().Options(), (GameOptions{-1, 1, 0}));
+    EXPECT_EQ(Open([](QWidget*) {}, ClickButton("OK")), Choices(-1, -1, false, "OK"));
+    // OK with nothing ticked stores -1, which plays like any value outside the group.
+    EXPECT_EQ(View().Options(), (GameOptions{-1, -1, 0}));
     StartGame();
     EXPECT_EQ(View().State().levelFactor, 1.0);
-    EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 5000);
+    EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 7000);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -75,6 +76,18 @@ private:
     QString prompt_;
     std::unique_ptr<ModalAnswer> box_;
     ModalAnswer dialog_;
+};
+
+// Counts the ticks of the running timers of `interval` ms, as the application delivers them.
+struct TickCounter : QObject {
+    explicit TickCounter(int periodMs) : interval(periodMs) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* timer = qobject_cast<QTimer*>(object);
+        ticks += event->type() == QEvent::Timer && timer && timer->interval() == interval ? 1 : 0;
+        return false;
+    }
+    int interval;
+    int ticks = 0;
 };
 
 // Answers with a key (Return, Escape) or by clicking the button whose text starts with `text`.
