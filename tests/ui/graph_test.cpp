@@ -6,6 +6,7 @@
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
+#include "ui/end_dlg.h"
 #include "ui/graph_dlg.h"
 #include "ui_helpers.h"
 
@@ -37,10 +38,16 @@ protected:
         for (const auto& [name, value] : shown) board[name].emplace_back(x, value);
     }
 
-    void EndTheRun() {
-        ModalAnswer end(PressKey(Qt::Key_Return));
+    // Gives the end dialog's message.
+    QString EndTheRun() {
+        QString message;
+        ModalAnswer end([&message](QWidget* w) {
+            message = DialogText(w, CEndDlg::IDC_MESSAGE);
+            PressKey(Qt::Key_Return)(w);
+        });
         View().OnTimer(TURN_TIMER_ID);
         EXPECT_EQ(end.Window().title, "END");
+        return message;
     }
 
     // Reads the graph window into endLine, events and lines, then closes it with `key`.
@@ -79,7 +86,7 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     Slider(IDC_SLIDER_DOSE)->setValue(10);
     Slider(IDC_SLIDER_DEMAND)->setValue(5);
     for (int month = 1; month <= 3; ++month) PlayMonth();
-    SeedNextMonth(2, 2);  // 1991/04: event 1
+    SeedNextMonth(0, 2);  // 1991/04: event 0
     EventAnswer answer(3, PressKey(Qt::Key_Return));
     PlayMonth(false);
     ASSERT_TRUE(answer.BoxAnswered());
@@ -94,9 +101,9 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     board[""] = {{4, 0}, {4, 5000}};
     EXPECT_EQ(lines, board);
     EXPECT_EQ(endLine, "体力が尽きた、鵺田君パワーが限界を超えた (1991/05)　……そして捕まってしまった");
-    const EventRecord& event = EventRecordAt(1);
+    const EventRecord& event = EventRecordAt(0);
     const QString promptStart = QString::fromUtf8(event.prompt).section("\r\n", 0, 0);
-    EXPECT_EQ(events, QStringList({"1991/04　1-4　" + promptStart,
+    EXPECT_EQ(events, QStringList({"1991/04　0-4　" + promptStart,
                                         "　　　→ " + QString::fromUtf8(event.answers[3].text)}));
 }
 
@@ -120,13 +127,18 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     board.clear();
     StartGame();
     EXPECT_FALSE(GraphEnabled());
+    // The last three months of a run, each adding 48 patients and taking 144 000 of the money:
+    // the POINT is the end dialog's, from the last month's 144 × 0.88 + 1 068 000 / 7578.
     View().State().year = 1996;
-    View().State().month = 11;
-    PlayMonth();
-    EndTheRun();
+    View().State().month = 9;
+    Slider(IDC_SLIDER_DOSE)->setValue(10);
+    Slider(IDC_SLIDER_DONATION)->setValue(2);
+    for (int month = 9; month <= 11; ++month) PlayMonth();
+    const QString told = EndTheRun();
     OpenGraph(Qt::Key_Escape, "graph-clear");
     EXPECT_EQ(lines, board) << "the stopped run's months are gone";
-    EXPECT_EQ(endLine, QString("1996年12月まで逃げ切った！　POINT:%1").arg(1500000 / 7578));
+    EXPECT_EQ(told, "POINT:266\r\n「わはははは！！」");
+    EXPECT_EQ(endLine, "1996年12月まで逃げ切った！　" + told.section("\r\n", 0, 0));
 }
 
 }  // namespace

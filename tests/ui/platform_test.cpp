@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QTest>
+#include <QWindow>
 
 #include "app_fixture.h"
 #include "platform/cdialog.h"
@@ -12,6 +13,7 @@
 #include "platform/dialog_units.h"
 #include "platform/form_view.h"
 #include "platform/text_fit.h"
+#include "platform/window_pos.h"
 #include "platform/window_timers.h"
 #include "ui_helpers.h"
 
@@ -51,6 +53,19 @@ TEST(TextFit, ShrinksToTheLargestSizeThatFitsAndNoFurtherThanItsFloor) {
         const bool fits = width(c.text, size) <= c.room;
         EXPECT_TRUE(size >= c.floor && (fits || size == c.floor) && (size == 19 || width(c.text, size + 1) > c.room))
             << c.text << " in " << c.room << " took " << size;
+    }
+}
+
+// A window already on screen changes layer in place, not made anew, and its record follows.
+TEST(WindowPos, AShownWindowChangesLayerInPlace) {
+    QWidget window;
+    window.show();
+    QWindow* const native = window.windowHandle();
+    for (const bool topMost : {true, false}) {
+        SetWindowPos(&window, topMost ? WindowLayer::TopMost : WindowLayer::Normal, 10, 20, 300, 200);
+        EXPECT_EQ(window.windowHandle(), native);
+        EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), topMost);
+        EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), topMost);
     }
 }
 
