@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <tuple>
@@ -59,8 +60,9 @@ TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
     }
 }
 
-// Each damaged file must load as the intact one with only that line's key changed (or gone).
-TEST(IniDocument, ADamagedLineCostsOnlyItsOwnKey) {
+// Each damaged file must load as the intact one with only that line's key changed (or gone); a
+// value that cannot be read is shown as it stands, with U+FFFD for what makes no character.
+TEST(IniDocument, ADamagedLineCostsOnlyItself) {
     const std::string good =
         "[Option]\nLevel=0\nOpening=1\nSpeed=1\n\n[Ranking]\nPlayer0=9\nPlayer1=8\nPlayer2=7\n"
         "Player3=6\nPlayer4=5\nPlayername0=A\nPlayername1=B\nPlayername2=C\nPlayername3=D\n"
@@ -69,17 +71,19 @@ TEST(IniDocument, ADamagedLineCostsOnlyItsOwnKey) {
         const char* what;
         std::string from, damaged, meant;  // "" meant: the key is lost
     } cases[] = {
-        {"an unmatched quote", "Playername0=A", "Playername0=\"Bob", ""},
-        {"a trailing backslash", "Playername1=B", "Playername1=Bob\\", ""},
+        {"an unmatched quote", "Playername0=A", "Playername0=\"Bob", "Playername0=\\\"Bob"},
+        {"a trailing backslash", "Playername1=B", "Playername1=Bob\\", "Playername1=Bob\\\\"},
+        {"a raw control character", "Playername2=C", "Playername2=C\x01" "D", "Playername2=C\uFFFD" "D"},
         {"a NUL before the first section", "[Option]", std::string("\0[Option]", 9), "[Option]"},
         {"a semicolon and a comma in a bare name", "Playername2=C", "Playername2=a;b,c", "Playername2=\"a;b,c\""},
         {"garbage on a line of its own", "Player2=7", "Player2=7\n\x01\xff garbage \"\\", "Player2=7"},
-        {"bytes that are not UTF-8", "Playername3=D", "Playername3=\x82\xa0", ""},
-        {"an unknown escape", "Playername4=E", "Playername4=E\\q", ""},
+        {"bytes that are not UTF-8", "Playername3=D", "Playername3=x\x82\xa0", "Playername3=x\uFFFD\uFFFD"},
+        {"an unknown escape", "Playername4=E", "Playername4=E\\q", "Playername4=E\\\\q"},
         {"a number that is none", "Player3=6", "Player3=6x", ""},
         {"a stored -1 as points", "Player4=5", "Player4=-1", "Player4=4294967295"},
         {"a serialised object", "Level=0", "Level=@Variant(\\0\\0\\0\\v@dInx=alid()", ""},
-        {"a header without its bracket", "[Ranking]", "[Ranking", "[Ranking]"},
+        {"a header with a key in it", "Player2=7", "[Player2=7000", ""},
+        {"a header with more after it", "Player1=8", "[Player1]=8", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -92,11 +96,52 @@ TEST(IniDocument, ADamagedLineCostsOnlyItsOwnKey) {
     }
 }
 
-TEST(IniDocument, LineEndsAndByteOrderMarkDoNotMatter) {
-    for (const char* text : {"\xEF\xBB\xBF[Option]\r\nSpeed=0\r\n", "[Option]\rSpeed=0\r",
-                             "  [Option]  \n\t Speed = 0 \t\n", "; note\n# note\n[Option]\nSpeed=0"}) {
-        EXPECT_EQ(std::get<GameOptions>(Load(text)).speed, 0) << text;
+// UTF-16 with its byte-order mark, either way round, is read as such and written as UTF-8.
+TEST(IniDocument, LineEndsByteOrderMarksAndLetterCaseDoNotMatter) {
+    std::string utf16le = "\xFF\xFE", utf16be = "\xFE\xFF";
+    for (const char c : std::string("[Option]\r\nSpeed=0")) {
+        utf16le += {c, '\0'};
+        utf16be += {'\0', c};
     }
+    for (const std::string& text : {std::string("\xEF\xBB\xBF[Option]\r\nSpeed=0\r\n"), std::string("[Option]\rSpeed=0\r"),
+                                    std::string("  [Option]  \n\t Speed = 0 \t\n"), std::string("; note\n# note\n[Option]\nSpeed=0"),
+                                    std::string("[OPTION]\nspeed=0\n"), utf16le, utf16be}) {
+        EXPECT_EQ(std::get<GameOptions>(Load(text)).speed, 0) << text;
+        IniDocument document = IniDocument::Parse(text);
+        ApplyChanges(document, {});
+        EXPECT_EQ(document.Text().find('\0'), std::string::npos);
+        EXPECT_EQ(std::get<GameOptions>(Load(document.Text())).speed, 0) << document.Text();
+    }
+}
+
+// Nothing this run changed goes back as it stood, and a hand-edited file keeps its own lines.
+TEST(IniDocument, WhatTheGameDidNotChangeStaysWhereAndAsItWas) {
+    const std::string unread[] = {"ctl\x01" "x", "bad\xff" "byte", "E\\q", "\"open"};
+    const std::string text = "; first\n[ranking]\n# the table\nPLAYERNAME0=Mine\nplayer0=9000\n[Player2=7000\nodd line\n"
+                             "Playername1=" + unread[0] + "\nPlayername2=" + unread[1] + "\nPlayername3=" + unread[2] +
+                             "\nPlayername4=" + unread[3] + "\nPlayer4=6x\n\n[Notes]\nkept=yes\n";
+    IniDocument document = IniDocument::Parse(text);
+    const Loaded before = Load(text);
+    EXPECT_EQ(std::get<Names>(before), (Names{"Mine", "ctl\uFFFDx", "bad\uFFFDbyte", "E\\q", "\"open"}));
+    EXPECT_EQ(std::get<Points>(before)[4], 450u);
+    ApplyChanges(document, {});
+    const std::string saved = document.Text();
+    EXPECT_EQ(saved.rfind("; first\n[Option]\n", 0), 0u) << saved;
+    for (const char* kept : {"\n\n[ranking]\n# the table\n", "\nPLAYERNAME0=Mine\nplayer0=9000\n[Player2=7000\nodd line\n",
+                             "\nPlayer4=6x\n\n[Notes]\nkept=yes\n"}) {
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept << saved;
+    }
+    EXPECT_EQ(Load(saved), before);
+    // A new first place moves every name down a key; the unread ones keep their bytes.
+    ApplyChanges(document, {{{"TOP", 99999}}, std::nullopt});
+    const std::string moved = document.Text();
+    for (int i = 0; i < 3; ++i) {
+        const std::string line = "\nPlayername" + std::to_string(i + 2) + "=" + unread[i] + "\n";
+        EXPECT_NE(moved.find(line), std::string::npos) << line << moved;
+    }
+    std::string lower = moved;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(lower.find("playername0=top"), lower.rfind("playername0=")) << "one key in any case";
 }
 
 TEST(IniDocument, EveryTextComesBackFromItsStoredForm) {
