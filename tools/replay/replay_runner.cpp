@@ -148,6 +148,7 @@ struct LineRunner {
 enum class LineRead { Line, TooLong, End };
 
 constexpr std::size_t kLongestLine = 65536;
+constexpr const char* kOutputLost = "the output could not be written\n";
 
 // One line, ended by LF, CR LF or a lone CR, of at most kLongestLine bytes; a longer one is
 // read no further.
@@ -183,8 +184,12 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, boo
             std::visit(runner, ParseScriptLine(line));
         }
         if (!runner.error.empty()) {
-            out.flush();
             errors << "line " << lineNumber << ": " << runner.error << "\n";
+            // Output already lost outweighs the bad line: what was played is not on record.
+            if (!out.flush()) {
+                errors << kOutputLost;
+                return 1;
+            }
             return 2;
         }
         // A reader that went away, or a full disk, stops the run instead of playing it unseen.
@@ -196,7 +201,7 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, boo
     }
     if (replay.Running()) replay.EndRun();
     if (!out.flush()) {
-        errors << "the output could not be written\n";
+        errors << kOutputLost;
         return 1;
     }
     return 0;
