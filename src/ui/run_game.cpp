@@ -24,7 +24,9 @@ int RunGame(int argc, char** argv, const std::function<void(CZormadeApp&)>& star
     TerminationSignals termination([&app] { app.OnEndSession(); });
     if (!app.InitInstance()) return 1;
     if (started) started(app);
-    return application.exec();
+    const int status = application.exec();
+    // A session script can tell that the ranking and options were lost.
+    return app.View() && app.View()->SaveFailed() ? 1 : status;
 }
 
 }  // namespace zormade

@@ -93,19 +93,30 @@ void CZormadeView::OnDestroy() {
                                          : QString();
         AddEntry(typed.toStdString(), *pendingClear_);
     }
-    if (!profile_) profile_ = std::make_unique<IniProfile>();
-    ProfileChanges changes{newEntries_, std::nullopt};
-    if (options_ != loadedOptions_) changes.options = options_;
-    if (!profile_->Flush([&changes](ProfileStore& stored) { ApplyChanges(stored, changes); })) {
-        ReportNotSaved();
+    if (!SaveProfile()) {
+        saveFailed_ = true;
+        Tell(LoadResourceString(IDS_PROFILE_NOT_SAVED).arg(profile_->FailedPath(), profile_->Error()),
+             MB_ICONSTOP);
     }
 }
 
-void CZormadeView::ReportNotSaved() {
-    const QString text =
-        LoadResourceString(IDS_PROFILE_NOT_SAVED).arg(profile_->Path(), profile_->Error());
+bool CZormadeView::SaveProfile() {
+    if (!profile_) profile_ = std::make_unique<IniProfile>();
+    ProfileChanges changes{newEntries_, std::nullopt};
+    if (options_ != loadedOptions_) changes.options = options_;
+    const bool own = !changes.entries.empty() || changes.options;
+    if (!profile_->Flush([&changes](ProfileStore& stored) { ApplyChanges(stored, changes); }, own)) {
+        return false;
+    }
+    newEntries_.clear();
+    loadedOptions_ = options_;
+    if (!profile_->Notice().isEmpty()) Tell(profile_->Notice(), MB_ICONEXCLAMATION);
+    return true;
+}
+
+void CZormadeView::Tell(const QString& text, unsigned int icon) {
     if (!sessionEnding_) {
-        MessageBox(this, text, QString(), MB_OK | MB_ICONSTOP);
+        MessageBox(this, text, QString(), MB_OK | icon);
         return;
     }
     QString line = text;
@@ -253,6 +264,8 @@ void CZormadeView::EnterRanking(std::uint32_t score) {
     // An ending session made the entry before the profile was written.
     if (destroyed_) return;
     AddEntry(dialog.name.toStdString(), score);
+    // Now, not only at exit: a display that goes away ends the program without its exit.
+    SaveProfile();
     ShowRanking();
 }
 
@@ -293,6 +306,7 @@ void CZormadeView::OnOption() {
         options_.speed = dialog.speed;
         options_.level = dialog.level;
         options_.skipOpening = dialog.skipOpening;
+        if (options_ != loadedOptions_) SaveProfile();
     }
 }
 

@@ -63,9 +63,11 @@ public:
 
     // Reads the profile, seeds the draws, shows the start state and places the main window.
     void OnInitialUpdate();
-    // Writes this run's ranking entries and changed options into the profile; runs once, when
-    // the main window closes. A clear whose entry is still open is entered first.
+    // Writes what this run has not saved yet into the profile; runs once, when the main window
+    // closes. A clear whose entry is still open is entered first.
     void OnDestroy();
+    // The profile could not be saved at the end.
+    bool SaveFailed() const { return saveFailed_; }
     // The desktop session or a signal is ending the program: nothing may wait for the player
     // now, so a failed save is told on standard error.
     void EndingSession() { sessionEnding_ = true; }
@@ -104,7 +106,11 @@ protected:
 private:
     void EndRun(RunEnd end);
     void AddEntry(const std::string& name, std::uint32_t score);
-    void ReportNotSaved();
+    // Merges this run's entries and changed options not saved yet into the profile, as at exit
+    // (entries and options are saved as soon as they are made); true when saved.
+    bool SaveProfile();
+    // A box, or standard error when the session is ending and nothing may wait for the player.
+    void Tell(const QString& text, unsigned int icon);
     // Shows the event and tells which answer the player took.
     StatusChange ShowEvent(int index, int& answer);
     void ClearLog();
@@ -127,6 +133,7 @@ private:
     CRankInDlg* nameEntry_ = nullptr;
     bool sessionEnding_ = false;
     bool destroyed_ = false;
+    bool saveFailed_ = false;
 };
 
 }  // namespace zormade
