@@ -305,12 +305,10 @@ void IniDocument::Store(const std::string& section, const std::string& key,
 }
 
 IniDocument::Shown IniDocument::Show(std::string_view stored) const {
-    if (const std::optional<std::string> bytes = Unescape(stored)) {
-        if (IsUtf8(*bytes)) return {Unwrapped(*bytes), Reading::Exact};
-        if (legacy_) {
-            if (std::optional<std::string> text = legacy_(*bytes)) {
-                return {Unwrapped(std::move(*text)), Reading::Legacy};
-            }
+    if (std::optional<std::string> text = DecodeIniValue(stored)) return {std::move(*text), Reading::Exact};
+    if (const std::optional<std::string> bytes = Unescape(stored); bytes && legacy_) {
+        if (std::optional<std::string> text = legacy_(*bytes)) {
+            return {Unwrapped(std::move(*text)), Reading::Legacy};
         }
     }
     std::optional<std::string> legacyText;

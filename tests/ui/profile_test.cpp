@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The profile as the program reads and writes it, and the end of the program by a signal or by
 // the end of the desktop session, which writes it as the exit command does: all thirteen keys.
-#include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
 #include <pthread.h>
 #include <signal.h>
-#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -132,38 +130,14 @@ std::string InChild(rlim_t sizeLimit, const std::function<std::string()>& body) 
     return report;
 }
 
-// Another process that takes the profile's lock and never lets it go, until this object ends.
-class LockHolder {
-public:
-    explicit LockHolder(const QString& lockPath) {
-        const QByteArray path = QFile::encodeName(lockPath);
-        int channel[2];
-        if (::pipe(channel) != 0) return;
-        child_ = ::fork();
-        if (child_ == 0) {
-            ::alarm(2 * kWaitMs / 1000);
-            const int fd = ::open(path.constData(), O_RDWR | O_CREAT, 0600);
-            const bool held = fd >= 0 && ::flock(fd, LOCK_EX) == 0;
-            if (::write(channel[1], held ? "y" : "n", 1) == 1) ::pause();
-            ::_exit(0);
-        }
-        ::close(channel[1]);
-        char answer = 0;
-        held_ = child_ > 0 && ::read(channel[0], &answer, 1) == 1 && answer == 'y';
-        ::close(channel[0]);
+// Another program that takes the profile's lock and holds it for this object's life.
+struct LockHolder : QProcess {
+    explicit LockHolder(const QString& lock) {
+        QDir().mkpath(QFileInfo(lock).absolutePath());
+        start("flock", {"--close", lock, "cat"});
+        write("held\n");
     }
-    ~LockHolder() {
-        if (child_ <= 0) return;
-        ::kill(child_, SIGKILL);
-        ::waitpid(child_, nullptr, 0);
-    }
-    LockHolder(const LockHolder&) = delete;
-    LockHolder& operator=(const LockHolder&) = delete;
-    bool Held() const { return held_; }
-
-private:
-    pid_t child_ = -1;
-    bool held_ = false;
+    bool Held() { return waitForReadyRead(kWaitMs) && readLine() == "held\n"; }
 };
 
 class ProfileTest : public AppTest {
@@ -260,9 +234,8 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhe
             return std::to_string(level) + (saved ? " saved " : " failed ") +
                    profile.FailedPath().toStdString() + ": " + profile.Error().toStdString();
         });
-        const QString where[] = {path, folder, path + ".lock"};
         const std::string reason = std::string(c.words) + (c.error ? "（" + std::string(std::strerror(c.error)) + "）" : "");
-        const std::string expected = std::to_string(c.level) + " failed " + where[c.where].toStdString() + ": ";
+        const std::string expected = std::to_string(c.level) + " failed " + QStringList{path, folder, path + ".lock"}[c.where].toStdString() + ": ";
         EXPECT_TRUE(report.rfind(expected, 0) == 0 && report.find(reason) != std::string::npos) << report;
         ::chmod(QFile::encodeName(folder), 0700);
         ::chmod(QFile::encodeName(path), 0600);
@@ -281,8 +254,7 @@ TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
     for (const bool changed : {false, true}) {
         StartAgain();
         if (changed) View().Options().level = 0;
-        const QString complaint = ExitComplaint();
-        EXPECT_EQ(complaint.contains("書き込みが許可されていないファイルです"), changed) << complaint.toStdString();
+        EXPECT_EQ(ExitComplaint().contains("書き込みが許可されていないファイルです"), changed);
     }
     EXPECT_EQ(ReadFile(ProfilePath()), old);
 }
@@ -297,9 +269,7 @@ TEST_F(ProfileTest, AProfileFarLargerThanAnyTheGameWritesIsLeftUnreadAndUntouche
     const QString complaint = ExitComplaint();
     EXPECT_TRUE(complaint.contains(ProfilePath()) && complaint.contains("64 MiB")) << complaint.toStdString();
     QFile file(ProfilePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.size(), kLargestProfile + 1);
-    EXPECT_EQ(file.read(start.size()), start);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.size() == kLargestProfile + 1 && file.read(start.size()) == start);
 }
 
 // Names in the code page the Windows programs of the time kept profiles in, or in UTF-16; a name
@@ -308,24 +278,23 @@ TEST_F(ProfileTest, NamesInOtherEncodingsOrWithADamagedByteAreShownAndKeptThroug
     const QString text = QString::fromUtf8("[Ranking]\r\nPlayer0=9000\r\nPlayername0=ﾅｶﾞﾚ全角\r\nPlayername1=Bob\r\n");
     QStringEncoder cp932("windows-31j");
     QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
-    const QByteArray damaged[] = {"全角\xff名", "AB\x01" "CD"};
+    const QByteArray top = "[Ranking]\nPlayer0=9000\nPlayername1=Bob\nPlayername0=", damaged[] = {"全角\xff名", "AB\x01" "CD"};
     const struct { const char* what; QByteArray file; const char* shown; QByteArray kept; } cases[] = {
         {"code page 932", cp932.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
         {"UTF-16", utf16.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
-        {"an invalid byte", "[Ranking]\nPlayer0=9000\nPlayername0=" + damaged[0] + "\nPlayername1=Bob\n", "全角\uFFFD名", damaged[0]},
-        {"a raw control character", "[Ranking]\nPlayer0=9000\nPlayername0=" + damaged[1] + "\nPlayername1=Bob\n", "AB\uFFFDCD", damaged[1]},
+        {"an invalid byte", top + damaged[0], "全角\uFFFD名", damaged[0]},
+        {"a raw control character", top + damaged[1], "AB\uFFFDCD", damaged[1]},
     };
+    auto firstTwo = [](Rows rows) { return Rows(rows.begin(), rows.begin() + 2); };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         UseFreshFolder();
         ASSERT_TRUE(WriteFile(ProfilePath(), c.file));
         StartAgain();
         const Rows shown{std::string("9000 ") + c.shown, "1300 Bob"};
-        const Rows loaded = RowsOf(View().Ranking());
-        EXPECT_EQ(Rows(loaded.begin(), loaded.begin() + 2), shown);
+        EXPECT_EQ(firstTwo(RowsOf(View().Ranking())), shown);
         EXPECT_EQ(ExitComplaint(), "");
-        const Rows stored = StoredRanking(ProfilePath());
-        EXPECT_EQ(Rows(stored.begin(), stored.begin() + 2), shown);
+        EXPECT_EQ(firstTwo(StoredRanking(ProfilePath())), shown);
         const QByteArray written = ReadFile(ProfilePath());
         EXPECT_TRUE(written.contains(c.kept) && !written.contains('\0')) << written.toStdString();
     }
@@ -454,33 +423,27 @@ TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBe
 TEST_F(TerminationTest, AnExitWaitsForAHeldLockOnlySoLongAndSavesAnyway) {
     QTemporaryDir home;
     const QString profile = home.filePath("zormade/zormade.ini");
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(profile).absolutePath()));
-    const LockHolder holder(profile + ".lock");
-    ASSERT_TRUE(holder.Held());
+    LockHolder holder(profile + ".lock");
     const std::unique_ptr<QProcess> copy = StartCopy({"name-entry", "HELD"}, home.path());
-    ASSERT_TRUE(copy);
+    ASSERT_TRUE(holder.Held() && copy);
     ::kill(static_cast<pid_t>(copy->processId()), SIGTERM);
     ASSERT_TRUE(copy->waitForFinished(static_cast<int>(kLongestLockWait.count()) + kWaitMs));
     const QString errors = QString::fromLocal8Bit(copy->readAllStandardError());
-    EXPECT_TRUE(errors.contains("待たずに保存しました") && errors.contains(profile + ".lock")) << errors.toStdString();
-    EXPECT_EQ(copy->exitCode(), 0);
+    EXPECT_TRUE(copy->exitCode() == 0 && errors.contains("待たずに保存しました") && errors.contains(profile + ".lock"))
+        << errors.toStdString();
     EXPECT_EQ(StoredRanking(profile)[0], "8997 HELD");
 }
 
 // The player chose the exit and the window seems frozen: a signal ends the wait at once.
 TEST_F(TerminationTest, ASignalCutsTheWaitForAHeldLockShortAndTheBoxTellsOfIt) {
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(ProfilePath()).absolutePath()));
-    const LockHolder holder(ProfilePath() + ".lock");
+    LockHolder holder(ProfilePath() + ".lock");
     ASSERT_TRUE(holder.Held());
     TerminationSignals termination([] {});
     View().Options().speed = 0;
     const pthread_t mainThread = ::pthread_self();
     std::atomic<bool> exited{false};
     std::thread signaller([&] {
-        while (!exited) {
-            ::pthread_kill(mainThread, SIGINT);
-            ::poll(nullptr, 0, 50);
-        }
+        for (; !exited; ::poll(nullptr, 0, 50)) ::pthread_kill(mainThread, SIGINT);
     });
     QElapsedTimer waited;
     waited.start();
@@ -497,7 +460,6 @@ TEST_F(TerminationTest, ASignalCutsTheWaitForAHeldLockShortAndTheBoxTellsOfIt) {
 // but the entry was saved when it was made.
 TEST_F(TerminationTest, AnEntryIsSavedWhenMadeSoALostDisplayLosesNothing) {
     QProcess server;
-    server.setStandardErrorFile(QProcess::nullDevice());
     server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
     ASSERT_TRUE(server.waitForReadyRead(kWaitMs)) << "Xvfb did not start";
     const QString display = ':' + QString::fromLatin1(server.readLine().trimmed());
@@ -505,8 +467,7 @@ TEST_F(TerminationTest, AnEntryIsSavedWhenMadeSoALostDisplayLosesNothing) {
     const std::unique_ptr<QProcess> copy = StartCopy({"enter", "LOST"}, home.path(), display);
     ASSERT_TRUE(copy);
     server.kill();
-    ASSERT_TRUE(server.waitForFinished(kWaitMs));
-    ASSERT_TRUE(copy->waitForFinished(kWaitMs));
+    ASSERT_TRUE(server.waitForFinished(kWaitMs) && copy->waitForFinished(kWaitMs));
     EXPECT_EQ(StoredRanking(home.filePath("zormade/zormade.ini"))[0], "8997 LOST");
 }
 
