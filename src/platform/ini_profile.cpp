@@ -110,14 +110,13 @@ bool IniProfile::Flush(const std::function<void(ProfileStore&)>& update, bool ow
     if (update) update(document);
     document.Overlay(written_);
     const std::string text = document.Text();
-    if (!(now.exists && text == now.text)) {
-        const FileFailure failure = ReplaceProfileFile(target, text);
-        if (failure.error != 0 && (failure.error != kReadOnly || ownChanges)) {
-            return Fail(failure.path, ReasonText(failure.error));
-        }
-    }
     error_.clear();
     failedPath_.clear();
+    // A file that already holds all of it is left alone.
+    if (now.exists && text == now.text) return true;
+    const FileFailure failure = ReplaceProfileFile(target, text);
+    if (failure.error == kReadOnly && !ownChanges) return true;
+    if (failure.error != 0) return Fail(failure.path, ReasonText(failure.error));
     if (!lock.Held()) notice_ = LoadResourceString(IDS_PROFILE_LOCK_BUSY).arg(QFile::decodeName(lock.Path().c_str()));
     return true;
 }

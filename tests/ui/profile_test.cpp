@@ -430,7 +430,7 @@ TEST_F(TerminationTest, AnExitWaitsForAHeldLockOnlySoLongAndSavesAnyway) {
     ASSERT_TRUE(copy->waitForFinished(static_cast<int>(kLongestLockWait.count()) + kWaitMs));
     const QString errors = QString::fromLocal8Bit(copy->readAllStandardError());
     EXPECT_TRUE(copy->exitCode() == 0 && errors.contains("待たずに保存しました") && errors.contains(profile + ".lock"))
-        << errors.toStdString();
+        << copy->exitCode() << " " << copy->exitStatus() << " " << errors.toStdString();
     EXPECT_EQ(StoredRanking(profile)[0], "8997 HELD");
 }
 
