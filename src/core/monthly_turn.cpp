@@ -26,11 +26,11 @@ int Trunc(double x) {
     return static_cast<int>(x);
 }
 
-StatusChange StoredValues(const GameState& s) {
+StatusValues StoredValues(const GameState& s) {
     return {s.stamina, s.money, s.patients, s.trust, s.rivalPower, s.suspicion};
 }
 
-void StoreValues(GameState& s, const StatusChange& v) {
+void StoreValues(GameState& s, const StatusValues& v) {
     s.stamina = v.stamina;
     s.money = v.money;
     s.patients = v.patients;
@@ -47,7 +47,7 @@ int PatientGrowth(int y, int dose, const std::array<int, 5>& history) {
     return Trunc(0.8 * dose) - (history[4] + history[0]) / 2;
 }
 
-void Clamp(StatusChange& v, LimitsCrossed& crossed) {
+void Clamp(StatusValues& v, LimitsCrossed& crossed) {
     if (v.stamina < 0) {
         v.stamina = 0;
         crossed.stamina = true;
@@ -87,7 +87,7 @@ private:
     const char* suffix_ = "増加";
 };
 
-std::array<std::string, 6> LogLines(const StatusChange& before, const StatusChange& after,
+std::array<std::string, 6> LogLines(const StatusValues& before, const StatusValues& after,
                                     int storedTrust, int demand) {
     SuffixSelector selector;
     std::array<std::string, 6> lines;
@@ -112,13 +112,13 @@ std::array<std::string, 6> LogLines(const StatusChange& before, const StatusChan
 
 }  // namespace
 
-RunEnd DueRunEnd(const GameState& state) {
-    if (state.caught == 1) return RunEnd::Capture;
-    if (state.month == 12 && state.year == 1996) return RunEnd::Clear;
-    return RunEnd::None;
+RunOutcome DueRunEnd(const GameState& state) {
+    if (state.caught) return RunOutcome::Capture;
+    if (state.month == 12 && state.year == 1996) return RunOutcome::Clear;
+    return RunOutcome::Going;
 }
 
-void ApplyAnswer(StatusChange& values, const StatusChange& answer, double k) {
+void ApplyAnswer(StatusValues& values, const StatusChange& answer, double k) {
     values.stamina += answer.stamina < 0 ? Trunc(answer.stamina * k) : answer.stamina;
     values.money += answer.money;
     values.patients += answer.patients;
@@ -129,8 +129,8 @@ void ApplyAnswer(StatusChange& values, const StatusChange& answer, double k) {
 
 MonthResult RunMonthlyUpdate(GameState& state, const Sliders& in, const DrawFn& draw,
                              const EventFn& showEvent) {
-    const StatusChange before = StoredValues(state);
-    StatusChange v = before;
+    const StatusValues before = StoredValues(state);
+    StatusValues v = before;
     const int y = state.year - 1990;
     const double k = state.levelFactor;
 
@@ -166,7 +166,7 @@ MonthResult RunMonthlyUpdate(GameState& state, const Sliders& in, const DrawFn& 
 
     Clamp(v, result.crossed);
     if (result.crossed.stamina || result.crossed.rivalPower || result.crossed.suspicion) {
-        state.caught = 1;
+        state.caught = true;
     }
     result.log = LogLines(before, v, before.trust, in.demand);
     StoreValues(state, v);

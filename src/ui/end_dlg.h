@@ -3,11 +3,12 @@
 
 #include <QString>
 
+#include "core/monthly_turn.h"
 #include "platform/cdialog.h"
 
 namespace zormade {
 
-// Closes a run: the title, the ending picture of `endKind` (0 capture, 1 clear) and the message.
+// Closes a run: the title, the ending picture of its outcome and the message.
 class CEndDlg : public CDialog {
     Q_OBJECT
 public:
@@ -18,7 +19,7 @@ public:
 
     explicit CEndDlg(QWidget* parent = nullptr) : CDialog(kTemplateId, parent) {}
 
-    int endKind = 2;  // the caller sets 0 or 1; 2 draws no picture
+    RunOutcome outcome = RunOutcome::Going;  // the caller sets Capture or Clear; others draw no picture
     QString endTitle;
     QString endMessage;
 

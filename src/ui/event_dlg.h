@@ -3,13 +3,12 @@
 
 #include <QString>
 
-#include "core/event_data.h"
 #include "platform/cdialog.h"
 
 namespace zormade {
 
-// Puts one scripted event to the player: its picture, its prompt and four answers. The answer
-// taken and its changes are read from the fields once the modal run has returned.
+// Puts one scripted event to the player: its picture, its prompt and four answers, and gives
+// back the answer taken.
 class CEventDlg : public CDialog {
     Q_OBJECT
 public:
@@ -21,25 +20,22 @@ public:
 
     explicit CEventDlg(QWidget* parent = nullptr);
 
-    // index 0 to 41. Nothing an earlier load or run left behind survives it.
-    void LoadEvent(int index);
-
-    int selectedChoice = -1;
-    int staminaDelta = 0;
-    int moneyDelta = 0;
-    int patientDelta = 0;
-    int trustDelta = 0;
-    int rivalDelta = 0;
-    int suspicionDelta = 0;
-    EventData eventData;
-    QString promptText;
+    // index 0 to 41, before the dialog is shown.
+    void LoadEvent(int index) { eventIndex_ = index; }
+    // Runs the dialog: the answer selected as it closed, 0 to 3, or -1 when none was.
+    int AskAnswer();
 
 protected:
     void DoDataExchange(DataExchange* pDX) override;
     bool OnInitDialog() override;
     void OnPaint() override;
-    // Takes the selected answer and shows its result, before the modal run returns to the turn.
+    // Takes the selected answer while the list is still there.
     void OnDestroy() override;
+
+private:
+    int eventIndex_ = 0;
+    int answer_ = -1;
+    QString promptText_;
 };
 
 }  // namespace zormade

@@ -10,12 +10,14 @@
 #include <ctime>
 
 #include "core/centred_origin.h"
+#include "core/event_catalogue.h"
 #include "ui/main_frame.h"
 #include "ui/end_dlg.h"
 #include "ui/event_dlg.h"
 #include "ui/graph_dlg.h"
 #include "core/run_settings.h"
 #include "platform/ini_profile.h"
+#include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/multi_line_edit.h"
 #include "platform/resources.h"
@@ -61,7 +63,10 @@ QString ShownName(const std::string& name) {
 }  // namespace
 
 CZormadeView::CZormadeView(QWidget* parent)
-    : CFormView(kTemplateId, parent), timers_([this](int id) { OnTimer(id); }) {}
+    : CFormView(kTemplateId, parent), run_([this] { return ThreeWayOf(random_.Next()); }) {
+    turnTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&turnTimer_, &QTimer::timeout, this, &CZormadeView::OnTimer);
+}
 
 CZormadeView::~CZormadeView() = default;
 
@@ -72,7 +77,7 @@ void CZormadeView::OnInitialUpdate() {
     loadedOptions_ = options_;
     random_.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
     if (QWidget* first = GetDlgItem(IDC_PROGRESS_STAMINA)) first->setFocus();
-    ResetGame();
+    ResetControls();
     RefreshStatus();
     if (auto* frame = qobject_cast<CMainFrame*>(window())) {
         const QRect desktop = QGuiApplication::primaryScreen()->geometry();
@@ -87,7 +92,7 @@ void CZormadeView::OnInitialUpdate() {
 void CZormadeView::OnDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
-    timers_.KillTimer(TURN_TIMER_ID);
+    turnTimer_.stop();
     if (pendingClear_) {
         const QString typed = nameEntry_ ? WindowText(nameEntry_->GetDlgItem(CRankInDlg::IDC_NAME))
                                          : QString();
@@ -127,17 +132,18 @@ bool CZormadeView::OnCommand(int id) {
 }
 
 bool CZormadeView::OnUpdateCommand(CCmdUI& ui) {
+    const AvailableCommands available = run_.Available();
     switch (ui.Id()) {
-    case ID_GAME_START: ui.Enable(state_.startEnabled != 0); return true;
-    case ID_GAME_STOP: ui.Enable(state_.stopEnabled != 0); return true;
+    case ID_GAME_START: ui.Enable(available.start); return true;
+    case ID_GAME_STOP: ui.Enable(available.stop); return true;
     case ID_GAME_PAUSE:
-        ui.Enable(state_.pauseEnabled != 0);
-        ui.SetText(LoadResourceString(state_.paused ? IDS_RESUME_ITEM : IDS_PAUSE_ITEM));
+        ui.Enable(available.pause);
+        ui.SetText(LoadResourceString(run_.Paused() ? IDS_RESUME_ITEM : IDS_PAUSE_ITEM));
         return true;
-    case ID_RANKING: ui.Enable(state_.rankingEnabled != 0); return true;
-    case ID_OPTION: ui.Enable(state_.optionsEnabled != 0); return true;
+    case ID_RANKING: ui.Enable(available.ranking); return true;
+    case ID_OPTION: ui.Enable(available.options); return true;
     // Like the ranking, only between runs, and only once a run has played a month to show.
-    case ID_GRAPH: ui.Enable(state_.rankingEnabled != 0 && !history_.Months().empty()); return true;
+    case ID_GRAPH: ui.Enable(available.ranking && !run_.History().Months().empty()); return true;
     default: return false;
     }
 }
@@ -150,8 +156,7 @@ void CZormadeView::DoDataExchange(DataExchange* pDX) {
     DDX_Text(pDX, IDC_EDIT_YEAR, shownYear);
 }
 
-void CZormadeView::ResetGame() {
-    ResetState(state_);
+void CZormadeView::ResetControls() {
     for (const BarAndSlider& pair : kPanelPairs) {
         Item<QProgressBar>(pair.bar)->setRange(0, kBarMax);
         auto* slider = Item<QSlider>(pair.slider);
@@ -162,18 +167,19 @@ void CZormadeView::ResetGame() {
 }
 
 void CZormadeView::RefreshStatus() {
-    shownYear = state_.year;
-    shownMonth = state_.month;
-    shownMoney = state_.money;
-    shownPatients = state_.patients;
+    const GameState& state = run_.State();
+    shownYear = state.year;
+    shownMonth = state.month;
+    shownMoney = state.money;
+    shownPatients = state.patients;
     UpdateData(false);
     // The date reads as one line: the month no larger than the four digits of the year allow.
     const int yearSize = Item<MultiLineEdit>(IDC_EDIT_YEAR)->font().pixelSize();
     Item<MultiLineEdit>(IDC_EDIT_MONTH)->ShowNoLargerThan(yearSize);
-    Item<QProgressBar>(IDC_PROGRESS_STAMINA)->setValue(state_.stamina);
-    Item<QProgressBar>(IDC_PROGRESS_TRUST)->setValue(state_.trust);
-    Item<QProgressBar>(IDC_PROGRESS_RIVAL)->setValue(state_.rivalPower);
-    Item<QProgressBar>(IDC_PROGRESS_SUSPICION)->setValue(state_.suspicion);
+    Item<QProgressBar>(IDC_PROGRESS_STAMINA)->setValue(state.stamina);
+    Item<QProgressBar>(IDC_PROGRESS_TRUST)->setValue(state.trust);
+    Item<QProgressBar>(IDC_PROGRESS_RIVAL)->setValue(state.rivalPower);
+    Item<QProgressBar>(IDC_PROGRESS_SUSPICION)->setValue(state.suspicion);
 }
 
 void CZormadeView::ClearLog() {
@@ -181,62 +187,52 @@ void CZormadeView::ClearLog() {
     for (int i = log->count() - 1; i >= 0; --i) delete log->takeItem(i);
 }
 
-int CZormadeView::RandomOf3() { return ThreeWayOf(random_.Next()); }
-
-bool CZormadeView::DoMonthlyTurn() {
+void CZormadeView::DoMonthlyTurn() {
     ClearLog();
-    const RunEnd end = DueRunEnd(state_);
-    if (end != RunEnd::None) {
-        EndRun(end);
-        return true;
-    }
     const Sliders sliders{Item<QSlider>(IDC_SLIDER_DOSE)->value(),
                           Item<QSlider>(IDC_SLIDER_DONATION)->value(),
                           Item<QSlider>(IDC_SLIDER_DEMAND)->value(),
                           Item<QSlider>(IDC_SLIDER_COUNTER)->value()};
-    int answer = -1;
-    const MonthResult month = RunMonthlyUpdate(
-        state_, sliders, [this] { return RandomOf3(); },
-        [this, &answer](int index) { return ShowEvent(index, answer); });
-    history_.Record(state_, month, answer);
+    const TickResult tick = run_.Tick(sliders, [this](int index) { return AnswerEvent(index); });
+    if (tick.ended != RunOutcome::Going) {
+        EndRun(tick);
+        return;
+    }
     auto* log = Item<QListWidget>(IDC_LIST_LOG);
-    for (const std::string& line : month.log) log->addItem(QString::fromStdString(line));
-    return false;
+    for (const std::string& line : tick.month.log) log->addItem(QString::fromStdString(line));
 }
 
-StatusChange CZormadeView::ShowEvent(int index, int& answer) {
+int CZormadeView::AnswerEvent(int index) {
     // A tick must not re-enter the turn while the event and its result box are open.
-    timers_.KillTimer(TURN_TIMER_ID);
+    turnTimer_.stop();
     CEventDlg dialog;
     dialog.LoadEvent(index);
-    dialog.DoModal();
-    timers_.SetTimer(TURN_TIMER_ID, state_.timerPeriod);
-    answer = dialog.selectedChoice;
-    return {dialog.staminaDelta, dialog.moneyDelta, dialog.patientDelta,
-            dialog.trustDelta,   dialog.rivalDelta, dialog.suspicionDelta};
+    const int answer = dialog.AskAnswer();
+    if (answer >= 0) {
+        MessageBox(MainWindow(), QString::fromUtf8(EventRecordAt(index).answers[answer].result),
+                   LoadResourceString(IDS_RESULT_CAPTION), MB_OK);
+    }
+    turnTimer_.start(run_.TimerPeriod());
+    return answer;
 }
 
-void CZormadeView::EndRun(RunEnd end) {
-    timers_.KillTimer(TURN_TIMER_ID);
-    history_.End(end == RunEnd::Capture ? RunOutcome::Capture : RunOutcome::Clear);
+void CZormadeView::EndRun(const TickResult& tick) {
+    turnTimer_.stop();
     CEndDlg dialog;
-    if (end == RunEnd::Capture) {
-        dialog.endKind = 0;
+    dialog.outcome = tick.ended;
+    if (tick.ended == RunOutcome::Capture) {
         dialog.endTitle = LoadResourceString(IDS_GAME_OVER_TITLE);
         dialog.endMessage = LoadResourceString(IDS_GAME_OVER_MESSAGE);
         dialog.DoModal();
     } else {
-        const std::uint32_t score = ClearScore(state_.patients, state_.money);
-        dialog.endKind = 1;
         dialog.endTitle = LoadResourceString(IDS_CLEAR_TITLE);
-        dialog.endMessage = QString::fromStdString(ScoreLine(score));
-        pendingClear_ = score;
+        dialog.endMessage = QString::fromStdString(ScoreLine(tick.score));
+        pendingClear_ = tick.score;
         dialog.DoModal();
-        if (!destroyed_) EnterRanking(score);
+        if (!destroyed_) EnterRanking(tick.score);
         pendingClear_.reset();
     }
-    ResetGame();
-    RefreshStatus();
+    ResetControls();
 }
 
 void CZormadeView::EnterRanking(std::uint32_t score) {
@@ -279,7 +275,7 @@ void CZormadeView::OnRanking() { ShowRanking(); }
 
 void CZormadeView::OnGraph() {
     CGraphDlg dialog;
-    dialog.history = history_;
+    dialog.history = run_.History();
     dialog.DoModal();
 }
 
@@ -296,49 +292,44 @@ void CZormadeView::OnOption() {
     }
 }
 
-void CZormadeView::OnTimer(int) {
-    if (state_.paused) return;
-    if (!DoMonthlyTurn()) AdvanceDate(state_);
+void CZormadeView::OnTimer() {
+    // A paused run leaves even the log as it was.
+    if (run_.Paused()) return;
+    DoMonthlyTurn();
     RefreshStatus();
 }
 
 void CZormadeView::OnGameStart() {
     CBriefingDlg briefing;
     briefing.DoModal();
-    ResetGame();
-    history_.Begin();
-    state_.timerPeriod = TimerPeriodFor(options_.speed);
-    state_.levelFactor = LevelFactorFor(options_.level);
-    timers_.SetTimer(TURN_TIMER_ID, state_.timerPeriod);
-    MarkRunning(state_);
+    ResetControls();
+    run_.Start(options_);
+    turnTimer_.start(run_.TimerPeriod());
 }
 
 void CZormadeView::OnGamePause() {
-    if (state_.paused == 0) {
-        state_.paused = 1;
-        state_.startEnabled = 0;
-        state_.stopEnabled = 1;
-        state_.pauseEnabled = 1;
+    if (!run_.Paused()) {
+        run_.SetPaused(true);
         MessageBox(this, LoadResourceString(IDS_PAUSE_TEXT), LoadResourceString(IDS_PAUSE_CAPTION),
                    MB_OK | MB_ICONEXCLAMATION);
     } else {
         MessageBox(this, LoadResourceString(IDS_RESUME_TEXT), LoadResourceString(IDS_RESUME_CAPTION),
                    MB_OK | MB_ICONEXCLAMATION);
-        state_.paused = 0;
+        run_.SetPaused(false);
     }
 }
 
 void CZormadeView::OnGameStop() {
-    state_.paused = 1;
+    run_.SetPaused(true);
     const int answer = MessageBox(this, LoadResourceString(IDS_STOP_TEXT),
                                   LoadResourceString(IDS_STOP_CAPTION), MB_YESNO | MB_ICONQUESTION);
     if (answer == IDYES) {
-        timers_.KillTimer(TURN_TIMER_ID);
-        history_.End(RunOutcome::Stopped);
-        ResetGame();
+        turnTimer_.stop();
+        run_.Stop();
+        ResetControls();
         RefreshStatus();
     } else {
-        state_.paused = 0;
+        run_.SetPaused(false);
     }
 }
 

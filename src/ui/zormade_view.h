@@ -6,14 +6,12 @@
 #include <optional>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/monthly_turn.h"
+#include <QTimer>
+
 #include "core/random15.h"
-#include "core/run_history.h"
-#include "core/status_change.h"
+#include "core/run.h"
 #include "platform/commands.h"
 #include "platform/form_view.h"
-#include "platform/window_timers.h"
 #include "core/game_options.h"
 #include "core/profile_changes.h"
 #include "core/ranking_table.h"
@@ -52,8 +50,6 @@ enum ControlId {
     IDC_STATIC_MESSAGE = 1041,
 };
 
-constexpr int TURN_TIMER_ID = 1;
-
 // The game board: the status panel, the four sliders and the log, and the run they show.
 class CZormadeView : public CFormView, public CommandTarget {
     Q_OBJECT
@@ -73,7 +69,7 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI& ui) override;
 
-    void OnTimer(int id);
+    void OnTimer();
     void OnGameStart();
     void OnGamePause();
     void OnGameStop();
@@ -82,43 +78,43 @@ public:
     void OnGraph();
     void OnHelp() {}
 
-    void ResetGame();
+    // Sliders at 0, bars over their range, an empty log: the controls of a run's start.
+    void ResetControls();
     void RefreshStatus();
     // Shows the ranking dialog on the table as it stands.
     void ShowRanking();
     // Offers a clear's score to the table: asks for a name, inserts it and shows the ranking.
     void EnterRanking(std::uint32_t score);
-    // One tick's turn; true when it ended the run.
-    bool DoMonthlyTurn();
-    int RandomOf3();
+    // One tick's turn: the run's month or its end, and the log that tells it.
+    void DoMonthlyTurn();
+    // Runs the event dialog with the turn's timer at rest, then tells the answer's result.
+    int AnswerEvent(int index);
 
-    GameState& State() { return state_; }
+    Run& GameRun() { return run_; }
+    GameState& State() { return run_.State(); }
     GameOptions& Options() { return options_; }
     RankingTable& Ranking() { return ranking_; }
     Random15& Random() { return random_; }
-    const WindowTimers& Timers() const { return timers_; }
+    const QTimer& TurnTimer() const { return turnTimer_; }
 
 protected:
     void DoDataExchange(DataExchange* pDX) override;
 
 private:
-    void EndRun(RunEnd end);
+    void EndRun(const TickResult& tick);
     void AddEntry(const std::string& name, std::uint32_t score);
     void ReportNotSaved();
-    // Shows the event and tells which answer the player took.
-    StatusChange ShowEvent(int index, int& answer);
     void ClearLog();
 
     int shownMoney = 0;
     int shownPatients = 0;
     int shownMonth = 0;
     int shownYear = 0;
-    GameState state_;
     GameOptions options_;
     RankingTable ranking_;
     Random15 random_;
-    RunHistory history_;
-    WindowTimers timers_;
+    Run run_;
+    QTimer turnTimer_;
     std::unique_ptr<IniProfile> profile_;
     GameOptions loadedOptions_;
     std::vector<RankingEntry> newEntries_;

@@ -12,7 +12,6 @@
 #include "platform/dialog_units.h"
 #include "platform/form_view.h"
 #include "platform/text_fit.h"
-#include "platform/window_timers.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -102,20 +101,6 @@ TEST(ClassicLook, GivesWayOnlyToAStyleThePlayerChose) {
             << c.args.back() << " " << c.override;
     }
     qputenv("QT_STYLE_OVERRIDE", before);
-}
-
-TEST(WindowTimers, SettingARunningTimerRestartsItWithTheNewPeriod) {
-    int ticks = 0;
-    WindowTimers timers([&](int id) { ticks += id; });
-    timers.SetTimer(3, 50000);
-    EXPECT_EQ(timers.Interval(3), 50000);
-    timers.SetTimer(3, 10);
-    EXPECT_EQ(timers.Interval(3), 10);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 6; }));
-    timers.KillTimer(3);
-    EXPECT_FALSE(timers.IsActive(3));
-    EXPECT_EQ(timers.Interval(3), 0);
-    timers.KillTimer(4);  // never set: nothing happens
 }
 
 QString SpokenName(QWidget* control) {

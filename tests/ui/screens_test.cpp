@@ -60,7 +60,7 @@ TEST_F(ScreensTest, TheBriefingShowsItsPictureAndTextsAndItsOkStartsTheGame) {
     EXPECT_FALSE(shown.flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
     EXPECT_EQ(shown.picture.convertToFormat(QImage::Format_ARGB32),
               LoadBitmap(161).convertToFormat(QImage::Format_ARGB32));
-    EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
+    EXPECT_TRUE(View().TurnTimer().isActive());
 }
 
 TEST_F(ScreensTest, AboutBoxShowsTheIconNameAndVersionAndClosesEveryWay) {
@@ -91,14 +91,14 @@ TEST_F(ScreensTest, ARunGoesOnBehindTheAboutBox) {
     ModalAnswer about([&](QWidget* window) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return EditText(IDC_EDIT_MONTH) != "1"; }, 10000));
         monthWhileOpen = EditText(IDC_EDIT_MONTH);
-        pausedWhileOpen = View().State().paused;
+        pausedWhileOpen = View().GameRun().Paused();
         PressKey(Qt::Key_Escape)(window);
     });
     Trigger(ID_APP_ABOUT);
     ASSERT_TRUE(about.Answered());
     EXPECT_EQ(monthWhileOpen, "2");
     EXPECT_EQ(pausedWhileOpen, 0);
-    EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
+    EXPECT_TRUE(View().TurnTimer().isActive());
 }
 
 // What the dialog shows: the ticked level and speed (-1 for none), the box and the focused control.
@@ -150,7 +150,7 @@ TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
     Open(ChangeAll, ClickButton("OK"));
     EXPECT_EQ(View().Options(), (GameOptions{0, 0, 1}));
     StartGame();
-    EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 3000);
+    EXPECT_EQ(View().TurnTimer().interval(), 3000);
     EXPECT_EQ(View().State().levelFactor, 1.5);
 }
 
@@ -162,7 +162,7 @@ TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAsTheMiddle
     EXPECT_EQ(View().Options(), (GameOptions{-1, 1, 0}));
     StartGame();
     EXPECT_EQ(View().State().levelFactor, 1.0);
-    EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 5000);
+    EXPECT_EQ(View().TurnTimer().interval(), 5000);
 }
 
 }  // namespace
