@@ -8,14 +8,17 @@
 
 namespace zormade {
 
+class MultiLineEdit;
+class PictureControl;
+
 // Closes a run: the title, the ending picture of its outcome and the message.
 class CEndDlg : public CDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 139;
-    static constexpr int IDC_PICTURE = 1040;
-    static constexpr int IDC_TITLE = 1027;
-    static constexpr int IDC_MESSAGE = 1028;
+    static constexpr ControlId<PictureControl> IDC_PICTURE{1040};
+    static constexpr ControlId<MultiLineEdit> IDC_TITLE{1027};
+    static constexpr ControlId<MultiLineEdit> IDC_MESSAGE{1028};
 
     explicit CEndDlg(QWidget* parent = nullptr) : CDialog(kTemplateId, parent) {}
 

@@ -24,13 +24,13 @@ void CEventDlg::DoDataExchange(DataExchange* pDX) {
 
 bool CEventDlg::OnInitDialog() {
     // "決定" is no default button; left automatic, Qt would make it one as the dialog shows.
-    Item<QPushButton>(IDOK)->setAutoDefault(false);
+    Control(kConfirmId).setAutoDefault(false);
     CDialog::OnInitDialog();
     const EventRecord& event = EventRecordAt(eventIndex_);
     promptText_ = QString::fromUtf8(event.prompt);
-    auto* answers = Item<QListWidget>(kAnswerListId);
-    for (const EventAnswer& answer : event.answers) answers->addItem(QString::fromUtf8(answer.text));
-    answers->setCurrentRow(0);
+    QListWidget& answers = Control(kAnswerListId);
+    for (const EventAnswer& answer : event.answers) answers.addItem(QString::fromUtf8(answer.text));
+    answers.setCurrentRow(0);
     UpdateData(false);
     return true;
 }
@@ -44,7 +44,7 @@ void CEventDlg::OnPaint() {
 
 void CEventDlg::OnDestroy() {
     CDialog::OnDestroy();
-    const int row = Item<QListWidget>(kAnswerListId)->currentRow();
+    const int row = Control(kAnswerListId).currentRow();
     answer_ = row >= 0 && row < static_cast<int>(EventRecordAt(eventIndex_).answers.size()) ? row : -1;
 }
 

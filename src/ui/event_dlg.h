@@ -5,7 +5,13 @@
 
 #include "platform/cdialog.h"
 
+class QListWidget;
+class QPushButton;
+
 namespace zormade {
+
+class MultiLineEdit;
+class PictureControl;
 
 // Puts one scripted event to the player: its picture, its prompt and four answers, and gives
 // back the answer taken.
@@ -13,9 +19,10 @@ class CEventDlg : public CDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 134;
-    static constexpr int kAnswerListId = 1026;
-    static constexpr int kPromptId = 1027;
-    static constexpr int kPictureId = 1040;
+    static constexpr ControlId<QListWidget> kAnswerListId{1026};
+    static constexpr ControlId<MultiLineEdit> kPromptId{1027};
+    static constexpr ControlId<PictureControl> kPictureId{1040};
+    static constexpr ControlId<QPushButton> kConfirmId{IDOK};
     static constexpr int kPictureSize = 330;
 
     explicit CEventDlg(QWidget* parent = nullptr);

@@ -85,7 +85,7 @@ bool CGraphDlg::OnInitDialog() {
     if (!draw) {
         // The months are still told by the list and the line; only the drawing is missing.
         MessageBox(this, LoadResourceString(IDS_GRAPH_NO_CHARTS).arg(error), QString(),
-                   MB_OK | MB_ICONSTOP);
+                   MessageBoxKind::Stop);
         return true;
     }
     charts.gauges = GetDlgItem(kValuesChartId);

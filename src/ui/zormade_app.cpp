@@ -35,9 +35,8 @@ bool CZormadeApp::InitInstance() {
     frame_ = std::make_unique<CMainFrame>();
     view_ = new CZormadeView;
     if (!frame_->LoadFrame(view_)) return false;
-    frame_->Router().SetRoute({view_, &document_, frame_.get(), this});
+    frame_->Router().SetRoute({view_, frame_.get(), this});
     SetMainWindow(frame_.get());
-    if (!document_.OnNewDocument()) return false;
     view_->OnInitialUpdate();
     frame_->show();
     return true;

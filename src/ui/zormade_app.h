@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "ui/main_frame.h"
-#include "ui/zormade_doc.h"
 #include "ui/zormade_view.h"
 #include "platform/commands.h"
 #include "platform/main_loop_idle.h"
@@ -15,8 +14,8 @@
 
 namespace zormade {
 
-// The one application object: start-up, the opening picture, the main window with its document
-// and view, the about box, exit.
+// The one application object: start-up, the opening picture, the main window with its view,
+// the about box, exit.
 class CZormadeApp : public CommandTarget {
 public:
     // `ticks` is the millisecond clock that times the opening picture.
@@ -48,7 +47,6 @@ private:
     // Wakes the sleeping main loop when the opening's time is up, so that its next sleep runs
     // OnIdle; nothing else would wake an untouched program.
     QTimer openingWake_;
-    CZormadeDoc document_;
     std::unique_ptr<CMainFrame> frame_;
     CZormadeView* view_ = nullptr;
 };

@@ -30,7 +30,6 @@
 namespace zormade {
 namespace {
 
-constexpr int kTemplateId = 101;
 constexpr int kFrameWidth = 555;
 constexpr int kFrameHeight = 544;
 constexpr int kSliderMax = 25;
@@ -40,8 +39,8 @@ constexpr int kBarMax = 5000;
 constexpr std::size_t kShownNameCharacters = 48;
 
 struct BarAndSlider {
-    int bar;
-    int slider;
+    ControlId<QProgressBar> bar;
+    ControlId<QSlider> slider;
 };
 constexpr BarAndSlider kPanelPairs[] = {
     {IDC_PROGRESS_STAMINA, IDC_SLIDER_DOSE},
@@ -110,7 +109,7 @@ void CZormadeView::ReportNotSaved() {
     const QString text =
         LoadResourceString(IDS_PROFILE_NOT_SAVED).arg(profile_->Path(), profile_->Error());
     if (!sessionEnding_) {
-        MessageBox(this, text, QString(), MB_OK | MB_ICONSTOP);
+        MessageBox(this, text, QString(), MessageBoxKind::Stop);
         return;
     }
     QString line = text;
@@ -126,7 +125,6 @@ bool CZormadeView::OnCommand(int id) {
     case ID_RANKING: OnRanking(); return true;
     case ID_OPTION: OnOption(); return true;
     case ID_GRAPH: OnGraph(); return true;
-    case ID_HELP: OnHelp(); return true;
     default: return false;
     }
 }
@@ -158,10 +156,10 @@ void CZormadeView::DoDataExchange(DataExchange* pDX) {
 
 void CZormadeView::ResetControls() {
     for (const BarAndSlider& pair : kPanelPairs) {
-        Item<QProgressBar>(pair.bar)->setRange(0, kBarMax);
-        auto* slider = Item<QSlider>(pair.slider);
-        slider->setRange(0, kSliderMax);
-        slider->setValue(0);
+        Control(pair.bar).setRange(0, kBarMax);
+        QSlider& slider = Control(pair.slider);
+        slider.setRange(0, kSliderMax);
+        slider.setValue(0);
     }
     ClearLog();
 }
@@ -174,32 +172,30 @@ void CZormadeView::RefreshStatus() {
     shownPatients = state.patients;
     UpdateData(false);
     // The date reads as one line: the month no larger than the four digits of the year allow.
-    const int yearSize = Item<MultiLineEdit>(IDC_EDIT_YEAR)->font().pixelSize();
-    Item<MultiLineEdit>(IDC_EDIT_MONTH)->ShowNoLargerThan(yearSize);
-    Item<QProgressBar>(IDC_PROGRESS_STAMINA)->setValue(state.stamina);
-    Item<QProgressBar>(IDC_PROGRESS_TRUST)->setValue(state.trust);
-    Item<QProgressBar>(IDC_PROGRESS_RIVAL)->setValue(state.rivalPower);
-    Item<QProgressBar>(IDC_PROGRESS_SUSPICION)->setValue(state.suspicion);
+    const int yearSize = Control(IDC_EDIT_YEAR).font().pixelSize();
+    Control(IDC_EDIT_MONTH).ShowNoLargerThan(yearSize);
+    Control(IDC_PROGRESS_STAMINA).setValue(state.stamina);
+    Control(IDC_PROGRESS_TRUST).setValue(state.trust);
+    Control(IDC_PROGRESS_RIVAL).setValue(state.rivalPower);
+    Control(IDC_PROGRESS_SUSPICION).setValue(state.suspicion);
 }
 
 void CZormadeView::ClearLog() {
-    auto* log = Item<QListWidget>(IDC_LIST_LOG);
-    for (int i = log->count() - 1; i >= 0; --i) delete log->takeItem(i);
+    QListWidget& log = Control(IDC_LIST_LOG);
+    for (int i = log.count() - 1; i >= 0; --i) delete log.takeItem(i);
 }
 
 void CZormadeView::DoMonthlyTurn() {
     ClearLog();
-    const Sliders sliders{Item<QSlider>(IDC_SLIDER_DOSE)->value(),
-                          Item<QSlider>(IDC_SLIDER_DONATION)->value(),
-                          Item<QSlider>(IDC_SLIDER_DEMAND)->value(),
-                          Item<QSlider>(IDC_SLIDER_COUNTER)->value()};
+    const Sliders sliders{Control(IDC_SLIDER_DOSE).value(), Control(IDC_SLIDER_DONATION).value(),
+                          Control(IDC_SLIDER_DEMAND).value(), Control(IDC_SLIDER_COUNTER).value()};
     const TickResult tick = run_.Tick(sliders, [this](int index) { return AnswerEvent(index); });
     if (tick.ended != RunOutcome::Going) {
         EndRun(tick);
         return;
     }
-    auto* log = Item<QListWidget>(IDC_LIST_LOG);
-    for (const std::string& line : tick.month.log) log->addItem(QString::fromStdString(line));
+    QListWidget& log = Control(IDC_LIST_LOG);
+    for (const std::string& line : tick.month.log) log.addItem(QString::fromStdString(line));
 }
 
 int CZormadeView::AnswerEvent(int index) {
@@ -210,7 +206,7 @@ int CZormadeView::AnswerEvent(int index) {
     const int answer = dialog.AskAnswer();
     if (answer >= 0) {
         MessageBox(MainWindow(), QString::fromUtf8(EventRecordAt(index).answers[answer].result),
-                   LoadResourceString(IDS_RESULT_CAPTION), MB_OK);
+                   LoadResourceString(IDS_RESULT_CAPTION), MessageBoxKind::Plain);
     }
     turnTimer_.start(run_.TimerPeriod());
     return answer;
@@ -239,10 +235,8 @@ void CZormadeView::EnterRanking(std::uint32_t score) {
     const int place = ranking_.FindPlace(score);
     if (place == RankingTable::kNoPlace) return;
     CRankInDlg dialog;
-    UpdateData(true);
     dialog.points = score;
     dialog.rank = static_cast<std::uint32_t>(place + 1);
-    UpdateData(false);
     nameEntry_ = &dialog;
     dialog.DoModal();
     nameEntry_ = nullptr;
@@ -262,12 +256,10 @@ void CZormadeView::AddEntry(const std::string& name, std::uint32_t score) {
 
 void CZormadeView::ShowRanking() {
     CRankingDlg dialog;
-    UpdateData(true);
     dialog.points = ranking_.points;
     for (std::size_t i = 0; i < dialog.names.size(); ++i) {
         dialog.names[i] = ShownName(ranking_.names[i]);
     }
-    UpdateData(false);
     dialog.DoModal();
 }
 
@@ -281,7 +273,6 @@ void CZormadeView::OnGraph() {
 
 void CZormadeView::OnOption() {
     COptionDlg dialog;
-    UpdateData(true);
     dialog.level = options_.level;
     dialog.speed = options_.speed;
     dialog.skipOpening = options_.skipOpening;
@@ -311,19 +302,18 @@ void CZormadeView::OnGamePause() {
     if (!run_.Paused()) {
         run_.SetPaused(true);
         MessageBox(this, LoadResourceString(IDS_PAUSE_TEXT), LoadResourceString(IDS_PAUSE_CAPTION),
-                   MB_OK | MB_ICONEXCLAMATION);
+                   MessageBoxKind::Exclamation);
     } else {
         MessageBox(this, LoadResourceString(IDS_RESUME_TEXT), LoadResourceString(IDS_RESUME_CAPTION),
-                   MB_OK | MB_ICONEXCLAMATION);
+                   MessageBoxKind::Exclamation);
         run_.SetPaused(false);
     }
 }
 
 void CZormadeView::OnGameStop() {
     run_.SetPaused(true);
-    const int answer = MessageBox(this, LoadResourceString(IDS_STOP_TEXT),
-                                  LoadResourceString(IDS_STOP_CAPTION), MB_YESNO | MB_ICONQUESTION);
-    if (answer == IDYES) {
+    if (MessageBox(this, LoadResourceString(IDS_STOP_TEXT), LoadResourceString(IDS_STOP_CAPTION),
+                   MessageBoxKind::YesNoQuestion)) {
         turnTimer_.stop();
         run_.Stop();
         ResetControls();

@@ -16,10 +16,15 @@
 #include "core/profile_changes.h"
 #include "core/ranking_table.h"
 
+class QListWidget;
+class QProgressBar;
+class QSlider;
+
 namespace zormade {
 
 class CRankInDlg;
 class IniProfile;
+class MultiLineEdit;
 
 enum Command {
     ID_GAME_START = 32771,
@@ -30,30 +35,28 @@ enum Command {
     ID_GRAPH = 32776,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
-    ID_HELP = 57670,
 };
 
-enum ControlId {
-    IDC_PROGRESS_STAMINA = 1001,
-    IDC_PROGRESS_TRUST = 1002,
-    IDC_PROGRESS_RIVAL = 1005,
-    IDC_PROGRESS_SUSPICION = 1006,
-    IDC_EDIT_MONEY = 1015,
-    IDC_EDIT_PATIENTS = 1016,
-    IDC_EDIT_MONTH = 1017,
-    IDC_EDIT_YEAR = 1018,
-    IDC_SLIDER_DOSE = 1020,
-    IDC_SLIDER_DONATION = 1021,
-    IDC_SLIDER_DEMAND = 1022,
-    IDC_SLIDER_COUNTER = 1023,
-    IDC_LIST_LOG = 1026,
-    IDC_STATIC_MESSAGE = 1041,
-};
+inline constexpr ControlId<QProgressBar> IDC_PROGRESS_STAMINA{1001};
+inline constexpr ControlId<QProgressBar> IDC_PROGRESS_TRUST{1002};
+inline constexpr ControlId<QProgressBar> IDC_PROGRESS_RIVAL{1005};
+inline constexpr ControlId<QProgressBar> IDC_PROGRESS_SUSPICION{1006};
+inline constexpr ControlId<MultiLineEdit> IDC_EDIT_MONEY{1015};
+inline constexpr ControlId<MultiLineEdit> IDC_EDIT_PATIENTS{1016};
+inline constexpr ControlId<MultiLineEdit> IDC_EDIT_MONTH{1017};
+inline constexpr ControlId<MultiLineEdit> IDC_EDIT_YEAR{1018};
+inline constexpr ControlId<QSlider> IDC_SLIDER_DOSE{1020};
+inline constexpr ControlId<QSlider> IDC_SLIDER_DONATION{1021};
+inline constexpr ControlId<QSlider> IDC_SLIDER_DEMAND{1022};
+inline constexpr ControlId<QSlider> IDC_SLIDER_COUNTER{1023};
+inline constexpr ControlId<QListWidget> IDC_LIST_LOG{1026};
 
 // The game board: the status panel, the four sliders and the log, and the run they show.
 class CZormadeView : public CFormView, public CommandTarget {
     Q_OBJECT
 public:
+    static constexpr int kTemplateId = 101;
+
     explicit CZormadeView(QWidget* parent = nullptr);
     ~CZormadeView() override;
 
@@ -76,7 +79,6 @@ public:
     void OnRanking();
     void OnOption();
     void OnGraph();
-    void OnHelp() {}
 
     // Sliders at 0, bars over their range, an empty log: the controls of a run's start.
     void ResetControls();

@@ -47,7 +47,7 @@ TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
     EXPECT_EQ(TextBaseline(year), TextBaseline(month));
     // Bordered fields and lists have the sunken edge of the three-dimensional look: dark above,
     // light below.
-    for (int id : {IDC_EDIT_MONEY, IDC_LIST_LOG}) {
+    for (int id : {IDC_EDIT_MONEY.id, IDC_LIST_LOG.id}) {
         const QImage edge = View().GetDlgItem(id)->grab().toImage();
         const int x = edge.width() / 2;
         EXPECT_LT(qGray(edge.pixel(x, 0)), qGray(edge.pixel(x, edge.height() - 1))) << id;

@@ -83,7 +83,7 @@ TEST_F(EventTextFitTest, EveryResultKeepsItsLinesWholeOnTheScreen) {
                 if (index == 37) SaveScreenshot(window, "result-37-" + QString::fromUtf8(answer.text).left(1));
                 PressKey(Qt::Key_Return)(window);
             });
-            MessageBox(MainWindow(), QString::fromUtf8(answer.result), QStringLiteral("結果"), MB_OK);
+            MessageBox(MainWindow(), QString::fromUtf8(answer.result), QStringLiteral("結果"), MessageBoxKind::Plain);
         }
     }
 }
