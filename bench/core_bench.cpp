@@ -36,16 +36,16 @@ private:
     int turn_ = 0;
 };
 
-constexpr GameOptions kNormalLevel{1, 2, 0};
+constexpr GameOptions kMiddleLevel{Level::Hard, Speed::Normal, 0};
 
 int FirstAnswer(int) { return 0; }
 
 void BM_MonthlyTurn(benchmark::State& state) {
     Player player;
     zormade::Run run([&] { return player.Draw(); });
-    run.Start(kNormalLevel);
+    run.Start(kMiddleLevel);
     const double turn = TimedLoop(state, [&] {
-        if (DueRunEnd(run.State()) != RunOutcome::Going) run.Start(kNormalLevel);
+        if (DueRunEnd(run.State()) != RunOutcome::Going) run.Start(kMiddleLevel);
         benchmark::DoNotOptimize(run.Tick(player.Read(), FirstAnswer));
     });
     Player baselinePlayer;
@@ -63,7 +63,7 @@ void BM_WholeRun(benchmark::State& state) {
     zormade::Run run([&] { return player.Draw(); });
     long monthsPlayed = 0;
     const double wholeRun = TimedLoop(state, [&] {
-        run.Start(kNormalLevel);
+        run.Start(kMiddleLevel);
         for (int month = 0; month < kMonthsBeforeClear && DueRunEnd(run.State()) == RunOutcome::Going;
              ++month) {
             benchmark::DoNotOptimize(run.Tick(player.Read(), FirstAnswer));
@@ -72,7 +72,7 @@ void BM_WholeRun(benchmark::State& state) {
         benchmark::DoNotOptimize(ClearScore(run.State().patients, run.State().money));
     });
     const double datesOnly = NanosecondsPerCall(state.iterations(), [&] {
-        run.Start(kNormalLevel);
+        run.Start(kMiddleLevel);
         for (int month = 0; month < kMonthsBeforeClear; ++month) {
             AdvanceDate(run.State());
             benchmark::DoNotOptimize(run.State());

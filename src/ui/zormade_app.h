@@ -34,14 +34,13 @@ public:
 
     CMainFrame* Frame() const { return frame_.get(); }
     CZormadeView* View() const { return view_; }
-    COpeningDlg& OpeningDlg() { return m_dlgOpening; }
+    COpeningDlg& OpeningDlg() { return openingDlg_; }
 
 private:
     void ShowOpening();
 
-    COpeningDlg m_dlgOpening;
-    std::uint32_t m_dwOpeningStart = 0;
-    int m_nOpeningOff = 0;
+    COpeningDlg openingDlg_;
+    std::uint32_t openingStart_ = 0;
     TickSource ticks_;
     MainLoopIdle idle_;
     // Wakes the sleeping main loop when the opening's time is up, so that its next sleep runs

@@ -148,10 +148,10 @@ bool CZormadeView::OnUpdateCommand(CCmdUI& ui) {
 
 void CZormadeView::DoDataExchange(DataExchange* pDX) {
     CFormView::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_EDIT_MONEY, shownMoney);
-    DDX_Text(pDX, IDC_EDIT_PATIENTS, shownPatients);
-    DDX_Text(pDX, IDC_EDIT_MONTH, shownMonth);
-    DDX_Text(pDX, IDC_EDIT_YEAR, shownYear);
+    DDX_Text(pDX, IDC_EDIT_MONEY, shownMoney_);
+    DDX_Text(pDX, IDC_EDIT_PATIENTS, shownPatients_);
+    DDX_Text(pDX, IDC_EDIT_MONTH, shownMonth_);
+    DDX_Text(pDX, IDC_EDIT_YEAR, shownYear_);
 }
 
 void CZormadeView::ResetControls() {
@@ -166,10 +166,10 @@ void CZormadeView::ResetControls() {
 
 void CZormadeView::RefreshStatus() {
     const GameState& state = run_.State();
-    shownYear = state.year;
-    shownMonth = state.month;
-    shownMoney = state.money;
-    shownPatients = state.patients;
+    shownYear_ = state.year;
+    shownMonth_ = state.month;
+    shownMoney_ = state.money;
+    shownPatients_ = state.patients;
     UpdateData(false);
     // The date reads as one line: the month no larger than the four digits of the year allow.
     const int yearSize = Control(IDC_EDIT_YEAR).font().pixelSize();
@@ -273,12 +273,12 @@ void CZormadeView::OnGraph() {
 
 void CZormadeView::OnOption() {
     COptionDlg dialog;
-    dialog.level = options_.level;
-    dialog.speed = options_.speed;
+    dialog.level = static_cast<int>(options_.level);
+    dialog.speed = static_cast<int>(options_.speed);
     dialog.skipOpening = options_.skipOpening;
     if (dialog.DoModal() == IDOK) {
-        options_.speed = dialog.speed;
-        options_.level = dialog.level;
+        options_.speed = static_cast<Speed>(dialog.speed);
+        options_.level = static_cast<Level>(dialog.level);
         options_.skipOpening = dialog.skipOpening;
     }
 }

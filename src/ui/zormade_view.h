@@ -108,10 +108,10 @@ private:
     void ReportNotSaved();
     void ClearLog();
 
-    int shownMoney = 0;
-    int shownPatients = 0;
-    int shownMonth = 0;
-    int shownYear = 0;
+    int shownMoney_ = 0;
+    int shownPatients_ = 0;
+    int shownMonth_ = 0;
+    int shownYear_ = 0;
     GameOptions options_;
     RankingTable ranking_;
     Random15 random_;

@@ -80,8 +80,8 @@ TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
 // The timer rests while the event and its result box are open, and comes back with the period of
 // the speed chosen; the values move only after the box is closed, scaled by the level.
 TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) {
-    View().Options().level = 0;
-    View().Options().speed = 0;
+    View().Options().level = Level::Hardest;
+    View().Options().speed = Speed::Fastest;
     StartGame();
     View().State().month = 6;
     NextDraws(0, 2);

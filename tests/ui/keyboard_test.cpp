@@ -97,7 +97,7 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
         ASSERT_TRUE(TabTo(dialog, 1037));
         Keys({Qt::Key_Space, Qt::Key_Return})(dialog);
     }), "OPTION");
-    EXPECT_EQ(View().Options().speed, 0);
+    EXPECT_EQ(View().Options().speed, Speed::Fastest);
     ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_S, PressKey(Qt::Key_Return)), "ZORMADE");
     EXPECT_EQ(View().GameRun().TimerPeriod(), 3000);
     MoveSlider(IDC_SLIDER_DOSE, 2);
@@ -152,7 +152,7 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
     EXPECT_FALSE(Frame().isVisible());
     StartAgain();
     EXPECT_EQ(View().Ranking().names[0], "KEYS") << "the exit wrote the ranking";
-    EXPECT_EQ(View().Options().speed, 0);
+    EXPECT_EQ(View().Options().speed, Speed::Fastest);
 }
 
 }  // namespace

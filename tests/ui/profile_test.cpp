@@ -234,7 +234,7 @@ TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsThePermissionBitsAndClearsStal
     ASSERT_TRUE(QDir().mkpath(QFileInfo(ProfilePath()).absolutePath()));
     ASSERT_TRUE(QFile::link(target, ProfilePath()));
     StartAgain();
-    EXPECT_EQ(View().Options().speed, 0);
+    EXPECT_EQ(View().Options().speed, Speed::Fastest);
     EXPECT_EQ(ExitComplaint(), "");
 
     EXPECT_TRUE(QFileInfo(ProfilePath()).isSymLink());

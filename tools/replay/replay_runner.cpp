@@ -51,7 +51,7 @@ public:
     Replay(std::ostream& out, bool printHistory)
         : out_(out), printHistory_(printHistory), run_([this] { return draws_[drawsMade_++ % 2]; }) {}
 
-    void SetLevel(int level) { options_.level = level; }
+    void SetLevel(int level) { options_.level = static_cast<Level>(level); }
 
     void Start() {
         if (run_.Running()) PrintHistory();
