@@ -28,6 +28,11 @@ const EventRecord& EventRecordAt(int index) {
     return kEventRecords[index];
 }
 
+StatusChange AnswerChange(int index, int answer) {
+    if (answer < 0 || answer > 3) return {};
+    return EventRecordAt(index).answers[answer].change;
+}
+
 std::optional<PictureRow> EventPictureRow(int row) {
     if (row < 0 || row >= kPictureRowCount) return std::nullopt;
     return kPictureRows[row];

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/end_dlg.h"
 
-#include <iterator>
-
 #include "ui/draw_picture.h"
 
 namespace zormade {
@@ -13,17 +11,14 @@ struct EndingPicture {
     QSize source;  // one pixel short of the bitmap each way, so its last row and column stay out
 };
 
-constexpr EndingPicture kNoPicture{0, {0, 0}};
-const EndingPicture kEndingPictures[] = {
-    {143, {351, 237}},  // capture
-    {144, {261, 352}},  // clear
-    kNoPicture,
-};
 constexpr QSize kPictureArea(258, 200);
 
-const EndingPicture& PictureFor(int endKind) {
-    if (endKind < 0 || endKind >= static_cast<int>(std::size(kEndingPictures))) return kNoPicture;
-    return kEndingPictures[endKind];
+EndingPicture PictureFor(RunOutcome outcome) {
+    switch (outcome) {
+    case RunOutcome::Capture: return {143, {351, 237}};
+    case RunOutcome::Clear: return {144, {261, 352}};
+    default: return {0, {0, 0}};
+    }
 }
 
 }  // namespace
@@ -35,7 +30,7 @@ void CEndDlg::DoDataExchange(DataExchange* pDX) {
 }
 
 void CEndDlg::OnPaint() {
-    const EndingPicture& picture = PictureFor(endKind);
+    const EndingPicture picture = PictureFor(outcome);
     DrawPicture(*this, IDC_PICTURE, picture.bitmapId, kPictureArea, picture.source, PictureMode::Stretch);
 }
 

@@ -34,18 +34,18 @@ Loaded Load(std::string_view text) {
 // The files were written by the earlier, settings-based profile code from these values.
 TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
     const struct { const char* file; Names names; Points points; GameOptions options; } cases[] = {
-        {"new_player.ini", kDefaultNames, kDefaultPoints, {2, 2, 0}},
+        {"new_player.ini", kDefaultNames, kDefaultPoints, {Level{2}, Speed{2}, 0}},
         {"odd_names.ini",
          {"a,b;c=d\"e", "@home \\ back\\slash", "  blanks  ", "ﾅｶﾞﾚ 全角　名前", ""},
          {4294967295u, 2147483648u, 1570, 1, 0},
-         {7, -1, 1}},
+         {Level{7}, Speed{-1}, 1}},
         {"escapes.ini",
          {"tab\there\r\n", std::string("ctl\x01" "1 nul\0" "7", 11), "@Variant(0)",
           "#;not a comment\x7f", "=\"quoted\"="},
          {9000, 8000, 7000, 6000, 5000},
-         {0, 0, 0}},
+         {Level{0}, Speed{0}, 0}},
         {"other_keys.ini", {"ZORMASTER", "Bob", "??????", "??????", "??????"},
-         {5, 1300, 820, 610, 450}, {2, 1, 0}},
+         {5, 1300, 820, 610, 450}, {Level{2}, Speed{1}, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -91,14 +91,14 @@ TEST(IniDocument, ADamagedLineCostsOnlyItself) {
         meant.replace(meant.find(c.from), c.from.size(), c.meant);
         const Loaded loaded = Load(damaged);
         EXPECT_EQ(loaded, Load(meant));
-        EXPECT_EQ(std::get<GameOptions>(loaded).speed, 1);
+        EXPECT_EQ(std::get<GameOptions>(loaded).speed, Speed::Fast);
     }
 }
 
 TEST(IniDocument, LineEndsAndByteOrderMarkDoNotMatter) {
     for (const char* text : {"\xEF\xBB\xBF[Option]\r\nSpeed=0\r\n", "[Option]\rSpeed=0\r",
                              "  [Option]  \n\t Speed = 0 \t\n", "; note\n# note\n[Option]\nSpeed=0"}) {
-        EXPECT_EQ(std::get<GameOptions>(Load(text)).speed, 0) << text;
+        EXPECT_EQ(std::get<GameOptions>(Load(text)).speed, Speed::Fastest) << text;
     }
 }
 
@@ -149,13 +149,13 @@ TEST(ProfileChanges, NewEntriesGoIntoTheStoredTableAndOnlyChangedOptionsAreWritt
         "[Option]\nSpeed=0\n[Ranking]\nPlayername0=OTHER\nPlayer0=5000\n[Notes]\nkept=yes\n");
     ApplyChanges(stored, {{{"MINE", 1570}, {"", 9000}}, std::nullopt});
     EXPECT_EQ(Load(stored.Text()), Loaded({"ZORMADER", "OTHER", "MINE", "??????", "??????"},
-                                          {9000, 5000, 1570, 1300, 820}, {2, 0, 0}));
+                                          {9000, 5000, 1570, 1300, 820}, {Level{2}, Speed{0}, 0}));
     EXPECT_EQ(stored.GetProfileString("Notes", "kept", ""), "yes");
 
-    ApplyChanges(stored, {{{"LOW", 1}}, GameOptions{1, 1, 1}});
+    ApplyChanges(stored, {{{"LOW", 1}}, GameOptions{Level::Hard, Speed::Fast, 1}});
     const auto [names, points, options] = Load(stored.Text());
     EXPECT_EQ(points[4], 820u) << "a score below the table enters nothing";
-    EXPECT_EQ(options, (GameOptions{1, 1, 1}));
+    EXPECT_EQ(options, (GameOptions{Level::Hard, Speed::Fast, 1}));
 }
 
 }  // namespace

@@ -253,7 +253,7 @@ TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
     ASSERT_TRUE(QFile::setPermissions(ProfilePath(), QFile::ReadOwner | QFile::ReadGroup));
     for (const bool changed : {false, true}) {
         StartAgain();
-        if (changed) View().Options().level = 0;
+        if (changed) View().Options().level = Level::Hardest;
         EXPECT_EQ(ExitComplaint().contains("書き込みが許可されていないファイルです"), changed);
     }
     EXPECT_EQ(ReadFile(ProfilePath()), old);
@@ -320,7 +320,7 @@ TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsModeAndOwnerAndRemovesOnlyItsO
     ASSERT_TRUE(QDir().mkpath(QFileInfo(ProfilePath()).absolutePath()));
     ASSERT_TRUE(QFile::link(target, ProfilePath()));
     StartAgain();
-    EXPECT_EQ(View().Options().speed, 0);
+    EXPECT_EQ(View().Options().speed, Speed::Fastest);
     EXPECT_EQ(ExitComplaint(), "");
 
     EXPECT_TRUE(QFileInfo(ProfilePath()).isSymLink());
@@ -439,7 +439,7 @@ TEST_F(TerminationTest, ASignalCutsTheWaitForAHeldLockShortAndTheBoxTellsOfIt) {
     LockHolder holder(ProfilePath() + ".lock");
     ASSERT_TRUE(holder.Held());
     TerminationSignals termination([] {});
-    View().Options().speed = 0;
+    View().Options().speed = Speed::Fastest;
     const pthread_t mainThread = ::pthread_self();
     std::atomic<bool> exited{false};
     std::thread signaller([&] {
