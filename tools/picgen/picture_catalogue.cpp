@@ -24,7 +24,7 @@ const std::vector<PictureEntry> &pictureCatalogue()
         {147, {240, 320}, {239, 319}, C::Rgb, ministerAtLecternScene},
         {148, {227, 219}, {226, 218}, C::Rgb, ministryPressRoomScene},
         {151, {289, 227}, {284, 227}, C::Rgb, courtroomScene},
-        {152, {196, 312}, {195, 311}, C::Rgb, heatingLaboratoryScene},
+        {152, {196, 312}, {195, 311}, C::Rgb, boardroomScene},
         {153, {320, 240}, {319, 239}, C::Rgb, critiqueBookScene},
         {154, {230, 250}, {229, 249}, C::Rgb, researchChiefScene},
         {155, {314, 385}, {314, 385}, C::Rgb, comicStripScene},

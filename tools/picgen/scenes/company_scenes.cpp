@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The company: its executives bowing, its offices searched, and the manager who briefs the player.
+// The company: its executives bowing, its boardroom, its offices searched, and the manager who briefs
+// the player.
 #include "draw/architecture.h"
 #include "draw/figures.h"
 #include "draw/props.h"
 #include "draw/shading.h"
 #include "draw/text.h"
 #include "scenes/scenes.h"
+
+#include <algorithm>
 
 namespace picgen {
 namespace {
@@ -86,6 +89,90 @@ void draw(QPainter &p, const QSizeF &size)
     drawFlash(p, {120, 110}, 18, kWhite, kFlashGlow);
 }
 }  // namespace apology
+
+namespace boardroom {
+const QColor kWall(0xd8c8a8u);
+const QColor kPanel(0x7a5436u);
+const QColor kPanelDark(0x553822u);
+const QColor kFrame(0x2e1e12u);
+const QColor kPaper(0xfaf6eau);
+const QColor kInk(0x1a1816u);
+const QColor kGold(0xd8b048u);
+const QColor kTable(0x8a5a30u);
+const QColor kTableTop(0xb07a44u);
+const QColor kLeather(0x5c1e24u);
+const QColor kLeatherShine(0x8c3a3eu);
+const QColor kCarpet(0x34466au);
+const QColor kCarpetDark(0x26324eu);
+const QColor kOutline(0x141010u);
+const QColor kRed(0xc0282cu);
+
+// A chair's back seen from behind or in front, `back` being its padded board.
+void drawChairBack(QPainter &p, const QRectF &back)
+{
+    p.setPen(QPen(kOutline, 1.5));
+    p.setBrush(kLeather);
+    p.drawRoundedRect(back, back.width() * 0.2, back.width() * 0.2);
+    p.setPen(QPen(kLeatherShine, std::max(1.0, back.width() * 0.08), Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(back.topLeft() + QPointF(back.width() * 0.25, back.height() * 0.2),
+               back.bottomLeft() + QPointF(back.width() * 0.25, -back.height() * 0.25));
+}
+
+void draw(QPainter &p, const QSizeF &size)
+{
+    p.fillRect(QRectF(QPointF(0, 0), size), kCarpet);
+    p.fillRect(QRectF(0, 0, 330, 172), kWall);
+    p.setPen(QPen(kOutline, 1.5));
+    p.setBrush(kPanel);
+    p.drawRect(QRectF(-2, 118, 334, 54));
+    p.setPen(QPen(kPanelDark, 2));
+    for (qreal x = 22; x < 330; x += 44)
+        p.drawLine(QPointF(x, 122), QPointF(x, 170));
+    p.setPen(QPen(kCarpetDark, 2));
+    for (qreal y = 186; y < 330; y += 22)
+        p.drawLine(QPointF(0, y), QPointF(330, y));
+
+    // The company's motto, framed over the head of the table, and its name under it.
+    p.setPen(QPen(kOutline, 1.5));
+    p.setBrush(kFrame);
+    p.drawRect(QRectF(90, 14, 150, 62));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(97, 21, 136, 48));
+    drawText(p, QRectF(104, 26, 110, 38), QStringLiteral("誠実第一"), {japaneseFont(30), kInk, Qt::transparent, 0, 0.7});
+    drawSeal(p, QPointF(222, 56), 16, QStringLiteral("社"), kRed, false, 0);
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(kFrame);
+    p.drawRect(QRectF(118, 82, 94, 20));
+    drawText(p, QRectF(122, 84, 86, 16), QStringLiteral("ナガレ薬研"), {japaneseFont(15), kGold, Qt::transparent, 0, 0.3});
+
+    // Empty chairs: the president's high back at the far end, the board's down both sides.
+    drawChairBack(p, QRectF(140, 108, 50, 82));
+    for (const qreal t : {0.15, 0.5, 0.85}) {
+        const qreal w = 16 + 34 * t;
+        const qreal h = 30 + 56 * t;
+        const qreal y = 172 + 150 * t;
+        drawChairBack(p, QRectF(118 - 96 * t - w - 6, y - h, w, h));
+        drawChairBack(p, QRectF(212 + 96 * t + 6, y - h, w, h));
+    }
+
+    // The long table, its near end running out of the picture, a set of papers at every place.
+    p.setPen(QPen(kOutline, 1.6));
+    p.setBrush(kTable);
+    p.drawPolygon(QPolygonF{{112, 176}, {218, 176}, {318, 332}, {12, 332}});
+    p.setBrush(kTableTop);
+    p.drawPolygon(QPolygonF{{116, 172}, {214, 172}, {312, 332}, {18, 332}});
+    p.setPen(QPen(kOutline, 1));
+    p.setBrush(kPaper);
+    for (const qreal t : {0.15, 0.5, 0.85}) {
+        const qreal y = 172 + 150 * t;
+        const qreal w = 12 + 26 * t;
+        const qreal h = 6 + 12 * t;
+        p.drawRect(QRectF(118 - 96 * t + 6, y - h, w, h));
+        p.drawRect(QRectF(212 + 96 * t - 6 - w, y - h, w, h));
+    }
+    p.drawRect(QRectF(150, 178, 30, 8));
+}
+}  // namespace boardroom
 
 namespace raid {
 const QColor kWall(0xbac0c6u);
@@ -190,6 +277,15 @@ Scene apologyPressConferenceScene()
             paletteOf({kWall, kWallShade, kBanner, kWhite, kClothShade, kSuit, kHair, kGreyHair, kSkin, kOutline, kMetal,
                        kFlashGlow, kCamera, kRed}),
             apology::draw};
+}
+
+Scene boardroomScene()
+{
+    using namespace boardroom;
+    return {kEventCanvas,
+            paletteOf({kWall, kPanel, kPanelDark, kFrame, kPaper, kInk, kGold, kTable, kTableTop, kLeather, kLeatherShine,
+                       kCarpet, kCarpetDark, kOutline, kRed}),
+            boardroom::draw};
 }
 
 Scene officeRaidScene()

@@ -29,63 +29,61 @@ const QColor kUniformShade(0x6c7684u);
 const QColor kPatch(0xe6e6dcu);
 const QColor kOutline(0x0e0e10u);
 
-// Seated, facing the viewer, forearms on the knees and the head bowed; `cx` is the middle.
-void drawPrisoner(QPainter &p, qreal cx)
+// A limb or a body part as a thick rounded stroke with its outline.
+void drawLimb(QPainter &p, QPointF from, QPointF to, qreal width, const QColor &colour)
 {
-    p.setPen(QPen(kOutline, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    // Shins and feet, then the thighs coming forward over the cot's edge.
-    p.setBrush(kUniformShade);
-    for (int side : {-1, 1})
-        p.drawRect(QRectF(cx + side * 9 - 5, 140, 10, 28));
+    p.setPen(QPen(kOutline, width + 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(from, to);
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(from, to);
+}
+
+// Seen from the side, sitting on the cot with the knees drawn up and the arms round them, the head
+// sunk onto the knees: plainly sitting, whatever the scale. `seat` is where the hips rest.
+void drawPrisoner(QPainter &p, QPointF seat)
+{
+    const QPointF knee = seat + QPointF(28, -24);
+    const QPointF ankle = seat + QPointF(36, 0);
+    const QPointF shoulder = seat + QPointF(8, -38);
+    drawLimb(p, ankle, knee, 12, kUniformShade);
+    p.setPen(QPen(kOutline, 1.2));
     p.setBrush(kOutline);
-    for (int side : {-1, 1})
-        p.drawEllipse(QPointF(cx + side * 10, 169), 7, 3);
-    p.setBrush(kUniform);
-    p.drawRoundedRect(QRectF(cx - 17, 126, 34, 18), 6, 6);
-    // The body, slightly hunched, with its number on the chest.
+    p.drawEllipse(ankle + QPointF(5, 2), 8, 3.5);
+    drawLimb(p, seat + QPointF(2, -4), knee, 16, kUniformShade);
+
+    // The back, curved over the knees, with the number on it.
     QPainterPath body;
-    body.moveTo(cx - 16, 130);
-    body.lineTo(cx - 19, 100);
-    body.quadTo(cx - 18, 92, cx - 8, 91);
-    body.lineTo(cx + 8, 91);
-    body.quadTo(cx + 18, 92, cx + 19, 100);
-    body.lineTo(cx + 16, 130);
+    body.moveTo(seat + QPointF(-10, 2));
+    body.quadTo(seat + QPointF(-14, -24), shoulder + QPointF(-6, 2));
+    body.quadTo(shoulder + QPointF(4, -6), shoulder + QPointF(14, 2));
+    body.lineTo(seat + QPointF(14, -6));
+    body.lineTo(seat + QPointF(6, 2));
     body.closeSubpath();
-    p.drawPath(body);
-    p.setBrush(kPatch);
-    p.drawRect(QRectF(cx + 3, 100, 11, 7));
-    p.setPen(QPen(kOutline, 0.8));
-    for (qreal x = cx + 5; x < cx + 13; x += 2.5)
-        p.drawLine(QPointF(x, 102), QPointF(x, 105));
-    // Arms down to the knees, hands hanging between them.
     p.setPen(QPen(kOutline, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(kUniform);
-    for (int side : {-1, 1}) {
-        QPainterPath arm;
-        arm.moveTo(cx + side * 14, 94);
-        arm.lineTo(cx + side * 22, 116);
-        arm.lineTo(cx + side * 8, 130);
-        arm.lineTo(cx + side * 4, 125);
-        arm.lineTo(cx + side * 14, 114);
-        arm.lineTo(cx + side * 8, 100);
-        arm.closeSubpath();
-        p.drawPath(arm);
-    }
+    p.drawPath(body);
+
+    // The head resting on the knees, face hidden, cropped hair on top.
+    const QPointF head = knee + QPointF(-6, -12);
     p.setBrush(kSkin);
-    p.drawEllipse(QPointF(cx, 131), 6, 4.5);
-    // The bowed head: cropped hair, the face looking down.
-    p.drawRect(QRectF(cx - 3.5, 84, 7, 8));
-    p.drawEllipse(QPointF(cx, 78), 10, 11);
+    p.drawEllipse(head, 10, 10);
     QPainterPath skull;
-    skull.addEllipse(QPointF(cx, 78), 10, 11);
+    skull.addEllipse(head, 10, 10);
     QPainterPath crop;
-    crop.addRect(QRectF(cx - 11, 66, 22, 7));
+    crop.addRect(QRectF(head.x() - 11, head.y() - 11, 16, 22));
     p.setBrush(kFigure);
     p.drawPath(skull.intersected(crop));
-    p.setPen(QPen(kOutline, 1.2));
-    p.drawLine(QPointF(cx - 6, 80), QPointF(cx - 2, 81));
-    p.drawLine(QPointF(cx + 2, 81), QPointF(cx + 6, 80));
-    p.drawLine(QPointF(cx - 3, 86), QPointF(cx + 3, 86));
+
+    // The arm round the shins, the hand clasping them.
+    const QPointF elbow = seat + QPointF(18, -14);
+    const QPointF hand = knee + QPointF(6, 8);
+    drawLimb(p, shoulder + QPointF(4, 2), elbow, 9, kUniform);
+    drawLimb(p, elbow, hand, 8, kUniform);
+    p.setPen(QPen(kOutline, 1));
+    p.setBrush(kPatch);
+    p.drawRect(QRectF(seat.x() - 8, seat.y() - 22, 9, 6));
+    p.setBrush(kSkin);
+    p.drawEllipse(hand, 5, 4);
 }
 
 void draw(QPainter &p, const QSizeF &size)
@@ -111,14 +109,14 @@ void draw(QPainter &p, const QSizeF &size)
     for (qreal x = 160; x < 206; x += 12)
         p.drawLine(QPointF(x, 22), QPointF(x, 62));
 
-    // The cot, and the prisoner sitting on it in a numbered uniform, looking at the floor.
+    // The cot, and the prisoner huddled on it in a numbered uniform.
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kBlanket);
     p.drawRect(QRectF(16, 130, 120, 18));
     p.setBrush(kWallDark);
     p.drawRect(QRectF(20, 148, 6, 22));
     p.drawRect(QRectF(126, 148, 6, 22));
-    drawPrisoner(p, 88);
+    drawPrisoner(p, QPointF(62, 130));
     // The bars in front, across the whole picture.
     p.setPen(Qt::NoPen);
     for (qreal x = 8; x < 258; x += 30) {

@@ -221,7 +221,7 @@ void draw(QPainter &p, const QSizeF &size)
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kWood);
     p.drawPolygon(QPolygonF{{232, 262}, {312, 262}, {316, 290}, {228, 290}});
-    drawText(p, QRectF(240, 266, 66, 20), QStringLiteral("課長"), {japaneseFont(18), kPaper, Qt::transparent, 0, 0.5});
+    drawText(p, QRectF(240, 266, 66, 20), QStringLiteral("研究班"), {japaneseFont(18), kPaper, Qt::transparent, 0, 0.5});
 
     drawPhone(p);
     drawRinging(p);
