@@ -5,8 +5,7 @@
 
 namespace picgen {
 
-const std::vector<PictureEntry> &pictureCatalogue()
-{
+const std::vector<PictureEntry>& pictureCatalogue() {
     using C = BmpCompression;
     // The game draws most pictures without their last column and row; 151 shows only 284 columns.
     static const std::vector<PictureEntry> catalogue{

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/bmp_writer.h"
-#include "scene.h"
-
 #include <QSize>
 #include <vector>
+
+#include "core/bmp_writer.h"
+#include "scene.h"
 
 namespace picgen {
 
@@ -17,6 +17,6 @@ struct PictureEntry {
     Scene (*scene)() = nullptr;
 };
 
-const std::vector<PictureEntry> &pictureCatalogue();
+const std::vector<PictureEntry>& pictureCatalogue();
 
 }  // namespace picgen

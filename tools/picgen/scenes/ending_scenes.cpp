@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two endings: a cell for the caught, a heap of money for the one who got away with it.
+#include <QPainterPath>
+#include <cmath>
+
 #include "draw/props.h"
 #include "draw/shading.h"
 #include "draw/text.h"
 #include "scenes/scenes.h"
-
-#include <QPainterPath>
-
-#include <cmath>
 
 namespace picgen {
 namespace {
@@ -30,8 +29,7 @@ const QColor kPatch(0xe6e6dcu);
 const QColor kOutline(0x0e0e10u);
 
 // A limb or a body part as a thick rounded stroke with its outline.
-void drawLimb(QPainter &p, QPointF from, QPointF to, qreal width, const QColor &colour)
-{
+void drawLimb(QPainter& p, QPointF from, QPointF to, qreal width, const QColor& colour) {
     p.setPen(QPen(kOutline, width + 2.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(from, to);
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
@@ -40,8 +38,7 @@ void drawLimb(QPainter &p, QPointF from, QPointF to, qreal width, const QColor &
 
 // Seen from the side, sitting on the cot with the knees drawn up and the arms round them, the head
 // sunk onto the knees: plainly sitting, whatever the scale. `seat` is where the hips rest.
-void drawPrisoner(QPainter &p, QPointF seat)
-{
+void drawPrisoner(QPainter& p, QPointF seat) {
     const QPointF knee = seat + QPointF(28, -24);
     const QPointF ankle = seat + QPointF(36, 0);
     const QPointF shoulder = seat + QPointF(8, -38);
@@ -86,13 +83,11 @@ void drawPrisoner(QPainter &p, QPointF seat)
     p.drawEllipse(hand, 5, 4);
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.setPen(QPen(kWallDark, 1));
     for (int y = 12; y < 150; y += 18)
-        for (int x = (y / 18) % 2 * 20; x < 258; x += 40)
-            p.drawRect(QRectF(x, y, 40, 18));
+        for (int x = (y / 18) % 2 * 20; x < 258; x += 40) p.drawRect(QRectF(x, y, 40, 18));
     p.fillRect(QRectF(0, 150, 258, 50), kFloor);
 
     // High barred window with moonlight falling through it.
@@ -106,8 +101,7 @@ void draw(QPainter &p, const QSizeF &size)
     p.setBrush(kMoonDim);
     p.drawEllipse(QPointF(188, 36), 9, 9);
     p.setPen(QPen(kBar, 4));
-    for (qreal x = 160; x < 206; x += 12)
-        p.drawLine(QPointF(x, 22), QPointF(x, 62));
+    for (qreal x = 160; x < 206; x += 12) p.drawLine(QPointF(x, 22), QPointF(x, 62));
 
     // The cot, and the prisoner huddled on it in a numbered uniform.
     p.setPen(QPen(kOutline, 1.5));
@@ -137,7 +131,7 @@ const QColor kPurple(0x4c1660u);
 const QColor kMagenta(0xa02a78u);
 const QColor kPlum(0x762070u);  // between the two, so the glow dithers finely
 const QColor kRayGold(0xe8b040u);
-const QColor kNote(0xd6c49au);       // the brown-and-cream of ten-thousand-yen notes
+const QColor kNote(0xd6c49au);  // the brown-and-cream of ten-thousand-yen notes
 const QColor kNoteDark(0x6e5030u);
 const QColor kNoteLight(0xf0e8d0u);
 const QColor kBand(0xfbfbf4u);
@@ -147,8 +141,7 @@ const QColor kGoldShine(0xfff4b0u);
 const QColor kOutline(0x201810u);
 
 // A stack of notes seen from the front, with a paper band round its middle.
-void drawStack(QPainter &p, const QRectF &front)
-{
+void drawStack(QPainter& p, const QRectF& front) {
     p.setPen(QPen(kOutline, 1.2));
     p.setBrush(kNote);
     p.drawRect(front);
@@ -163,8 +156,7 @@ void drawStack(QPainter &p, const QRectF &front)
 }
 
 // A single note lying loose, turned.
-void drawNote(QPainter &p, QPointF centre, qreal angle)
-{
+void drawNote(QPainter& p, QPointF centre, qreal angle) {
     p.save();
     p.translate(centre);
     p.rotate(angle);
@@ -180,18 +172,17 @@ void drawNote(QPainter &p, QPointF centre, qreal angle)
     p.restore();
 }
 
-void drawSparkle(QPainter &p, QPointF centre, qreal size)
-{
+void drawSparkle(QPainter& p, QPointF centre, qreal size) {
     p.setPen(Qt::NoPen);
     p.setBrush(kGoldShine);
-    p.drawPolygon(QPolygonF{centre + QPointF(0, -size), centre + QPointF(size * 0.2, -size * 0.2), centre + QPointF(size, 0),
-                            centre + QPointF(size * 0.2, size * 0.2), centre + QPointF(0, size),
-                            centre + QPointF(-size * 0.2, size * 0.2), centre + QPointF(-size, 0),
+    p.drawPolygon(QPolygonF{centre + QPointF(0, -size), centre + QPointF(size * 0.2, -size * 0.2),
+                            centre + QPointF(size, 0), centre + QPointF(size * 0.2, size * 0.2),
+                            centre + QPointF(0, size), centre + QPointF(-size * 0.2, size * 0.2),
+                            centre + QPointF(-size, 0),
                             centre + QPointF(-size * 0.2, -size * 0.2)});
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     const QPointF centre(129, 120);
     p.fillRect(QRectF(QPointF(0, 0), size), radialGlow(centre, 170, kMagenta, kPurple));
     // Gold rays.
@@ -219,11 +210,12 @@ void draw(QPainter &p, const QSizeF &size)
     drawNote(p, {214, 176}, 22);
     drawNote(p, {128, 56}, -8);
     const CoinColours coin{kGold, kGoldDark, kGoldShine, kGoldDark};
-    for (const auto &[at, r] : {std::pair{QPointF(22, 150), 14.0}, std::pair{QPointF(236, 140), 15.0},
-                                std::pair{QPointF(60, 190), 12.0}, std::pair{QPointF(196, 192), 13.0},
-                                std::pair{QPointF(90, 66), 11.0}, std::pair{QPointF(170, 62), 12.0}})
+    for (const auto& [at, r] :
+         {std::pair{QPointF(22, 150), 14.0}, std::pair{QPointF(236, 140), 15.0},
+          std::pair{QPointF(60, 190), 12.0}, std::pair{QPointF(196, 192), 13.0},
+          std::pair{QPointF(90, 66), 11.0}, std::pair{QPointF(170, 62), 12.0}})
         drawCoin(p, at, r, coin);
-    for (const auto &[at, s] : {std::pair{QPointF(30, 30), 10.0}, std::pair{QPointF(226, 40), 12.0},
+    for (const auto& [at, s] : {std::pair{QPointF(30, 30), 10.0}, std::pair{QPointF(226, 40), 12.0},
                                 std::pair{QPointF(190, 96), 7.0}, std::pair{QPointF(70, 100), 7.0}})
         drawSparkle(p, at, s);
 }
@@ -231,20 +223,19 @@ void draw(QPainter &p, const QSizeF &size)
 
 }  // namespace
 
-Scene jailCellScene()
-{
+Scene jailCellScene() {
     using namespace cell;
     return {kEndingCanvas,
-            paletteOf({kWallLight, kWall, kWallDark, kFloor, kBar, kBarShine, kMoon, kMoonDim, kBlanket, kFigure, kSkin, kUniform,
-                       kUniformShade, kPatch, kOutline}),
+            paletteOf({kWallLight, kWall, kWallDark, kFloor, kBar, kBarShine, kMoon, kMoonDim,
+                       kBlanket, kFigure, kSkin, kUniform, kUniformShade, kPatch, kOutline}),
             cell::draw};
 }
 
-Scene moneyHeapScene()
-{
+Scene moneyHeapScene() {
     using namespace money;
     return {kEndingCanvas,
-            paletteOf({kPurple, kPlum, kMagenta, kRayGold, kNote, kNoteDark, kNoteLight, kBand, kGold, kGoldDark, kGoldShine, kOutline}),
+            paletteOf({kPurple, kPlum, kMagenta, kRayGold, kNote, kNoteDark, kNoteLight, kBand,
+                       kGold, kGoldDark, kGoldShine, kOutline}),
             money::draw};
 }
 

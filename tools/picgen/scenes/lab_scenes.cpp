@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Laboratories, and the former research chief facing the press.
+#include <QPainterPath>
+
 #include "draw/figures.h"
 #include "draw/props.h"
 #include "draw/shading.h"
 #include "draw/text.h"
 #include "scenes/scenes.h"
-
-#include <QPainterPath>
 
 namespace picgen {
 namespace {
@@ -18,8 +18,8 @@ struct GlassColours {
 };
 
 // A test tube standing upright, filled to `level` (0 to 1) with `liquid`.
-void drawTestTube(QPainter &p, const QRectF &tube, qreal level, const QColor &liquid, const GlassColours &colours)
-{
+void drawTestTube(QPainter& p, const QRectF& tube, qreal level, const QColor& liquid,
+                  const GlassColours& colours) {
     QPainterPath shape;
     const qreal r = tube.width() / 2;
     shape.moveTo(tube.topLeft());
@@ -31,11 +31,13 @@ void drawTestTube(QPainter &p, const QRectF &tube, qreal level, const QColor &li
     p.setBrush(colours.glass);
     p.drawPath(shape);
     QPainterPath filled;
-    filled.addRect(QRectF(tube.left() - 1, tube.bottom() - tube.height() * level, tube.width() + 2, tube.height() * level + 1));
+    filled.addRect(QRectF(tube.left() - 1, tube.bottom() - tube.height() * level, tube.width() + 2,
+                          tube.height() * level + 1));
     p.setBrush(liquid);
     p.drawPath(shape.intersected(filled));
     p.setPen(QPen(colours.edge, 2));
-    p.drawLine(QPointF(tube.left() + r * 0.5, tube.top() + 4), QPointF(tube.left() + r * 0.5, tube.bottom() - r * 1.4));
+    p.drawLine(QPointF(tube.left() + r * 0.5, tube.top() + 4),
+               QPointF(tube.left() + r * 0.5, tube.bottom() - r * 1.4));
 }
 
 namespace report {
@@ -55,11 +57,10 @@ const QColor kBlue(0x3a78c8u);
 const QColor kGreen(0x49a657u);
 const QColor kAmber(0xe0a040u);
 
-void drawMicroscope(QPainter &p)
-{
+void drawMicroscope(QPainter& p) {
     p.setPen(QPen(kInk, 1.8));
     p.setBrush(kBody);
-    p.drawRoundedRect(QRectF(18, 236, 110, 20), 4, 4);   // foot
+    p.drawRoundedRect(QRectF(18, 236, 110, 20), 4, 4);  // foot
     QPainterPath arm;
     arm.moveTo(96, 238);
     arm.cubicTo(130, 200, 128, 120, 96, 96);
@@ -68,24 +69,23 @@ void drawMicroscope(QPainter &p)
     arm.closeSubpath();
     p.drawPath(arm);
     p.setBrush(kMetal);
-    p.drawRect(QRectF(26, 186, 84, 10));                    // stage
+    p.drawRect(QRectF(26, 186, 84, 10));  // stage
     p.save();
     p.translate(66, 110);
     p.rotate(24);
     p.setBrush(kInk);
-    p.drawRect(QRectF(-12, -70, 24, 104));                  // tube
+    p.drawRect(QRectF(-12, -70, 24, 104));  // tube
     p.setBrush(kMetal);
-    p.drawRect(QRectF(-9, -86, 18, 18));                    // eyepiece
-    p.drawRect(QRectF(-8, 34, 16, 22));                     // objective
+    p.drawRect(QRectF(-9, -86, 18, 18));  // eyepiece
+    p.drawRect(QRectF(-8, 34, 16, 22));   // objective
     p.restore();
     p.setBrush(kMetal);
-    p.drawEllipse(QPointF(110, 160), 12, 12);              // focus knob
+    p.drawEllipse(QPointF(110, 160), 12, 12);  // focus knob
     p.setBrush(kGlass);
-    p.drawRect(QRectF(34, 180, 44, 6));                     // slide
+    p.drawRect(QRectF(34, 180, 44, 6));  // slide
 }
 
-void drawReport(QPainter &p)
-{
+void drawReport(QPainter& p) {
     p.save();
     p.translate(228, 140);
     p.rotate(4);
@@ -93,12 +93,14 @@ void drawReport(QPainter &p)
     p.setPen(QPen(kInk, 1.8));
     p.setBrush(kPaper);
     p.drawRect(sheet);
-    drawText(p, QRectF(-74, -102, 148, 30), QStringLiteral("調査報告書"), {japaneseFont(26), kInk, Qt::transparent, 0, 0.5});
+    drawText(p, QRectF(-74, -102, 148, 30), QStringLiteral("調査報告書"),
+             {japaneseFont(26), kInk, Qt::transparent, 0, 0.5});
     // Axes, grid and a line climbing steeply.
     const QRectF chart(-62, -56, 132, 110);
     p.setPen(QPen(kWallShade, 1.2));
     for (int i = 1; i < 5; ++i)
-        p.drawLine(QPointF(chart.left(), chart.bottom() - i * 22), QPointF(chart.right(), chart.bottom() - i * 22));
+        p.drawLine(QPointF(chart.left(), chart.bottom() - i * 22),
+                   QPointF(chart.right(), chart.bottom() - i * 22));
     p.setPen(QPen(kInk, 2));
     p.drawLine(chart.bottomLeft(), chart.topLeft());
     p.drawLine(chart.bottomLeft(), chart.bottomRight());
@@ -114,8 +116,7 @@ void drawReport(QPainter &p)
     p.restore();
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.fillRect(QRectF(0, 0, 330, 16), kWallShade);
     p.setPen(QPen(kInk, 1.8));
@@ -158,12 +159,10 @@ const QColor kGreen(0x3a8a50u);
 const QColor kYellow(0xe8c040u);
 const QColor kFlashGlow(0xfff2a0u);
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kBackdrop);
     p.setPen(QPen(kBackdropDark, 4));
-    for (int x = 20; x < 330; x += 60)
-        p.drawLine(QPointF(x, 0), QPointF(x, 330));
+    for (int x = 20; x < 330; x += 60) p.drawLine(QPointF(x, 0), QPointF(x, 330));
     drawBust(p, QRectF(70, 40, 190, 300), {kSkin, kWhite, kSuit, kShirt, kTie, kOutline},
              {Hair::WhiteFringe, Eyewear::Glasses, false, kWhite});
     p.setPen(QPen(kCoatShade, 3));
@@ -189,21 +188,19 @@ void draw(QPainter &p, const QSizeF &size)
 
 }  // namespace
 
-Scene researchReportScene()
-{
+Scene researchReportScene() {
     using namespace report;
     return {kEventCanvas,
-            paletteOf({kWall, kWallShade, kBench, kBenchTop, kWhite, kPaper, kInk, kRed, kBody, kMetal, kGlass, kGlassEdge,
-                       kBlue, kGreen, kAmber}),
+            paletteOf({kWall, kWallShade, kBench, kBenchTop, kWhite, kPaper, kInk, kRed, kBody,
+                       kMetal, kGlass, kGlassEdge, kBlue, kGreen, kAmber}),
             report::draw};
 }
 
-Scene researchChiefScene()
-{
+Scene researchChiefScene() {
     using namespace chief;
     return {kEventCanvas,
-            paletteOf({kBackdrop, kBackdropDark, kSkin, kWhite, kCoatShade, kSuit, kShirt, kTie, kOutline, kMic, kRed, kBlue,
-                       kGreen, kYellow, kFlashGlow}),
+            paletteOf({kBackdrop, kBackdropDark, kSkin, kWhite, kCoatShade, kSuit, kShirt, kTie,
+                       kOutline, kMic, kRed, kBlue, kGreen, kYellow, kFlashGlow}),
             chief::draw};
 }
 

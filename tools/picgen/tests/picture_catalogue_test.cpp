@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "picture_catalogue.h"
-#include "picture_renderer.h"
-
+#include <gtest/gtest.h>
 #include <QSet>
 
-#include <gtest/gtest.h>
+#include "picture_catalogue.h"
+#include "picture_renderer.h"
 
 namespace picgen {
 namespace {
@@ -14,13 +13,11 @@ class RenderedPictureTest : public testing::TestWithParam<PictureEntry> {};
 // Ids, sizes and the sixteen-colour limit are pinned by the committed pictures
 // (PicturesMatchTheirGenerator); this rule still holds a picture to account when it is redrawn.
 // With only sixteen colours to spend, a palette entry the picture never uses is a colour lost.
-TEST_P(RenderedPictureTest, UsesEveryColourOfItsPalette)
-{
+TEST_P(RenderedPictureTest, UsesEveryColourOfItsPalette) {
     const QImage bitmap = renderPicture(GetParam());
     QSet<int> used;
     for (int y = 0; y < bitmap.height(); ++y)
-        for (int x = 0; x < bitmap.width(); ++x)
-            used.insert(bitmap.pixelIndex(x, y));
+        for (int x = 0; x < bitmap.width(); ++x) used.insert(bitmap.pixelIndex(x, y));
     EXPECT_EQ(used.size(), bitmap.colorCount());
 }
 
