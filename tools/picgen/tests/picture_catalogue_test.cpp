@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <QList>
 #include <QSet>
+#include <iterator>
 
 #include "picture_catalogue.h"
 #include "picture_renderer.h"
@@ -23,6 +25,15 @@ TEST_P(RenderedPictureTest, UsesEveryColourOfItsPalette) {
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, RenderedPictureTest, testing::ValuesIn(pictureCatalogue()),
                          [](const auto& param) { return std::to_string(param.param.id); });
+
+// A picture added to the game's table without a scene would leave the game a missing bitmap.
+TEST(PictureCatalogueTest, DrawsEachPictureOfTheGamesTableOnce) {
+    QList<int> drawn;
+    for (const PictureEntry& entry : pictureCatalogue()) drawn.append(entry.id);
+    for (const zormade::Picture& picture : zormade::pictures::kAll)
+        EXPECT_EQ(drawn.count(picture.id), 1) << picture.id;
+    EXPECT_EQ(drawn.size(), static_cast<qsizetype>(std::size(zormade::pictures::kAll)));
+}
 
 }  // namespace
 }  // namespace picgen
