@@ -4,10 +4,11 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
+MUTANTS_MINUTES ?= 30
 PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-sanitize fuzz bench install package clean
+.PHONY: all deps build run test test-sanitize fuzz bench mutants install package clean
 
 all: build
 
@@ -39,6 +40,12 @@ fuzz: deps
 bench: build
 	$(BUILD)/bench/core_bench
 	$(BUILD)/bench/window_bench
+
+# Mutants of the lines changed since BASE (default: the merge base with tools/mutants/landed),
+# or of whole FILES; each built and tested in a scratch copy under $(BUILD)/mutants.
+mutants: deps
+	python3 -B tools/mutants/mutants.py --build $(BUILD) --base "$(BASE)" --files "$(FILES)" \
+		--minutes $(MUTANTS_MINUTES)
 
 # DESTDIR, when given, stages the files below a folder instead of the live system.
 install: build

@@ -41,23 +41,23 @@ void drawHair(QPainter& painter, const QRectF& head, Hair hair, const Outfit& ou
     const qreal ry = head.height() / 2;
     QPainterPath cover;
     switch (hair) {
-        case Hair::Short:
-            cover.addRect(QRectF(head.left() - 1, head.top() - 1, head.width() + 2, ry * 0.75 + 1));
-            cover.addRect(QRectF(head.left() - 1, head.top(), head.width() * 0.14, ry * 1.1));
-            cover.addRect(QRectF(head.right() - head.width() * 0.14 + 1, head.top(),
-                                 head.width() * 0.14, ry * 1.1));
-            break;
-        case Hair::SlickedBack:
-            cover.addRect(QRectF(head.left() - 1, head.top() - 1, head.width() + 2, ry * 0.6 + 1));
-            cover.addRect(QRectF(head.left() - 1, head.top(), head.width() * 0.1, ry * 1.05));
-            cover.addRect(QRectF(head.right() - head.width() * 0.1 + 1, head.top(),
-                                 head.width() * 0.1, ry * 1.05));
-            break;
-        case Hair::WhiteFringe:
-            cover.addRect(QRectF(head.left() - 1, cy - ry * 0.45, head.width() * 0.16, ry * 0.7));
-            cover.addRect(QRectF(head.right() - head.width() * 0.16 + 1, cy - ry * 0.45,
-                                 head.width() * 0.16, ry * 0.7));
-            break;
+    case Hair::Short:
+        cover.addRect(QRectF(head.left() - 1, head.top() - 1, head.width() + 2, ry * 0.75 + 1));
+        cover.addRect(QRectF(head.left() - 1, head.top(), head.width() * 0.14, ry * 1.1));
+        cover.addRect(QRectF(head.right() - head.width() * 0.14 + 1, head.top(),
+                             head.width() * 0.14, ry * 1.1));
+        break;
+    case Hair::SlickedBack:
+        cover.addRect(QRectF(head.left() - 1, head.top() - 1, head.width() + 2, ry * 0.6 + 1));
+        cover.addRect(QRectF(head.left() - 1, head.top(), head.width() * 0.1, ry * 1.05));
+        cover.addRect(QRectF(head.right() - head.width() * 0.1 + 1, head.top(), head.width() * 0.1,
+                             ry * 1.05));
+        break;
+    case Hair::WhiteFringe:
+        cover.addRect(QRectF(head.left() - 1, cy - ry * 0.45, head.width() * 0.16, ry * 0.7));
+        cover.addRect(QRectF(head.right() - head.width() * 0.16 + 1, cy - ry * 0.45,
+                             head.width() * 0.16, ry * 0.7));
+        break;
     }
     painter.setPen(outline);
     painter.setBrush(outfit.hair);
@@ -141,24 +141,23 @@ Hands drawStandingPerson(QPainter& painter, QPointF feet, qreal height, const Ou
     QPolygonF leftArm = leftDown;
     QPolygonF rightArm = rightDown;
     switch (pose) {
-        case ArmPose::Down:
-            break;
-        case ArmPose::HoldingInFront:
-            leftArm = {leftShoulder,
-                       {cx - shoulderHalf - 0.005 * h, top + 0.43 * h},
-                       {cx - 0.07 * h, top + 0.38 * h}};
-            rightArm = {rightShoulder,
-                        {cx + shoulderHalf + 0.005 * h, top + 0.43 * h},
-                        {cx + 0.07 * h, top + 0.38 * h}};
-            break;
-        case ArmPose::RaisingRight:
-            rightArm = {rightShoulder,
-                        {cx + shoulderHalf + 0.08 * h, shoulderY - 0.02 * h},
-                        {cx + shoulderHalf + 0.08 * h, top + 0.02 * h}};
-            break;
-        case ArmPose::ReachingRight:
-            rightArm = {rightShoulder, {cx + shoulderHalf + 0.24 * h, shoulderY + 0.07 * h}};
-            break;
+    case ArmPose::Down: break;
+    case ArmPose::HoldingInFront:
+        leftArm = {leftShoulder,
+                   {cx - shoulderHalf - 0.005 * h, top + 0.43 * h},
+                   {cx - 0.07 * h, top + 0.38 * h}};
+        rightArm = {rightShoulder,
+                    {cx + shoulderHalf + 0.005 * h, top + 0.43 * h},
+                    {cx + 0.07 * h, top + 0.38 * h}};
+        break;
+    case ArmPose::RaisingRight:
+        rightArm = {rightShoulder,
+                    {cx + shoulderHalf + 0.08 * h, shoulderY - 0.02 * h},
+                    {cx + shoulderHalf + 0.08 * h, top + 0.02 * h}};
+        break;
+    case ArmPose::ReachingRight:
+        rightArm = {rightShoulder, {cx + shoulderHalf + 0.24 * h, shoulderY + 0.07 * h}};
+        break;
     }
     drawLimb(painter, leftArm, armWidth, outfit.suit, outline);
     drawLimb(painter, rightArm, armWidth, outfit.suit, outline);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/ico_writer.h"
+
 #include <gtest/gtest.h>
+
 #include <QBuffer>
 #include <QImageReader>
 
-#include "core/ico_writer.h"
 #include "test_images.h"
 
 namespace picgen {

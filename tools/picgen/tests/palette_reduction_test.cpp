@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/palette_reduction.h"
+
 #include <gtest/gtest.h>
+
 #include <QImage>
 
-#include "core/palette_reduction.h"
 #include "test_images.h"
 
 namespace picgen {

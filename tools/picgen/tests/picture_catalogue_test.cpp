@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "picture_catalogue.h"
+
 #include <gtest/gtest.h>
+
 #include <QList>
 #include <QSet>
 #include <iterator>
 
-#include "picture_catalogue.h"
 #include "picture_renderer.h"
 
 namespace picgen {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+
 #include <QGuiApplication>
 
 // Image plugins (the ICO reader) are found through the application object.
