@@ -1,23 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/end_dlg.h"
 
+#include "core/picture_ids.h"
 #include "ui/draw_picture.h"
 
 namespace zormade {
 namespace {
 
-struct EndingPicture {
-    int bitmapId;
-    QSize source;  // one pixel short of the bitmap each way, so its last row and column stay out
-};
-
+constexpr Picture kNoPicture{0, {0, 0}, {0, 0}};
 constexpr QSize kPictureArea(258, 200);
 
-EndingPicture PictureFor(RunOutcome outcome) {
+const Picture& PictureFor(RunOutcome outcome) {
     switch (outcome) {
-    case RunOutcome::Capture: return {143, {351, 237}};
-    case RunOutcome::Clear: return {144, {261, 352}};
-    default: return {0, {0, 0}};
+    case RunOutcome::Capture: return pictures::kCaught;
+    case RunOutcome::Clear: return pictures::kGotAway;
+    default: return kNoPicture;
     }
 }
 
@@ -30,8 +27,9 @@ void CEndDlg::DoDataExchange(DataExchange* pDX) {
 }
 
 void CEndDlg::OnPaint() {
-    const EndingPicture picture = PictureFor(outcome);
-    DrawPicture(*this, IDC_PICTURE, picture.bitmapId, kPictureArea, picture.source, PictureMode::Stretch);
+    const Picture& picture = PictureFor(outcome);
+    DrawPicture(*this, IDC_PICTURE, picture.id, kPictureArea,
+                QSize(picture.shown.width, picture.shown.height), PictureMode::Stretch);
 }
 
 }  // namespace zormade

@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include "core/centred_origin.h"
+#include "core/picture_ids.h"
 #include "platform/ini_profile.h"
 #include "platform/main_window.h"
 #include "platform/window_pos.h"
@@ -14,9 +15,9 @@
 
 namespace zormade {
 namespace {
-constexpr int kOpeningBitmap = 134;
-constexpr int kOpeningWidth = 409;
-constexpr int kOpeningHeight = 314;
+constexpr int kOpeningBitmap = pictures::kTitle.id;
+constexpr int kOpeningWidth = pictures::kTitle.shown.width;
+constexpr int kOpeningHeight = pictures::kTitle.shown.height;
 constexpr std::uint32_t kOpeningMilliseconds = 2500;
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app_fixture.h"
+#include "core/picture_ids.h"
 #include "ui/end_dlg.h"
 #include "ui/event_dlg.h"
 #include "platform/picture_control.h"
@@ -112,6 +113,17 @@ TEST(EndDialogPicture, StretchesTheEndingOfItsKindOntoTheWholeFrame) {
             CountPoints(shown.size(), [&](int x, int y) { return shown.pixel(x, y) == expected.pixel(x, y); });
         // Scalers may round a row or column differently; a wrong source or kept aspect differs widely.
         EXPECT_GT(same, shown.width() * shown.height() * 9 / 10) << static_cast<int>(c.outcome);
+    }
+}
+
+// The one table of pictures that the game and the generator read agrees with the committed bitmaps.
+TEST(PictureTable, EveryPictureIsABitmapOfItsSizeThatHoldsItsShownPart) {
+    for (const Picture& picture : pictures::kAll) {
+        const QImage bitmap = LoadBitmap(picture.id);
+        const QSize size(picture.bitmap.width, picture.bitmap.height);
+        EXPECT_EQ(bitmap.size(), size) << picture.id;
+        EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(QRect(0, 0, picture.shown.width, picture.shown.height)))
+            << picture.id;
     }
 }
 

@@ -93,7 +93,7 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     OpenGraph(Qt::Key_Return, "graph-capture");
     board[""] = {{4, 0}, {4, 5000}};
     EXPECT_EQ(lines, board);
-    EXPECT_EQ(endLine, "体力が尽きた、鵺田君パワーが限界を超えた (1991/05)　……そして捕まってしまった");
+    EXPECT_EQ(endLine, "体力が尽きた、鵺田君パワーが限界を超えた（1991/05）　……そして捕まってしまった");
     const EventRecord& event = EventRecordAt(1);
     const QString promptStart = QString::fromUtf8(event.prompt).section("\r\n", 0, 0);
     EXPECT_EQ(events, QStringList({"1991/04　1-4　" + promptStart,
