@@ -9,6 +9,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zormade-replay [--history] [script]   (reads standard input without a script)\n"
+    "       zormade-replay --help | --version\n"
     "Plays a script through the game's engine and prints what every timer tick does.\n"
     "One directive a line; '#' starts a comment:\n"
     "  level L                   difficulty 0 (hardest) to 2, from the next start\n"
@@ -21,7 +22,7 @@ constexpr const char* kUsage =
     "'YYYY/MM END CLEAR score'.\n"
     "With --history, each run's months follow as CSV when it ends, or when the script ends:\n"
     "year,month,stamina,money,patients,trust,rival,suspicion,event,answer.\n"
-    "Exit status: 0; 1 when the output could not be written; 2 on a bad line.\n";
+    "Exit status: 0; 1 when the output could not be written; 2 on a bad line or option.\n";
 
 }  // namespace
 
@@ -30,12 +31,16 @@ int main(int argc, char** argv) {
         std::cout << kUsage << std::flush;
         return std::cout ? 0 : 1;
     }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "zormade-replay " ZORMADE_VERSION "\n" << std::flush;
+        return std::cout ? 0 : 1;
+    }
     const bool history = argc > 1 && std::strcmp(argv[1], "--history") == 0;
     if (history) {
         --argc;
         ++argv;
     }
-    if (argc > 2) {
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
         std::cerr << "usage: zormade-replay [--history] [script]"
                      "  (reads standard input without a script)\n";
         return 2;
