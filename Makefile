@@ -48,10 +48,12 @@ bench: build
 install:
 	@test -f $(BUILD)/zormade || { echo "make install: nothing built in $(BUILD); run make first" >&2; exit 1; }
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+	cp $(BUILD)/install_manifest.txt $(BUILD)/make_install_manifest.txt
 
-# Removes what the last `make install` put in place (listed in $(BUILD)/install_manifest.txt).
+# Removes what the last `make install` put in place, with the same DESTDIR. Its list is a copy of
+# CMake's manifest, which the tests' and CPack's installs into staging folders overwrite.
 uninstall:
-	DESTDIR="$(DESTDIR)" cmake -DMANIFEST=$(BUILD)/install_manifest.txt -P cmake/uninstall.cmake
+	DESTDIR="$(DESTDIR)" cmake -DMANIFEST=$(BUILD)/make_install_manifest.txt -P cmake/uninstall.cmake
 
 # A Debian package of the installed files: $(BUILD)/zormade_<version>_<arch>.deb.
 package: build
