@@ -5,12 +5,13 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
+MUTANTS_MINUTES ?= 30
 PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORMADE_WERROR=ON
 # Packages are stamped with the time of the last commit, so that two builds of it are identical.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 
-.PHONY: all deps build run test test-sanitize fuzz bench install uninstall package reproducible clean
+.PHONY: all deps build run test test-sanitize fuzz bench mutants install uninstall package reproducible clean
 
 all: build
 
@@ -42,6 +43,12 @@ fuzz: deps
 bench: build
 	$(BUILD)/bench/core_bench
 	$(BUILD)/bench/window_bench
+
+# Mutants of the lines changed since BASE (default: the merge base with tools/mutants/landed),
+# or of whole FILES; each built and tested in a scratch copy under $(BUILD)/mutants.
+mutants: deps
+	python3 -B tools/mutants/mutants.py --build $(BUILD) --base "$(BASE)" --files "$(FILES)" \
+		--minutes $(MUTANTS_MINUTES)
 
 # The built tree into PREFIX (the programs in games/); DESTDIR, when given, stages the files below
 # a folder instead of the live system. Builds nothing and installs no packages: run `make` first.
