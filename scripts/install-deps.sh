@@ -10,7 +10,8 @@ packages=(
   clang-14 libclang-rt-14-dev
   fonts-ipafont-gothic qt6-wayland
   libgl-dev
-  xvfb openbox libxcb1-dev desktop-file-utils appstream
+  qt6-svg-dev  # the picture generator draws the scalable icon through Qt SVG
+  xvfb openbox libxcb1-dev desktop-file-utils appstream appstream-compose lintian
 )
 missing=()
 for p in "${packages[@]}"; do

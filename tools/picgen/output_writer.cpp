@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output_writer.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
 #include <stdexcept>
 
 #include "core/bmp_writer.h"
@@ -45,6 +48,27 @@ QImage iconImage(const Scene& scene, int size) {
     return reduceToPalette(renderScene(scene, QSize(size, size)), scene.palette, Dithering::None);
 }
 
+// Large enough for smooth edges: drawn at its own size, in full colour.
+QImage largeIconImage(Scene scene, int size) {
+    scene.canvas = QSize(size, size);
+    return renderScene(scene, scene.canvas);
+}
+
+QByteArray iconSvg(const Scene& scene) {
+    QBuffer buffer;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(scene.canvas);
+    generator.setViewBox(QRect(QPoint(0, 0), scene.canvas));
+    generator.setTitle(QStringLiteral("ZORMADE"));
+    {
+        QPainter painter(&generator);
+        painter.setRenderHint(QPainter::Antialiasing);
+        scene.draw(painter, QSizeF(scene.canvas));
+    }
+    return buffer.data();
+}
+
 }  // namespace
 
 void writeBitmaps(const QString& directory, const QString& previewDirectory) {
@@ -74,7 +98,13 @@ void writeIcons(const QString& directory) {
 
     QStringList names{QStringLiteral("zormade.ico")};
     writeFile(directory + QStringLiteral("/zormade.ico"), encodeIco({medium, small}));
-    const std::pair<int, QImage> pngs[] = {{16, small}, {32, medium}, {48, large}};
+    const std::pair<int, QImage> pngs[] = {{16, small},
+                                           {32, medium},
+                                           {48, large},
+                                           {64, largeIconImage(emblem, 64)},
+                                           {128, largeIconImage(emblem, 128)},
+                                           {256, largeIconImage(emblem, 256)}};
+    writeFile(directory + QStringLiteral("/zormade.svg"), iconSvg(emblem));
     for (const auto& [size, image] : pngs) {
         const QString name = QStringLiteral("zormade-%1.png").arg(size);
         saveImage(image, directory + '/' + name);

@@ -10,7 +10,8 @@ namespace picgen {
 // picture as the game shows it (stretched to its canvas) as <id>.png there.
 void writeBitmaps(const QString& directory, const QString& previewDirectory);
 
-// Writes zormade.ico (32 and 16 pixels), the 16, 32 and 48 pixel PNGs and `icons.qrc`.
+// Writes zormade.ico (32 and 16 pixels), the PNGs from 16 to 256 pixels, zormade.svg for the
+// desktop, and `icons.qrc`.
 void writeIcons(const QString& directory);
 
 }  // namespace picgen

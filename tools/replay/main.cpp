@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zormade-replay [--history] [script]   (reads standard input without a script)\n"
+    "       zormade-replay --help | --version\n"
     "Plays a script through the game's engine and prints what every timer tick does.\n"
     "One directive a line; '#' starts a comment:\n"
     "  level L                   difficulty 0 (hardest) to 2, from the next start\n"
@@ -25,7 +26,7 @@ constexpr const char* kUsage =
     "'YYYY/MM END CLEAR score'.\n"
     "With --history, each run's months follow as CSV when it ends, or when the script ends:\n"
     "year,month,stamina,money,patients,trust,rival,suspicion,event,answer.\n"
-    "Exit status: 0; 1 when the output could not be written; 2 on a bad line.\n";
+    "Exit status: 0; 1 when the output could not be written; 2 on a bad line or option.\n";
 
 constexpr const char* kShortUsage =
     "usage: zormade-replay [--history] [script]   (reads standard input without a script)\n";
@@ -39,6 +40,10 @@ int main(int argc, char** argv) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
             std::cout << kUsage << std::flush;
+            return std::cout ? 0 : 1;
+        }
+        if (argument == "--version") {
+            std::cout << "zormade-replay " ZORMADE_VERSION "\n" << std::flush;
             return std::cout ? 0 : 1;
         }
         if (argument == "--history" && !history) {
