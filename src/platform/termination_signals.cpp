@@ -13,9 +13,13 @@ namespace zormade {
 namespace {
 
 volatile std::sig_atomic_t writeSocket = -1;
+volatile std::sig_atomic_t received = 0;
+// Only the main thread reads and writes it.
+std::sig_atomic_t answered = 0;
 
 void WriteSignalNumber(int signal) {
     const int savedErrno = errno;
+    received = received + 1;
     const unsigned char number = static_cast<unsigned char>(signal);
     if (::write(writeSocket, &number, 1) < 0) {
         // A full socket already holds a wake-up: nothing is lost.
@@ -61,10 +65,13 @@ TerminationSignals::~TerminationSignals() {
     }
 }
 
+bool TerminationSignals::Pending() { return received != answered; }
+
 void TerminationSignals::OnSocketReadable() {
     unsigned char numbers[16];
     while (::read(sockets_[1], numbers, sizeof numbers) > 0) {
     }
+    answered = received;
     onTerminate_();
 }
 

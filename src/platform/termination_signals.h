@@ -27,6 +27,10 @@ public:
 
     static constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
+    // True while a signal has come that the program has not acted on yet, so that a wait can end
+    // for it: one that came just before the wait began counts too.
+    static bool Pending();
+
 private:
     void OnSocketReadable();
     void OnCommitDataRequest(QSessionManager& manager);

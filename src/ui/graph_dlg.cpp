@@ -3,7 +3,7 @@
 
 #include <QListWidget>
 
-#include "core/event_data.h"
+#include "core/event_catalogue.h"
 #include "ui/charts_module.h"
 #include "platform/message_box.h"
 #include "platform/resources.h"
@@ -36,11 +36,11 @@ struct EventShown {
 };
 
 EventShown EventOf(const MonthRecord& m) {
-    const EventData event = LoadEventData(m.event);
-    const bool answered = m.answer >= 0 && m.answer < static_cast<int>(event.choiceTexts.size());
+    const EventRecord& event = EventRecordAt(m.event);
+    const bool answered = m.answer >= 0 && m.answer < static_cast<int>(event.answers.size());
     return {LoadResourceString(IDS_GRAPH_EVENT_MARK).arg(m.event).arg(m.answer + 1),
             FirstLine(event.prompt),
-            answered ? QString::fromStdString(event.choiceTexts[m.answer]) : QString()};
+            answered ? QString::fromUtf8(event.answers[m.answer].text) : QString()};
 }
 
 QString EndLine(const RunHistory& history) {
@@ -85,7 +85,7 @@ bool CGraphDlg::OnInitDialog() {
     if (!draw) {
         // The months are still told by the list and the line; only the drawing is missing.
         MessageBox(this, LoadResourceString(IDS_GRAPH_NO_CHARTS).arg(error), QString(),
-                   MB_OK | MB_ICONSTOP);
+                   MessageBoxKind::Stop);
         return true;
     }
     charts.gauges = GetDlgItem(kValuesChartId);

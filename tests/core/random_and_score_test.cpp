@@ -28,7 +28,7 @@ TEST(RunSettings, EachLevelAndSpeedAndAnyOtherValue) {
         {0, 3000, 1.5}, {1, 5000, 1.0}, {2, 7000, 0.5}, {-1, 7000, 1.0}, {3, 7000, 1.0}, {7, 7000, 1.0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(std::make_pair(TimerPeriodFor(c.value), LevelFactorFor(c.value)), std::make_pair(c.period, c.factor))
+        EXPECT_EQ(std::make_pair(TimerPeriodFor(Speed{c.value}), LevelFactorFor(Level{c.value})), std::make_pair(c.period, c.factor))
             << c.value;
     }
 }

@@ -33,13 +33,13 @@ protected:
     void EndRun(bool caught, int patients, int money, std::vector<Answer> answers) {
         StartGame();
         GameState& state = View().State();
-        state.caught = caught ? 1 : 0;
+        state.caught = caught;
         state.year = 1996;
         state.month = caught ? 6 : 12;
         state.patients = patients;
         state.money = money;
         ModalSequence windows(std::move(answers));
-        View().OnTimer(TURN_TIMER_ID);
+        View().OnTimer();
         shown = windows.Titles();
     }
 
@@ -51,7 +51,7 @@ protected:
             seen = {DialogText(w, first), DialogText(w, second), WindowText(w->focusWidget()),
                     CloseBox(w),
                     QString::number(message ? message->document()->blockCount() : 0)};
-            timerRanWhileOpen |= View().Timers().IsActive(TURN_TIMER_ID);
+            timerRanWhileOpen |= View().TurnTimer().isActive();
             if (!name.isEmpty()) {
                 DialogItem<QLineEdit>(w, 1029)->setFocus();
                 TypeText(DialogItem<QLineEdit>(w, 1029), name);
@@ -77,7 +77,7 @@ protected:
                 std::sort(row.begin(), row.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
                 seen.emplace_back(row.size() == 2 ? row[0]->Text() : "?", row.size() == 2 ? row[1]->Text() : "?");
             }
-            timerRanWhileOpen |= View().Timers().IsActive(TURN_TIMER_ID);
+            timerRanWhileOpen |= View().TurnTimer().isActive();
             PressKey(Qt::Key_Escape)(w);
         };
     }

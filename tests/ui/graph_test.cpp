@@ -28,8 +28,8 @@ protected:
 
     // Plays a month, with no event unless the draws were seeded for one, and notes the board.
     void PlayMonth(bool quiet = true) {
-        if (quiet) SeedNextMonth(0, 0);
-        View().OnTimer(TURN_TIMER_ID);
+        if (quiet) NextDraws(0, 0);
+        View().OnTimer();
         const int x = (View().State().year - 1991) * 12 + View().State().month - 2;
         const std::vector<int> b = Board();
         const std::pair<const char*, int> shown[] = {
@@ -45,7 +45,7 @@ protected:
             message = DialogText(w, CEndDlg::IDC_MESSAGE);
             PressKey(Qt::Key_Return)(w);
         });
-        View().OnTimer(TURN_TIMER_ID);
+        View().OnTimer();
         EXPECT_EQ(end.Window().title, "END");
         return message;
     }
@@ -86,7 +86,7 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     Slider(IDC_SLIDER_DOSE)->setValue(10);
     Slider(IDC_SLIDER_DEMAND)->setValue(5);
     for (int month = 1; month <= 3; ++month) PlayMonth();
-    SeedNextMonth(0, 2);  // 1991/04: event 0
+    NextDraws(0, 2);  // 1991/04: event 0
     EventAnswer answer(3, PressKey(Qt::Key_Return));
     PlayMonth(false);
     ASSERT_TRUE(answer.BoxAnswered());
@@ -100,7 +100,7 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     OpenGraph(Qt::Key_Return, "graph-capture");
     board[""] = {{4, 0}, {4, 5000}};
     EXPECT_EQ(lines, board);
-    EXPECT_EQ(endLine, "体力が尽きた、鵺田君パワーが限界を超えた (1991/05)　……そして捕まってしまった");
+    EXPECT_EQ(endLine, "体力が尽きた、鵺田君パワーが限界を超えた（1991/05）　……そして捕まってしまった");
     const EventRecord& event = EventRecordAt(0);
     const QString promptStart = QString::fromUtf8(event.prompt).section("\r\n", 0, 0);
     EXPECT_EQ(events, QStringList({"1991/04　0-4　" + promptStart,

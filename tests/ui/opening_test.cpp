@@ -154,7 +154,7 @@ TEST_F(OpeningTest, StaysWhileTheBriefingIsOpenAndGoesWhenItCloses) {
     ASSERT_TRUE(hiddenAt) << "the opening stayed after the briefing";
     EXPECT_EQ(mainLoopSleeps, sleepsBeforeTheBriefingClosed + 1);
     // Esc in the briefing starts the game as OK does.
-    EXPECT_TRUE(app->View()->Timers().IsActive(TURN_TIMER_ID));
+    EXPECT_TRUE(app->View()->TurnTimer().isActive());
 }
 
 // The close box; the exit command is the keyboard test's.
