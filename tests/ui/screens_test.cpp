@@ -101,30 +101,6 @@ TEST_F(ScreensTest, ARunGoesOnBehindTheAboutBox) {
     EXPECT_TRUE(View().TurnTimer().isActive());
 }
 
-// The pause box comes from the menu, so the turn timer runs on and its ticks reach the view while
-// the box is open; none may play a month, which here would also catch the player.
-TEST_F(ScreensTest, ARunStandsStillBehindThePauseBoxThroughSeveralTicks) {
-    StartGame();
-    View().State().stamina = 1;
-    Slider(IDC_SLIDER_DOSE)->setValue(25);
-    std::vector<int> boardWhileOpen;
-    bool timerRanWhileOpen = false;
-    ModalAnswer pause([&](QWidget* box) {
-        timerRanWhileOpen = View().TurnTimer().isActive();
-        for (int tick = 0; tick < 3; ++tick) View().OnTimer();
-        boardWhileOpen = Board();
-        ClickButton("OK")(box);
-    });
-    Trigger(ID_GAME_PAUSE);
-    ASSERT_TRUE(pause.Answered());
-    EXPECT_EQ(pause.Window().title, "PAUSE");
-    EXPECT_TRUE(timerRanWhileOpen);
-    EXPECT_EQ(boardWhileOpen, (std::vector<int>{1991, 1, 1500000, 0, 5000, 1800, 200, 400}));
-    EXPECT_EQ(std::make_tuple(View().State().month, View().State().stamina, View().State().caught),
-              std::make_tuple(1, 1, 0));
-    EXPECT_TRUE(LogLines().isEmpty());
-}
-
 // What the dialog shows: the ticked level and speed (-1 for none), the box and the focused control.
 using Choices = std::tuple<int, int, bool, QString>;
 
