@@ -148,6 +148,7 @@ TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
         {"three before, nine four back", {10, 10, 10, 9, 0}, 10, -1},
         {"five turns running", {10, 10, 10, 10, 3}, 10, 0},
         {"only three running", {10, 10, 0, 10, 10}, 10, 8},
+        {"three running after another dose", {10, 10, 7, 7, 7}, 10, 8},
         {"four turns of no dose", {0, 0, 0, 9, 9}, 0, 0},
     };
     for (const auto& c : cases) {

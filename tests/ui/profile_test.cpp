@@ -151,7 +151,9 @@ protected:
     QString ExitComplaint() {
         ModalAnswer box(ClickButton("OK"));
         Trigger(ID_APP_EXIT);
-        return box.Answered() ? box.Window().text : QString();
+        if (!box.Answered()) return {};
+        EXPECT_EQ(box.Window().icon, QMessageBox::Critical) << "a lost save is told with the stop icon";
+        return box.Window().text;
     }
 
     void ExpectDefaultsLoaded() {

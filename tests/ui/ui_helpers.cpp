@@ -26,7 +26,7 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer, QWidget* answered
         answered_ = true;
         timer->stop();
         auto* box = qobject_cast<QMessageBox*>(modal);
-        seen_ = {modal->windowTitle(), box ? box->text() : QString(), modal};
+        seen_ = {modal->windowTitle(), box ? box->text() : QString(), box ? box->icon() : QMessageBox::NoIcon, modal};
         answer_(modal);
     });
     timer->start();

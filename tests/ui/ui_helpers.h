@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -24,6 +25,7 @@ public:
     struct Seen {
         QString title;
         QString text;  // a message box's, else ""
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
         QWidget* window = nullptr;
         QStringList TitleAndText() const { return {title, text}; }
     };
