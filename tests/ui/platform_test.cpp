@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -18,6 +19,7 @@
 #include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
 #include "platform/form_view.h"
+#include "platform/message_box.h"
 #include "platform/multi_line_edit.h"
 #include "platform/picture_control.h"
 #include "platform/text_fit.h"
@@ -77,6 +79,19 @@ TEST(WindowPos, AShownWindowChangesLayerInPlace) {
         EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), topMost);
         EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), topMost);
     }
+}
+
+// A line wider than the screen (a long path in a failed save) wraps within the screen.
+TEST(MessageBox, ALineWiderThanTheScreenWrapsOnIt) {
+    int width = 0;
+    ModalAnswer box([&width](QWidget* w) {
+        width = w->frameGeometry().width();
+        PressKey(Qt::Key_Return)(w);
+    });
+    MessageBox(nullptr, QString(400, QChar(u'長')), QString(), MessageBoxKind::Stop);
+    ASSERT_TRUE(box.Answered());
+    EXPECT_GT(width, 0);
+    EXPECT_LE(width, QGuiApplication::primaryScreen()->availableGeometry().width());
 }
 
 class FormForTest : public CFormView {
