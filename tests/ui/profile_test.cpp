@@ -182,19 +182,23 @@ TEST_F(ProfileTest, TheDrawsAreSeededFromTheClock) {
     EXPECT_TRUE(seededFromTheClock);
 }
 
-// Nobody can read these, root included; the program must not even wait on the FIFO.
+// Nobody can read these, root included; the program must not even wait on the FIFO, nor follow
+// for ever a link that leads back to itself, made while the game ran.
 TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas) {
-    for (const bool fifo : {false, true}) {
+    const struct { const char* kind; const char* told; } cases[] = {
+        {"folder", "通常のファイルではありません"}, {"fifo", "通常のファイルではありません"}, {"loop", "循環しています"}};
+    for (const auto& c : cases) {
         UseFreshFolder();
         const QString path = ProfilePath();
-        ASSERT_TRUE(QDir().mkpath(fifo ? QFileInfo(path).absolutePath() : path));
-        ASSERT_TRUE(!fifo || ::mkfifo(QFile::encodeName(path), 0600) == 0);
+        const std::string kind = c.kind;
+        ASSERT_TRUE(QDir().mkpath(kind == "folder" ? path : QFileInfo(path).absolutePath()));
+        ASSERT_TRUE(kind != "fifo" || ::mkfifo(QFile::encodeName(path), 0600) == 0);
         StartAgain();
         ExpectDefaultsLoaded();
+        ASSERT_TRUE(kind != "loop" || ::symlink("zormade.ini", QFile::encodeName(path)) == 0);
         const QString complaint = ExitComplaint();
-        EXPECT_TRUE(complaint.contains(path) && complaint.contains("通常のファイルではありません"))
-            << complaint.toStdString();
-        EXPECT_TRUE(QFileInfo::exists(path) && !QFileInfo(path).isFile());
+        EXPECT_TRUE(complaint.contains(path) && complaint.contains(c.told)) << complaint.toStdString();
+        EXPECT_TRUE(QFileInfo(path).isSymLink() || (QFileInfo::exists(path) && !QFileInfo(path).isFile())) << c.kind;
     }
 }
 
