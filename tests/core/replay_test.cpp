@@ -55,6 +55,7 @@ TEST(Replay, CommentsBlankLinesAndCrLfAreIgnoredAndLevelWaitsForTheStart) {
     const ReplayRun run = Replay("# a comment\r\n\r\n   \n  # indented\nstart\nlevel 0\nturn 10 0 0 0 0 0\r\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, plain.out);  // the run started at the default level, before the level line
+    EXPECT_EQ(Replay("turn 10 0 0 0 0 0").out, plain.out) << "a last line without its end is played";
     EXPECT_NE(Replay("level 0\nstart\nturn 10 0 0 0 0 0\n").out, plain.out);
 }
 
