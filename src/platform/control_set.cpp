@@ -69,9 +69,13 @@ QWidget* CreatePicture(const ControlTemplate& c, QWidget* host) {
 
 }  // namespace
 
-QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect& pixels) {
+QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect& pixels, QSize design) {
     QWidget* widget = CreateWidget(c, host);
     widget->setGeometry(pixels);
+    // A picture is drawn at the template face's size and shown at the face the window has.
+    if (auto* picture = qobject_cast<PictureControl*>(widget); picture && design.isValid()) {
+        picture->SetDesignSize(design);
+    }
     // A caption names its control by itself, kept current by Qt; the rest are named here.
     if (!c.label.isEmpty()) widget->setAccessibleName(c.label);
     if (!c.tip.isEmpty()) widget->setToolTip(c.tip);
@@ -174,12 +178,14 @@ QWidget* ControlSet::CreateWidget(const ControlTemplate& c, QWidget* host) {
     return nullptr;
 }
 
-void ControlSet::Build(QWidget* host, const DialogTemplate& dialog) {
+void ControlSet::Build(QWidget* host, const DialogTemplate& dialog, std::optional<BaseUnits> units) {
     QWidget* previousTabStop = nullptr;
     QButtonGroup* radioGroup = nullptr;
+    const BaseUnits shown = units.value_or(BaseUnitsFor(dialog.pointSize));
     for (const ControlTemplate& c : dialog.controls) {
-        const QRect pixels = DialogUnitsToPixels(c.rect, dialog.pointSize);
-        QWidget* widget = Create(c, host, pixels);
+        const QRect pixels = DialogUnitsToPixels(c.rect, shown);
+        const bool reduced = shown != BaseUnitsFor(dialog.pointSize);
+        QWidget* widget = Create(c, host, pixels, reduced ? DialogUnitsToPixels(c.rect, dialog.pointSize).size() : QSize());
         if (c.kind == ControlKind::Radio) {
             if (c.Has("group") || radioGroup == nullptr) radioGroup = new QButtonGroup(host);
             radioGroup->addButton(static_cast<QRadioButton*>(widget));

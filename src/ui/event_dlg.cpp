@@ -4,12 +4,16 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "platform/list_box.h"
 #include "platform/main_window.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
 #include "ui/draw_picture.h"
 
 namespace zormade {
+namespace {
+constexpr int kMaxAnswers = 4;
+}  // namespace
 
 CEventDlg::CEventDlg(QWidget* parent) : CDialog(kTemplateId, parent) {}
 
@@ -35,7 +39,8 @@ bool CEventDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     UpdateData(true);
     promptText = QString::fromStdString(eventData.prompt);
-    auto* answers = Item<QListWidget>(kAnswerListId);
+    auto* answers = Item<ListBox>(kAnswerListId);
+    answers->MakeRoomForFocusFrame(kMaxAnswers);
     for (const std::string& text : eventData.choiceTexts) {
         answers->addItem(QString::fromStdString(text));
     }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 #include "platform/commands.h"
+#include "platform/window_properties.h"
 
 namespace zormade {
 
@@ -30,12 +32,13 @@ protected:
 
 private:
     void FitOuterFrame();
+    void Refit();
 
     QRect outer_;
     QMargins frame_;
-    // Moves still allowed to put the decorated frame where it was asked; a window manager that
-    // insists on another place must not make us fight it for ever.
+    // Moves still allowed to put the decorated frame where it was asked.
     int placementsLeft_ = 0;
+    std::unique_ptr<WindowPropertyWatch> propertyWatch_;
     CommandRouter router_;
     CZormadeView* view_ = nullptr;
     bool closing_ = false;

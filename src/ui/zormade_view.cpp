@@ -23,14 +23,14 @@
 #include "ui/option_dlg.h"
 #include "ui/rank_in_dlg.h"
 #include "ui/ranking_dlg.h"
+#include "ui/board_news.h"
 #include "ui/briefing_dlg.h"
+#include "ui/run_end_text.h"
 
 namespace zormade {
 namespace {
 
 constexpr int kTemplateId = 101;
-constexpr int kFrameWidth = 555;
-constexpr int kFrameHeight = 544;
 constexpr int kSliderMax = 25;
 constexpr int kBarMax = 5000;
 // Names are kept at any length, but no name control shows more characters than this, even
@@ -76,11 +76,12 @@ void CZormadeView::OnInitialUpdate() {
     RefreshStatus();
     if (auto* frame = qobject_cast<CMainFrame*>(window())) {
         const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+        const QSize outer = size() + kFrameAround;
         const Origin origin = KeptOnDesktop(
-            CentredOrigin(desktop.x() + desktop.width(), desktop.y() + desktop.height(), kFrameWidth,
-                          kFrameHeight),
+            CentredOrigin(desktop.x() + desktop.width(), desktop.y() + desktop.height(), outer.width(),
+                          outer.height()),
             desktop.x(), desktop.y());
-        frame->MoveWindow(origin.x, origin.y, kFrameWidth, kFrameHeight);
+        frame->MoveWindow(origin.x, origin.y, outer.width(), outer.height());
     }
 }
 
@@ -170,10 +171,14 @@ void CZormadeView::RefreshStatus() {
     // The date reads as one line: the month no larger than the four digits of the year allow.
     const int yearSize = Item<MultiLineEdit>(IDC_EDIT_YEAR)->font().pixelSize();
     Item<MultiLineEdit>(IDC_EDIT_MONTH)->ShowNoLargerThan(yearSize);
-    Item<QProgressBar>(IDC_PROGRESS_STAMINA)->setValue(state_.stamina);
-    Item<QProgressBar>(IDC_PROGRESS_TRUST)->setValue(state_.trust);
-    Item<QProgressBar>(IDC_PROGRESS_RIVAL)->setValue(state_.rivalPower);
-    Item<QProgressBar>(IDC_PROGRESS_SUSPICION)->setValue(state_.suspicion);
+    const std::pair<int, int> bars[] = {{IDC_PROGRESS_STAMINA, state_.stamina},
+                                        {IDC_PROGRESS_TRUST, state_.trust},
+                                        {IDC_PROGRESS_RIVAL, state_.rivalPower},
+                                        {IDC_PROGRESS_SUSPICION, state_.suspicion}};
+    for (const auto& [id, value] : bars) {
+        Item<QProgressBar>(id)->setValue(value);
+        ShowValueInTip(*this, id, value, kBarMax);
+    }
 }
 
 void CZormadeView::ClearLog() {
@@ -201,6 +206,7 @@ bool CZormadeView::DoMonthlyTurn() {
     history_.Record(state_, month, answer);
     auto* log = Item<QListWidget>(IDC_LIST_LOG);
     for (const std::string& line : month.log) log->addItem(QString::fromStdString(line));
+    AnnounceLines(log);
     return false;
 }
 
@@ -223,7 +229,7 @@ void CZormadeView::EndRun(RunEnd end) {
     if (end == RunEnd::Capture) {
         dialog.endKind = 0;
         dialog.endTitle = LoadResourceString(IDS_GAME_OVER_TITLE);
-        dialog.endMessage = LoadResourceString(IDS_GAME_OVER_MESSAGE);
+        dialog.endMessage = CaptureMessage(history_);
         dialog.DoModal();
     } else {
         const std::uint32_t score = ClearScore(state_.patients, state_.money);

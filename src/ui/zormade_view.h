@@ -59,6 +59,8 @@ class CZormadeView : public CFormView, public CommandTarget {
     Q_OBJECT
 public:
     explicit CZormadeView(QWidget* parent = nullptr);
+    // What the main window adds round the form: at the form's own face it is 555 x 544 in all.
+    static constexpr QSize kFrameAround{555 - 538, 544 - 482};
     ~CZormadeView() override;
 
     // Reads the profile, seeds the draws, shows the start state and places the main window.

@@ -74,6 +74,19 @@ TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
     EXPECT_EQ(LogLines(), log);
     EXPECT_EQ(Board(), (std::vector<int>{1991, 2, s.money, s.patients, s.stamina, s.trust, s.rivalPower, s.suspicion}));
     EXPECT_EQ(Slider(IDC_SLIDER_DOSE)->value(), 10);
+    // Each bar's tip tells how near its value is to the end of the run.
+    for (int later = 0; later < 3; ++later) {
+        SeedNextMonth(0, 0);
+        View().OnTimer(TURN_TIMER_ID);
+    }
+    const GameState& now = View().State();
+    const std::pair<int, QString> tips[] = {
+        {IDC_PROGRESS_STAMINA, QString("体力　%1／5000\n体力。毎月のコマンドで減っていく。\n0を下回ると捕まる。").arg(now.stamina)},
+        {IDC_PROGRESS_SUSPICION, QString("厚生省疑惑　%1／5000\n").arg(now.suspicion)},
+        {IDC_PROGRESS_RIVAL, QString("鵺田君パワー　%1／5000\n").arg(now.rivalPower)},
+        {IDC_PROGRESS_TRUST, QString("ナガレ薬研信頼　%1／5000\n").arg(now.trust)}};
+    for (const auto& [id, start] : tips) EXPECT_TRUE(View().GetDlgItem(id)->toolTip().startsWith(start)) << id;
+    EXPECT_NE(now.suspicion, s.suspicion) << "the months moved the values";
     SaveScreenshot(&Frame(), "board-running");
 }
 

@@ -47,13 +47,23 @@ protected:
     void OpenGraph(int key, const char* screenshot) {
         events.clear();
         lines.clear();
+        axisTitles.clear();
         ModalAnswer graph([&](QWidget* w) {
             EXPECT_EQ(w->windowTitle(), "GRAPH");
             endLine = DialogText(w, CGraphDlg::kEndLineId);
             auto* list = DialogItem<QListWidget>(w, CGraphDlg::kEventListId);
-            for (int i = 0; i < list->count(); ++i) events << list->item(i)->text();
+            for (int i = 0; i < list->count(); ++i) {
+                events << list->item(i)->text();
+                // The focus frame runs round the row's text, not through it, and no row runs past
+                // the list's edge.
+                EXPECT_GT(list->visualItemRect(list->item(i)).height(), list->fontMetrics().height());
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(events.back()), list->viewport()->width());
+            }
             for (QChartView* view : w->findChildren<QChartView*>()) {
                 EXPECT_FALSE(view->accessibleName().isEmpty());
+                for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical)) {
+                    if (!axis->titleText().isEmpty()) axisTitles << axis->titleText();
+                }
                 for (QAbstractSeries* s : view->chart()->series()) {
                     if (s->name() == "限界") continue;
                     auto& points = lines[s->name().toStdString()];
@@ -69,8 +79,16 @@ protected:
 
     Lines board, lines;  // as the board showed them, as the charts drew them
     QString endLine;
-    QStringList events;
+    QStringList events;  // the list's rows as shown
+    QStringList axisTitles;
 };
+
+// An event's rows in the list as one text: the prompt runs on in rows that start indented.
+QString Joined(const QStringList& rows) {
+    QString text;
+    for (const QString& row : rows) text += row.startsWith("　　　　　") && !text.isEmpty() ? row.mid(5) : row;
+    return text;
+}
 
 TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     EXPECT_FALSE(GraphEnabled()) << "no run played since start-up";
@@ -95,9 +113,12 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     EXPECT_EQ(lines, board);
     EXPECT_EQ(endLine, "体力が尽きた、鵺田君パワーが限界を超えた (1991/05)　……そして捕まってしまった");
     const EventRecord& event = EventRecordAt(1);
-    const QString promptStart = QString::fromUtf8(event.prompt).section("\r\n", 0, 0);
-    EXPECT_EQ(events, QStringList({"1991/04　1-4　" + promptStart,
-                                        "　　　→ " + QString::fromUtf8(event.answers[3].text)}));
+    const QString prompt = QString::fromUtf8(event.prompt).remove("\r\n");
+    const QString answerRow = "→ " + QString::fromUtf8(event.answers[3].text);
+    ASSERT_GE(events.size(), 3) << "a whole prompt takes more than one row";
+    EXPECT_EQ(Joined(events.mid(0, events.size() - 1)), "1991/04　問1・答4　" + prompt);
+    EXPECT_EQ(events.back(), "　　　　　" + answerRow);
+    EXPECT_EQ(axisTitles, QStringList({"万円", "人"}));
 }
 
 TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
@@ -126,7 +147,7 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     EndTheRun();
     OpenGraph(Qt::Key_Escape, "graph-clear");
     EXPECT_EQ(lines, board) << "the stopped run's months are gone";
-    EXPECT_EQ(endLine, QString("1996年12月まで逃げ切った！　POINT:%1").arg(1500000 / 7578));
+    EXPECT_EQ(endLine, QString("1996年12月まで逃げ切った！　POINT:%1（患者0人×0.88＋所持金1500000円÷7578）").arg(1500000 / 7578));
 }
 
 }  // namespace
