@@ -67,6 +67,18 @@ QWidget* CreatePicture(const ControlTemplate& c, QWidget* host) {
     return picture;
 }
 
+// Tab lands on the group's ticked button (its first while none is), so that the arrows, which
+// tick as they move only from a ticked button, choose.
+void TabToTicked(QButtonGroup* group) {
+    const auto update = [group] {
+        const QList<QAbstractButton*> buttons = group->buttons();
+        QAbstractButton* stop = group->checkedButton() ? group->checkedButton() : buttons.front();
+        for (QAbstractButton* b : buttons) b->setFocusPolicy(b == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, update);
+    update();
+}
+
 }  // namespace
 
 QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect& pixels, QSize design) {
@@ -205,6 +217,9 @@ void ControlSet::Build(QWidget* host, const DialogTemplate& dialog, std::optiona
         if (c.id != kStaticId && c.id != -1) items_.insert(c.id, widget);
         ordered_.push_back(widget);
         templates_.push_back(c);
+    }
+    for (QButtonGroup* group : host->findChildren<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly)) {
+        TabToTicked(group);
     }
 }
 

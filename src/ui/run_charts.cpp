@@ -222,7 +222,9 @@ QCategoryAxis* HalfAxis(const QFont& font, const QLineSeries* series, const QStr
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     axis->setRange(upper ? -high : -high / 20, upper ? high * 1.05 : 2 * high);
     axis->setStartValue(0);
-    for (int step = 0; step <= 2; ++step) axis->append(QString::number(std::llround(high * step / 2)), high * step / 2);
+    // Only 0 and the top: on a small screen the half is too short for a third label.
+    axis->append(QStringLiteral("0"), 0);
+    axis->append(QString::number(std::llround(high)), high);
     axis->setLabelsFont(font);
     axis->setLabelsColor(kBlack);
     axis->setGridLineVisible(false);

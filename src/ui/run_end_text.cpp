@@ -18,9 +18,9 @@ QString CaptureCause(const LimitsCrossed& crossed) {
 
 QString CaptureMessage(const RunHistory& history) {
     const QString caught = LoadResourceString(IDS_GAME_OVER_MESSAGE);
-    if (history.Months().empty()) return caught;
-    return LoadResourceString(IDS_CAPTURE_CAUSE_LINE).arg(CaptureCause(history.Months().back().crossed)) +
-           QStringLiteral("\r\n") + caught;
+    const QString cause = history.Months().empty() ? QString() : CaptureCause(history.Months().back().crossed);
+    if (cause.isEmpty()) return caught;
+    return LoadResourceString(IDS_CAPTURE_CAUSE_LINE).arg(cause) + QStringLiteral("\r\n") + caught;
 }
 
 QString ScoreMaking(const RunHistory& history) {

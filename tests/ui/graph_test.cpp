@@ -37,8 +37,12 @@ protected:
         for (const auto& [name, value] : shown) board[name].emplace_back(x, value);
     }
 
+    // Lets the next tick end the run and notes what the end dialog says.
     void EndTheRun() {
-        ModalAnswer end(PressKey(Qt::Key_Return));
+        ModalAnswer end([this](QWidget* w) {
+            endMessage = DialogText(w, 1028);
+            PressKey(Qt::Key_Return)(w);
+        });
         View().OnTimer(TURN_TIMER_ID);
         EXPECT_EQ(end.Window().title, "END");
     }
@@ -78,7 +82,7 @@ protected:
     }
 
     Lines board, lines;  // as the board showed them, as the charts drew them
-    QString endLine;
+    QString endLine, endMessage;
     QStringList events;  // the list's rows as shown
     QStringList axisTitles;
 };
@@ -107,6 +111,7 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     PlayMonth();
     EndTheRun();
     ASSERT_TRUE(GraphEnabled());
+    EXPECT_EQ(endMessage, "体力が尽きた、鵺田君パワーが限界を超えた。\r\n捕まってしまった......");
 
     OpenGraph(Qt::Key_Return, "graph-capture");
     board[""] = {{4, 0}, {4, 5000}};

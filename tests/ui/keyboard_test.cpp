@@ -4,7 +4,9 @@
 // it ticks when the test says, not every few seconds.
 #include <QApplication>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTest>
+#include <set>
 
 #include "app_fixture.h"
 #include "platform/dialog_host.h"
@@ -92,10 +94,21 @@ TEST_F(KeyboardTest, TheReadOnlyNumberFieldsShowTheFocus) {
 }
 
 TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
-    // Tab stops at the speed group's first button, the fastest; Space takes it, Enter is OK.
+    // Tab stops at each group's ticked button only; Up ticks the faster ones, Enter is OK.
     ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_O, [](QWidget* dialog) {
-        ASSERT_TRUE(TabTo(dialog, 1037));
-        Keys({Qt::Key_Space, Qt::Key_Return})(dialog);
+        std::set<QWidget*> stops;
+        for (int i = 0; i < kMaxTabs; ++i) {
+            Press(dialog, Qt::Key_Tab);
+            stops.insert(KeyTarget(dialog));
+        }
+        const auto item = [dialog](int id) { return DialogItem<QRadioButton>(dialog, id); };
+        EXPECT_EQ(stops, (std::set<QWidget*>{DialogItem<QWidget>(dialog, 1), DialogItem<QWidget>(dialog, 2),
+                                             DialogItem<QWidget>(dialog, 1033), item(1036), item(1039)}));
+        ASSERT_TRUE(TabTo(dialog, 1039));
+        Keys({Qt::Key_Up, Qt::Key_Up})(dialog);
+        EXPECT_TRUE(item(1037)->isChecked());
+        EXPECT_EQ(KeyTarget(dialog), item(1037));
+        Keys({Qt::Key_Return})(dialog);
     }), "OPTION");
     EXPECT_EQ(View().Options().speed, 0);
     ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_S, PressKey(Qt::Key_Return)), "ZORMADE");
