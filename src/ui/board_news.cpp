@@ -22,10 +22,10 @@ void AnnounceLines(QListWidget* log) {
     QStringList lines;
     for (int row = 0; row < log->count(); ++row) lines << log->item(row)->text();
     const QString text = lines.join(QLatin1Char('\n'));
-    // The list's description carries the month for readers that read it on the event.
+    // The description carries the month to a screen reader, told of it by the event.
     log->setAccessibleDescription(text);
-    QAccessibleTextUpdateEvent update(log, 0, QString(), text);
-    QAccessible::updateAccessibility(&update);
+    QAccessibleEvent changed(log, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 }  // namespace zormade

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
+#include <QListWidget>
+
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
 #include "core/monthly_turn.h"
@@ -72,6 +75,10 @@ TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
     QStringList log;
     for (const std::string& line : month.log) log << QString::fromStdString(line);
     EXPECT_EQ(LogLines(), log);
+    // A screen reader reads the month's lines whole from the log.
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(View().Item<QListWidget>(IDC_LIST_LOG));
+    ASSERT_NE(heard, nullptr);
+    EXPECT_EQ(heard->text(QAccessible::Description), log.join('\n'));
     EXPECT_EQ(Board(), (std::vector<int>{1991, 2, s.money, s.patients, s.stamina, s.trust, s.rivalPower, s.suspicion}));
     EXPECT_EQ(Slider(IDC_SLIDER_DOSE)->value(), 10);
     // Each bar's tip tells how near its value is to the end of the run.
