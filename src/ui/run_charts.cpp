@@ -230,6 +230,9 @@ QCategoryAxis* HalfAxis(const QFont& font, const QLineSeries* series, const QStr
     axis->setGridLineVisible(false);
     axis->setTitleText(unit);
     axis->setTitleFont(font);
+    // Charts share a label's height out by the axis's whole height, which a short chart makes
+    // too small for a digit; the labels stand far enough apart to be whole.
+    axis->setTruncateLabels(false);
     return axis;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAbstractAxis>
+#include <QChartView>
 #include <QDir>
 #include <QListWidget>
 #include <QScreen>
@@ -111,7 +113,15 @@ TEST_F(FitTest, EveryWindowAndEveryControlIsOnTheScreen) {
         View().OnTimer(TURN_TIMER_ID);
         EXPECT_TRUE(end.Answered());
     }
-    Open(ID_GRAPH, "graph", ClickButton("OK"));
+    Open(ID_GRAPH, "graph", [](QWidget* graph) {
+        for (QChartView* chart : graph->findChildren<QChartView*>()) {
+            for (QAbstractAxis* axis : chart->chart()->axes()) {
+                EXPECT_FALSE(axis->labelsTruncated()) << axis->titleText().toStdString();
+                EXPECT_FALSE(axis->titleText().contains("...")) << axis->titleText().toStdString();
+            }
+        }
+        ClickButton("OK")(graph);
+    });
     {
         std::unique_ptr<ModalAnswer> ranking;
         ModalAnswer entry(Inside("rank-in", ClickButton("OK"), &ranking, Inside("ranking", PressKey(Qt::Key_Escape))));
