@@ -1,13 +1,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The README's two commands: `make run` and `make test`. Each installs what is missing first.
+# The README's two commands: `make run` and `make test`. Each installs what is missing first
+# (`make deps`, which may ask sudo); `make install` and `make uninstall` only copy and remove files.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
+MUTANTS_MINUTES ?= 30
 PREFIX     ?= /usr/local
-CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORMADE_WERROR=ON
+# Packages are stamped with the time of the last commit, so that two builds of it are identical.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 
-.PHONY: all deps build run test test-sanitize fuzz bench install package clean
+.PHONY: all deps build run test test-sanitize fuzz bench mutants install uninstall package reproducible clean
 
 all: build
 
@@ -40,13 +44,31 @@ bench: build
 	$(BUILD)/bench/core_bench
 	$(BUILD)/bench/window_bench
 
-# DESTDIR, when given, stages the files below a folder instead of the live system.
-install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+# Mutants of the lines changed since BASE (default: the merge base with tools/mutants/landed),
+# or of whole FILES; each built and tested in a scratch copy under $(BUILD)/mutants.
+mutants: deps
+	python3 -B tools/mutants/mutants.py --build $(BUILD) --base "$(BASE)" --files "$(FILES)" \
+		--minutes $(MUTANTS_MINUTES)
+
+# The built tree into PREFIX (the programs in games/); DESTDIR, when given, stages the files below
+# a folder instead of the live system. Builds nothing and installs no packages: run `make` first.
+install:
+	@test -f $(BUILD)/zormade || { echo "make install: nothing built in $(BUILD); run make first" >&2; exit 1; }
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+	cp $(BUILD)/install_manifest.txt $(BUILD)/make_install_manifest.txt
+
+# Removes what the last `make install` put in place, with the same DESTDIR. Its list is a copy of
+# CMake's manifest, which the tests' and CPack's installs into staging folders overwrite.
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake -DMANIFEST=$(BUILD)/make_install_manifest.txt -P cmake/uninstall.cmake
 
 # A Debian package of the installed files: $(BUILD)/zormade_<version>_<arch>.deb.
 package: build
-	cd $(BUILD) && cpack
+	cd $(BUILD) && SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) cpack
+
+# The package of the last commit built twice in two folders, compared byte for byte.
+reproducible: deps
+	scripts/reproducible_package.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

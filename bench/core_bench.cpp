@@ -6,11 +6,8 @@
 #include <array>
 
 #include "baseline.h"
-#include "core/event_data.h"
-#include "core/game_state.h"
-#include "core/monthly_turn.h"
 #include "core/random15.h"
-#include "core/run_history.h"
+#include "core/run.h"
 #include "core/run_settings.h"
 
 namespace zormade::bench {
@@ -31,10 +28,6 @@ public:
         return sliders;
     }
 
-    StatusChange Answer(int eventIndex) {
-        return ChangeOfChoice(LoadEventData(eventIndex), 0);
-    }
-
 private:
     static constexpr std::array<Sliders, 4> kPositions{{
         {1, 1, 2, 1}, {2, 1, 2, 2}, {1, 2, 1, 1}, {2, 0, 1, 2},
@@ -43,35 +36,17 @@ private:
     int turn_ = 0;
 };
 
-// The game as the view plays it: every month is kept in the run's history.
-struct Game {
-    GameState state;
-    RunHistory history;
-};
+constexpr GameOptions kMiddleLevel{Level::Hard, Speed::Normal, 0};
 
-void StartRun(Game& game) {
-    ResetState(game.state);
-    game.state.levelFactor = LevelFactorFor(1);
-    MarkRunning(game.state);
-    game.history.Begin();
-}
-
-MonthResult PlayTurn(Game& game, Player& player) {
-    MonthResult result = RunMonthlyUpdate(
-        game.state, player.Read(), [&] { return player.Draw(); },
-        [&](int index) { return player.Answer(index); });
-    game.history.Record(game.state, result, 0);
-    return result;
-}
+int FirstAnswer(int) { return 0; }
 
 void BM_MonthlyTurn(benchmark::State& state) {
-    Game game;
     Player player;
-    StartRun(game);
+    zormade::Run run([&] { return player.Draw(); });
+    run.Start(kMiddleLevel);
     const double turn = TimedLoop(state, [&] {
-        if (DueRunEnd(game.state) != RunEnd::None) StartRun(game);
-        benchmark::DoNotOptimize(PlayTurn(game, player));
-        AdvanceDate(game.state);
+        if (DueRunEnd(run.State()) != RunOutcome::Going) run.Start(kMiddleLevel);
+        benchmark::DoNotOptimize(run.Tick(player.Read(), FirstAnswer));
     });
     Player baselinePlayer;
     const double drawsAndSliders = NanosecondsPerCall(state.iterations(), [&] {
@@ -84,27 +59,26 @@ void BM_MonthlyTurn(benchmark::State& state) {
 BENCHMARK(BM_MonthlyTurn);
 
 void BM_WholeRun(benchmark::State& state) {
-    Game game;
     Player player;
+    zormade::Run run([&] { return player.Draw(); });
     long monthsPlayed = 0;
-    const double run = TimedLoop(state, [&] {
-        StartRun(game);
-        for (int month = 0; month < kMonthsBeforeClear && DueRunEnd(game.state) == RunEnd::None;
+    const double wholeRun = TimedLoop(state, [&] {
+        run.Start(kMiddleLevel);
+        for (int month = 0; month < kMonthsBeforeClear && DueRunEnd(run.State()) == RunOutcome::Going;
              ++month) {
-            benchmark::DoNotOptimize(PlayTurn(game, player));
-            AdvanceDate(game.state);
+            benchmark::DoNotOptimize(run.Tick(player.Read(), FirstAnswer));
             ++monthsPlayed;
         }
-        benchmark::DoNotOptimize(ClearScore(game.state.patients, game.state.money));
+        benchmark::DoNotOptimize(ClearScore(run.State().patients, run.State().money));
     });
     const double datesOnly = NanosecondsPerCall(state.iterations(), [&] {
-        StartRun(game);
+        run.Start(kMiddleLevel);
         for (int month = 0; month < kMonthsBeforeClear; ++month) {
-            AdvanceDate(game.state);
-            benchmark::DoNotOptimize(game.state);
+            AdvanceDate(run.State());
+            benchmark::DoNotOptimize(run.State());
         }
     });
-    ReportAgainstBaseline(state, run, datesOnly);
+    ReportAgainstBaseline(state, wholeRun, datesOnly);
     // A capture would make the runs shorter than the baseline's; this shows they were not.
     state.counters["months"] = benchmark::Counter(static_cast<double>(monthsPlayed),
                                                   benchmark::Counter::kAvgIterations);

@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "baseline.h"
-#include "core/event_data.h"
+#include "core/event_catalogue.h"
 #include "ui/event_dlg.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
@@ -67,8 +67,6 @@ double OpenEventDialogMs() {
         },
         [&] {
             paintedMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            // No answer taken, so no result box follows.
-            dialog.Item<QListWidget>(CEventDlg::kAnswerListId)->setCurrentRow(-1);
             dialog.EndDialog(IDCANCEL);
         });
     dialog.DoModal();
@@ -81,7 +79,7 @@ double OpenPlainDialogMs() {
     double paintedMs = 0;
     QDialog dialog;
     auto* label = new QLabel(&dialog);
-    const QImage picture = LoadBitmap(LoadEventData(kEventIndex).bitmapId);
+    const QImage picture = LoadBitmap(EventPictureRow(EventRecordAt(kEventIndex).pictureRow)->bitmapId);
     label->setPixmap(QPixmap::fromImage(picture.scaled(CEventDlg::kPictureSize,
                                                        CEventDlg::kPictureSize)));
     PaintWatch watch([&](QObject* object) { return object == label; },

@@ -13,7 +13,7 @@ build=$(realpath -m "${2:-$root/build-fuzz}")
 fuzzers=(replay_script_fuzzer profile_fuzzer)
 
 CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -G Ninja \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORMADE_FUZZ=ON -DZORMADE_BENCHMARKS=OFF >/dev/null
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORMADE_FUZZ=ON -DZORMADE_BENCHMARKS=OFF -DZORMADE_WERROR=ON >/dev/null
 cmake --build "$build" --target "${fuzzers[@]}"
 
 # Qt is built without frame pointers, so past its frames the fast unwinder reads garbage and

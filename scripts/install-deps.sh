@@ -3,14 +3,15 @@
 # Installs the Debian packages the build, the tests and the game need, but only those missing.
 set -eu
 packages=(
-  build-essential cmake ninja-build pkg-config file
+  build-essential cmake ninja-build pkg-config file python3
   qt6-base-dev qt6-base-dev-tools
   qt6-charts-dev libqt6opengl6-dev  # Qt Charts' CMake files need the OpenGL ones; Debian does not pull them in
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   fonts-ipafont-gothic qt6-wayland
   libgl-dev
-  xvfb openbox libxcb1-dev desktop-file-utils appstream
+  qt6-svg-dev  # the picture generator draws the scalable icon through Qt SVG
+  xvfb openbox libxcb1-dev desktop-file-utils appstream appstream-compose lintian
 )
 missing=()
 for p in "${packages[@]}"; do

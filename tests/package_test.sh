@@ -1,8 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian package: built from the build folder by CPack, its dependencies declared, unpacked
-# into a temporary root, and the programs from that root run (the game on the offscreen platform,
-# ended by SIGTERM once it is up, which writes its profile).
+# The Debian package: built from the build folder by CPack, its dependencies declared, lintian
+# silent about it, unpacked into a temporary root, and the programs from that root run (the game
+# on the offscreen platform, ended by SIGTERM once it is up, which writes its profile).
 set -eu
 build_dir=$1
 work=$(mktemp -d)
@@ -21,15 +21,24 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-ipafont-gothic 
   echo "$depends" | grep -q "\\b$package\\b" || fail "Depends lacks $package: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = zormade ] || fail "the package is not named zormade"
+dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -Eq 'postinst|postrm|triggers' &&
+  fail "the package has maintainer scripts or triggers: $(dpkg-deb --ctrl-tarfile "$deb" | tar -t | tr '\n' ' ')"
+
+# lintian's own checks, in the set it runs by default; as root it needs to be told it may.
+lintian_status=0
+lintian --allow-root --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || lintian_status=$?
+[ "$lintian_status" -eq 0 ] || fail "lintian (status $lintian_status): $(cat "$work/lintian")"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-for file in usr/bin/zormade usr/bin/zormade-replay usr/share/applications/zormade.desktop \
-            usr/share/icons/hicolor/48x48/apps/zormade.png usr/lib/zormade/zormade-charts.so; do
+for file in usr/games/zormade usr/games/zormade-replay usr/share/applications/org.zormade.zormade.desktop \
+            usr/share/icons/hicolor/256x256/apps/org.zormade.zormade.png \
+            usr/lib/games/zormade/zormade-charts.so usr/share/doc/zormade/copyright \
+            usr/share/doc/zormade/changelog.gz usr/share/man/man6/zormade.6.gz; do
   [ -f "$root/$file" ] || fail "$file is not in the package"
 done
 
-replayed=$(printf 'turn 10 0 0 0 0 0\n' | "$root/usr/bin/zormade-replay" | head -n 1)
+replayed=$(printf 'turn 10 0 0 0 0 0\n' | "$root/usr/games/zormade-replay" | head -n 1)
 [ "$replayed" = "1991/01 4992 1500000 8 1820 200 450 0 -" ] || fail "zormade-replay printed '$replayed'"
 
 # A process is up once the kernel lists SIGTERM (15, bit 14) among the signals it catches.
@@ -39,7 +48,7 @@ catches_term() {
 }
 mkdir -p "$work/config"
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work \
-  "$root/usr/bin/zormade" 2>"$work/stderr" &
+  "$root/usr/games/zormade" 2>"$work/stderr" &
 game=$!
 tries=0
 until catches_term "$game"; do

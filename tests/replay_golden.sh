@@ -26,13 +26,22 @@ for script in "$golden"/*.replay; do
   fi
 done
 
-# A script that cannot be read is an error, never an empty run.
-for unreadable in "$golden/none.replay" "$golden"; do
+# A script that cannot be read is an error, never an empty run, and the message says why.
+for unreadable in "$golden/none.replay:No such file" "$golden:Is a directory"; do
   status=0
-  "$replay" "$unreadable" >/dev/null 2>&1 || status=$?
-  [ "$status" -eq 2 ] || fail "the unreadable $unreadable gave status $status, not 2"
+  said=$("$replay" "${unreadable%%:*}" 2>&1 >/dev/null) || status=$?
+  [ "$status" -eq 2 ] || fail "the unreadable ${unreadable%%:*} gave status $status, not 2"
+  case $said in *"${unreadable#*:}"*) ;; *) fail "the unreadable ${unreadable%%:*} said: $said" ;; esac
 done
-# --help tells how to write a script, and is not an error.
-help=$("$replay" --help) || fail "--help ended with status $?"
-case $help in "usage: zormade-replay"*) ;; *) fail "--help printed no usage" ;; esac
+# --help tells how to write a script, and is not an error, wherever it stands.
+for options in --help "--history --help"; do
+  # shellcheck disable=SC2086
+  help=$("$replay" $options) || fail "$options ended with status $?"
+  case $help in "usage: zormade-replay"*) ;; *) fail "$options printed no usage" ;; esac
+done
+# Output lost on a full disk is told, also when a bad line follows it.
+status=0
+said=$(printf 'turn 0 0 0 0 0 0\nbad\n' | "$replay" 2>&1 >/dev/full) || status=$?
+[ "$status" -eq 1 ] || fail "a full disk gave status $status, not 1"
+case $said in *"could not be written"*) ;; *) fail "a full disk was not told: $said" ;; esac
 exit "$failed"

@@ -3,6 +3,8 @@
 
 #include <cassert>
 
+#include "core/picture_ids.h"
+
 namespace zormade {
 namespace {
 
@@ -10,15 +12,22 @@ namespace {
 
 constexpr int kPictureRowCount = 20;
 
+constexpr PictureRow RowOf(const Picture& picture) {
+    return {picture.id, picture.shown.width, picture.shown.height};
+}
+
 // Rows 1, 6 and 7 are named by no event.
 constexpr std::optional<PictureRow> kPictureRows[kPictureRowCount] = {
-    PictureRow{132, 319, 239}, std::nullopt,              PictureRow{137, 319, 239},
-    PictureRow{140, 351, 235}, PictureRow{141, 351, 243}, PictureRow{142, 281, 429},
-    std::nullopt,              std::nullopt,              PictureRow{145, 351, 263},
-    PictureRow{146, 239, 319}, PictureRow{147, 239, 319}, PictureRow{148, 226, 218},
-    PictureRow{151, 284, 227}, PictureRow{152, 195, 311}, PictureRow{153, 319, 239},
-    PictureRow{154, 229, 249}, PictureRow{155, 314, 385}, PictureRow{156, 319, 239},
-    PictureRow{157, 319, 239}, PictureRow{159, 205, 251},
+    RowOf(pictures::kCriminalComplaint), std::nullopt,
+    RowOf(pictures::kLawsuitFiled),      RowOf(pictures::kMinistryProtest),
+    RowOf(pictures::kCompanyApology),    RowOf(pictures::kArchiveFiles),
+    std::nullopt,                        std::nullopt,
+    RowOf(pictures::kOfficeRaid),        RowOf(pictures::kTelephone),
+    RowOf(pictures::kMinister),          RowOf(pictures::kMinistryPressRoom),
+    RowOf(pictures::kCourtroom),         RowOf(pictures::kBoardroom),
+    RowOf(pictures::kCritiqueBook),      RowOf(pictures::kResearchChief),
+    RowOf(pictures::kComicStrip),        RowOf(pictures::kResearchReport),
+    RowOf(pictures::kChrysanthemums),    RowOf(pictures::kMemorial),
 };
 
 }  // namespace
@@ -26,6 +35,11 @@ constexpr std::optional<PictureRow> kPictureRows[kPictureRowCount] = {
 const EventRecord& EventRecordAt(int index) {
     assert(index >= 0 && index < kEventCount);
     return kEventRecords[index];
+}
+
+StatusChange AnswerChange(int index, int answer) {
+    if (answer < 0 || answer > 3) return {};
+    return EventRecordAt(index).answers[answer].change;
 }
 
 std::optional<PictureRow> EventPictureRow(int row) {

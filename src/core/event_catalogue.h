@@ -31,6 +31,9 @@ struct PictureRow {
 // index 0 to 41; anything else is a programming error and asserts.
 const EventRecord& EventRecordAt(int index);
 
+// The changes of answer 0 to 3 of event `index`; any other answer changes nothing.
+StatusChange AnswerChange(int index, int answer);
+
 // The rows no event names (1, 6, 7) and rows outside 0 to 19 have no picture.
 std::optional<PictureRow> EventPictureRow(int row);
 

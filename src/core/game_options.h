@@ -5,10 +5,15 @@ namespace zormade {
 
 class ProfileStore;
 
-// level and speed: 0 hardest/fastest to 2; skipOpening: nonzero leaves the title picture out.
+// How hard costs and harms hit. A profile may hold any other number, which is kept as it is.
+enum class Level : int { Hardest = 0, Hard = 1, Normal = 2 };
+// How fast the months pass; any other number is kept too.
+enum class Speed : int { Fastest = 0, Fast = 1, Normal = 2 };
+
+// skipOpening: nonzero leaves the title picture out; only 1 ticks the option's box.
 struct GameOptions {
-    int level = 2;
-    int speed = 2;
+    Level level = Level::Normal;
+    Speed speed = Speed::Normal;
     int skipOpening = 0;
 
     void Load(ProfileStore& profile);

@@ -5,7 +5,7 @@
 
 namespace zormade {
 
-// Everything a run changes. The command values are not here: each turn reads them from the sliders.
+// Everything a month changes. The command values are not here: each turn reads them from the sliders.
 struct GameState {
     int year = 1991;
     int month = 1;
@@ -15,22 +15,12 @@ struct GameState {
     int trust = 1800;
     int rivalPower = 200;
     int suspicion = 400;
-    int paused = 0;
-    int stopEnabled = 0;
-    int startEnabled = 1;
-    int pauseEnabled = 0;
-    int optionsEnabled = 1;
-    int rankingEnabled = 1;
     double levelFactor = 1.0;
-    int caught = 0;
+    bool caught = false;  // the next tick ends the run in a capture
     std::array<int, 5> doseHistory{};  // element 0 is the latest turn
-    int timerPeriod = 7000;
 };
 
-// The start state of a run; leaves levelFactor and timerPeriod alone, since only a start sets them.
+// The start state of a run; leaves levelFactor alone, since only a start sets it.
 void ResetState(GameState& state);
-
-// The command flags of a running game.
-void MarkRunning(GameState& state);
 
 }  // namespace zormade

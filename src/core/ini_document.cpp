@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/profile_number.h"
+#include "core/utf8.h"
 
 namespace zormade {
 namespace {
@@ -30,10 +31,9 @@ bool SameLetters(std::string_view a, std::string_view b) {
     return true;
 }
 
-// A header with its ']' lost still names its section, so the keys below it stay there.
+// The name "[name" gives, the place before any header for [General] as the settings code had it.
 std::string SectionName(std::string_view line) {
-    line.remove_prefix(1);
-    line = Trim(line.substr(0, line.find(']')));
+    line = Trim(line.substr(1));
     if (SameLetters(line, kGeneral)) return "";
     if (!line.empty() && line.front() == '%' && SameLetters(line.substr(1), kGeneral)) {
         return std::string(kGeneral);
@@ -72,41 +72,66 @@ char SimpleEscape(char c) {
     }
 }
 
-void AppendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+constexpr std::uint32_t kReplacement = 0xFFFD;
+
+// The text as a name control can show it: U+FFFD for each byte that starts no character and for
+// each control character but the tab.
+std::string Showable(std::string_view text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size();) {
+        std::uint32_t code = 0;
+        const std::size_t length = Utf8Character(text, i, code);
+        if (length == 0 || (code < 0x20 && code != '\t') || code == 0x7F) {
+            AppendUtf8(shown, kReplacement);
+            i += std::max<std::size_t>(length, 1);
+        } else {
+            shown.append(text, i, length);
+            i += length;
+        }
     }
+    return shown;
 }
 
-bool IsUtf8(std::string_view text) {
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    auto unit = [&](std::size_t k) -> std::uint32_t {
+        const auto first = static_cast<unsigned char>(bytes[k]);
+        const auto second = static_cast<unsigned char>(bytes[k + 1]);
+        return bigEndian ? (first << 8 | second) : (second << 8 | first);
+    };
+    std::string text;
     std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        std::uint32_t code = 0;
-        if (lead < 0x80) length = 1, code = lead;
-        else if (lead >= 0xC2 && lead < 0xE0) length = 2, code = lead & 0x1F;
-        else if (lead >= 0xE0 && lead < 0xF0) length = 3, code = lead & 0x0F;
-        else if (lead >= 0xF0 && lead < 0xF5) length = 4, code = lead & 0x07;
-        else return false;
-        if (i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            code = (code << 6) | (next & 0x3F);
+    for (; i + 1 < bytes.size(); i += 2) {
+        std::uint32_t code = unit(i);
+        if (code >= 0xD800 && code < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) < 0xE000) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (code >= 0xD800 && code < 0xE000) {
+            code = kReplacement;
         }
-        const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-        if (overlong || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return false;
-        i += length;
+        AppendUtf8(text, code);
     }
-    return true;
+    if (i < bytes.size()) AppendUtf8(text, kReplacement);
+    return text;
+}
+
+// "[name]" with nothing after the bracket but blanks; its name.
+std::optional<std::string> HeaderName(std::string_view line) {
+    const std::size_t close = line.find(']');
+    if (line.empty() || line.front() != '[' || close == std::string_view::npos ||
+        !Trim(line.substr(close + 1)).empty()) {
+        return std::nullopt;
+    }
+    return SectionName(line.substr(0, close));
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    return text;
+}
+
+std::string Folded(const std::string& section, const std::string& key) {
+    return Lower(section + '\0' + key);
 }
 
 // A character given by its number: \x and hex digits, or \ and octal digits, as many as follow.
@@ -134,82 +159,8 @@ std::string Hex(unsigned char c) {
     return text;
 }
 
-}  // namespace
-
-IniDocument IniDocument::Parse(std::string_view text) {
-    IniDocument document;
-    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        text.remove_prefix(kByteOrderMark.size());
-    }
-    std::string section;
-    while (!text.empty()) {
-        std::size_t end = 0;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
-        const std::string_view line = Trim(text.substr(0, end));
-        text.remove_prefix(std::min(end + 1, text.size()));
-        if (line.empty() || line.front() == ';' || line.front() == '#') continue;
-        if (line.front() == '[') {
-            section = SectionName(line);
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos) continue;
-        const std::string_view key = Trim(line.substr(0, equals));
-        if (key.empty()) continue;
-        document.sections_[section][std::string(key)] = std::string(Trim(line.substr(equals + 1)));
-    }
-    return document;
-}
-
-std::string IniDocument::Text() const {
-    std::string text;
-    for (const auto& [section, keys] : sections_) {
-        if (keys.empty()) continue;
-        if (!text.empty()) text += '\n';
-        text += HeaderOf(section) + '\n';
-        for (const auto& [key, value] : keys) {
-            text.append(key).append(1, '=').append(value).append(1, '\n');
-        }
-    }
-    return text;
-}
-
-void IniDocument::Overlay(const IniDocument& other) {
-    for (const auto& [section, keys] : other.sections_) {
-        for (const auto& [key, value] : keys) sections_[section][key] = value;
-    }
-}
-
-std::optional<std::string> IniDocument::Value(const std::string& section,
-                                              const std::string& key) const {
-    const auto found = sections_.find(section);
-    if (found == sections_.end()) return std::nullopt;
-    const auto value = found->second.find(key);
-    if (value == found->second.end()) return std::nullopt;
-    return DecodeIniValue(value->second);
-}
-
-int IniDocument::GetProfileInt(const std::string& section, const std::string& key, int def) {
-    const std::optional<std::string> text = Value(section, key);
-    return text ? ParseProfileInt(*text).value_or(def) : def;
-}
-
-std::string IniDocument::GetProfileString(const std::string& section, const std::string& key,
-                                          const std::string& def) {
-    return Value(section, key).value_or(def);
-}
-
-void IniDocument::WriteProfileInt(const std::string& section, const std::string& key,
-                                  long long value) {
-    sections_[section][key] = std::to_string(value);
-}
-
-void IniDocument::WriteProfileString(const std::string& section, const std::string& key,
-                                     const std::string& value) {
-    sections_[section][key] = EncodeIniValue(value);
-}
-
-std::optional<std::string> DecodeIniValue(std::string_view stored) {
+// The bytes a stored value stands for: quotes paired, escapes known, no raw control character.
+std::optional<std::string> Unescape(std::string_view stored) {
     std::string text;
     text.reserve(stored.size());
     bool quoted = false;
@@ -234,8 +185,12 @@ std::optional<std::string> DecodeIniValue(std::string_view stored) {
             return std::nullopt;
         }
     }
-    if (quoted || !IsUtf8(text)) return std::nullopt;
-    // A text with a NUL is wrapped, one starting with @ has it doubled.
+    if (quoted) return std::nullopt;
+    return text;
+}
+
+// A text with a NUL is wrapped, one starting with @ has it doubled.
+std::string Unwrapped(std::string text) {
     constexpr std::string_view kWrapped = "@String(";
     if (text.size() > kWrapped.size() && text.compare(0, kWrapped.size(), kWrapped) == 0 &&
         text.back() == ')') {
@@ -243,6 +198,165 @@ std::optional<std::string> DecodeIniValue(std::string_view stored) {
     }
     if (text.compare(0, 2, "@@") == 0) return text.substr(1);
     return text;
+}
+
+}  // namespace
+
+std::optional<std::string> DecodeIniValue(std::string_view stored) {
+    std::optional<std::string> text = Unescape(stored);
+    if (!text || !IsUtf8(*text)) return std::nullopt;
+    return Unwrapped(std::move(*text));
+}
+
+IniDocument IniDocument::Parse(std::string_view text, LegacyDecoder legacy) {
+    IniDocument document;
+    document.legacy_ = std::move(legacy);
+    std::string converted;
+    if (text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF") {
+        converted = Utf16ToUtf8(text.substr(2), text[0] == '\xFE');
+        text = converted;
+    }
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        text.remove_prefix(kByteOrderMark.size());
+        document.byteOrderMark_ = true;
+    }
+    while (!text.empty()) {
+        std::size_t end = 0;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+        Line line{std::string(text.substr(0, end)), false, {}, {}};
+        const bool crlf = text.substr(end, 2) == "\r\n";
+        text.remove_prefix(std::min(end + (crlf ? 2 : 1), text.size()));
+        const std::string_view trimmed = Trim(line.text);
+        if (const std::optional<std::string> name = HeaderName(trimmed)) {
+            document.sections_.push_back({*name, std::move(line.text), {}});
+            continue;
+        }
+        const std::size_t equals = trimmed.find('=');
+        // Comments, and a damaged header that must not pass for a key.
+        const bool plain = !trimmed.empty() && std::string_view(";#[").find(trimmed.front()) == std::string_view::npos;
+        if (plain && equals != std::string_view::npos && !Trim(trimmed.substr(0, equals)).empty()) {
+            line.entry = true;
+            line.key = Trim(trimmed.substr(0, equals));
+            line.value = Trim(trimmed.substr(equals + 1));
+        }
+        document.sections_.back().lines.push_back(std::move(line));
+    }
+    return document;
+}
+
+std::string IniDocument::Text() const {
+    std::string text(byteOrderMark_ ? kByteOrderMark : "");
+    for (const Section& section : sections_) {
+        if (!section.header.empty()) text.append(section.header).append(1, '\n');
+        for (const Line& line : section.lines) text.append(line.text).append(1, '\n');
+    }
+    return text;
+}
+
+void IniDocument::Overlay(const IniDocument& other) {
+    for (const Section& section : other.sections_) {
+        for (const Line& line : section.lines) {
+            if (line.entry) Store(section.name, line.key, line.value);
+        }
+    }
+}
+
+IniDocument::Line* IniDocument::Find(const std::string& section, const std::string& key) {
+    Line* found = nullptr;
+    for (Section& candidate : sections_) {
+        if (!SameLetters(candidate.name, section)) continue;
+        for (Line& line : candidate.lines) {
+            if (line.entry && SameLetters(line.key, key)) found = &line;
+        }
+    }
+    return found;
+}
+
+void IniDocument::Store(const std::string& section, const std::string& key,
+                        const std::string& stored) {
+    if (Line* line = Find(section, key)) {
+        if (line->value != stored) *line = {line->key + '=' + stored, true, line->key, stored};
+        return;
+    }
+    auto target = std::find_if(sections_.rbegin(), sections_.rend(),
+                               [&](const Section& s) { return SameLetters(s.name, section); });
+    if (target == sections_.rend()) {
+        const auto later = std::find_if(sections_.begin() + 1, sections_.end(),
+                                        [&](const Section& s) { return Lower(s.name) > Lower(section); });
+        Section fresh{section, HeaderOf(section), {}};
+        // A blank line between sections.
+        if (later != sections_.end()) {
+            fresh.lines.emplace_back();
+        } else if (Section& last = sections_.back();
+                   !last.lines.empty() ? !Trim(last.lines.back().text).empty() : !last.header.empty()) {
+            last.lines.emplace_back();
+        }
+        target = std::make_reverse_iterator(sections_.insert(later, std::move(fresh)) + 1);
+    }
+    std::vector<Line>& lines = target->lines;
+    auto place = std::find_if(lines.begin(), lines.end(),
+                              [&](const Line& line) { return line.entry && Lower(line.key) > Lower(key); });
+    if (place == lines.end()) {
+        const auto lastEntry = std::find_if(lines.rbegin(), lines.rend(),
+                                            [](const Line& line) { return line.entry; });
+        place = lastEntry.base();
+    }
+    lines.insert(place, Line{key + '=' + stored, true, key, stored});
+}
+
+IniDocument::Shown IniDocument::Show(std::string_view stored) const {
+    if (std::optional<std::string> text = DecodeIniValue(stored)) return {std::move(*text), Reading::Exact};
+    if (const std::optional<std::string> bytes = Unescape(stored); bytes && legacy_) {
+        if (std::optional<std::string> text = legacy_(*bytes)) {
+            return {Unwrapped(std::move(*text)), Reading::Legacy};
+        }
+    }
+    std::optional<std::string> legacyText;
+    if (!IsUtf8(stored) && legacy_) legacyText = legacy_(stored);
+    return {Showable(legacyText ? *legacyText : stored), Reading::Unread};
+}
+
+int IniDocument::GetProfileInt(const std::string& section, const std::string& key, int def) {
+    const Line* line = Find(section, key);
+    if (!line) return def;
+    const Shown shown = Show(line->value);
+    const std::optional<int> number =
+        shown.reading != Reading::Unread ? ParseProfileInt(shown.text) : std::nullopt;
+    if (number) return *number;
+    unreadNumbers_[Folded(section, key)] = def;
+    return def;
+}
+
+std::string IniDocument::GetProfileString(const std::string& section, const std::string& key,
+                                          const std::string& def) {
+    const Line* line = Find(section, key);
+    if (!line) return def;
+    Shown shown = Show(line->value);
+    if (shown.reading == Reading::Unread) unreadTexts_.emplace(shown.text, line->value);
+    return std::move(shown.text);
+}
+
+void IniDocument::WriteProfileInt(const std::string& section, const std::string& key,
+                                  long long value) {
+    const auto unread = unreadNumbers_.find(Folded(section, key));
+    if (unread != unreadNumbers_.end()) {
+        const bool unchanged = unread->second == value;
+        unreadNumbers_.erase(unread);
+        if (unchanged) return;
+    }
+    Store(section, key, std::to_string(value));
+}
+
+void IniDocument::WriteProfileString(const std::string& section, const std::string& key,
+                                     const std::string& value) {
+    // The same text stays in the form it has, a hand-written or an unreadable one; a text of
+    // the older code page is written anew as UTF-8.
+    if (const Line* line = Find(section, key)) {
+        const Shown shown = Show(line->value);
+        if (shown.reading != Reading::Legacy && shown.text == value) return;
+    }
+    const auto unread = unreadTexts_.find(value);
+    Store(section, key, unread != unreadTexts_.end() ? unread->second : EncodeIniValue(value));
 }
 
 std::string EncodeIniValue(std::string_view text) {

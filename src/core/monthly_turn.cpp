@@ -14,6 +14,26 @@ namespace {
 
 constexpr int kScaleMax = 5000;
 
+// The monthly update's coefficients. y is the year's index (1 in 1991) and k the level factor.
+// Stamina lost per unit of the command bracket (y × dose + 3 × counter + demand + donation),
+// scaled by k.
+constexpr double kStaminaPerCommand = 1.5;
+// The company pays only while its trust is above this much per unit demanded; the log says the
+// demand is too large when the trust is below it.
+constexpr int kTrustPerDemand = 200;
+// The company pays y × demand × kYenPerDemand, times kPayoutFactor and the relief 2 − k.
+constexpr int kYenPerDemand = 10000;
+constexpr double kPayoutFactor = 1.8;
+// A unit of donation costs y × kYenPerDonation; a unit of counter kYenPerCounter, every year.
+constexpr int kYenPerDonation = 12000;
+constexpr int kYenPerCounter = 1000;
+// The rival gains y for every this many patients.
+constexpr int kPatientsPerRivalStep = 9;
+
+// What the easier levels soften: the company's payment and the calming by donation and counter
+// grow as k falls (0.5 at the hardest level, 1.5 at the easiest).
+double Relief(double k) { return 2.0 - k; }
+
 // Truncation toward zero, saturating instead of overflowing on absurd inputs.
 int Trunc(double x) {
     if (!(x == x)) return 0;
@@ -26,11 +46,11 @@ int Trunc(double x) {
     return static_cast<int>(x);
 }
 
-StatusChange StoredValues(const GameState& s) {
+StatusValues StoredValues(const GameState& s) {
     return {s.stamina, s.money, s.patients, s.trust, s.rivalPower, s.suspicion};
 }
 
-void StoreValues(GameState& s, const StatusChange& v) {
+void StoreValues(GameState& s, const StatusValues& v) {
     s.stamina = v.stamina;
     s.money = v.money;
     s.patients = v.patients;
@@ -47,7 +67,7 @@ int PatientGrowth(int y, int dose, const std::array<int, 5>& history) {
     return Trunc(0.8 * dose) - (history[4] + history[0]) / 2;
 }
 
-void Clamp(StatusChange& v, LimitsCrossed& crossed) {
+void Clamp(StatusValues& v, LimitsCrossed& crossed) {
     if (v.stamina < 0) {
         v.stamina = 0;
         crossed.stamina = true;
@@ -87,14 +107,14 @@ private:
     const char* suffix_ = "増加";
 };
 
-std::array<std::string, 6> LogLines(const StatusChange& before, const StatusChange& after,
+std::array<std::string, 6> LogLines(const StatusValues& before, const StatusValues& after,
                                     int storedTrust, int demand) {
     SuffixSelector selector;
     std::array<std::string, 6> lines;
     lines[0] = selector.Line("体力   －－＞%lld%s", before.stamina, after.stamina, true);
     if (after.money <= 0) {
         lines[1] = "所持金－－＞そこをつきました。";
-    } else if (storedTrust < 200 * demand) {
+    } else if (storedTrust < kTrustPerDemand * demand) {
         lines[1] = "所持金－－＞要求額が大きすぎます。";
     } else {
         lines[1] = selector.Line("所持金－－＞%lld%s", before.money, after.money, false);
@@ -112,13 +132,13 @@ std::array<std::string, 6> LogLines(const StatusChange& before, const StatusChan
 
 }  // namespace
 
-RunEnd DueRunEnd(const GameState& state) {
-    if (state.caught == 1) return RunEnd::Capture;
-    if (state.month == 12 && state.year == 1996) return RunEnd::Clear;
-    return RunEnd::None;
+RunOutcome DueRunEnd(const GameState& state) {
+    if (state.caught) return RunOutcome::Capture;
+    if (state.month == 12 && state.year == 1996) return RunOutcome::Clear;
+    return RunOutcome::Going;
 }
 
-void ApplyAnswer(StatusChange& values, const StatusChange& answer, double k) {
+void ApplyAnswer(StatusValues& values, const StatusChange& answer, double k) {
     values.stamina += answer.stamina < 0 ? Trunc(answer.stamina * k) : answer.stamina;
     values.money += answer.money;
     values.patients += answer.patients;
@@ -129,8 +149,8 @@ void ApplyAnswer(StatusChange& values, const StatusChange& answer, double k) {
 
 MonthResult RunMonthlyUpdate(GameState& state, const Sliders& in, const DrawFn& draw,
                              const EventFn& showEvent) {
-    const StatusChange before = StoredValues(state);
-    StatusChange v = before;
+    const StatusValues before = StoredValues(state);
+    StatusValues v = before;
     const int y = state.year - 1990;
     const double k = state.levelFactor;
 
@@ -138,23 +158,23 @@ MonthResult RunMonthlyUpdate(GameState& state, const Sliders& in, const DrawFn& 
     state.doseHistory[0] = in.dose;
 
     const int staminaCost = y * in.dose + 3 * in.counter + in.demand + in.donation;
-    v.stamina = Trunc(v.stamina - staminaCost * k * 1.5);
+    v.stamina = Trunc(v.stamina - staminaCost * k * kStaminaPerCommand);
 
-    if (before.trust > 200 * in.demand && in.demand != 0) {
-        v.money = Trunc(v.money + (2.0 - k) * (y * in.demand * 10000) * 1.8);
+    if (before.trust > kTrustPerDemand * in.demand && in.demand != 0) {
+        v.money = Trunc(v.money + Relief(k) * (y * in.demand * kYenPerDemand) * kPayoutFactor);
     }
-    v.money -= 12000 * y * in.donation + 1000 * in.counter;
+    v.money -= kYenPerDonation * y * in.donation + kYenPerCounter * in.counter;
 
     v.patients += PatientGrowth(y, in.dose, state.doseHistory);
 
     v.trust += 2 * y * in.dose;
     v.trust -= y * (in.counter + in.donation);
 
-    v.rivalPower += y * (v.patients / 9);
-    v.rivalPower -= Trunc((2.0 - k) * (6 * y * in.counter));
+    v.rivalPower += y * (v.patients / kPatientsPerRivalStep);
+    v.rivalPower -= Trunc(Relief(k) * (6 * y * in.counter));
 
     v.suspicion += 5 * y * in.dose;
-    if (before.money > 0) v.suspicion = Trunc(v.suspicion - (2.0 - k) * (2 * y * in.donation));
+    if (before.money > 0) v.suspicion = Trunc(v.suspicion - Relief(k) * (2 * y * in.donation));
 
     MonthResult result;
     const std::optional<int> scheduled = ScheduledEvent(state.year, state.month, draw());
@@ -166,7 +186,7 @@ MonthResult RunMonthlyUpdate(GameState& state, const Sliders& in, const DrawFn& 
 
     Clamp(v, result.crossed);
     if (result.crossed.stamina || result.crossed.rivalPower || result.crossed.suspicion) {
-        state.caught = 1;
+        state.caught = true;
     }
     result.log = LogLines(before, v, before.trust, in.demand);
     StoreValues(state, v);

@@ -17,10 +17,11 @@ struct Sliders {
     int counter = 0;
 };
 
-enum class RunEnd { None, Capture, Clear };
+// How a run stands: going, or how it ended.
+enum class RunOutcome { Going, Capture, Clear, Stopped };
 
-// What the tick about to run does: a capture pending wins over the clear month.
-RunEnd DueRunEnd(const GameState& state);
+// Whether the tick about to run ends the run: a capture pending wins over the clear month.
+RunOutcome DueRunEnd(const GameState& state);
 
 // The limits a month's values went past; any one of them ends the run at the next tick.
 struct LimitsCrossed {
@@ -44,7 +45,7 @@ MonthResult RunMonthlyUpdate(GameState& state, const Sliders& sliders, const Dra
 
 // Adds an answer's changes: a loss of stamina and a gain of rival power or suspicion hurt more
 // at the harder levels.
-void ApplyAnswer(StatusChange& values, const StatusChange& answer, double levelFactor);
+void ApplyAnswer(StatusValues& values, const StatusChange& answer, double levelFactor);
 
 void AdvanceDate(GameState& state);
 

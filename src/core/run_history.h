@@ -14,7 +14,7 @@ namespace zormade {
 struct MonthRecord {
     int year = 0;
     int month = 0;
-    StatusChange values;  // after the clamps
+    StatusValues values;  // after the clamps
     int event = -1;       // index of the event shown, or -1
     int answer = -1;      // answer taken, 0 to 3, or -1
     LimitsCrossed crossed;
@@ -22,8 +22,6 @@ struct MonthRecord {
 
 // Months since January 1991: the time scale of the run's chart.
 constexpr double MonthsSinceStart(int year, int month) { return (year - 1991) * 12 + (month - 1); }
-
-enum class RunOutcome { Going, Capture, Clear, Stopped };
 
 // The months of the last run, kept in memory only, so the player can look back at it.
 class RunHistory {

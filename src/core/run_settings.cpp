@@ -3,18 +3,18 @@
 
 namespace zormade {
 
-int TimerPeriodFor(int speed) {
+int TimerPeriodFor(Speed speed) {
     switch (speed) {
-    case 0: return 3000;
-    case 1: return 5000;
+    case Speed::Fastest: return 3000;
+    case Speed::Fast: return 5000;
     default: return 7000;
     }
 }
 
-double LevelFactorFor(int level) {
+double LevelFactorFor(Level level) {
     switch (level) {
-    case 0: return 1.5;
-    case 2: return 0.5;
+    case Level::Hardest: return 1.5;
+    case Level::Normal: return 0.5;
     default: return 1.0;
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/cp932_text.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
 
@@ -23,6 +24,15 @@ std::optional<int> Cp932Length(const QString& text) {
     const QByteArray bytes = encoder.encode(text);
     if (encoder.hasError()) return std::nullopt;
     return static_cast<int>(bytes.size());
+}
+
+std::optional<std::string> Cp932ToUtf8(std::string_view bytes) {
+    QStringDecoder decoder("windows-31j");
+    if (!decoder.isValid()) return std::nullopt;
+    const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // A byte the code page has no character for comes back as U+FFFD.
+    if (decoder.hasError() || text.contains(QChar::ReplacementCharacter)) return std::nullopt;
+    return text.toStdString();
 }
 
 FittedEdit FitEditToCp932Limit(const QString& before, const QString& after, int cursor, int limit) {

@@ -3,12 +3,17 @@
 
 #include <QString>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace zormade {
 
 // Bytes `text` takes in code page 932 (half-width 1, full-width 2), or nothing when it holds a
 // character that code page has no place for.
 std::optional<int> Cp932Length(const QString& text);
+
+// The text of code page 932 bytes as UTF-8, or nothing when they are no such text.
+std::optional<std::string> Cp932ToUtf8(std::string_view bytes);
 
 struct FittedEdit {
     QString text;

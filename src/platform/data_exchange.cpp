@@ -48,7 +48,7 @@ bool ParseUInt(const QString& text, std::uint32_t& out) {
 
 void DataExchange::Fail(int id, const QString& message) {
     failed_ = true;
-    MessageBox(owner, message, QString(), MB_OK | MB_ICONEXCLAMATION);
+    MessageBox(owner, message, QString(), MessageBoxKind::Exclamation);
     if (QWidget* control = controls.Item(id)) control->setFocus();
 }
 

@@ -27,22 +27,33 @@ public:
                             const std::string& value) override;
 
     // Under a lock beside the file: reads it again as it is now, lets `update` change that,
-    // puts this object's writes over it and writes it whole or not at all. A file that could
-    // not be read when this object was made is never written. false when the file was not
-    // written, and Error() says why.
-    bool Flush(const std::function<void(ProfileStore&)>& update = {});
+    // puts this object's writes over it and writes it whole or not at all when that changed
+    // anything. A file that could not be read when this object was made is never written. The
+    // lock is waited for a bounded time, cut short by a termination signal; the file is then
+    // written without it, and Notice() says so. false when the file was not written, and
+    // Error() says why and FailedPath() on which file; a read-only file is no failure when
+    // `ownChanges` is false, as the caller then has nothing of its own to save.
+    bool Flush(const std::function<void(ProfileStore&)>& update = {}, bool ownChanges = true);
     QString Path() const { return path_; }
     // Empty, or why the last Flush failed or the file could not be read.
     QString Error() const { return error_; }
+    QString FailedPath() const { return failedPath_; }
+    // Empty, or what the last Flush that wrote the file has to tell.
+    QString Notice() const { return notice_; }
+
+    // The profile's text as the game reads it, values of the older code page included.
+    static IniDocument Parse(std::string_view text);
 
 private:
-    bool Fail(const QString& reason);
+    bool Fail(const std::string& path, const QString& reason);
 
     QString path_;
     int readError_ = 0;
     IniDocument read_;
     IniDocument written_;
     QString error_;
+    QString failedPath_;
+    QString notice_;
 };
 
 }  // namespace zormade

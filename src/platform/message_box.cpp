@@ -14,14 +14,14 @@
 namespace zormade {
 namespace {
 
-QMessageBox::Icon IconOf(unsigned style) {
-    switch (style & 0xF0u) {
-    case MB_ICONSTOP: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+QMessageBox::Icon IconOf(MessageBoxKind kind) {
+    switch (kind) {
+    case MessageBoxKind::Stop: return QMessageBox::Critical;
+    case MessageBoxKind::YesNoQuestion: return QMessageBox::Question;
+    case MessageBoxKind::Exclamation: return QMessageBox::Warning;
+    case MessageBoxKind::Plain: break;
     }
+    return QMessageBox::NoIcon;
 }
 
 // Qt narrows a box to half the screen (500 pixels at most) and wraps a longer line at any
@@ -42,24 +42,24 @@ void KeepLinesWhole(QMessageBox& box, const QString& text) {
 
 }  // namespace
 
-int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned style) {
+bool MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageBoxKind kind) {
     QMessageBox box(owner ? owner : MainWindow());
     box.setWindowTitle(caption.isEmpty() ? LoadResourceString(IDS_APP_NAME) : caption);
     QString shown = text;
     box.setText(shown.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     box.setTextFormat(Qt::PlainText);
     KeepLinesWhole(box, shown);
-    box.setIcon(IconOf(style));
-    if ((style & 0xFu) == MB_YESNO) {
+    box.setIcon(IconOf(kind));
+    if (kind == MessageBoxKind::YesNoQuestion) {
         QPushButton* yes = box.addButton(LoadResourceString(IDS_BUTTON_YES), QMessageBox::YesRole);
         box.addButton(LoadResourceString(IDS_BUTTON_NO), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.exec();
-        return box.clickedButton() == yes ? IDYES : IDNO;
+        return box.clickedButton() == yes;
     }
     box.setDefaultButton(box.addButton(LoadResourceString(IDS_BUTTON_OK), QMessageBox::AcceptRole));
     box.exec();
-    return IDOK;
+    return true;
 }
 
 }  // namespace zormade

@@ -7,18 +7,14 @@ class QWidget;
 
 namespace zormade {
 
-enum DialogResult { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+enum DialogResult { IDOK = 1, IDCANCEL = 2 };
 
-enum MessageBoxStyle : unsigned {
-    MB_OK = 0x0,
-    MB_YESNO = 0x4,
-    MB_ICONSTOP = 0x10,
-    MB_ICONQUESTION = 0x20,
-    MB_ICONEXCLAMATION = 0x30,
-    MB_ICONINFORMATION = 0x40,
-};
+// The buttons and icon of a message box: OK alone, plain or with the stop or the exclamation
+// icon, or Yes and No with the question icon.
+enum class MessageBoxKind { Plain, Stop, Exclamation, YesNoQuestion };
 
 // A modal message box with Japanese button texts; an empty caption shows the program's name.
-int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned style);
+// True when the answer was OK or Yes.
+bool MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageBoxKind kind);
 
 }  // namespace zormade

@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,7 +15,13 @@
 namespace zormade {
 namespace {
 
-constexpr std::string_view kTemporarySuffix = ".XXXXXX";
+constexpr std::string_view kTemporaryMark = ".~tmp~";
+constexpr std::string_view kTemporaryX = "XXXXXX";
+
+std::string FolderOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return parent.empty() ? "." : parent.string();
+}
 
 class Descriptor {
 public:
@@ -55,18 +62,19 @@ bool IsAlphanumeric(std::string_view text) {
     return true;
 }
 
-// "<name>." and six letters or digits, as mkstemp makes them; the earlier settings code left
-// "<name>.XXXXXX.XXXXXX" and "<name>.XXXXXX.lock" behind as well.
-bool IsTemporaryOf(std::string_view entry, std::string_view name) {
-    if (entry.size() < name.size() + 7 || entry.substr(0, name.size()) != name ||
-        entry[name.size()] != '.') {
-        return false;
+// What mkstemp makes of the template, and nothing else.
+bool IsTemporaryOf(std::string_view entry, std::string_view pattern) {
+    const std::size_t fixed = pattern.size() - kTemporaryX.size();
+    return entry.size() == pattern.size() && entry.substr(0, fixed) == pattern.substr(0, fixed) &&
+           IsAlphanumeric(entry.substr(fixed));
+}
+
+// The owner and group of the file replaced; only root may give a file away, and a user only the
+// groups they are in, so each is tried on its own and a refusal changes nothing.
+void KeepOwner(int fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        // The temporary file stays ours, as any new file would be.
     }
-    const std::string_view rest = entry.substr(name.size() + 1);
-    if (!IsAlphanumeric(rest.substr(0, 6))) return false;
-    const std::string_view tail = rest.substr(6);
-    return tail.empty() || tail == ".lock" ||
-           (tail.size() == 7 && tail[0] == '.' && IsAlphanumeric(tail.substr(1)));
 }
 
 }  // namespace
@@ -93,12 +101,17 @@ ProfileFileText ReadProfileFile(const std::string& path) {
         result.error = kNotARegularFile;
         return result;
     }
+    // Bounded before a byte is read, and while reading, in case the file grows meanwhile.
+    if (status.st_size > kLargestProfile) {
+        result.error = kTooLarge;
+        return result;
+    }
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            result.error = errno;
+        if (got < 0 || result.text.size() + static_cast<std::size_t>(got) > kLargestProfile) {
+            result.error = got < 0 ? errno : kTooLarge;
             result.text.clear();
             return result;
         }
@@ -107,32 +120,35 @@ ProfileFileText ReadProfileFile(const std::string& path) {
     }
 }
 
-int ReplaceProfileFile(const std::string& path, std::string_view text) {
+FileFailure ReplaceProfileFile(const std::string& path, std::string_view text) {
     mode_t mode = S_IRUSR | S_IWUSR;
     struct stat status {};
-    if (::stat(path.c_str(), &status) == 0) {
-        if (!S_ISREG(status.st_mode)) return kNotARegularFile;
+    const bool existed = ::stat(path.c_str(), &status) == 0;
+    if (existed) {
+        if (!S_ISREG(status.st_mode)) return {kNotARegularFile, path};
         mode = status.st_mode & 07777;
         // Root may write anything; a file nobody may write is still meant to stay as it is.
-        if ((mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) return kReadOnly;
+        if ((mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) return {kReadOnly, path};
     }
-    std::string temporary = path + std::string(kTemporarySuffix);
+    const std::string folderPath = FolderOf(path);
+    std::string temporary = TemporaryTemplate(path);
     Descriptor file(::mkstemp(temporary.data()));
-    if (file.Get() < 0) return errno;
+    if (file.Get() < 0) return {errno, folderPath};
+    if (existed) KeepOwner(file.Get(), status);
     int error = ::fchmod(file.Get(), mode) == 0 ? 0 : errno;
     if (error == 0) error = WriteAll(file.Get(), text);
     if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
     if (error == 0) error = file.Close();
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) {
+    FileFailure failure{error, path};
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) failure = {errno, folderPath};
+    if (failure.error != 0) {
         ::unlink(temporary.c_str());
-        return error;
+        return failure;
     }
     // The rename itself reaches the disk with the folder's own sync.
-    Descriptor folder(::open(std::filesystem::path(path).parent_path().c_str(),
-                             O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descriptor folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.Get() >= 0) ::fsync(folder.Get());
-    return 0;
+    return {};
 }
 
 std::string LinkTarget(const std::string& path) {
@@ -147,33 +163,52 @@ std::string LinkTarget(const std::string& path) {
     return target.string();
 }
 
-void RemoveStaleTemporaries(const std::string& path) {
+std::string TemporaryTemplate(const std::string& path) {
     const std::filesystem::path profile = path;
-    const std::string folder = profile.parent_path().empty() ? "." : profile.parent_path().string();
-    const std::string name = profile.filename().string();
+    return FolderOf(path) + "/." + profile.filename().string() + std::string(kTemporaryMark) +
+           std::string(kTemporaryX);
+}
+
+void RemoveStaleTemporaries(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const std::string pattern = std::filesystem::path(TemporaryTemplate(path)).filename().string();
     DIR* entries = ::opendir(folder.c_str());
     if (!entries) return;
     while (const dirent* entry = ::readdir(entries)) {
-        if (!IsTemporaryOf(entry->d_name, name)) continue;
+        if (!IsTemporaryOf(entry->d_name, pattern)) continue;
         const std::string stale = folder + "/" + entry->d_name;
         struct stat status {};
-        if (::lstat(stale.c_str(), &status) == 0 && S_ISREG(status.st_mode)) ::unlink(stale.c_str());
+        if (::lstat(stale.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_uid == ::geteuid()) {
+            ::unlink(stale.c_str());
+        }
     }
     ::closedir(entries);
 }
 
-ProfileLock::ProfileLock(const std::string& profilePath) {
-    const std::string lockPath = profilePath + ".lock";
-    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
+ProfileLock::ProfileLock(const std::string& profilePath, std::chrono::milliseconds wait,
+                         const std::function<bool()>& cutShort)
+    : path_(profilePath + ".lock") {
+    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
     if (fd_ < 0) {
         error_ = errno;
+        // A lock file that is not there could not be made: the folder is what refused.
+        struct stat status {};
+        if (::lstat(path_.c_str(), &status) != 0 && errno == ENOENT) path_ = FolderOf(path_);
         return;
     }
-    while (::flock(fd_, LOCK_EX) != 0) {
+    // Tried again and again rather than waited on, so that the wait has an end.
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) continue;
-        error_ = errno;
-        return;
+        if (errno != EWOULDBLOCK) {
+            error_ = errno;
+            return;
+        }
+        if (std::chrono::steady_clock::now() >= deadline || (cutShort && cutShort())) return;
+        ::poll(nullptr, 0, 20);
     }
+    held_ = true;
 }
 
 ProfileLock::~ProfileLock() {

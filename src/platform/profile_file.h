@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace zormade {
 
 // The profile's file on disk. Every result is 0 or a reason: an errno value, or one of these.
-enum ProfileFileError { kNotARegularFile = -1, kReadOnly = -2 };
+enum ProfileFileError { kNotARegularFile = -1, kReadOnly = -2, kTooLarge = -3 };
+
+// Far more than any profile the game writes; a larger file is not read at all.
+constexpr long long kLargestProfile = 64LL << 20;
 
 struct ProfileFileText {
     int error = 0;
@@ -19,30 +24,52 @@ struct ProfileFileText {
 // A missing file (or folder) is no error.
 ProfileFileText ReadProfileFile(const std::string& path);
 
+// A failure and the file or folder it happened on.
+struct FileFailure {
+    int error = 0;
+    std::string path;
+};
+
 // Replaces the file's content whole or not at all: a temporary file beside it, every write
-// checked, synced, then renamed over it with the old file's permission bits. A file without
-// write permission is left as it is.
-int ReplaceProfileFile(const std::string& path, std::string_view text);
+// checked, synced, then renamed over it with the old file's permission bits, owner and group
+// (as far as this process may give them). A file without write permission is left as it is.
+FileFailure ReplaceProfileFile(const std::string& path, std::string_view text);
 
 // The file a chain of symbolic links ends at, existing or not.
 std::string LinkTarget(const std::string& path);
 
-// Temporary files of writes that were killed before their rename, beside `path`. Only safe
-// while the lock is held, when no other write can be under way.
+// The name ReplaceProfileFile's temporary files take beside `path`, six letters or digits in
+// place of the X's: hidden, and of a shape nobody names a file of their own.
+std::string TemporaryTemplate(const std::string& path);
+
+// This process's temporary files beside `path` that a write killed before its rename left:
+// only regular files of this user whose names match the template exactly. Only safe while the
+// lock is held, when no other write can be under way.
 void RemoveStaleTemporaries(const std::string& path);
 
-// An exclusive lock on a file beside the profile, held for this object's life.
+// How long an exit waits for another copy of the game to finish its write.
+constexpr std::chrono::milliseconds kLongestLockWait{5000};
+
+// An exclusive lock on a file beside the profile, held for this object's life. Waits at most
+// `wait`, and less once `cutShort` says so; Held() then says it was not had.
 class ProfileLock {
 public:
-    explicit ProfileLock(const std::string& profilePath);
+    ProfileLock(const std::string& profilePath, std::chrono::milliseconds wait,
+                const std::function<bool()>& cutShort);
     ~ProfileLock();
     ProfileLock(const ProfileLock&) = delete;
     ProfileLock& operator=(const ProfileLock&) = delete;
+    // The lock file could not be opened or locked; Path() then names it, or its folder when
+    // that would not let it be made.
     int Error() const { return error_; }
+    const std::string& Path() const { return path_; }
+    bool Held() const { return held_; }
 
 private:
+    std::string path_;
     int fd_ = -1;
     int error_ = 0;
+    bool held_ = false;
 };
 
 }  // namespace zormade

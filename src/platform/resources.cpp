@@ -12,7 +12,14 @@ QImage LoadBitmap(int id) {
     return QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(id), "BMP");
 }
 
-QIcon LoadAppIcon() { return QIcon(QStringLiteral(":/icons/zormade.ico")); }
+QIcon LoadAppIcon() {
+    // Every size drawn, so that no desktop scales a small one up for its task switcher.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/zormade-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
 
 QString LoadResourceString(int id) {
     static const QJsonObject table = [] {

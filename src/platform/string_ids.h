@@ -54,6 +54,17 @@ enum StringId {
     // The titles of the lower chart's axes.
     IDS_GRAPH_MONEY_AXIS = 282,
     IDS_GRAPH_PATIENTS_AXIS = 283,
+    IDS_PROFILE_TOO_LARGE = 290,
+    IDS_PROFILE_LOCK_BUSY = 291,
+    // Why a profile file could not be written, in the order of the reasons ini_profile.cpp knows.
+    IDS_REASON_NO_SPACE = 292,
+    IDS_REASON_NO_PERMISSION = 293,
+    IDS_REASON_READ_ONLY_FILESYSTEM = 294,
+    IDS_REASON_FILE_TOO_LARGE = 295,
+    IDS_REASON_IS_A_FOLDER = 296,
+    IDS_REASON_NOT_A_FOLDER = 297,
+    IDS_REASON_TOO_MANY_LINKS = 298,
+    IDS_REASON_QUOTA = 299,
     IDS_APP_NAME = 57344,
 };
 

@@ -13,9 +13,11 @@ namespace zormade {
 namespace {
 
 volatile std::sig_atomic_t writeSocket = -1;
+volatile std::sig_atomic_t received = 0;
 
 void WriteSignalNumber(int signal) {
     const int savedErrno = errno;
+    received = received + 1;
     const unsigned char number = static_cast<unsigned char>(signal);
     if (::write(writeSocket, &number, 1) < 0) {
         // A full socket already holds a wake-up: nothing is lost.
@@ -60,6 +62,8 @@ TerminationSignals::~TerminationSignals() {
         if (socket >= 0) ::close(socket);
     }
 }
+
+int TerminationSignals::Received() { return received; }
 
 void TerminationSignals::OnSocketReadable() {
     unsigned char numbers[16];

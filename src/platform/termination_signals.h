@@ -27,6 +27,9 @@ public:
 
     static constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
+    // How many of these signals came so far, so that a wait can end when one more comes.
+    static int Received();
+
 private:
     void OnSocketReadable();
     void OnCommitDataRequest(QSessionManager& manager);

@@ -1,30 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/end_dlg.h"
 
-#include <iterator>
-
+#include "core/picture_ids.h"
 #include "platform/text_fit.h"
 #include "ui/draw_picture.h"
 
 namespace zormade {
 namespace {
 
-struct EndingPicture {
-    int bitmapId;
-    QSize source;  // one pixel short of the bitmap each way, so its last row and column stay out
-};
-
-constexpr EndingPicture kNoPicture{0, {0, 0}};
-const EndingPicture kEndingPictures[] = {
-    {143, {351, 237}},  // capture
-    {144, {261, 352}},  // clear
-    kNoPicture,
-};
+constexpr Picture kNoPicture{0, {0, 0}, {0, 0}};
 constexpr QSize kPictureArea(258, 200);
 
-const EndingPicture& PictureFor(int endKind) {
-    if (endKind < 0 || endKind >= static_cast<int>(std::size(kEndingPictures))) return kNoPicture;
-    return kEndingPictures[endKind];
+const Picture& PictureFor(RunOutcome outcome) {
+    switch (outcome) {
+    case RunOutcome::Capture: return pictures::kCaught;
+    case RunOutcome::Clear: return pictures::kGotAway;
+    default: return kNoPicture;
+    }
 }
 
 }  // namespace
@@ -44,8 +36,9 @@ bool CEndDlg::OnInitDialog() {
 }
 
 void CEndDlg::OnPaint() {
-    const EndingPicture& picture = PictureFor(endKind);
-    DrawPicture(*this, IDC_PICTURE, picture.bitmapId, kPictureArea, picture.source, PictureMode::Stretch);
+    const Picture& picture = PictureFor(outcome);
+    DrawPicture(*this, IDC_PICTURE, picture.id, kPictureArea,
+                QSize(picture.shown.width, picture.shown.height), PictureMode::Stretch);
 }
 
 }  // namespace zormade

@@ -3,22 +3,26 @@
 
 #include <QString>
 
+#include "core/monthly_turn.h"
 #include "platform/cdialog.h"
 
 namespace zormade {
 
-// Closes a run: the title, the ending picture of `endKind` (0 capture, 1 clear) and the message.
+class MultiLineEdit;
+class PictureControl;
+
+// Closes a run: the title, the ending picture of its outcome and the message.
 class CEndDlg : public CDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 139;
-    static constexpr int IDC_PICTURE = 1040;
-    static constexpr int IDC_TITLE = 1027;
-    static constexpr int IDC_MESSAGE = 1028;
+    static constexpr ControlId<PictureControl> IDC_PICTURE{1040};
+    static constexpr ControlId<MultiLineEdit> IDC_TITLE{1027};
+    static constexpr ControlId<MultiLineEdit> IDC_MESSAGE{1028};
 
     explicit CEndDlg(QWidget* parent = nullptr) : CDialog(kTemplateId, parent) {}
 
-    int endKind = 2;  // the caller sets 0 or 1; 2 draws no picture
+    RunOutcome outcome = RunOutcome::Going;  // the caller sets Capture or Clear; others draw no picture
     QString endTitle;
     QString endMessage;
 

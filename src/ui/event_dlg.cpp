@@ -4,10 +4,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "core/event_catalogue.h"
 #include "platform/list_box.h"
-#include "platform/main_window.h"
-#include "platform/resources.h"
-#include "platform/string_ids.h"
 #include "ui/draw_picture.h"
 
 namespace zormade {
@@ -17,59 +15,42 @@ constexpr int kMaxAnswers = 4;
 
 CEventDlg::CEventDlg(QWidget* parent) : CDialog(kTemplateId, parent) {}
 
-void CEventDlg::LoadEvent(int index) {
-    staminaDelta = 0;
-    moneyDelta = 0;
-    patientDelta = 0;
-    trustDelta = 0;
-    rivalDelta = 0;
-    suspicionDelta = 0;
-    // A fresh record: the 24 changes start from 0 and the event's own are filled in.
-    eventData = LoadEventData(index);
+int CEventDlg::AskAnswer() {
+    answer_ = -1;
+    DoModal();
+    return answer_;
 }
 
 void CEventDlg::DoDataExchange(DataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, kPromptId, promptText);
+    DDX_Text(pDX, kPromptId, promptText_);
 }
 
 bool CEventDlg::OnInitDialog() {
     // "決定" is no default button; left automatic, Qt would make it one as the dialog shows.
-    Item<QPushButton>(IDOK)->setAutoDefault(false);
+    Control(kConfirmId).setAutoDefault(false);
     CDialog::OnInitDialog();
-    UpdateData(true);
-    promptText = QString::fromStdString(eventData.prompt);
-    auto* answers = Item<ListBox>(kAnswerListId);
-    answers->MakeRoomForFocusFrame(kMaxAnswers);
-    for (const std::string& text : eventData.choiceTexts) {
-        answers->addItem(QString::fromStdString(text));
-    }
-    answers->setCurrentRow(0);
+    const EventRecord& event = EventRecordAt(eventIndex_);
+    promptText_ = QString::fromUtf8(event.prompt);
+    ListBox& answers = Control(kAnswerListId);
+    answers.MakeRoomForFocusFrame(kMaxAnswers);
+    for (const EventAnswer& answer : event.answers) answers.addItem(QString::fromUtf8(answer.text));
+    answers.setCurrentRow(0);
     UpdateData(false);
     return true;
 }
 
 void CEventDlg::OnPaint() {
-    DrawPicture(*this, kPictureId, eventData.bitmapId, QSize(kPictureSize, kPictureSize),
-                QSize(eventData.pictureWidth, eventData.pictureHeight), PictureMode::Stretch);
+    const PictureRow picture =
+        EventPictureRow(EventRecordAt(eventIndex_).pictureRow).value_or(PictureRow{0, 0, 0});
+    DrawPicture(*this, kPictureId, picture.bitmapId, QSize(kPictureSize, kPictureSize),
+                QSize(picture.width, picture.height), PictureMode::Stretch);
 }
 
 void CEventDlg::OnDestroy() {
     CDialog::OnDestroy();
-    selectedChoice = Item<QListWidget>(kAnswerListId)->currentRow();
-    // Without an answer the turn gets the zero changes of the load.
-    if (selectedChoice < 0 || selectedChoice >= static_cast<int>(eventData.choiceTexts.size())) {
-        return;
-    }
-    const StatusChange change = ChangeOfChoice(eventData, selectedChoice);
-    staminaDelta = change.stamina;
-    moneyDelta = change.money;
-    patientDelta = change.patients;
-    trustDelta = change.trust;
-    rivalDelta = change.rivalPower;
-    suspicionDelta = change.suspicion;
-    MessageBox(MainWindow(), QString::fromStdString(eventData.resultTexts[selectedChoice]),
-               LoadResourceString(IDS_RESULT_CAPTION), MB_OK);
+    const int row = Control(kAnswerListId).currentRow();
+    answer_ = row >= 0 && row < static_cast<int>(EventRecordAt(eventIndex_).answers.size()) ? row : -1;
 }
 
 }  // namespace zormade

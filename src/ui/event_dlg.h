@@ -3,43 +3,47 @@
 
 #include <QString>
 
-#include "core/event_data.h"
 #include "platform/cdialog.h"
+
+class QListWidget;
+class QPushButton;
 
 namespace zormade {
 
-// Puts one scripted event to the player: its picture, its prompt and four answers. The answer
-// taken and its changes are read from the fields once the modal run has returned.
+class ListBox;
+class MultiLineEdit;
+class PictureControl;
+
+// Puts one scripted event to the player: its picture, its prompt and four answers, and gives
+// back the answer taken.
 class CEventDlg : public CDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 134;
-    static constexpr int kAnswerListId = 1026;
-    static constexpr int kPromptId = 1027;
-    static constexpr int kPictureId = 1040;
+    static constexpr ControlId<ListBox> kAnswerListId{1026};
+    static constexpr ControlId<MultiLineEdit> kPromptId{1027};
+    static constexpr ControlId<PictureControl> kPictureId{1040};
+    static constexpr ControlId<QPushButton> kConfirmId{IDOK};
     static constexpr int kPictureSize = 330;
 
     explicit CEventDlg(QWidget* parent = nullptr);
 
-    // index 0 to 41. Nothing an earlier load or run left behind survives it.
-    void LoadEvent(int index);
-
-    int selectedChoice = -1;
-    int staminaDelta = 0;
-    int moneyDelta = 0;
-    int patientDelta = 0;
-    int trustDelta = 0;
-    int rivalDelta = 0;
-    int suspicionDelta = 0;
-    EventData eventData;
-    QString promptText;
+    // index 0 to 41, before the dialog is shown.
+    void LoadEvent(int index) { eventIndex_ = index; }
+    // Runs the dialog: the answer selected as it closed, 0 to 3, or -1 when none was.
+    int AskAnswer();
 
 protected:
     void DoDataExchange(DataExchange* pDX) override;
     bool OnInitDialog() override;
     void OnPaint() override;
-    // Takes the selected answer and shows its result, before the modal run returns to the turn.
+    // Takes the selected answer while the list is still there.
     void OnDestroy() override;
+
+private:
+    int eventIndex_ = 0;
+    int answer_ = -1;
+    QString promptText_;
 };
 
 }  // namespace zormade

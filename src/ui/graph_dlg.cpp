@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QStyle>
 
-#include "core/event_data.h"
+#include "core/event_catalogue.h"
 #include "ui/charts_module.h"
 #include "ui/run_end_text.h"
 #include "platform/list_box.h"
@@ -25,8 +25,8 @@ QString DateOf(const MonthRecord& m) {
 }
 
 // A prompt broken for the event dialog's box, as one run of text.
-QString WholeText(const std::string& text) {
-    return QString::fromStdString(text).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+QString WholeText(const char* text) {
+    return QString::fromUtf8(text).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
 }
 
 // `line` in rows no wider than `width`; rows after the first start with `indent`.
@@ -50,11 +50,11 @@ struct EventShown {
 };
 
 EventShown EventOf(const MonthRecord& m, int ordinal) {
-    const EventData event = LoadEventData(m.event);
-    const bool answered = m.answer >= 0 && m.answer < static_cast<int>(event.choiceTexts.size());
+    const EventRecord& event = EventRecordAt(m.event);
+    const bool answered = m.answer >= 0 && m.answer < static_cast<int>(event.answers.size());
     return {LoadResourceString(IDS_GRAPH_EVENT_MARK).arg(ordinal).arg(m.answer + 1),
             WholeText(event.prompt),
-            answered ? QString::fromStdString(event.choiceTexts[m.answer]) : QString()};
+            answered ? QString::fromUtf8(event.answers[m.answer].text) : QString()};
 }
 
 QString EndLine(const RunHistory& history) {
@@ -107,7 +107,7 @@ bool CGraphDlg::OnInitDialog() {
     if (!draw) {
         // The months are still told by the list and the line; only the drawing is missing.
         MessageBox(this, LoadResourceString(IDS_GRAPH_NO_CHARTS).arg(error), QString(),
-                   MB_OK | MB_ICONSTOP);
+                   MessageBoxKind::Stop);
         return true;
     }
     charts.gauges = GetDlgItem(kValuesChartId);

@@ -13,7 +13,6 @@
 namespace zormade {
 namespace {
 constexpr int kMenuId = 128;
-constexpr int kExitCommand = 57665;
 }  // namespace
 
 CMainFrame::CMainFrame() {
@@ -77,7 +76,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CMainFrame::OnCommand(int id) {
-    if (id != kExitCommand) return false;
+    if (id != ID_APP_EXIT) return false;
     close();
     return true;
 }

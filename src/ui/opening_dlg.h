@@ -5,6 +5,8 @@
 
 namespace zormade {
 
+class PictureControl;
+
 // The title picture over the starting program. It has no behaviour of its own: the application
 // shows it, places it and takes it away again.
 class COpeningDlg : public CDialog {
@@ -15,7 +17,7 @@ public:
         setAttribute(Qt::WA_QuitOnClose, false);
     }
     static constexpr int kTemplateId = 130;
-    static constexpr int kPictureId = 1000;
+    static constexpr ControlId<PictureControl> kPictureId{1000};
 };
 
 }  // namespace zormade

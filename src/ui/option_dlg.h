@@ -3,6 +3,9 @@
 
 #include "platform/cdialog.h"
 
+class QCheckBox;
+class QRadioButton;
+
 namespace zormade {
 
 // Difficulty, speed and the opening switch; the caller copies the values back only after OK.
@@ -10,9 +13,9 @@ class COptionDlg : public CDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 150;
-    static constexpr int IDC_SKIP_OPENING = 1033;
-    static constexpr int IDC_LEVEL_FIRST = 1034;
-    static constexpr int IDC_SPEED_FIRST = 1037;
+    static constexpr ControlId<QCheckBox> IDC_SKIP_OPENING{1033};
+    static constexpr ControlId<QRadioButton> IDC_LEVEL_FIRST{1034};
+    static constexpr ControlId<QRadioButton> IDC_SPEED_FIRST{1037};
 
     explicit COptionDlg(QWidget* parent = nullptr) : CDialog(kTemplateId, parent) {}
 

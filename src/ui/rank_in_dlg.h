@@ -6,16 +6,20 @@
 
 #include "platform/cdialog.h"
 
+class QLineEdit;
+
 namespace zormade {
+
+class MultiLineEdit;
 
 // Asks a player whose clear entered the table for a name of at most 10 bytes.
 class CRankInDlg : public CDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 138;
-    static constexpr int IDC_POINTS = 1027;
-    static constexpr int IDC_RANK = 1028;
-    static constexpr int IDC_NAME = 1029;
+    static constexpr ControlId<MultiLineEdit> IDC_POINTS{1027};
+    static constexpr ControlId<QLineEdit> IDC_RANK{1028};
+    static constexpr ControlId<QLineEdit> IDC_NAME{1029};
     static constexpr int kNameBytes = 10;
 
     explicit CRankInDlg(QWidget* parent = nullptr) : CDialog(kTemplateId, parent) {}

@@ -25,7 +25,7 @@ QString CaptureMessage(const RunHistory& history) {
 
 QString ScoreMaking(const RunHistory& history) {
     if (history.Months().empty()) return {};
-    const StatusChange& last = history.Months().back().values;
+    const StatusValues& last = history.Months().back().values;
     return LoadResourceString(IDS_SCORE_MAKING).arg(last.patients).arg(last.money);
 }
 

@@ -3,10 +3,12 @@
 
 #include <QApplication>
 #include <csignal>
+#include <optional>
 
 #include "ui/zormade_app.h"
 #include "platform/classic_look.h"
 #include "platform/dialog_units.h"
+#include "platform/display_failure.h"
 #include "platform/termination_signals.h"
 
 namespace zormade {
@@ -15,7 +17,11 @@ int RunGame(int argc, char** argv, const std::function<void(CZormadeApp&)>& star
     // A file-size limit then fails the profile's write, which is told, instead of killing us.
     std::signal(SIGXFSZ, SIG_IGN);
     const bool ownStyle = StyleChosenByUser(argc, argv);
-    QApplication application(argc, argv);
+    std::optional<QApplication> application;
+    {
+        DisplayFailureExit displayFailure("zormade");
+        application.emplace(argc, argv);
+    }
     if (!ownStyle) UseClassicLook();
     InstallDialogFonts();
     CZormadeApp app;
@@ -24,7 +30,9 @@ int RunGame(int argc, char** argv, const std::function<void(CZormadeApp&)>& star
     TerminationSignals termination([&app] { app.OnEndSession(); });
     if (!app.InitInstance()) return 1;
     if (started) started(app);
-    return application.exec();
+    const int status = application->exec();
+    // A session script can tell that the ranking and options were lost.
+    return app.View() && app.View()->SaveFailed() ? 1 : status;
 }
 
 }  // namespace zormade

@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include "core/centred_origin.h"
+#include "core/picture_ids.h"
 #include "platform/ini_profile.h"
 #include "platform/main_window.h"
 #include "platform/window_pos.h"
@@ -14,9 +15,9 @@
 
 namespace zormade {
 namespace {
-constexpr int kOpeningBitmap = 134;
-constexpr int kOpeningWidth = 409;
-constexpr int kOpeningHeight = 314;
+constexpr int kOpeningBitmap = pictures::kTitle.id;
+constexpr int kOpeningWidth = pictures::kTitle.shown.width;
+constexpr int kOpeningHeight = pictures::kTitle.shown.height;
 constexpr std::uint32_t kOpeningMilliseconds = 2500;
 }  // namespace
 
@@ -29,48 +30,46 @@ CZormadeApp::~CZormadeApp() { SetMainWindow(nullptr); }
 
 bool CZormadeApp::InitInstance() {
     IniProfile profile;
-    m_nOpeningOff = profile.GetProfileInt("Option", "Opening", 0);
-    if (m_nOpeningOff == 0) ShowOpening();
+    if (profile.GetProfileInt("Option", "Opening", 0) == 0) ShowOpening();
 
     frame_ = std::make_unique<CMainFrame>();
     view_ = new CZormadeView;
     if (!frame_->LoadFrame(view_)) return false;
-    frame_->Router().SetRoute({view_, &document_, frame_.get(), this});
+    frame_->Router().SetRoute({view_, frame_.get(), this});
     SetMainWindow(frame_.get());
-    if (!document_.OnNewDocument()) return false;
     view_->OnInitialUpdate();
     frame_->show();
     return true;
 }
 
 void CZormadeApp::ShowOpening() {
-    if (!m_dlgOpening.Create()) return;
+    if (!openingDlg_.Create()) return;
     const QRect desktop = QGuiApplication::primaryScreen()->geometry();
     const Origin origin = CentredOrigin(desktop.x() + desktop.width(), desktop.y() + desktop.height(),
                                         kOpeningWidth, kOpeningHeight);
     // Placed before it is first shown, so that it never appears at another size or place first.
-    SetWindowPos(&m_dlgOpening, WindowLayer::TopMost, origin.x, origin.y, kOpeningWidth,
+    SetWindowPos(&openingDlg_, WindowLayer::TopMost, origin.x, origin.y, kOpeningWidth,
                  kOpeningHeight);
-    m_dwOpeningStart = ticks_();
-    MoveWindow(m_dlgOpening.GetDlgItem(COpeningDlg::kPictureId), 0, 0, kOpeningWidth,
+    openingStart_ = ticks_();
+    MoveWindow(openingDlg_.GetDlgItem(COpeningDlg::kPictureId), 0, 0, kOpeningWidth,
                kOpeningHeight);
-    DrawPicture(m_dlgOpening, COpeningDlg::kPictureId, kOpeningBitmap,
+    DrawPicture(openingDlg_, COpeningDlg::kPictureId, kOpeningBitmap,
                 QSize(kOpeningWidth, kOpeningHeight), QSize(kOpeningWidth, kOpeningHeight),
                 PictureMode::Copy);
     idle_.Start([this] { OnIdle(); });
 }
 
 void CZormadeApp::OnIdle() {
-    if (!m_dlgOpening.IsWindow()) return;
+    if (!openingDlg_.IsWindow()) return;
     // Unsigned, so the difference stays right when the tick counter wraps past 2^32.
-    const std::uint32_t elapsed = ticks_() - m_dwOpeningStart;
+    const std::uint32_t elapsed = ticks_() - openingStart_;
     if (elapsed < kOpeningMilliseconds) {
         if (!openingWake_.isActive()) {
             openingWake_.start(static_cast<int>(kOpeningMilliseconds - elapsed));
         }
         return;
     }
-    m_dlgOpening.DestroyWindow();
+    openingDlg_.DestroyWindow();
     idle_.Stop();
 }
 

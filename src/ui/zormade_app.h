@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "ui/main_frame.h"
-#include "ui/zormade_doc.h"
 #include "ui/zormade_view.h"
 #include "platform/commands.h"
 #include "platform/main_loop_idle.h"
@@ -15,8 +14,8 @@
 
 namespace zormade {
 
-// The one application object: start-up, the opening picture, the main window with its document
-// and view, the about box, exit.
+// The one application object: start-up, the opening picture, the main window with its view,
+// the about box, exit.
 class CZormadeApp : public CommandTarget {
 public:
     // `ticks` is the millisecond clock that times the opening picture.
@@ -35,20 +34,18 @@ public:
 
     CMainFrame* Frame() const { return frame_.get(); }
     CZormadeView* View() const { return view_; }
-    COpeningDlg& OpeningDlg() { return m_dlgOpening; }
+    COpeningDlg& OpeningDlg() { return openingDlg_; }
 
 private:
     void ShowOpening();
 
-    COpeningDlg m_dlgOpening;
-    std::uint32_t m_dwOpeningStart = 0;
-    int m_nOpeningOff = 0;
+    COpeningDlg openingDlg_;
+    std::uint32_t openingStart_ = 0;
     TickSource ticks_;
     MainLoopIdle idle_;
     // Wakes the sleeping main loop when the opening's time is up, so that its next sleep runs
     // OnIdle; nothing else would wake an untouched program.
     QTimer openingWake_;
-    CZormadeDoc document_;
     std::unique_ptr<CMainFrame> frame_;
     CZormadeView* view_ = nullptr;
 };

@@ -10,12 +10,14 @@
 #include <ctime>
 
 #include "core/centred_origin.h"
+#include "core/event_catalogue.h"
 #include "ui/main_frame.h"
 #include "ui/end_dlg.h"
 #include "ui/event_dlg.h"
 #include "ui/graph_dlg.h"
 #include "core/run_settings.h"
 #include "platform/ini_profile.h"
+#include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/multi_line_edit.h"
 #include "platform/resources.h"
@@ -30,7 +32,6 @@
 namespace zormade {
 namespace {
 
-constexpr int kTemplateId = 101;
 constexpr int kSliderMax = 25;
 constexpr int kBarMax = 5000;
 // Names are kept at any length, but no name control shows more characters than this, even
@@ -38,8 +39,8 @@ constexpr int kBarMax = 5000;
 constexpr std::size_t kShownNameCharacters = 48;
 
 struct BarAndSlider {
-    int bar;
-    int slider;
+    ControlId<QProgressBar> bar;
+    ControlId<QSlider> slider;
 };
 constexpr BarAndSlider kPanelPairs[] = {
     {IDC_PROGRESS_STAMINA, IDC_SLIDER_DOSE},
@@ -61,7 +62,10 @@ QString ShownName(const std::string& name) {
 }  // namespace
 
 CZormadeView::CZormadeView(QWidget* parent)
-    : CFormView(kTemplateId, parent), timers_([this](int id) { OnTimer(id); }) {}
+    : CFormView(kTemplateId, parent), run_([this] { return ThreeWayOf(random_.Next()); }) {
+    turnTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&turnTimer_, &QTimer::timeout, this, &CZormadeView::OnTimer);
+}
 
 CZormadeView::~CZormadeView() = default;
 
@@ -72,7 +76,7 @@ void CZormadeView::OnInitialUpdate() {
     loadedOptions_ = options_;
     random_.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
     if (QWidget* first = GetDlgItem(IDC_PROGRESS_STAMINA)) first->setFocus();
-    ResetGame();
+    ResetControls();
     RefreshStatus();
     if (auto* frame = qobject_cast<CMainFrame*>(window())) {
         const QRect desktop = QGuiApplication::primaryScreen()->geometry();
@@ -88,25 +92,36 @@ void CZormadeView::OnInitialUpdate() {
 void CZormadeView::OnDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
-    timers_.KillTimer(TURN_TIMER_ID);
+    turnTimer_.stop();
     if (pendingClear_) {
         const QString typed = nameEntry_ ? WindowText(nameEntry_->GetDlgItem(CRankInDlg::IDC_NAME))
                                          : QString();
         AddEntry(typed.toStdString(), *pendingClear_);
     }
-    if (!profile_) profile_ = std::make_unique<IniProfile>();
-    ProfileChanges changes{newEntries_, std::nullopt};
-    if (options_ != loadedOptions_) changes.options = options_;
-    if (!profile_->Flush([&changes](ProfileStore& stored) { ApplyChanges(stored, changes); })) {
-        ReportNotSaved();
+    if (!SaveProfile()) {
+        saveFailed_ = true;
+        Tell(LoadResourceString(IDS_PROFILE_NOT_SAVED).arg(profile_->FailedPath(), profile_->Error()),
+             MessageBoxKind::Stop);
     }
 }
 
-void CZormadeView::ReportNotSaved() {
-    const QString text =
-        LoadResourceString(IDS_PROFILE_NOT_SAVED).arg(profile_->Path(), profile_->Error());
+bool CZormadeView::SaveProfile() {
+    if (!profile_) profile_ = std::make_unique<IniProfile>();
+    ProfileChanges changes{newEntries_, std::nullopt};
+    if (options_ != loadedOptions_) changes.options = options_;
+    const bool own = !changes.entries.empty() || changes.options;
+    if (!profile_->Flush([&changes](ProfileStore& stored) { ApplyChanges(stored, changes); }, own)) {
+        return false;
+    }
+    newEntries_.clear();
+    loadedOptions_ = options_;
+    if (!profile_->Notice().isEmpty()) Tell(profile_->Notice(), MessageBoxKind::Exclamation);
+    return true;
+}
+
+void CZormadeView::Tell(const QString& text, MessageBoxKind kind) {
     if (!sessionEnding_) {
-        MessageBox(this, text, QString(), MB_OK | MB_ICONSTOP);
+        MessageBox(this, text, QString(), kind);
         return;
     }
     QString line = text;
@@ -122,143 +137,131 @@ bool CZormadeView::OnCommand(int id) {
     case ID_RANKING: OnRanking(); return true;
     case ID_OPTION: OnOption(); return true;
     case ID_GRAPH: OnGraph(); return true;
-    case ID_HELP: OnHelp(); return true;
     default: return false;
     }
 }
 
 bool CZormadeView::OnUpdateCommand(CCmdUI& ui) {
+    const AvailableCommands available = run_.Available();
     switch (ui.Id()) {
-    case ID_GAME_START: ui.Enable(state_.startEnabled != 0); return true;
-    case ID_GAME_STOP: ui.Enable(state_.stopEnabled != 0); return true;
+    case ID_GAME_START: ui.Enable(available.start); return true;
+    case ID_GAME_STOP: ui.Enable(available.stop); return true;
     case ID_GAME_PAUSE:
-        ui.Enable(state_.pauseEnabled != 0);
-        ui.SetText(LoadResourceString(state_.paused ? IDS_RESUME_ITEM : IDS_PAUSE_ITEM));
+        ui.Enable(available.pause);
+        ui.SetText(LoadResourceString(run_.Paused() ? IDS_RESUME_ITEM : IDS_PAUSE_ITEM));
         return true;
-    case ID_RANKING: ui.Enable(state_.rankingEnabled != 0); return true;
-    case ID_OPTION: ui.Enable(state_.optionsEnabled != 0); return true;
+    case ID_RANKING: ui.Enable(available.ranking); return true;
+    case ID_OPTION: ui.Enable(available.options); return true;
     // Like the ranking, only between runs, and only once a run has played a month to show.
-    case ID_GRAPH: ui.Enable(state_.rankingEnabled != 0 && !history_.Months().empty()); return true;
+    case ID_GRAPH: ui.Enable(available.ranking && !run_.History().Months().empty()); return true;
     default: return false;
     }
 }
 
 void CZormadeView::DoDataExchange(DataExchange* pDX) {
     CFormView::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_EDIT_MONEY, shownMoney);
-    DDX_Text(pDX, IDC_EDIT_PATIENTS, shownPatients);
-    DDX_Text(pDX, IDC_EDIT_MONTH, shownMonth);
-    DDX_Text(pDX, IDC_EDIT_YEAR, shownYear);
+    DDX_Text(pDX, IDC_EDIT_MONEY, shownMoney_);
+    DDX_Text(pDX, IDC_EDIT_PATIENTS, shownPatients_);
+    DDX_Text(pDX, IDC_EDIT_MONTH, shownMonth_);
+    DDX_Text(pDX, IDC_EDIT_YEAR, shownYear_);
 }
 
-void CZormadeView::ResetGame() {
-    ResetState(state_);
+void CZormadeView::ResetControls() {
     for (const BarAndSlider& pair : kPanelPairs) {
-        Item<QProgressBar>(pair.bar)->setRange(0, kBarMax);
-        auto* slider = Item<QSlider>(pair.slider);
-        slider->setRange(0, kSliderMax);
-        slider->setValue(0);
+        Control(pair.bar).setRange(0, kBarMax);
+        QSlider& slider = Control(pair.slider);
+        slider.setRange(0, kSliderMax);
+        slider.setValue(0);
     }
     ClearLog();
 }
 
 void CZormadeView::RefreshStatus() {
-    shownYear = state_.year;
-    shownMonth = state_.month;
-    shownMoney = state_.money;
-    shownPatients = state_.patients;
+    const GameState& state = run_.State();
+    shownYear_ = state.year;
+    shownMonth_ = state.month;
+    shownMoney_ = state.money;
+    shownPatients_ = state.patients;
     UpdateData(false);
     // The date reads as one line: the month no larger than the four digits of the year allow.
-    const int yearSize = Item<MultiLineEdit>(IDC_EDIT_YEAR)->font().pixelSize();
-    Item<MultiLineEdit>(IDC_EDIT_MONTH)->ShowNoLargerThan(yearSize);
-    const std::pair<int, int> bars[] = {{IDC_PROGRESS_STAMINA, state_.stamina},
-                                        {IDC_PROGRESS_TRUST, state_.trust},
-                                        {IDC_PROGRESS_RIVAL, state_.rivalPower},
-                                        {IDC_PROGRESS_SUSPICION, state_.suspicion}};
+    const int yearSize = Control(IDC_EDIT_YEAR).font().pixelSize();
+    Control(IDC_EDIT_MONTH).ShowNoLargerThan(yearSize);
+    const std::pair<ControlId<QProgressBar>, int> bars[] = {{IDC_PROGRESS_STAMINA, state.stamina},
+                                                           {IDC_PROGRESS_TRUST, state.trust},
+                                                           {IDC_PROGRESS_RIVAL, state.rivalPower},
+                                                           {IDC_PROGRESS_SUSPICION, state.suspicion}};
     for (const auto& [id, value] : bars) {
-        Item<QProgressBar>(id)->setValue(value);
+        Control(id).setValue(value);
         ShowValueInTip(*this, id, value, kBarMax);
     }
 }
 
 void CZormadeView::ClearLog() {
-    auto* log = Item<QListWidget>(IDC_LIST_LOG);
-    for (int i = log->count() - 1; i >= 0; --i) delete log->takeItem(i);
+    QListWidget& log = Control(IDC_LIST_LOG);
+    for (int i = log.count() - 1; i >= 0; --i) delete log.takeItem(i);
 }
 
-int CZormadeView::RandomOf3() { return ThreeWayOf(random_.Next()); }
-
-bool CZormadeView::DoMonthlyTurn() {
+void CZormadeView::DoMonthlyTurn() {
     ClearLog();
-    const RunEnd end = DueRunEnd(state_);
-    if (end != RunEnd::None) {
-        EndRun(end);
-        return true;
+    const Sliders sliders{Control(IDC_SLIDER_DOSE).value(), Control(IDC_SLIDER_DONATION).value(),
+                          Control(IDC_SLIDER_DEMAND).value(), Control(IDC_SLIDER_COUNTER).value()};
+    const TickResult tick = run_.Tick(sliders, [this](int index) { return AnswerEvent(index); });
+    if (tick.ended != RunOutcome::Going) {
+        EndRun(tick);
+        return;
     }
-    const Sliders sliders{Item<QSlider>(IDC_SLIDER_DOSE)->value(),
-                          Item<QSlider>(IDC_SLIDER_DONATION)->value(),
-                          Item<QSlider>(IDC_SLIDER_DEMAND)->value(),
-                          Item<QSlider>(IDC_SLIDER_COUNTER)->value()};
-    int answer = -1;
-    const MonthResult month = RunMonthlyUpdate(
-        state_, sliders, [this] { return RandomOf3(); },
-        [this, &answer](int index) { return ShowEvent(index, answer); });
-    history_.Record(state_, month, answer);
-    auto* log = Item<QListWidget>(IDC_LIST_LOG);
-    for (const std::string& line : month.log) log->addItem(QString::fromStdString(line));
-    AnnounceLines(log);
-    return false;
+    QListWidget& log = Control(IDC_LIST_LOG);
+    for (const std::string& line : tick.month.log) log.addItem(QString::fromStdString(line));
+    AnnounceLines(&log);
 }
 
-StatusChange CZormadeView::ShowEvent(int index, int& answer) {
+int CZormadeView::AnswerEvent(int index) {
     // A tick must not re-enter the turn while the event and its result box are open.
-    timers_.KillTimer(TURN_TIMER_ID);
+    turnTimer_.stop();
     CEventDlg dialog;
     dialog.LoadEvent(index);
-    dialog.DoModal();
-    timers_.SetTimer(TURN_TIMER_ID, state_.timerPeriod);
-    answer = dialog.selectedChoice;
-    return {dialog.staminaDelta, dialog.moneyDelta, dialog.patientDelta,
-            dialog.trustDelta,   dialog.rivalDelta, dialog.suspicionDelta};
+    const int answer = dialog.AskAnswer();
+    if (answer >= 0) {
+        MessageBox(MainWindow(), QString::fromUtf8(EventRecordAt(index).answers[answer].result),
+                   LoadResourceString(IDS_RESULT_CAPTION), MessageBoxKind::Plain);
+    }
+    turnTimer_.start(run_.TimerPeriod());
+    return answer;
 }
 
-void CZormadeView::EndRun(RunEnd end) {
-    timers_.KillTimer(TURN_TIMER_ID);
-    history_.End(end == RunEnd::Capture ? RunOutcome::Capture : RunOutcome::Clear);
+void CZormadeView::EndRun(const TickResult& tick) {
+    turnTimer_.stop();
     CEndDlg dialog;
-    if (end == RunEnd::Capture) {
-        dialog.endKind = 0;
+    dialog.outcome = tick.ended;
+    if (tick.ended == RunOutcome::Capture) {
         dialog.endTitle = LoadResourceString(IDS_GAME_OVER_TITLE);
-        dialog.endMessage = CaptureMessage(history_);
+        dialog.endMessage = CaptureMessage(run_.History());
         dialog.DoModal();
     } else {
-        const std::uint32_t score = ClearScore(state_.patients, state_.money);
-        dialog.endKind = 1;
         dialog.endTitle = LoadResourceString(IDS_CLEAR_TITLE);
-        dialog.endMessage = QString::fromStdString(ScoreLine(score));
-        pendingClear_ = score;
+        dialog.endMessage = QString::fromStdString(ScoreLine(tick.score));
+        pendingClear_ = tick.score;
         dialog.DoModal();
-        if (!destroyed_) EnterRanking(score);
+        if (!destroyed_) EnterRanking(tick.score);
         pendingClear_.reset();
     }
-    ResetGame();
-    RefreshStatus();
+    ResetControls();
 }
 
 void CZormadeView::EnterRanking(std::uint32_t score) {
     const int place = ranking_.FindPlace(score);
     if (place == RankingTable::kNoPlace) return;
     CRankInDlg dialog;
-    UpdateData(true);
     dialog.points = score;
     dialog.rank = static_cast<std::uint32_t>(place + 1);
-    UpdateData(false);
     nameEntry_ = &dialog;
     dialog.DoModal();
     nameEntry_ = nullptr;
     // An ending session made the entry before the profile was written.
     if (destroyed_) return;
     AddEntry(dialog.name.toStdString(), score);
+    // Now, not only at exit: a display that goes away ends the program without its exit.
+    SaveProfile();
     ShowRanking();
 }
 
@@ -272,12 +275,10 @@ void CZormadeView::AddEntry(const std::string& name, std::uint32_t score) {
 
 void CZormadeView::ShowRanking() {
     CRankingDlg dialog;
-    UpdateData(true);
     dialog.points = ranking_.points;
     for (std::size_t i = 0; i < dialog.names.size(); ++i) {
         dialog.names[i] = ShownName(ranking_.names[i]);
     }
-    UpdateData(false);
     dialog.DoModal();
 }
 
@@ -285,66 +286,60 @@ void CZormadeView::OnRanking() { ShowRanking(); }
 
 void CZormadeView::OnGraph() {
     CGraphDlg dialog;
-    dialog.history = history_;
+    dialog.history = run_.History();
     dialog.DoModal();
 }
 
 void CZormadeView::OnOption() {
     COptionDlg dialog;
-    UpdateData(true);
-    dialog.level = options_.level;
-    dialog.speed = options_.speed;
+    dialog.level = static_cast<int>(options_.level);
+    dialog.speed = static_cast<int>(options_.speed);
     dialog.skipOpening = options_.skipOpening;
     if (dialog.DoModal() == IDOK) {
-        options_.speed = dialog.speed;
-        options_.level = dialog.level;
+        options_.speed = static_cast<Speed>(dialog.speed);
+        options_.level = static_cast<Level>(dialog.level);
         options_.skipOpening = dialog.skipOpening;
+        if (options_ != loadedOptions_) SaveProfile();
     }
 }
 
-void CZormadeView::OnTimer(int) {
-    if (state_.paused) return;
-    if (!DoMonthlyTurn()) AdvanceDate(state_);
+void CZormadeView::OnTimer() {
+    // A paused run leaves even the log as it was.
+    if (run_.Paused()) return;
+    DoMonthlyTurn();
     RefreshStatus();
 }
 
 void CZormadeView::OnGameStart() {
     CBriefingDlg briefing;
     briefing.DoModal();
-    ResetGame();
-    history_.Begin();
-    state_.timerPeriod = TimerPeriodFor(options_.speed);
-    state_.levelFactor = LevelFactorFor(options_.level);
-    timers_.SetTimer(TURN_TIMER_ID, state_.timerPeriod);
-    MarkRunning(state_);
+    ResetControls();
+    run_.Start(options_);
+    turnTimer_.start(run_.TimerPeriod());
 }
 
 void CZormadeView::OnGamePause() {
-    if (state_.paused == 0) {
-        state_.paused = 1;
-        state_.startEnabled = 0;
-        state_.stopEnabled = 1;
-        state_.pauseEnabled = 1;
+    if (!run_.Paused()) {
+        run_.SetPaused(true);
         MessageBox(this, LoadResourceString(IDS_PAUSE_TEXT), LoadResourceString(IDS_PAUSE_CAPTION),
-                   MB_OK | MB_ICONEXCLAMATION);
+                   MessageBoxKind::Exclamation);
     } else {
         MessageBox(this, LoadResourceString(IDS_RESUME_TEXT), LoadResourceString(IDS_RESUME_CAPTION),
-                   MB_OK | MB_ICONEXCLAMATION);
-        state_.paused = 0;
+                   MessageBoxKind::Exclamation);
+        run_.SetPaused(false);
     }
 }
 
 void CZormadeView::OnGameStop() {
-    state_.paused = 1;
-    const int answer = MessageBox(this, LoadResourceString(IDS_STOP_TEXT),
-                                  LoadResourceString(IDS_STOP_CAPTION), MB_YESNO | MB_ICONQUESTION);
-    if (answer == IDYES) {
-        timers_.KillTimer(TURN_TIMER_ID);
-        history_.End(RunOutcome::Stopped);
-        ResetGame();
+    run_.SetPaused(true);
+    if (MessageBox(this, LoadResourceString(IDS_STOP_TEXT), LoadResourceString(IDS_STOP_CAPTION),
+                   MessageBoxKind::YesNoQuestion)) {
+        turnTimer_.stop();
+        run_.Stop();
+        ResetControls();
         RefreshStatus();
     } else {
-        state_.paused = 0;
+        run_.SetPaused(false);
     }
 }
 

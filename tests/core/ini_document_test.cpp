@@ -34,18 +34,18 @@ Loaded Load(std::string_view text) {
 // The files were written by the earlier, settings-based profile code from these values.
 TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
     const struct { const char* file; Names names; Points points; GameOptions options; } cases[] = {
-        {"new_player.ini", kDefaultNames, kDefaultPoints, {2, 2, 0}},
+        {"new_player.ini", kDefaultNames, kDefaultPoints, {Level{2}, Speed{2}, 0}},
         {"odd_names.ini",
          {"a,b;c=d\"e", "@home \\ back\\slash", "  blanks  ", "ﾅｶﾞﾚ 全角　名前", ""},
          {4294967295u, 2147483648u, 1570, 1, 0},
-         {7, -1, 1}},
+         {Level{7}, Speed{-1}, 1}},
         {"escapes.ini",
          {"tab\there\r\n", std::string("ctl\x01" "1 nul\0" "7", 11), "@Variant(0)",
           "#;not a comment\x7f", "=\"quoted\"="},
          {9000, 8000, 7000, 6000, 5000},
-         {0, 0, 0}},
+         {Level{0}, Speed{0}, 0}},
         {"other_keys.ini", {"ZORMASTER", "Bob", "??????", "??????", "??????"},
-         {5, 1300, 820, 610, 450}, {2, 1, 0}},
+         {5, 1300, 820, 610, 450}, {Level{2}, Speed{1}, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -59,8 +59,9 @@ TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
     }
 }
 
-// Each damaged file must load as the intact one with only that line's key changed (or gone).
-TEST(IniDocument, ADamagedLineCostsOnlyItsOwnKey) {
+// Each damaged file must load as the intact one with only that line's key changed (or gone); a
+// value that cannot be read is shown as it stands, with U+FFFD for what makes no character.
+TEST(IniDocument, ADamagedLineCostsOnlyItself) {
     const std::string good =
         "[Option]\nLevel=0\nOpening=1\nSpeed=1\n\n[Ranking]\nPlayer0=9\nPlayer1=8\nPlayer2=7\n"
         "Player3=6\nPlayer4=5\nPlayername0=A\nPlayername1=B\nPlayername2=C\nPlayername3=D\n"
@@ -69,17 +70,19 @@ TEST(IniDocument, ADamagedLineCostsOnlyItsOwnKey) {
         const char* what;
         std::string from, damaged, meant;  // "" meant: the key is lost
     } cases[] = {
-        {"an unmatched quote", "Playername0=A", "Playername0=\"Bob", ""},
-        {"a trailing backslash", "Playername1=B", "Playername1=Bob\\", ""},
+        {"an unmatched quote", "Playername0=A", "Playername0=\"Bob", "Playername0=\\\"Bob"},
+        {"a trailing backslash", "Playername1=B", "Playername1=Bob\\", "Playername1=Bob\\\\"},
+        {"a raw control character", "Playername2=C", "Playername2=C\x01" "D", "Playername2=C\uFFFD" "D"},
         {"a NUL before the first section", "[Option]", std::string("\0[Option]", 9), "[Option]"},
         {"a semicolon and a comma in a bare name", "Playername2=C", "Playername2=a;b,c", "Playername2=\"a;b,c\""},
         {"garbage on a line of its own", "Player2=7", "Player2=7\n\x01\xff garbage \"\\", "Player2=7"},
-        {"bytes that are not UTF-8", "Playername3=D", "Playername3=\x82\xa0", ""},
-        {"an unknown escape", "Playername4=E", "Playername4=E\\q", ""},
+        {"bytes that are not UTF-8", "Playername3=D", "Playername3=x\x82\xa0", "Playername3=x\uFFFD\uFFFD"},
+        {"an unknown escape", "Playername4=E", "Playername4=E\\q", "Playername4=E\\\\q"},
         {"a number that is none", "Player3=6", "Player3=6x", ""},
         {"a stored -1 as points", "Player4=5", "Player4=-1", "Player4=4294967295"},
         {"a serialised object", "Level=0", "Level=@Variant(\\0\\0\\0\\v@dInx=alid()", ""},
-        {"a header without its bracket", "[Ranking]", "[Ranking", "[Ranking]"},
+        {"a header with a key in it", "Player2=7", "[Player2=7000", ""},
+        {"a header with more after it", "Player1=8", "[Player1]=8", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -88,15 +91,43 @@ TEST(IniDocument, ADamagedLineCostsOnlyItsOwnKey) {
         meant.replace(meant.find(c.from), c.from.size(), c.meant);
         const Loaded loaded = Load(damaged);
         EXPECT_EQ(loaded, Load(meant));
-        EXPECT_EQ(std::get<GameOptions>(loaded).speed, 1);
+        EXPECT_EQ(std::get<GameOptions>(loaded).speed, Speed::Fast);
     }
 }
 
 TEST(IniDocument, LineEndsAndByteOrderMarkDoNotMatter) {
     for (const char* text : {"\xEF\xBB\xBF[Option]\r\nSpeed=0\r\n", "[Option]\rSpeed=0\r",
                              "  [Option]  \n\t Speed = 0 \t\n", "; note\n# note\n[Option]\nSpeed=0"}) {
-        EXPECT_EQ(std::get<GameOptions>(Load(text)).speed, 0) << text;
+        EXPECT_EQ(std::get<GameOptions>(Load(text)).speed, Speed::Fastest) << text;
     }
+}
+
+// Nothing this run changed goes back as it stood, and a hand-edited file keeps its own lines.
+TEST(IniDocument, WhatTheGameDidNotChangeStaysWhereAndAsItWas) {
+    const std::string unread[] = {"ctl\x01" "x", "bad\xff" "byte", "E\\q", "\"open"};
+    const std::string text = "; first\n[ranking]\n# the table\nPLAYERNAME0=Mine\nplayer0=9000\n[Player2=7000\nodd line\n"
+                             "Playername1=" + unread[0] + "\nPlayername2=" + unread[1] + "\nPlayername3=" + unread[2] +
+                             "\nPlayername4=" + unread[3] + "\nPlayer4=6x\n\n[Notes]\nkept=yes\n";
+    IniDocument document = IniDocument::Parse(text);
+    const Loaded before = Load(text);
+    EXPECT_EQ(std::get<Names>(before), (Names{"Mine", "ctl\uFFFDx", "bad\uFFFDbyte", "E\\q", "\"open"}));
+    EXPECT_EQ(std::get<Points>(before)[4], 450u);
+    ApplyChanges(document, {});
+    const std::string saved = document.Text();
+    EXPECT_EQ(saved.rfind("; first\n[Option]\n", 0), 0u) << saved;
+    for (const char* kept : {"\n\n[ranking]\n# the table\n", "\nPLAYERNAME0=Mine\nplayer0=9000\n[Player2=7000\nodd line\n",
+                             "\nPlayer4=6x\n\n[Notes]\nkept=yes\n"}) {
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept << saved;
+    }
+    EXPECT_EQ(Load(saved), before);
+    // A new first place moves every name down a key; the unread ones keep their bytes.
+    ApplyChanges(document, {{{"TOP", 99999}}, std::nullopt});
+    const std::string moved = document.Text();
+    for (int i = 0; i < 3; ++i) {
+        const std::string line = "\nPlayername" + std::to_string(i + 2) + "=" + unread[i] + "\n";
+        EXPECT_NE(moved.find(line), std::string::npos) << line << moved;
+    }
+    EXPECT_TRUE(moved.find("PLAYERNAME0=TOP\n") != std::string::npos && moved.find("Playername0=") == std::string::npos);
 }
 
 TEST(IniDocument, EveryTextComesBackFromItsStoredForm) {
@@ -118,13 +149,13 @@ TEST(ProfileChanges, NewEntriesGoIntoTheStoredTableAndOnlyChangedOptionsAreWritt
         "[Option]\nSpeed=0\n[Ranking]\nPlayername0=OTHER\nPlayer0=5000\n[Notes]\nkept=yes\n");
     ApplyChanges(stored, {{{"MINE", 1570}, {"", 9000}}, std::nullopt});
     EXPECT_EQ(Load(stored.Text()), Loaded({"ZORMADER", "OTHER", "MINE", "??????", "??????"},
-                                          {9000, 5000, 1570, 1300, 820}, {2, 0, 0}));
+                                          {9000, 5000, 1570, 1300, 820}, {Level{2}, Speed{0}, 0}));
     EXPECT_EQ(stored.GetProfileString("Notes", "kept", ""), "yes");
 
-    ApplyChanges(stored, {{{"LOW", 1}}, GameOptions{1, 1, 1}});
+    ApplyChanges(stored, {{{"LOW", 1}}, GameOptions{Level::Hard, Speed::Fast, 1}});
     const auto [names, points, options] = Load(stored.Text());
     EXPECT_EQ(points[4], 820u) << "a score below the table enters nothing";
-    EXPECT_EQ(options, (GameOptions{1, 1, 1}));
+    EXPECT_EQ(options, (GameOptions{Level::Hard, Speed::Fast, 1}));
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "core/game_state.h"
 #include "core/monthly_turn.h"
 #include "core/random15.h"
+#include "core/run.h"
+#include "core/event_catalogue.h"
 
 namespace zormade {
 namespace {
@@ -191,19 +193,59 @@ TEST(MonthlyTurn, AScheduledEventWaitsForASecondDrawOfTwo) {
     }
 }
 
-TEST(RunEnd, CaptureComesOneTickLaterAndWinsOverTheClear) {
-    GameState s = StateWith(1996, 11, 1.0, {1, 1500000, 0, 1800, 200, 400});
-    EXPECT_EQ(DueRunEnd(s), RunEnd::None);
-    PlayQuietMonth(s, {25, 0, 0, 0});
-    AdvanceDate(s);
-    EXPECT_EQ(std::make_tuple(s.caught, s.stamina, s.month, DueRunEnd(s)), std::make_tuple(1, 0, 12, RunEnd::Capture));
+// A capture flagged in November 1996 ends the run one tick later, ahead of the clear; the
+// clear is scored from the values November left (120 patients × 0.88 + 1500000 / 7578). An
+// ended run is back at its start, idle.
+TEST(Run, ACaptureComesOneTickLaterAndWinsOverTheClear) {
+    zormade::Run run([] { return 0; });
+    const AnswerFn noEvent = [](int) { ADD_FAILURE() << "no event expected"; return 0; };
+    for (const bool capture : {true, false}) {
+        run.Start(GameOptions{});
+        GameState& s = run.State();
+        s.year = 1996;
+        s.month = 11;
+        s.stamina = capture ? 1 : 5000;
+        EXPECT_EQ(run.Tick({25, 0, 0, 0}, noEvent).ended, RunOutcome::Going);
+        EXPECT_EQ(std::make_tuple(s.caught, s.month, run.Running()), std::make_tuple(capture, 12, true));
+        const TickResult end = run.Tick({}, noEvent);
+        EXPECT_EQ(std::make_tuple(end.ended, end.score, run.History().Outcome()),
+                  capture ? std::make_tuple(RunOutcome::Capture, 0u, RunOutcome::Capture)
+                          : std::make_tuple(RunOutcome::Clear, 302u, RunOutcome::Clear))
+            << capture;
+        EXPECT_EQ(std::make_tuple(s.year, s.month, s.caught, run.Running(), run.Available().start),
+                  std::make_tuple(1991, 1, false, false, true));
+    }
+}
 
-    s.caught = 0;
-    EXPECT_EQ(DueRunEnd(s), RunEnd::Clear);
-    s.year = 1995;
-    EXPECT_EQ(DueRunEnd(s), RunEnd::None);
-    AdvanceDate(s);
-    EXPECT_EQ(std::make_pair(s.year, s.month), std::make_pair(1996, 1));
+// The draws and the answer come from outside: 1991/04 with the draws 2, 2 puts event 1, whose
+// answer the run takes from the catalogue and records; a paused run ignores its ticks; a new
+// year begins after December.
+TEST(Run, TakesItsDrawsAndAnswersFromOutsideAndHoldsWhilePaused) {
+    std::vector<int> draws{2, 2};
+    zormade::Run run([&] { return draws.at(0); });
+    run.Start(GameOptions{});
+    EXPECT_EQ(std::make_tuple(run.TimerPeriod(), run.State().levelFactor, run.Available().pause),
+              std::make_tuple(7000, 0.5, true));
+    run.State().month = 4;
+    int asked = -1;
+    const TickResult month = run.Tick({}, [&](int index) { asked = index; return 3; });
+    const StatusChange change = AnswerChange(1, 3);
+    EXPECT_EQ(std::make_tuple(asked, month.month.eventShown, run.State().money, run.State().month),
+              std::make_tuple(1, 1, 1500000 + change.money, 5));
+    const MonthRecord& record = run.History().Months().back();
+    EXPECT_EQ(std::make_pair(record.event, record.answer), std::make_pair(1, 3));
+
+    run.SetPaused(true);
+    EXPECT_TRUE(run.Tick({25, 25, 25, 25}, {}).held);
+    EXPECT_EQ(std::make_pair(run.State().month, run.History().Months().size()), std::make_pair(5, std::size_t{1}));
+    run.SetPaused(false);
+    draws = {0};
+    run.State().month = 12;
+    run.Tick({}, {});
+    EXPECT_EQ(std::make_pair(run.State().year, run.State().month), std::make_pair(1992, 1));
+    run.Stop();
+    EXPECT_EQ(std::make_tuple(run.Running(), run.History().Outcome(), run.History().Months().size()),
+              std::make_tuple(false, RunOutcome::Stopped, std::size_t{2}));
 }
 
 // Random runs played on past a capture to the last month: the values stay in their ranges, the log

@@ -88,6 +88,10 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
         {"level -99999999999999999999\n", "line 1: level -99999999999999999999 is out of range"},
         {"start\rturn 0 0 0 0 0 0\rjump\r", "line 3: unknown directive 'jump'"},
         {"jump\x1b[2J\x7f\n", "line 1: unknown directive 'jump\\x1b[2J\\x7f'\n"},
+        // C1 controls, raw or as UTF-8, and bytes that are no UTF-8 never reach a terminal raw.
+        {"jump\x9b" "2J\xc2\x9b" "2J\n", "line 1: unknown directive 'jump\\x9b2J\\xc2\\x9b2J'\n"},
+        {"turn \xff\xe3\x81 0 0 0 0 0\n", "line 1: dose '\\xff\\xe3\\x81' is not a number\n"},
+        {"é名\n", "line 1: unknown directive 'é名'\n"},
     };
     for (const auto& c : cases) {
         const ReplayRun run = Replay(c.script);
@@ -96,6 +100,10 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
     }
     EXPECT_EQ(Replay(std::string(200, 'x') + "\n").err,
               "line 1: unknown directive '" + std::string(80, 'x') + "...'\n");
+    std::string eighty;
+    for (int i = 0; i < 80; ++i) eighty += "\\x80";
+    EXPECT_EQ(Replay(std::string(65000, '\x80') + "\n").err, "line 1: unknown directive '" + eighty + "...'\n")
+        << "each byte that is no UTF-8 counts as a character";
     EXPECT_EQ(Replay("start\n" + std::string(100000, '\0')).err, "line 2: longer than 65536 bytes\n");
     EXPECT_EQ(Lines(Replay("turn 0 0 0 0 0 0\nbad\n").out).size(), 7u)
         << "the month before the bad line stays printed";

@@ -2,6 +2,7 @@
 #include "app_fixture.h"
 
 #include <QProgressBar>
+#include <array>
 
 #include "core/random15.h"
 #include "platform/ini_profile.h"
@@ -34,15 +35,10 @@ void AppTest::StartAgain(TickSource ticks) {
     ASSERT_TRUE(app->InitInstance());
 }
 
-void AppTest::SeedNextMonth(int first, int second) {
-    for (std::uint32_t seed = 1; seed < 1000000; ++seed) {
-        Random15 random(seed);
-        if (ThreeWayOf(random.Next()) == first && ThreeWayOf(random.Next()) == second) {
-            View().Random().Seed(seed);
-            return;
-        }
-    }
-    ADD_FAILURE() << "no seed draws " << first << " then " << second;
+void AppTest::NextDraws(int first, int second) {
+    View().GameRun().SetDraws([this, draws = std::array<int, 2>{first, second}, made = 0]() mutable {
+        return made < 2 ? draws[made++] : ThreeWayOf(View().Random().Next());
+    });
 }
 
 QStringList AppTest::LogLines() {
@@ -71,7 +67,7 @@ void AppTest::ExpectStartBoard(const char* when) {
         EXPECT_EQ(Slider(id)->value(), 0) << when;
     }
     EXPECT_TRUE(LogLines().isEmpty()) << when;
-    EXPECT_FALSE(View().Timers().IsActive(TURN_TIMER_ID)) << when;
+    EXPECT_FALSE(View().TurnTimer().isActive()) << when;
     for (int command : {ID_GAME_START, ID_RANKING, ID_OPTION}) {
         EXPECT_TRUE(MenuItem(command)->isEnabled()) << when << " " << command;
     }

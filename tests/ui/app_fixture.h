@@ -37,8 +37,8 @@ protected:
     // Picks a command from the menu, answering the modal windows it opens in turn.
     void Trigger(int command);
     QString ProfilePath() const;
-    // Seeds the view's generator so that the next month draws `first`, then `second`.
-    void SeedNextMonth(int first, int second);
+    // The next month draws `first`, then `second`; the draws after them are the board's own.
+    void NextDraws(int first, int second);
     // Starts a run, answering the briefing with Esc.
     void StartGame();
     // Starts the program again without ending it first: nothing is written.

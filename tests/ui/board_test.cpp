@@ -30,7 +30,7 @@ protected:
     // Answers the pause command's box with OK, noting whether the run stood paused meanwhile.
     ModalAnswer::Seen Pause(int* pausedWhileOpen = nullptr) {
         ModalAnswer box([&](QWidget* w) {
-            if (pausedWhileOpen) *pausedWhileOpen = View().State().paused;
+            if (pausedWhileOpen) *pausedWhileOpen = View().GameRun().Paused();
             ClickButton("OK")(w);
         });
         Trigger(ID_GAME_PAUSE);
@@ -50,7 +50,7 @@ TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
     EXPECT_EQ(TextBaseline(year), TextBaseline(month));
     // Bordered fields and lists have the sunken edge of the three-dimensional look: dark above,
     // light below.
-    for (int id : {IDC_EDIT_MONEY, IDC_LIST_LOG}) {
+    for (int id : {IDC_EDIT_MONEY.id, IDC_LIST_LOG.id}) {
         const QImage edge = View().GetDlgItem(id)->grab().toImage();
         const int x = edge.width() / 2;
         EXPECT_LT(qGray(edge.pixel(x, 0)), qGray(edge.pixel(x, edge.height() - 1))) << id;
@@ -61,7 +61,7 @@ TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
 // The board reads each slider into its own command and shows what the core made of the month.
 TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
     StartGame();
-    EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 7000);
+    EXPECT_EQ(View().TurnTimer().interval(), 7000);
     EXPECT_EQ(ShownMenus(), kRunning);
     const Sliders sliders{10, 1, 2, 3};
     Slider(IDC_SLIDER_DOSE)->setValue(sliders.dose);
@@ -70,7 +70,7 @@ TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
     Slider(IDC_SLIDER_COUNTER)->setValue(sliders.counter);
     GameState s = View().State();
     const MonthResult month = RunMonthlyUpdate(s, sliders, [] { return 0; }, [](int) { return StatusChange{}; });
-    View().OnTimer(TURN_TIMER_ID);
+    View().OnTimer();
 
     QStringList log;
     for (const std::string& line : month.log) log << QString::fromStdString(line);
@@ -83,8 +83,8 @@ TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
     EXPECT_EQ(Slider(IDC_SLIDER_DOSE)->value(), 10);
     // Each bar's tip tells how near its value is to the end of the run.
     for (int later = 0; later < 3; ++later) {
-        SeedNextMonth(0, 0);
-        View().OnTimer(TURN_TIMER_ID);
+        NextDraws(0, 0);
+        View().OnTimer();
     }
     const GameState& now = View().State();
     const std::pair<int, QString> tips[] = {
@@ -100,31 +100,31 @@ TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
 // The timer rests while the event and its result box are open, and comes back with the period of
 // the speed chosen; the values move only after the box is closed, scaled by the level.
 TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) {
-    View().Options().level = 0;
-    View().Options().speed = 0;
+    View().Options().level = Level::Hardest;
+    View().Options().speed = Speed::Fastest;
     StartGame();
     View().State().month = 6;
-    SeedNextMonth(0, 2);
+    NextDraws(0, 2);
     // The timer in the dialog and in the box, the dialog under the box, the stamina under the box.
     std::tuple<bool, bool, bool, int> whileOpen;
     CEventDlg* dialog = nullptr;
     EventAnswer answer(3, ClickButton("決定"));
     answer.whileDialogOpen = [&](CEventDlg& d) {
         dialog = &d;
-        std::get<0>(whileOpen) = View().Timers().IsActive(TURN_TIMER_ID);
+        std::get<0>(whileOpen) = View().TurnTimer().isActive();
     };
     answer.whileBoxOpen = [&](QWidget*) {
-        std::get<1>(whileOpen) = View().Timers().IsActive(TURN_TIMER_ID);
+        std::get<1>(whileOpen) = View().TurnTimer().isActive();
         std::get<2>(whileOpen) = dialog && dialog->isVisible();
         std::get<3>(whileOpen) = View().State().stamina;
     };
-    View().OnTimer(TURN_TIMER_ID);
+    View().OnTimer();
 
     ASSERT_TRUE(answer.BoxAnswered());
     EXPECT_EQ(answer.Prompt(), QString::fromUtf8(EventRecordAt(2).prompt));
     EXPECT_EQ(whileOpen, std::make_tuple(false, false, false, 5000));
-    EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
-    EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 3000);
+    EXPECT_TRUE(View().TurnTimer().isActive());
+    EXPECT_EQ(View().TurnTimer().interval(), 3000);
     // Event 2's fourth answer costs 100 stamina, half as much again at level 0.
     EXPECT_EQ(Board()[4], 4850);
 }
@@ -133,23 +133,23 @@ TEST_F(BoardTest, PauseHoldsTheTicksAndStopAsksOnlyYesEndingTheRun) {
     StartGame();
     EXPECT_EQ(Pause().TitleAndText(), QStringList({"PAUSE", "一時停止します。"}));
     EXPECT_EQ(ShownMenus(), kPaused);
-    View().OnTimer(TURN_TIMER_ID);
+    View().OnTimer();
     EXPECT_EQ(EditText(IDC_EDIT_MONTH), "1");
     EXPECT_TRUE(LogLines().isEmpty());
-    EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
+    EXPECT_TRUE(View().TurnTimer().isActive());
 
     int pausedWhileOpen = -1;
     EXPECT_EQ(Pause(&pausedWhileOpen).TitleAndText(), QStringList({"PAUSE EXIT", "一時停止を解除します。"}));
     EXPECT_EQ(pausedWhileOpen, 1);
     EXPECT_EQ(ShownMenus(), kRunning);
-    View().OnTimer(TURN_TIMER_ID);
+    View().OnTimer();
     EXPECT_EQ(EditText(IDC_EDIT_MONTH), "2");
 
     Pause();
     pausedWhileOpen = -1;
     {
         ModalAnswer no([&](QWidget* w) {
-            pausedWhileOpen = View().State().paused;
+            pausedWhileOpen = View().GameRun().Paused();
             ClickButton("いいえ")(w);
         });
         Trigger(ID_GAME_STOP);

@@ -29,13 +29,13 @@ protected:
     void EndRun(bool caught, int patients, int money, std::vector<Answer> answers) {
         StartGame();
         GameState& state = View().State();
-        state.caught = caught ? 1 : 0;
+        state.caught = caught;
         state.year = 1996;
         state.month = caught ? 6 : 12;
         state.patients = patients;
         state.money = money;
         ModalSequence windows(std::move(answers));
-        View().OnTimer(TURN_TIMER_ID);
+        View().OnTimer();
         shown = windows.Titles();
     }
 
@@ -47,7 +47,7 @@ protected:
             seen = {DialogText(w, first), DialogText(w, second), WindowText(w->focusWidget()),
                     CloseBox(w),
                     QString::number(message ? message->document()->blockCount() : 0)};
-            timerRanWhileOpen |= View().Timers().IsActive(TURN_TIMER_ID);
+            timerRanWhileOpen |= View().TurnTimer().isActive();
             if (!name.isEmpty()) {
                 DialogItem<QLineEdit>(w, 1029)->setFocus();
                 TypeText(DialogItem<QLineEdit>(w, 1029), name);
@@ -63,7 +63,7 @@ protected:
             for (int i = 0; i < 5; ++i) {
                 seen.emplace_back(DialogText(w, kRankingPoints[i]), DialogText(w, kRankingNames[i]));
             }
-            timerRanWhileOpen |= View().Timers().IsActive(TURN_TIMER_ID);
+            timerRanWhileOpen |= View().TurnTimer().isActive();
             PressKey(Qt::Key_Escape)(w);
         };
     }

@@ -38,14 +38,15 @@ TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsContro
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 
         // The picture is among the program's bitmaps, and the part shown lies inside it.
-        const QRect shownPart(0, 0, dialog.eventData.pictureWidth, dialog.eventData.pictureHeight);
-        EXPECT_TRUE(LoadBitmap(dialog.eventData.bitmapId).rect().contains(shownPart));
+        const std::optional<PictureRow> picture = EventPictureRow(EventRecordAt(index).pictureRow);
+        ASSERT_TRUE(picture);
+        EXPECT_TRUE(LoadBitmap(picture->bitmapId).rect().contains(QRect(0, 0, picture->width, picture->height)));
 
         const QFontMetrics face(dialog.font());
         auto* prompt = dialog.Item<MultiLineEdit>(CEventDlg::kPromptId);
         EXPECT_EQ(prompt->font().pixelSize(), dialog.font().pixelSize());
         const int margin = static_cast<int>(prompt->document()->documentMargin());
-        const QStringList lines = dialog.promptText.split("\r\n");
+        const QStringList lines = WindowText(prompt).split("\r\n");
         EXPECT_LE(lines.size(), 2);
         EXPECT_LE(lines.size() * face.lineSpacing() + 2 * margin, prompt->viewport()->height());
         for (const QString& line : lines) {
@@ -82,7 +83,7 @@ TEST_F(EventTextFitTest, EveryResultKeepsItsLinesWholeOnTheScreen) {
                 if (index == 37) SaveScreenshot(window, "result-37-" + QString::fromUtf8(answer.text).left(1));
                 PressKey(Qt::Key_Return)(window);
             });
-            MessageBox(MainWindow(), QString::fromUtf8(answer.result), QStringLiteral("結果"), MB_OK);
+            MessageBox(MainWindow(), QString::fromUtf8(answer.result), QStringLiteral("結果"), MessageBoxKind::Plain);
         }
     }
 }

@@ -27,8 +27,8 @@ protected:
 
     // Plays a month, with no event unless the draws were seeded for one, and notes the board.
     void PlayMonth(bool quiet = true) {
-        if (quiet) SeedNextMonth(0, 0);
-        View().OnTimer(TURN_TIMER_ID);
+        if (quiet) NextDraws(0, 0);
+        View().OnTimer();
         const int x = (View().State().year - 1991) * 12 + View().State().month - 2;
         const std::vector<int> b = Board();
         const std::pair<const char*, int> shown[] = {
@@ -43,7 +43,7 @@ protected:
             endMessage = DialogText(w, 1028);
             PressKey(Qt::Key_Return)(w);
         });
-        View().OnTimer(TURN_TIMER_ID);
+        View().OnTimer();
         EXPECT_EQ(end.Window().title, "END");
     }
 
@@ -101,7 +101,7 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     Slider(IDC_SLIDER_DOSE)->setValue(10);
     Slider(IDC_SLIDER_DEMAND)->setValue(5);
     for (int month = 1; month <= 3; ++month) PlayMonth();
-    SeedNextMonth(2, 2);  // 1991/04: event 1
+    NextDraws(2, 2);  // 1991/04: event 1
     EventAnswer answer(3, PressKey(Qt::Key_Return));
     PlayMonth(false);
     ASSERT_TRUE(answer.BoxAnswered());
@@ -116,7 +116,7 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     OpenGraph(Qt::Key_Return, "graph-capture");
     board[""] = {{4, 0}, {4, 5000}};
     EXPECT_EQ(lines, board);
-    EXPECT_EQ(endLine, "体力が尽きた、鵺田君パワーが限界を超えた (1991/05)　……そして捕まってしまった");
+    EXPECT_EQ(endLine, "体力が尽きた、鵺田君パワーが限界を超えた（1991/05）　……そして捕まってしまった");
     const EventRecord& event = EventRecordAt(1);
     const QString prompt = QString::fromUtf8(event.prompt).remove("\r\n");
     const QString answerRow = "→ " + QString::fromUtf8(event.answers[3].text);

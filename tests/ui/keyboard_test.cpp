@@ -80,7 +80,7 @@ protected:
         return window.Window().title;
     }
 
-    void Tick() { View().OnTimer(TURN_TIMER_ID); }
+    void Tick() { View().OnTimer(); }
 };
 
 // Each read-only number field is a tab stop and shows the focus: its number turns selected.
@@ -110,9 +110,9 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
         EXPECT_EQ(KeyTarget(dialog), item(1037));
         Keys({Qt::Key_Return})(dialog);
     }), "OPTION");
-    EXPECT_EQ(View().Options().speed, 0);
+    EXPECT_EQ(View().Options().speed, Speed::Fastest);
     ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_S, PressKey(Qt::Key_Return)), "ZORMADE");
-    EXPECT_EQ(View().State().timerPeriod, 3000);
+    EXPECT_EQ(View().GameRun().TimerPeriod(), 3000);
     MoveSlider(IDC_SLIDER_DOSE, 2);
     MoveSlider(IDC_SLIDER_DEMAND, 3);
     MoveSlider(IDC_SLIDER_COUNTER, 2);
@@ -121,7 +121,7 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
     {
         // April 1991 puts its event: the second answer by the arrow key, Enter, then Enter on
         // the result box.
-        SeedNextMonth(2, 2);
+        NextDraws(2, 2);
         ModalSequence event({Keys({Qt::Key_Down, Qt::Key_Return}), PressKey(Qt::Key_Return)});
         Tick();
         ASSERT_TRUE(event.Done());
@@ -132,13 +132,13 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
     }
     // Esc on the stop question is No: the run goes on.
     EXPECT_EQ(MenuWindow(Qt::Key_M, Qt::Key_E, PressKey(Qt::Key_Escape)), "STOP");
-    EXPECT_NE(View().State().stopEnabled, 0);
-    EXPECT_EQ(View().State().paused, 0);
+    EXPECT_TRUE(View().GameRun().Running());
+    EXPECT_FALSE(View().GameRun().Paused());
 
     // The months to December 1996; an event that comes is answered with Enter twice.
     View().Random().Seed(1);
     while (View().State().year < 1996 || View().State().month < 12) {
-        ASSERT_EQ(View().State().caught, 0) << "caught in " << View().State().year << "/"
+        ASSERT_FALSE(View().State().caught) << "caught in " << View().State().year << "/"
                                             << View().State().month;
         ModalSequence anyEvent({PressKey(Qt::Key_Return), PressKey(Qt::Key_Return)});
         Tick();
@@ -158,14 +158,14 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
         EXPECT_EQ(clear.Titles(), QStringList({"END", "RANK IN!!", "RANKING"}));
     }
     EXPECT_EQ(View().Ranking().names[0], "KEYS");
-    EXPECT_NE(View().State().startEnabled, 0) << "the run is over";
+    EXPECT_FALSE(View().GameRun().Running()) << "the run is over";
     EXPECT_EQ(MenuWindow(Qt::Key_M, Qt::Key_R, PressKey(Qt::Key_Escape)), "RANKING");
 
     Menu(Qt::Key_M, Qt::Key_X);
     EXPECT_FALSE(Frame().isVisible());
     StartAgain();
     EXPECT_EQ(View().Ranking().names[0], "KEYS") << "the exit wrote the ranking";
-    EXPECT_EQ(View().Options().speed, 0);
+    EXPECT_EQ(View().Options().speed, Speed::Fastest);
 }
 
 }  // namespace

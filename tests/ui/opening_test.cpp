@@ -146,7 +146,7 @@ TEST_F(OpeningTest, StaysWhileTheBriefingIsOpenAndGoesWhenItCloses) {
     EXPECT_GE(Elapsed(*hiddenAt), Elapsed(*briefingClosedAt));
     EXPECT_LT(Elapsed(*hiddenAt), Elapsed(*briefingClosedAt) + 1500u);
     // Esc in the briefing starts the game as OK does.
-    EXPECT_TRUE(app->View()->Timers().IsActive(TURN_TIMER_ID));
+    EXPECT_TRUE(app->View()->TurnTimer().isActive());
 }
 
 // The close box; the exit command is the keyboard test's.

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "app_fixture.h"
@@ -11,8 +17,13 @@
 #include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
 #include "platform/form_view.h"
+#include "platform/list_box.h"
+#include "platform/multi_line_edit.h"
+#include "platform/picture_control.h"
 #include "platform/text_fit.h"
-#include "platform/window_timers.h"
+#include "ui/end_dlg.h"
+#include "ui/option_dlg.h"
+#include "ui/rank_in_dlg.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -104,18 +115,28 @@ TEST(ClassicLook, GivesWayOnlyToAStyleThePlayerChose) {
     qputenv("QT_STYLE_OVERRIDE", before);
 }
 
-TEST(WindowTimers, SettingARunningTimerRestartsItWithTheNewPeriod) {
-    int ticks = 0;
-    WindowTimers timers([&](int id) { ticks += id; });
-    timers.SetTimer(3, 50000);
-    EXPECT_EQ(timers.Interval(3), 50000);
-    timers.SetTimer(3, 10);
-    EXPECT_EQ(timers.Interval(3), 10);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 6; }));
-    timers.KillTimer(3);
-    EXPECT_FALSE(timers.IsActive(3));
-    EXPECT_EQ(timers.Interval(3), 0);
-    timers.KillTimer(4);  // never set: nothing happens
+// Every control the windows reach by a typed id is in that window's template, of that type.
+template <typename... T>
+void ExpectControls(int templateId, ControlId<T>... ids) {
+    CFormView form(templateId);
+    ASSERT_TRUE(form.Create()) << templateId;
+    const auto expect = [templateId](const QWidget* found, int id) {
+        EXPECT_NE(found, nullptr) << "template " << templateId << ", control " << id;
+    };
+    (expect(form.Item<T>(ids), ids), ...);
+}
+
+TEST(ControlIds, EveryTypedIdIsInItsTemplateAsThatType) {
+    ExpectControls(CZormadeView::kTemplateId, IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST, IDC_PROGRESS_RIVAL,
+                   IDC_PROGRESS_SUSPICION, IDC_EDIT_MONEY, IDC_EDIT_PATIENTS, IDC_EDIT_MONTH, IDC_EDIT_YEAR,
+                   IDC_SLIDER_DOSE, IDC_SLIDER_DONATION, IDC_SLIDER_DEMAND, IDC_SLIDER_COUNTER, IDC_LIST_LOG);
+    ExpectControls(CEventDlg::kTemplateId, CEventDlg::kAnswerListId, CEventDlg::kPromptId, CEventDlg::kPictureId,
+                   CEventDlg::kConfirmId);
+    ExpectControls(CEndDlg::kTemplateId, CEndDlg::IDC_PICTURE, CEndDlg::IDC_TITLE, CEndDlg::IDC_MESSAGE);
+    ExpectControls(CRankInDlg::kTemplateId, CRankInDlg::IDC_POINTS, CRankInDlg::IDC_RANK, CRankInDlg::IDC_NAME);
+    ExpectControls(COptionDlg::kTemplateId, COptionDlg::IDC_SKIP_OPENING, COptionDlg::IDC_LEVEL_FIRST,
+                   COptionDlg::IDC_SPEED_FIRST);
+    ExpectControls(COpeningDlg::kTemplateId, COpeningDlg::kPictureId);
 }
 
 QString SpokenName(QWidget* control) {

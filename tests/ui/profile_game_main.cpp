@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
             state.month = 12;
             state.patients = 10000;
             state.money = 1500000;
-            app.View()->OnTimer(TURN_TIMER_ID);
+            app.View()->OnTimer();
             if (enter) Ready();
         });
     });

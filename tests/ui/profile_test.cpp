@@ -2,6 +2,8 @@
 // The profile as the program reads and writes it, and the end of the program by a signal or by
 // the end of the desktop session, which writes it as the exit command does: all thirteen keys.
 #include <grp.h>
+#include <poll.h>
+#include <pthread.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -10,23 +12,28 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app_fixture.h"
 #include "platform/ini_profile.h"
+#include "platform/profile_file.h"
 #include "platform/termination_signals.h"
 #include "core/ranking_table.h"
 #include "ui_helpers.h"
@@ -78,11 +85,13 @@ Rows StoredRanking(const QString& path) {
 }
 
 // A copy of the game (the profile_game program) on the profile folder `home`, once it printed
-// "ready"; nullptr when it did not.
-std::unique_ptr<QProcess> StartCopy(const QStringList& arguments, const QString& home) {
+// "ready"; nullptr when it did not. `display` names an X server to run on instead of none.
+std::unique_ptr<QProcess> StartCopy(const QStringList& arguments, const QString& home,
+                                    const QString& display = {}) {
     auto copy = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+    environment.insert("DISPLAY", display);
     environment.insert("XDG_CONFIG_HOME", home);
     copy->setProcessEnvironment(environment);
     copy->start(PROFILE_GAME, arguments);
@@ -120,6 +129,16 @@ std::string InChild(rlim_t sizeLimit, const std::function<std::string()>& body) 
     ::waitpid(child, nullptr, 0);
     return report;
 }
+
+// Another program that takes the profile's lock and holds it for this object's life.
+struct LockHolder : QProcess {
+    explicit LockHolder(const QString& lock) {
+        QDir().mkpath(QFileInfo(lock).absolutePath());
+        start("flock", {"--close", lock, "cat"});
+        write("held\n");
+    }
+    bool Held() { return waitForReadyRead(kWaitMs) && readLine() == "held\n"; }
+};
 
 class ProfileTest : public AppTest {
 protected:
@@ -177,17 +196,20 @@ TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas
     }
 }
 
-TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhy) {
+TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhere) {
     const QByteArray old = "[Option]\nLevel=0\n";
     const bool root = ::geteuid() == 0;
+    enum Where { kFile, kFolder, kLock };
     // The permission bits of the file and its folder, whether the file is the player's, `level` as
-    // the child read it, and `error` whose text the reason gives (0: the read-only file's words).
-    const struct { const char* what; mode_t file, folder; bool owned; rlim_t sizeLimit; int level, error; } cases[] = {
-        {"a file the player may not read", 0200, 0700, true, 0, 2, EACCES},
-        {"another user's private file", mode_t(root ? 0600 : 0), 0700, !root, 0, 2, EACCES},
-        {"a read-only file", 0444, 0700, true, 0, 0, 0},
-        {"a folder the player may not write", 0600, 0500, true, 0, 0, EACCES},
-        {"a full disk", 0640, 0700, true, 4096, 0, EFBIG},
+    // the child read it, the reason in words of ours and `error` whose text follows them (0: none
+    // follows), and where it happened.
+    const struct { const char* what; mode_t file, folder; bool owned, lockFolder; rlim_t sizeLimit; int level; const char* words; int error; Where where; } cases[] = {
+        {"a file the player may not read", 0200, 0700, true, false, 0, 2, "アクセスが許可されていません", EACCES, kFile},
+        {"another user's private file", mode_t(root ? 0600 : 0), 0700, !root, false, 0, 2, "アクセスが許可されていません", EACCES, kFile},
+        {"a read-only file", 0444, 0700, true, false, 0, 0, "書き込みが許可されていないファイルです", 0, kFile},
+        {"a folder the player may not write", 0600, 0500, true, false, 0, 0, "アクセスが許可されていません", EACCES, kFolder},
+        {"a full disk", 0640, 0700, true, false, 4096, 0, "ファイルが大きすぎます", EFBIG, kFile},
+        {"a folder where the lock file goes", 0600, 0700, true, true, 0, 0, "フォルダーです", EISDIR, kLock},
     };
     QTemporaryDir top;
     ASSERT_TRUE(QFile::setPermissions(top.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
@@ -198,6 +220,7 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhy) {
         const QString folder = top.filePath(QString::number(++n));
         const QString path = folder + "/zormade.ini";
         ASSERT_TRUE(WriteFile(path, old));
+        ASSERT_TRUE(!c.lockFolder || QDir().mkpath(path + ".lock"));
         ASSERT_TRUE(!root || ::chown(QFile::encodeName(folder), kNobody, kNobody) == 0);
         ASSERT_TRUE(!root || !c.owned || ::chown(QFile::encodeName(path), kNobody, kNobody) == 0);
         ASSERT_EQ(::chmod(QFile::encodeName(path), c.file), 0);
@@ -209,40 +232,107 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhy) {
             profile.WriteProfileString("Ranking", "Playername0", std::string(100000, 'N'));
             const bool saved = profile.Flush();
             return std::to_string(level) + (saved ? " saved " : " failed ") +
-                   profile.Error().toStdString();
+                   profile.FailedPath().toStdString() + ": " + profile.Error().toStdString();
         });
-        const std::string reason = c.error ? std::strerror(c.error) : "書き込みが許可されていないファイルです";
-        const bool failed = report.rfind(std::to_string(c.level) + " failed ", 0) == 0;
-        EXPECT_TRUE(failed && report.find(reason) != std::string::npos) << report;
+        const std::string reason = std::string(c.words) + (c.error ? "（" + std::string(std::strerror(c.error)) + "）" : "");
+        const std::string expected = std::to_string(c.level) + " failed " + QStringList{path, folder, path + ".lock"}[c.where].toStdString() + ": ";
+        EXPECT_TRUE(report.rfind(expected, 0) == 0 && report.find(reason) != std::string::npos) << report;
         ::chmod(QFile::encodeName(folder), 0700);
         ::chmod(QFile::encodeName(path), 0600);
         EXPECT_EQ(ReadFile(path), old);
-        QStringList left = QDir(folder).entryList(QDir::Files);
+        QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         left.removeAll("zormade.ini.lock");
         EXPECT_EQ(left, QStringList{"zormade.ini"}) << "a temporary file was left behind";
     }
 }
 
-TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsThePermissionBitsAndClearsStaleTemporaries) {
+// Told once there is something of this run's to save, not at every exit.
+TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
+    const QByteArray old = "[Option]\nLevel=1\n";
+    ASSERT_TRUE(WriteFile(ProfilePath(), old));
+    ASSERT_TRUE(QFile::setPermissions(ProfilePath(), QFile::ReadOwner | QFile::ReadGroup));
+    for (const bool changed : {false, true}) {
+        StartAgain();
+        if (changed) View().Options().level = Level::Hardest;
+        EXPECT_EQ(ExitComplaint().contains("書き込みが許可されていないファイルです"), changed);
+    }
+    EXPECT_EQ(ReadFile(ProfilePath()), old);
+}
+
+// Like a file nobody can read; its size alone says so, before any of it is read.
+TEST_F(ProfileTest, AProfileFarLargerThanAnyTheGameWritesIsLeftUnreadAndUntouched) {
+    const QByteArray start = "[Option]\nSpeed=0\n";
+    ASSERT_TRUE(WriteFile(ProfilePath(), start));
+    ASSERT_TRUE(QFile::resize(ProfilePath(), kLargestProfile + 1));
+    StartAgain();
+    ExpectDefaultsLoaded();
+    const QString complaint = ExitComplaint();
+    EXPECT_TRUE(complaint.contains(ProfilePath()) && complaint.contains("64 MiB")) << complaint.toStdString();
+    QFile file(ProfilePath());
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.size() == kLargestProfile + 1 && file.read(start.size()) == start);
+}
+
+// Names in the code page the Windows programs of the time kept profiles in, or in UTF-16; a name
+// that cannot be read whole is shown as far as it can be, and its bytes go back as they were.
+TEST_F(ProfileTest, NamesInOtherEncodingsOrWithADamagedByteAreShownAndKeptThroughAnExit) {
+    const QString text = QString::fromUtf8("[Ranking]\r\nPlayer0=9000\r\nPlayername0=ﾅｶﾞﾚ全角\r\nPlayername1=Bob\r\n");
+    QStringEncoder cp932("windows-31j");
+    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    const QByteArray top = "[Ranking]\nPlayer0=9000\nPlayername1=Bob\nPlayername0=", damaged[] = {"全角\xff名", "AB\x01" "CD"};
+    const struct { const char* what; QByteArray file; const char* shown; QByteArray kept; } cases[] = {
+        {"code page 932", cp932.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
+        {"UTF-16", utf16.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
+        {"an invalid byte", top + damaged[0], "全角\uFFFD名", damaged[0]},
+        {"a raw control character", top + damaged[1], "AB\uFFFDCD", damaged[1]},
+    };
+    auto firstTwo = [](Rows rows) { return Rows(rows.begin(), rows.begin() + 2); };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        UseFreshFolder();
+        ASSERT_TRUE(WriteFile(ProfilePath(), c.file));
+        StartAgain();
+        const Rows shown{std::string("9000 ") + c.shown, "1300 Bob"};
+        EXPECT_EQ(firstTwo(RowsOf(View().Ranking())), shown);
+        EXPECT_EQ(ExitComplaint(), "");
+        EXPECT_EQ(firstTwo(StoredRanking(ProfilePath())), shown);
+        const QByteArray written = ReadFile(ProfilePath());
+        EXPECT_TRUE(written.contains(c.kept) && !written.contains('\0')) << written.toStdString();
+    }
+}
+
+// The player's own files beside the profile, whatever their names, stay; only a temporary file
+// of the game's own is stale.
+TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsModeAndOwnerAndRemovesOnlyItsOwnTemporaries) {
     const QString target = configHome->filePath("elsewhere/real.ini");
     ASSERT_TRUE(WriteFile(target, "[Option]\nSpeed=0\n"));
     ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-    for (const char* name : {"real.ini.AbC123", "real.ini.AbC123.XyZ789", "real.ini.bak"}) {
-        ASSERT_TRUE(WriteFile(configHome->filePath(QString("elsewhere/") + name), "left"));
+    // Root runs the game on a player's profile.
+    const uid_t owner = ::geteuid() == 0 ? kNobody : ::geteuid();
+    const gid_t group = ::geteuid() == 0 ? kNobody : ::getegid();
+    ASSERT_EQ(::chown(QFile::encodeName(target), owner, group), 0);
+    const QStringList players{"real.ini.backup", "real.ini.240101", "real.ini.before", "real.ini.old001",
+                              "real.ini.BACKUP.lock", "real.ini.backup.before", "real.ini.AbC123",
+                              "real.ini.bak", ".real.ini.~tmp~AbC12", ".real.ini.~tmp~AbC1234"};
+    for (const QString& name : players + QStringList{".real.ini.~tmp~AbC123"}) {
+        ASSERT_TRUE(WriteFile(configHome->filePath("elsewhere/" + name), "left"));
     }
     UseFreshFolder();
     ASSERT_TRUE(QDir().mkpath(QFileInfo(ProfilePath()).absolutePath()));
     ASSERT_TRUE(QFile::link(target, ProfilePath()));
     StartAgain();
-    EXPECT_EQ(View().Options().speed, 0);
+    EXPECT_EQ(View().Options().speed, Speed::Fastest);
     EXPECT_EQ(ExitComplaint(), "");
 
     EXPECT_TRUE(QFileInfo(ProfilePath()).isSymLink());
     EXPECT_EQ(KeyCount(target), 13);
     EXPECT_EQ(QFile::permissions(target), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                               QFile::WriteUser | QFile::ReadGroup);
-    EXPECT_EQ(QDir(configHome->filePath("elsewhere")).entryList(QDir::Files),
-              QStringList({"real.ini", "real.ini.bak", "real.ini.lock"}));
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(target), &status), 0);
+    EXPECT_EQ(std::make_pair(status.st_uid, status.st_gid), std::make_pair(owner, group));
+    QStringList expected = players + QStringList{"real.ini", "real.ini.lock"};
+    expected.sort();
+    EXPECT_EQ(QDir(configHome->filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
 TEST_F(ProfileTest, AVeryLongStoredNameIsKeptWholeAndShownOnlyAsFarAsItsControlGoes) {
@@ -281,16 +371,16 @@ TEST_F(TerminationTest, ASignalDuringAModalDialogWritesTheProfileAndEndsEveryLoo
 }
 
 // Copies of the game on one profile folder, each ended by the signal, in the order they started
-// or the reverse; one that made its entry the usual way waits in the main loop. They run the
-// program's own start-up, so each signal also proves its handler is in place. Every clear scores
-// 8997; of equal scores the later exit's entry comes first.
+// or the reverse; one that made its entry the usual way, which saved it, waits in the main loop.
+// They run the program's own start-up, so each signal also proves its handler is in place. Every
+// clear scores 8997; of equal scores the later save's entry comes first.
 TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBesideOtherCopies) {
     const struct { int signal; QList<QStringList> copies; bool reverse; std::vector<std::string> ranked; } cases[] = {
         {SIGTERM, {{"end-dialog"}}, false, {"ZORMADER"}},
         {SIGHUP, {{"name-entry", "ﾅｶﾞﾚ"}}, false, {"ﾅｶﾞﾚ"}},
         {SIGINT, {{"name-entry", ""}}, false, {"ZORMADER"}},
         {SIGTERM, {{"enter", "FIRST"}, {"name-entry", "SECOND"}}, false, {"SECOND", "FIRST"}},
-        {SIGTERM, {{"enter", "FIRST"}, {"name-entry", "SECOND"}}, true, {"FIRST", "SECOND"}},
+        {SIGTERM, {{"enter", "FIRST"}, {"name-entry", "SECOND"}}, true, {"SECOND", "FIRST"}},
         // No folder can be made for the profile, so nothing is ranked. The failed save goes to
         // standard error: a box would keep the ending program alive.
         {SIGTERM, {{"end-dialog"}}, false, {}},
@@ -312,10 +402,13 @@ TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBe
             ::kill(static_cast<pid_t>(copy->processId()), c.signal);
             ASSERT_TRUE(copy->waitForFinished(kWaitMs));
             errors += QString::fromLocal8Bit(copy->readAllStandardError());
-            EXPECT_EQ(std::make_pair(copy->exitStatus(), copy->exitCode()), std::make_pair(QProcess::NormalExit, 0))
+            // A session script can tell a lost save by the status.
+            EXPECT_EQ(std::make_pair(copy->exitStatus(), copy->exitCode()),
+                      std::make_pair(QProcess::NormalExit, writable ? 0 : 1))
                 << errors.toStdString();
         }
-        const bool complained = errors.contains("保存できませんでした") && errors.contains(profile);
+        // It names the file in the way of the folder.
+        const bool complained = errors.contains("保存できませんでした") && errors.contains(QFileInfo(profile).absolutePath());
         EXPECT_EQ(complained, !writable) << errors.toStdString();
         Rows expected;
         for (const std::string& name : c.ranked) expected.push_back("8997 " + name);
@@ -323,6 +416,59 @@ TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBe
         EXPECT_EQ(StoredRanking(profile), expected);
         EXPECT_EQ(KeyCount(profile), writable ? 13 : 0);
     }
+}
+
+// Another program that never lets the lock go delays a signal's exit by the bound at most; the
+// save is made without the lock, the rename still keeping the file whole, and told.
+TEST_F(TerminationTest, AnExitWaitsForAHeldLockOnlySoLongAndSavesAnyway) {
+    QTemporaryDir home;
+    const QString profile = home.filePath("zormade/zormade.ini");
+    LockHolder holder(profile + ".lock");
+    const std::unique_ptr<QProcess> copy = StartCopy({"name-entry", "HELD"}, home.path());
+    ASSERT_TRUE(holder.Held() && copy);
+    ::kill(static_cast<pid_t>(copy->processId()), SIGTERM);
+    ASSERT_TRUE(copy->waitForFinished(static_cast<int>(kLongestLockWait.count()) + kWaitMs));
+    const QString errors = QString::fromLocal8Bit(copy->readAllStandardError());
+    EXPECT_TRUE(copy->exitCode() == 0 && errors.contains("待たずに保存しました") && errors.contains(profile + ".lock"))
+        << copy->exitCode() << " " << copy->exitStatus() << " " << errors.toStdString();
+    EXPECT_EQ(StoredRanking(profile)[0], "8997 HELD");
+}
+
+// The player chose the exit and the window seems frozen: a signal ends the wait at once.
+TEST_F(TerminationTest, ASignalCutsTheWaitForAHeldLockShortAndTheBoxTellsOfIt) {
+    LockHolder holder(ProfilePath() + ".lock");
+    ASSERT_TRUE(holder.Held());
+    TerminationSignals termination([] {});
+    View().Options().speed = Speed::Fastest;
+    const pthread_t mainThread = ::pthread_self();
+    std::atomic<bool> exited{false};
+    std::thread signaller([&] {
+        for (; !exited; ::poll(nullptr, 0, 50)) ::pthread_kill(mainThread, SIGINT);
+    });
+    QElapsedTimer waited;
+    waited.start();
+    ModalAnswer box(ClickButton("OK"));
+    Trigger(ID_APP_EXIT);
+    exited = true;
+    signaller.join();
+    EXPECT_LT(waited.elapsed(), kLongestLockWait.count() / 2);
+    EXPECT_TRUE(box.Answered() && box.Window().text.contains("待たずに保存しました")) << box.Window().text.toStdString();
+    EXPECT_EQ(IniProfile(ProfilePath()).GetProfileInt("Option", "Speed", 2), 0);
+}
+
+// The X server goes away, as when an ssh -X connection drops: the program ends without its exit,
+// but the entry was saved when it was made.
+TEST_F(TerminationTest, AnEntryIsSavedWhenMadeSoALostDisplayLosesNothing) {
+    QProcess server;
+    server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
+    ASSERT_TRUE(server.waitForReadyRead(kWaitMs)) << "Xvfb did not start";
+    const QString display = ':' + QString::fromLatin1(server.readLine().trimmed());
+    QTemporaryDir home;
+    const std::unique_ptr<QProcess> copy = StartCopy({"enter", "LOST"}, home.path(), display);
+    ASSERT_TRUE(copy);
+    server.kill();
+    ASSERT_TRUE(server.waitForFinished(kWaitMs) && copy->waitForFinished(kWaitMs));
+    EXPECT_EQ(StoredRanking(home.filePath("zormade/zormade.ini"))[0], "8997 LOST");
 }
 
 TEST(TerminationSignals, EachSignalCallsBackOnceFromTheEventLoopAndTheOldHandlersReturn) {

@@ -60,7 +60,7 @@ TEST_F(ScreensTest, TheBriefingShowsItsPictureAndTextsAndItsOkStartsTheGame) {
     EXPECT_FALSE(shown.flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
     EXPECT_EQ(shown.picture.convertToFormat(QImage::Format_ARGB32),
               LoadBitmap(161).convertToFormat(QImage::Format_ARGB32));
-    EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
+    EXPECT_TRUE(View().TurnTimer().isActive());
 }
 
 TEST_F(ScreensTest, AboutBoxShowsTheIconNameAndVersionAndClosesEveryWay) {
@@ -79,11 +79,11 @@ TEST_F(ScreensTest, AboutBoxShowsTheIconNameAndVersionAndClosesEveryWay) {
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
     const QList<QSize> sizes = Frame().windowIcon().availableSizes();
-    EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
+    for (int size : {16, 32, 48, 64, 128, 256}) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
 }
 
 TEST_F(ScreensTest, ARunGoesOnBehindTheAboutBox) {
-    View().Options().speed = 0;  // the fastest turns, 3 s
+    View().Options().speed = Speed::Fastest;  // the fastest turns, 3 s
     StartGame();
     ASSERT_EQ(EditText(IDC_EDIT_MONTH), "1");
     QString monthWhileOpen;
@@ -91,14 +91,14 @@ TEST_F(ScreensTest, ARunGoesOnBehindTheAboutBox) {
     ModalAnswer about([&](QWidget* window) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return EditText(IDC_EDIT_MONTH) != "1"; }, 10000));
         monthWhileOpen = EditText(IDC_EDIT_MONTH);
-        pausedWhileOpen = View().State().paused;
+        pausedWhileOpen = View().GameRun().Paused();
         PressKey(Qt::Key_Escape)(window);
     });
     Trigger(ID_APP_ABOUT);
     ASSERT_TRUE(about.Answered());
     EXPECT_EQ(monthWhileOpen, "2");
     EXPECT_EQ(pausedWhileOpen, 0);
-    EXPECT_TRUE(View().Timers().IsActive(TURN_TIMER_ID));
+    EXPECT_TRUE(View().TurnTimer().isActive());
 }
 
 // What the dialog shows: the ticked level and speed (-1 for none), the box and the focused control.
@@ -145,24 +145,24 @@ TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
                                                   [](QWidget* w) { w->close(); }};
     for (const auto& way : ways) {
         EXPECT_EQ(Open(ChangeAll, way), Choices(2, 2, false, "OK"));
-        EXPECT_EQ(View().Options(), (GameOptions{2, 2, 0})) << "after leaving without OK";
+        EXPECT_EQ(View().Options(), (GameOptions{Level::Normal, Speed::Normal, 0})) << "after leaving without OK";
     }
     Open(ChangeAll, ClickButton("OK"));
-    EXPECT_EQ(View().Options(), (GameOptions{0, 0, 1}));
+    EXPECT_EQ(View().Options(), (GameOptions{Level::Hardest, Speed::Fastest, 1}));
     StartGame();
-    EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 3000);
+    EXPECT_EQ(View().TurnTimer().interval(), 3000);
     EXPECT_EQ(View().State().levelFactor, 1.5);
 }
 
 TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAsTheMiddle) {
-    View().Options() = {7, 1, 5};
+    View().Options() = {Level{7}, Speed::Fast, 5};
     // Only 1 ticks the box.
     EXPECT_EQ(Open([](QWidget*) {}, ClickButton("OK")), Choices(-1, 1, false, "OK"));
     // OK with no difficulty ticked stores -1, which plays like any value outside the group.
-    EXPECT_EQ(View().Options(), (GameOptions{-1, 1, 0}));
+    EXPECT_EQ(View().Options(), (GameOptions{Level{-1}, Speed::Fast, 0}));
     StartGame();
     EXPECT_EQ(View().State().levelFactor, 1.0);
-    EXPECT_EQ(View().Timers().Interval(TURN_TIMER_ID), 5000);
+    EXPECT_EQ(View().TurnTimer().interval(), 5000);
 }
 
 }  // namespace

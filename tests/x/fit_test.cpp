@@ -107,8 +107,8 @@ TEST_F(FitTest, EveryWindowAndEveryControlIsOnTheScreen) {
     app->OpeningDlg().DestroyWindow();
     Open(ID_GAME_START, "briefing");
     for (int month = 0; month < 3; ++month) {
-        SeedNextMonth(0, 0);
-        View().OnTimer(TURN_TIMER_ID);
+        NextDraws(0, 0);
+        View().OnTimer();
     }
     ExpectInside(&Frame(), "board");
     auto* log = View().Item<QListWidget>(IDC_LIST_LOG);
@@ -119,20 +119,20 @@ TEST_F(FitTest, EveryWindowAndEveryControlIsOnTheScreen) {
     Open(ID_GAME_PAUSE, "pause", ClickButton("OK"));
     Open(ID_GAME_PAUSE, "resume", ClickButton("OK"));
     {
-        CEventDlg event;
-        event.LoadEvent(35);
+        // April's event, then its result box.
+        NextDraws(2, 2);
         std::unique_ptr<ModalAnswer> result;
         ModalAnswer dialog(Inside("event", ClickButton("決定"), &result, Inside("result", ClickButton("OK"))));
-        event.DoModal();
+        View().OnTimer();
         ASSERT_TRUE(result);
         EXPECT_TRUE(result->Answered());
     }
     {
         View().State().suspicion = 5001;
-        SeedNextMonth(0, 0);
-        View().OnTimer(TURN_TIMER_ID);
+        NextDraws(0, 0);
+        View().OnTimer();
         ModalAnswer end(Inside("end", PressKey(Qt::Key_Return)));
-        View().OnTimer(TURN_TIMER_ID);
+        View().OnTimer();
         EXPECT_TRUE(end.Answered());
     }
     Open(ID_GRAPH, "graph", [](QWidget* graph) {

@@ -1,24 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Draws the game's bitmaps and icon and writes them, with their resource files, under a res directory:
+// Draws the game's bitmaps and icon and writes them, with their resource files, under a res
+// directory:
 //   picgen <res-directory> [--preview <directory>]
-#include "output_writer.h"
-
 #include <QGuiApplication>
 #include <QStringList>
-
 #include <cstdio>
 #include <exception>
 
-int main(int argc, char *argv[])
-{
+#include "output_writer.h"
+
+int main(int argc, char* argv[]) {
     // Fonts need a GUI application; no display is needed to draw into images.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     const QStringList args = app.arguments().mid(1);
     const qsizetype previewAt = args.indexOf(QStringLiteral("--preview"));
-    const bool usageOk = (args.size() == 1 && previewAt < 0)
-                      || (args.size() == 3 && previewAt == 1);
+    const bool usageOk =
+        (args.size() == 1 && previewAt < 0) || (args.size() == 3 && previewAt == 1);
     if (!usageOk) {
         std::fprintf(stderr, "usage: picgen <res-directory> [--preview <directory>]\n");
         return 2;
@@ -28,7 +27,7 @@ int main(int argc, char *argv[])
     try {
         picgen::writeBitmaps(resDirectory + QStringLiteral("/bitmaps"), previewDirectory);
         picgen::writeIcons(resDirectory + QStringLiteral("/icons"));
-    } catch (const std::exception &error) {
+    } catch (const std::exception& error) {
         std::fprintf(stderr, "picgen: %s\n", error.what());
         return 1;
     }

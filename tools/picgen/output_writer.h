@@ -5,11 +5,13 @@
 
 namespace picgen {
 
-// Writes every bitmap and `bitmaps.qrc` into `directory`. With a preview directory, also writes each
+// Writes every bitmap, `bitmaps.qrc` and `made-with.txt` (the Qt and font faces they were drawn
+// with) into `directory`. With a preview directory, also writes each
 // picture as the game shows it (stretched to its canvas) as <id>.png there.
-void writeBitmaps(const QString &directory, const QString &previewDirectory);
+void writeBitmaps(const QString& directory, const QString& previewDirectory);
 
-// Writes zormade.ico (32 and 16 pixels), the 16, 32 and 48 pixel PNGs and `icons.qrc`.
-void writeIcons(const QString &directory);
+// Writes zormade.ico (32 and 16 pixels), the PNGs from 16 to 256 pixels, zormade.svg for the
+// desktop, and `icons.qrc`.
+void writeIcons(const QString& directory);
 
 }  // namespace picgen

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_renderer.h"
 
-#include "core/palette_reduction.h"
-
 #include <QPainter>
+
+#include "core/palette_reduction.h"
 
 namespace picgen {
 namespace {
@@ -12,23 +12,20 @@ namespace {
 constexpr int kSupersample = 3;
 
 // Columns and rows beyond the shown part copy the last shown ones.
-QImage extendEdges(const QImage &shown, const QSize &size)
-{
+QImage extendEdges(const QImage& shown, const QSize& size) {
     QImage out(size, shown.format());
     for (int y = 0; y < size.height(); ++y) {
-        const auto *source = reinterpret_cast<const QRgb *>(
-            shown.constScanLine(std::min(y, shown.height() - 1)));
-        auto *dest = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < size.width(); ++x)
-            dest[x] = source[std::min(x, shown.width() - 1)];
+        const auto* source =
+            reinterpret_cast<const QRgb*>(shown.constScanLine(std::min(y, shown.height() - 1)));
+        auto* dest = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) dest[x] = source[std::min(x, shown.width() - 1)];
     }
     return out;
 }
 
 }  // namespace
 
-QImage renderScene(const Scene &scene, const QSize &size)
-{
+QImage renderScene(const Scene& scene, const QSize& size) {
     QImage large(scene.canvas * kSupersample, QImage::Format_ARGB32_Premultiplied);
     large.fill(Qt::transparent);
     {
@@ -43,15 +40,13 @@ QImage renderScene(const Scene &scene, const QSize &size)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage renderPicture(const PictureEntry &entry)
-{
+QImage renderPicture(const PictureEntry& entry) {
     const Scene scene = entry.scene();
     const QImage shown = renderScene(scene, entry.shownSize);
     return reduceToPalette(extendEdges(shown, entry.bitmapSize), scene.palette);
 }
 
-QImage displayedPicture(const PictureEntry &entry, const QImage &bitmap)
-{
+QImage displayedPicture(const PictureEntry& entry, const QImage& bitmap) {
     const QSize canvas = entry.scene().canvas;
     return bitmap.copy(QRect(QPoint(0, 0), entry.shownSize))
         .scaled(canvas, Qt::IgnoreAspectRatio, Qt::FastTransformation);

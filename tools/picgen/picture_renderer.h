@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
+
 #include "picture_catalogue.h"
 #include "scene.h"
-
-#include <QImage>
 
 namespace picgen {
 
 // The scene drawn smoothly at `size`, whatever the canvas's proportions.
-QImage renderScene(const Scene &scene, const QSize &size);
+QImage renderScene(const Scene& scene, const QSize& size);
 
 // The finished 16-colour bitmap of one catalogue entry.
-QImage renderPicture(const PictureEntry &entry);
+QImage renderPicture(const PictureEntry& entry);
 
 // How the game shows a bitmap: its shown part stretched (nearest pixel) onto the scene's canvas.
-QImage displayedPicture(const PictureEntry &entry, const QImage &bitmap);
+QImage displayedPicture(const PictureEntry& entry, const QImage& bitmap);
 
 }  // namespace picgen

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QRgb>
 #include <QSize>
-
 #include <initializer_list>
 
 namespace picgen {
@@ -17,14 +16,12 @@ namespace picgen {
 struct Scene {
     QSize canvas;
     QList<QRgb> palette;  // at most 16 colours; the drawing uses these, mixtures get dithered
-    void (*draw)(QPainter &painter, const QSizeF &canvas) = nullptr;
+    void (*draw)(QPainter& painter, const QSizeF& canvas) = nullptr;
 };
 
-inline QList<QRgb> paletteOf(std::initializer_list<QColor> colours)
-{
+inline QList<QRgb> paletteOf(std::initializer_list<QColor> colours) {
     QList<QRgb> palette;
-    for (const QColor &colour : colours)
-        palette.append(colour.rgba());
+    for (const QColor& colour : colours) palette.append(colour.rgba());
     return palette;
 }
 

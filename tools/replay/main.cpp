@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <string_view>
 
 #include "replay_runner.h"
+#include "replay_script.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: zormade-replay [--history] [script]   (reads standard input without a script)\n"
+    "       zormade-replay --help | --version\n"
     "Plays a script through the game's engine and prints what every timer tick does.\n"
     "One directive a line; '#' starts a comment:\n"
     "  level L                   difficulty 0 (hardest) to 2, from the next start\n"
@@ -21,32 +26,45 @@ constexpr const char* kUsage =
     "'YYYY/MM END CLEAR score'.\n"
     "With --history, each run's months follow as CSV when it ends, or when the script ends:\n"
     "year,month,stamina,money,patients,trust,rival,suspicion,event,answer.\n"
-    "Exit status: 0; 1 when the output could not be written; 2 on a bad line.\n";
+    "Exit status: 0; 1 when the output could not be written; 2 on a bad line or option.\n";
+
+constexpr const char* kShortUsage =
+    "usage: zormade-replay [--history] [script]   (reads standard input without a script)\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::cout << kUsage << std::flush;
-        return std::cout ? 0 : 1;
+    bool history = false;
+    const char* script = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::cout << kUsage << std::flush;
+            return std::cout ? 0 : 1;
+        }
+        if (argument == "--version") {
+            std::cout << "zormade-replay " ZORMADE_VERSION "\n" << std::flush;
+            return std::cout ? 0 : 1;
+        }
+        if (argument == "--history" && !history) {
+            history = true;
+        } else if (script || (argument.size() > 1 && argument.front() == '-')) {
+            std::cerr << kShortUsage;
+            return 2;
+        } else {
+            script = argv[i];
+        }
     }
-    const bool history = argc > 1 && std::strcmp(argv[1], "--history") == 0;
-    if (history) {
-        --argc;
-        ++argv;
-    }
-    if (argc > 2) {
-        std::cerr << "usage: zormade-replay [--history] [script]"
-                     "  (reads standard input without a script)\n";
+    if (!script) return zormade::replay::RunScript(std::cin, std::cout, std::cerr, history);
+    // A folder opens as a stream that reads nothing; say so instead of playing an empty script.
+    std::error_code ignored;
+    const bool folder = std::filesystem::is_directory(script, ignored);
+    std::ifstream file;
+    if (!folder) file.open(script, std::ios::binary);
+    if (!file.is_open()) {
+        std::cerr << "zormade-replay: cannot read " << zormade::replay::Echo(script) << ": "
+                  << std::strerror(folder ? EISDIR : errno) << "\n";
         return 2;
     }
-    if (argc == 2) {
-        std::ifstream file(argv[1], std::ios::binary);
-        if (!file) {
-            std::cerr << "zormade-replay: cannot read " << argv[1] << "\n";
-            return 2;
-        }
-        return zormade::replay::RunScript(file, std::cout, std::cerr, history);
-    }
-    return zormade::replay::RunScript(std::cin, std::cout, std::cerr, history);
+    return zormade::replay::RunScript(file, std::cout, std::cerr, history);
 }

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "replay_runner.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 
-#include "core/event_data.h"
-#include "core/game_state.h"
-#include "core/monthly_turn.h"
-#include "core/run_history.h"
-#include "core/run_settings.h"
+#include "core/event_catalogue.h"
+#include "core/run.h"
 #include "replay_script.h"
 
 namespace zormade::replay {
@@ -37,7 +35,7 @@ std::string Date(const GameState& state) {
 void PrintHistoryCsv(std::ostream& out, const RunHistory& history) {
     out << "year,month,stamina,money,patients,trust,rival,suspicion,event,answer\n";
     for (const MonthRecord& m : history.Months()) {
-        const StatusChange& v = m.values;
+        const StatusValues& v = m.values;
         out << m.year << ',' << m.month << ',' << v.stamina << ',' << v.money << ',' << v.patients
             << ',' << v.trust << ',' << v.rivalPower << ',' << v.suspicion << ',';
         if (m.event >= 0) {
@@ -50,85 +48,67 @@ void PrintHistoryCsv(std::ostream& out, const RunHistory& history) {
 
 class Replay {
 public:
-    Replay(std::ostream& out, bool printHistory) : out_(out), printHistory_(printHistory) {}
+    Replay(std::ostream& out, bool printHistory)
+        : out_(out), printHistory_(printHistory), run_([this] { return draws_[drawsMade_++ % 2]; }) {}
 
-    void SetLevel(int level) { level_ = level; }
+    void SetLevel(int level) { options_.level = static_cast<Level>(level); }
 
     void Start() {
-        if (running_) EndRun();
-        history_.Begin();
-        ResetState(state_);
-        state_.levelFactor = LevelFactorFor(level_);
-        MarkRunning(state_);
-        running_ = true;
+        if (run_.Running()) PrintHistory();
+        run_.Start(options_);
         started_ = true;
     }
 
     // False when no run is going and the script started one before.
     bool Turn(const TurnDirective& turn) {
-        if (!running_) {
+        if (!run_.Running()) {
             if (started_) return false;
             Start();
         }
-        switch (DueRunEnd(state_)) {
-        case RunEnd::Capture:
-            out_ << Date(state_) << " END GAMEOVER\n";
-            EndRun();
-            return true;
-        case RunEnd::Clear:
-            out_ << Date(state_) << " END CLEAR " << ClearScore(state_.patients, state_.money)
-                 << "\n";
-            EndRun();
-            return true;
-        case RunEnd::None:
-            break;
+        const std::string date = Date(run_.State());
+        draws_ = {turn.firstDraw, turn.secondDraw};
+        drawsMade_ = 0;
+        const int answer = turn.answer - 1;
+        const TickResult tick = run_.Tick(turn.sliders, [answer](int) { return answer; });
+        switch (tick.ended) {
+        case RunOutcome::Capture: out_ << date << " END GAMEOVER\n"; break;
+        case RunOutcome::Clear: out_ << date << " END CLEAR " << tick.score << "\n"; break;
+        default: PrintMonth(date, tick.month, answer); return true;
         }
-        PlayMonth(turn);
+        PrintHistory();
         return true;
     }
 
-    // A run that is cut off by a new start or by the end of the script ends here too.
-    void EndRun() {
-        if (printHistory_) PrintHistoryCsv(out_, history_);
-        running_ = false;
+    // A run that is cut off by a new start or by the end of the script shows its months too.
+    void PrintHistory() {
+        if (printHistory_) PrintHistoryCsv(out_, run_.History());
     }
 
-    bool Running() const { return running_; }
+    bool Running() const { return run_.Running(); }
 
 private:
-    void PlayMonth(const TurnDirective& turn) {
-        const std::string date = Date(state_);
-        int drawsMade = 0;
-        auto draw = [&] { return drawsMade++ == 0 ? turn.firstDraw : turn.secondDraw; };
-        EventData shown;
-        const int choice = turn.answer - 1;
-        auto showEvent = [&](int index) {
-            shown = LoadEventData(index);
-            return ChangeOfChoice(shown, choice);
-        };
-        const MonthResult result = RunMonthlyUpdate(state_, turn.sliders, draw, showEvent);
-        history_.Record(state_, result, choice);
-        out_ << date << ' ' << state_.stamina << ' ' << state_.money << ' ' << state_.patients
-             << ' ' << state_.trust << ' ' << state_.rivalPower << ' ' << state_.suspicion << ' '
-             << state_.caught << ' ';
-        if (result.eventShown < 0) {
+    void PrintMonth(const std::string& date, const MonthResult& month, int answer) {
+        const GameState& s = run_.State();
+        out_ << date << ' ' << s.stamina << ' ' << s.money << ' ' << s.patients << ' ' << s.trust << ' '
+             << s.rivalPower << ' ' << s.suspicion << ' ' << (s.caught ? 1 : 0) << ' ';
+        if (month.eventShown < 0) {
             out_ << "-\n";
         } else {
-            out_ << result.eventShown << "\n";
-            out_ << "  ? " << OneLine(shown.prompt) << "\n";
-            out_ << "  > " << OneLine(shown.choiceTexts[choice]) << "\n";
-            out_ << "  = " << OneLine(shown.resultTexts[choice]) << "\n";
+            const EventRecord& event = EventRecordAt(month.eventShown);
+            out_ << month.eventShown << "\n";
+            out_ << "  ? " << OneLine(event.prompt) << "\n";
+            out_ << "  > " << OneLine(event.answers[answer].text) << "\n";
+            out_ << "  = " << OneLine(event.answers[answer].result) << "\n";
         }
-        for (const std::string& line : result.log) out_ << "  | " << line << "\n";
-        AdvanceDate(state_);
+        for (const std::string& line : month.log) out_ << "  | " << line << "\n";
     }
 
     std::ostream& out_;
     bool printHistory_;
-    GameState state_;
-    RunHistory history_;
-    int level_ = 2;
-    bool running_ = false;
+    GameOptions options_;
+    std::array<int, 2> draws_{};
+    int drawsMade_ = 0;
+    Run run_;
     bool started_ = false;
 };
 
@@ -148,6 +128,7 @@ struct LineRunner {
 enum class LineRead { Line, TooLong, End };
 
 constexpr std::size_t kLongestLine = 65536;
+constexpr const char* kOutputLost = "the output could not be written\n";
 
 // One line, ended by LF, CR LF or a lone CR, of at most kLongestLine bytes; a longer one is
 // read no further.
@@ -183,8 +164,12 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, boo
             std::visit(runner, ParseScriptLine(line));
         }
         if (!runner.error.empty()) {
-            out.flush();
             errors << "line " << lineNumber << ": " << runner.error << "\n";
+            // Output already lost outweighs the bad line: what was played is not on record.
+            if (!out.flush()) {
+                errors << kOutputLost;
+                return 1;
+            }
             return 2;
         }
         // A reader that went away, or a full disk, stops the run instead of playing it unseen.
@@ -194,9 +179,9 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, boo
         errors << "the script could not be read\n";
         return 2;
     }
-    if (replay.Running()) replay.EndRun();
+    if (replay.Running()) replay.PrintHistory();
     if (!out.flush()) {
-        errors << "the output could not be written\n";
+        errors << kOutputLost;
         return 1;
     }
     return 0;

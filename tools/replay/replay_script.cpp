@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "replay_script.h"
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
+
+#include "core/utf8.h"
 
 namespace zormade::replay {
 namespace {
@@ -76,17 +79,22 @@ const std::vector<Field> kTurnFields = {
 
 std::string Echo(std::string_view text) {
     constexpr std::size_t kShown = 80;
+    static constexpr char kDigits[] = "0123456789abcdef";
     std::string shown;
     std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const bool continuation = (byte & 0xC0) == 0x80;
-        if (!continuation && characters++ == kShown) return shown + "...";
-        if (byte < 0x20 || byte == 0x7F) {
-            static constexpr char kDigits[] = "0123456789abcdef";
-            shown += {'\\', 'x', kDigits[byte >> 4], kDigits[byte & 15]};
+    for (std::size_t i = 0, length = 0; i < text.size(); i += length) {
+        if (characters++ == kShown) return shown + "...";
+        std::uint32_t code = 0;
+        length = Utf8Character(text, i, code);
+        // A byte that starts no character, a C0 or C1 control: a terminal must never see it raw.
+        if (length == 0 || code < 0x20 || (code >= 0x7F && code < 0xA0)) {
+            for (std::size_t k = i; k < i + std::max<std::size_t>(length, 1); ++k) {
+                const auto byte = static_cast<unsigned char>(text[k]);
+                shown += {'\\', 'x', kDigits[byte >> 4], kDigits[byte & 15]};
+            }
+            length = std::max<std::size_t>(length, 1);
         } else {
-            shown += text[i];
+            shown.append(text, i, length);
         }
     }
     return shown;

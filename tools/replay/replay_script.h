@@ -29,7 +29,8 @@ using ScriptLine =
 
 ScriptLine ParseScriptLine(std::string_view line);
 
-// Script text as an error message shows it: control characters as \xHH, at most 80 characters.
+// Script text as an error message shows it: control characters (C0 and C1) and bytes that are
+// no UTF-8 as \xHH each, at most 80 characters (a byte that is no UTF-8 counts as one).
 std::string Echo(std::string_view text);
 
 }  // namespace zormade::replay

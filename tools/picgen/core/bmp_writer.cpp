@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/bmp_writer.h"
 
+#include <stdexcept>
+
 #include "core/dib_parts.h"
 #include "core/rle4_encoder.h"
 
-#include <stdexcept>
-
 namespace picgen {
 
-QByteArray encodeBmp4(const QImage &indexed, BmpCompression compression)
-{
+QByteArray encodeBmp4(const QImage& indexed, BmpCompression compression) {
     if (indexed.format() != QImage::Format_Indexed8 || indexed.colorCount() > dib::kMaxColours)
         throw std::invalid_argument("a 4-bit BMP needs an indexed image of at most 16 colours");
 
-    const QByteArray pixels = compression == BmpCompression::Rle4 ? encodeRle4(indexed)
-                                                                   : dib::packedRows4(indexed);
+    const QByteArray pixels =
+        compression == BmpCompression::Rle4 ? encodeRle4(indexed) : dib::packedRows4(indexed);
     constexpr int kFileHeaderSize = 14;
     const int pixelOffset = kFileHeaderSize + dib::kInfoHeaderSize + 4 * indexed.colorCount();
 
@@ -27,8 +26,8 @@ QByteArray encodeBmp4(const QImage &indexed, BmpCompression compression)
     dib::InfoHeader header;
     header.width = indexed.width();
     header.height = indexed.height();
-    header.compression = compression == BmpCompression::Rle4 ? dib::kCompressionRle4
-                                                             : dib::kCompressionRgb;
+    header.compression =
+        compression == BmpCompression::Rle4 ? dib::kCompressionRle4 : dib::kCompressionRgb;
     header.imageBytes = std::uint32_t(pixels.size());
     header.colours = indexed.colorCount();
     dib::appendInfoHeader(out, header);

@@ -3,20 +3,17 @@
 
 namespace picgen::dib {
 
-void appendU16(QByteArray &out, std::uint16_t value)
-{
+void appendU16(QByteArray& out, std::uint16_t value) {
     out.append(char(value & 0xff));
     out.append(char(value >> 8));
 }
 
-void appendU32(QByteArray &out, std::uint32_t value)
-{
+void appendU32(QByteArray& out, std::uint32_t value) {
     appendU16(out, std::uint16_t(value & 0xffff));
     appendU16(out, std::uint16_t(value >> 16));
 }
 
-void appendInfoHeader(QByteArray &out, const InfoHeader &header)
-{
+void appendInfoHeader(QByteArray& out, const InfoHeader& header) {
     constexpr std::uint32_t kPixelsPerMetre = 2835;  // 72 dpi
     appendU32(out, kInfoHeaderSize);
     appendU32(out, std::uint32_t(header.width));
@@ -31,8 +28,7 @@ void appendInfoHeader(QByteArray &out, const InfoHeader &header)
     appendU32(out, 0);  // all colours important
 }
 
-void appendPalette(QByteArray &out, const QList<QRgb> &colours)
-{
+void appendPalette(QByteArray& out, const QList<QRgb>& colours) {
     for (QRgb colour : colours) {
         const bool transparent = qAlpha(colour) == 0;
         out.append(char(transparent ? 0 : qBlue(colour)));
@@ -42,18 +38,14 @@ void appendPalette(QByteArray &out, const QList<QRgb> &colours)
     }
 }
 
-int rowStride(int width, int bitsPerPixel)
-{
-    return (width * bitsPerPixel + 31) / 32 * 4;
-}
+int rowStride(int width, int bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
 
-QByteArray packedRows4(const QImage &indexed)
-{
+QByteArray packedRows4(const QImage& indexed) {
     const int stride = rowStride(indexed.width(), 4);
     QByteArray out(stride * indexed.height(), '\0');
     for (int row = 0; row < indexed.height(); ++row) {
-        const uchar *pixels = indexed.constScanLine(indexed.height() - 1 - row);
-        char *dest = out.data() + row * stride;
+        const uchar* pixels = indexed.constScanLine(indexed.height() - 1 - row);
+        char* dest = out.data() + row * stride;
         for (int x = 0; x < indexed.width(); ++x) {
             const int shift = (x % 2 == 0) ? 4 : 0;
             dest[x / 2] = char(uchar(dest[x / 2]) | uchar((pixels[x] & 0x0f) << shift));

@@ -3,7 +3,6 @@
 
 #include <QByteArray>
 #include <QImage>
-
 #include <cstdint>
 
 // Pieces of a device-independent bitmap shared by the BMP and ICO writers.
@@ -14,8 +13,8 @@ constexpr std::uint32_t kCompressionRle4 = 2;
 constexpr int kInfoHeaderSize = 40;
 constexpr int kMaxColours = 16;
 
-void appendU16(QByteArray &out, std::uint16_t value);
-void appendU32(QByteArray &out, std::uint32_t value);
+void appendU16(QByteArray& out, std::uint16_t value);
+void appendU32(QByteArray& out, std::uint32_t value);
 
 struct InfoHeader {
     int width = 0;
@@ -24,13 +23,14 @@ struct InfoHeader {
     std::uint32_t imageBytes = 0;
     int colours = 0;
 };
-void appendInfoHeader(QByteArray &out, const InfoHeader &header);
+void appendInfoHeader(QByteArray& out, const InfoHeader& header);
 
-// Entries with alpha 0 are written black, which is what an icon's colour layer needs under its mask.
-void appendPalette(QByteArray &out, const QList<QRgb> &colours);
+// Entries with alpha 0 are written black, which is what an icon's colour layer needs under its
+// mask.
+void appendPalette(QByteArray& out, const QList<QRgb>& colours);
 
 // 4-bit pixels, two to a byte, high nibble first, each row padded to 4 bytes, bottom row first.
-QByteArray packedRows4(const QImage &indexed);
+QByteArray packedRows4(const QImage& indexed);
 
 int rowStride(int width, int bitsPerPixel);
 

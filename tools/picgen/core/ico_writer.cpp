@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ico_writer.h"
 
-#include "core/dib_parts.h"
-
 #include <stdexcept>
+
+#include "core/dib_parts.h"
 
 namespace picgen {
 namespace {
@@ -12,14 +12,13 @@ constexpr int kIconDirSize = 6;
 constexpr int kIconDirEntrySize = 16;
 
 // 1 bit per pixel, set where the pixel is transparent, bottom row first.
-QByteArray andMask(const QImage &indexed)
-{
+QByteArray andMask(const QImage& indexed) {
     const int stride = dib::rowStride(indexed.width(), 1);
     QByteArray out(stride * indexed.height(), '\0');
     const QList<QRgb> colours = indexed.colorTable();
     for (int row = 0; row < indexed.height(); ++row) {
-        const uchar *pixels = indexed.constScanLine(indexed.height() - 1 - row);
-        char *dest = out.data() + row * stride;
+        const uchar* pixels = indexed.constScanLine(indexed.height() - 1 - row);
+        char* dest = out.data() + row * stride;
         for (int x = 0; x < indexed.width(); ++x) {
             if (qAlpha(colours.at(pixels[x])) == 0)
                 dest[x / 8] = char(uchar(dest[x / 8]) | uchar(0x80 >> (x % 8)));
@@ -28,8 +27,7 @@ QByteArray andMask(const QImage &indexed)
     return out;
 }
 
-QByteArray iconImage(const QImage &indexed)
-{
+QByteArray iconImage(const QImage& indexed) {
     const QByteArray colourLayer = dib::packedRows4(indexed);
     const QByteArray mask = andMask(indexed);
     dib::InfoHeader header;
@@ -48,13 +46,13 @@ QByteArray iconImage(const QImage &indexed)
 
 }  // namespace
 
-QByteArray encodeIco(const QList<QImage> &images)
-{
+QByteArray encodeIco(const QList<QImage>& images) {
     QList<QByteArray> bodies;
-    for (const QImage &image : images) {
-        if (image.format() != QImage::Format_Indexed8 || image.colorCount() > dib::kMaxColours
-            || image.width() > 255 || image.height() > 255)
-            throw std::invalid_argument("icon images must be indexed, 16 colours, below 256 pixels");
+    for (const QImage& image : images) {
+        if (image.format() != QImage::Format_Indexed8 || image.colorCount() > dib::kMaxColours ||
+            image.width() > 255 || image.height() > 255)
+            throw std::invalid_argument(
+                "icon images must be indexed, 16 colours, below 256 pixels");
         bodies.append(iconImage(image));
     }
 
@@ -74,8 +72,7 @@ QByteArray encodeIco(const QList<QImage> &images)
         dib::appendU32(out, offset);
         offset += std::uint32_t(bodies[i].size());
     }
-    for (const QByteArray &body : bodies)
-        out.append(body);
+    for (const QByteArray& body : bodies) out.append(body);
     return out;
 }
 

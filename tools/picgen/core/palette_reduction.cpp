@@ -2,8 +2,8 @@
 #include "core/palette_reduction.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <array>
+#include <cstdlib>
 #include <limits>
 #include <stdexcept>
 #include <vector>
@@ -22,38 +22,32 @@ struct Match {
 };
 
 // Weighted squared distance: the eye separates greens best and blues worst.
-float distance(const Colour &a, QRgb b)
-{
+float distance(const Colour& a, QRgb b) {
     const float dr = a[0] - float(qRed(b));
     const float dg = a[1] - float(qGreen(b));
     const float db = a[2] - float(qBlue(b));
     return 3 * dr * dr + 4 * dg * dg + 2 * db * db;
 }
 
-Match nearestOpaque(const Colour &colour, const QList<QRgb> &palette)
-{
+Match nearestOpaque(const Colour& colour, const QList<QRgb>& palette) {
     Match best;
     for (int i = 0; i < palette.size(); ++i) {
-        if (qAlpha(palette[i]) == 0)
-            continue;
+        if (qAlpha(palette[i]) == 0) continue;
         const float d = distance(colour, palette[i]);
-        if (d < best.distance)
-            best = {i, d};
+        if (d < best.distance) best = {i, d};
     }
     return best;
 }
 
-bool isFlat(QRgb pixel, QRgb paletteColour)
-{
-    return std::abs(qRed(pixel) - qRed(paletteColour)) <= kFlatTolerance
-        && std::abs(qGreen(pixel) - qGreen(paletteColour)) <= kFlatTolerance
-        && std::abs(qBlue(pixel) - qBlue(paletteColour)) <= kFlatTolerance;
+bool isFlat(QRgb pixel, QRgb paletteColour) {
+    return std::abs(qRed(pixel) - qRed(paletteColour)) <= kFlatTolerance &&
+           std::abs(qGreen(pixel) - qGreen(paletteColour)) <= kFlatTolerance &&
+           std::abs(qBlue(pixel) - qBlue(paletteColour)) <= kFlatTolerance;
 }
 
-int transparentIndex(const QList<QRgb> &palette)
-{
-    const auto it = std::find_if(palette.begin(), palette.end(),
-                                 [](QRgb c) { return qAlpha(c) == 0; });
+int transparentIndex(const QList<QRgb>& palette) {
+    const auto it =
+        std::find_if(palette.begin(), palette.end(), [](QRgb c) { return qAlpha(c) == 0; });
     return it == palette.end() ? -1 : int(it - palette.begin());
 }
 
@@ -61,10 +55,9 @@ int transparentIndex(const QList<QRgb> &palette)
 class ErrorRows {
 public:
     explicit ErrorRows(int width) : current_(size_t(width) + 2), next_(size_t(width) + 2) {}
-    Colour &current(int x) { return current_[size_t(x) + 1]; }
-    Colour &next(int x) { return next_[size_t(x) + 1]; }
-    void advance()
-    {
+    Colour& current(int x) { return current_[size_t(x) + 1]; }
+    Colour& next(int x) { return next_[size_t(x) + 1]; }
+    void advance() {
         std::swap(current_, next_);
         std::fill(next_.begin(), next_.end(), Colour{});
     }
@@ -74,16 +67,13 @@ private:
     std::vector<Colour> next_;
 };
 
-void addScaled(Colour &target, const Colour &error, float weight)
-{
-    for (int c = 0; c < 3; ++c)
-        target[c] += error[c] * weight;
+void addScaled(Colour& target, const Colour& error, float weight) {
+    for (int c = 0; c < 3; ++c) target[c] += error[c] * weight;
 }
 
 }  // namespace
 
-QImage reduceToPalette(const QImage &source, const QList<QRgb> &palette, Dithering dithering)
-{
+QImage reduceToPalette(const QImage& source, const QList<QRgb>& palette, Dithering dithering) {
     if (palette.isEmpty() || palette.size() > 256 || nearestOpaque({}, palette).index < 0)
         throw std::invalid_argument("the palette needs at least one opaque colour");
 
@@ -94,8 +84,8 @@ QImage reduceToPalette(const QImage &source, const QList<QRgb> &palette, Ditheri
 
     ErrorRows errors(image.width());
     for (int y = 0; y < image.height(); ++y) {
-        const auto *pixels = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        uchar *indices = out.scanLine(y);
+        const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        uchar* indices = out.scanLine(y);
         // Alternate direction each row so the diffusion leaves no diagonal drift.
         const bool leftToRight = y % 2 == 0;
         const int step = leftToRight ? 1 : -1;

@@ -3,11 +3,12 @@
 
 namespace picgen {
 
-QByteArray resourceCollection(const QString &prefix, const QStringList &fileNames)
-{
-    QString text = QStringLiteral("<!-- SPDX-License-Identifier: GPL-3.0-or-later -->\n<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"%1\">\n")
+QByteArray resourceCollection(const QString& prefix, const QStringList& fileNames) {
+    QString text = QStringLiteral(
+                       "<!-- SPDX-License-Identifier: GPL-3.0-or-later -->\n<!DOCTYPE RCC>\n<RCC "
+                       "version=\"1.0\">\n<qresource prefix=\"%1\">\n")
                        .arg(prefix);
-    for (const QString &name : fileNames)
+    for (const QString& name : fileNames)
         text += QStringLiteral("    <file alias=\"%1\">%1</file>\n").arg(name);
     text += QStringLiteral("</qresource>\n</RCC>\n");
     return text.toUtf8();

@@ -13,28 +13,23 @@ constexpr int kMinEncodedRun = 4;
 constexpr int kMinAbsoluteRun = 3;
 
 // Length of the stretch from `start` that repeats the two colours found there, alternating.
-int alternatingRunLength(const uchar *row, int width, int start)
-{
+int alternatingRunLength(const uchar* row, int width, int start) {
     const int limit = std::min(width - start, kMaxRun);
-    if (limit == 1)
-        return 1;
+    if (limit == 1) return 1;
     const uchar even = row[start];
     const uchar odd = row[start + 1];
     int length = 2;
-    while (length < limit && row[start + length] == (length % 2 == 0 ? even : odd))
-        ++length;
+    while (length < limit && row[start + length] == (length % 2 == 0 ? even : odd)) ++length;
     return length;
 }
 
-void appendEncodedRun(QByteArray &out, const uchar *row, int start, int length)
-{
+void appendEncodedRun(QByteArray& out, const uchar* row, int start, int length) {
     const uchar odd = length > 1 ? row[start + 1] : row[start];
     out.append(char(length));
     out.append(char((row[start] << 4) | odd));
 }
 
-void appendAbsoluteRun(QByteArray &out, const uchar *row, int start, int length)
-{
+void appendAbsoluteRun(QByteArray& out, const uchar* row, int start, int length) {
     out.append(char(0));
     out.append(char(length));
     const int bytes = (length + 1) / 2;
@@ -43,22 +38,19 @@ void appendAbsoluteRun(QByteArray &out, const uchar *row, int start, int length)
         const uchar low = (2 * i + 1 < length) ? row[start + 2 * i + 1] : 0;
         out.append(char((high << 4) | low));
     }
-    if (bytes % 2 != 0)
-        out.append(char(0));  // absolute runs end on a 16-bit boundary
+    if (bytes % 2 != 0) out.append(char(0));  // absolute runs end on a 16-bit boundary
 }
 
 // Pixels that belong in an absolute run: up to where a worthwhile encoded run begins.
-int literalLength(const uchar *row, int width, int start)
-{
+int literalLength(const uchar* row, int width, int start) {
     int length = 0;
-    while (start + length < width && length < kMaxRun
-           && alternatingRunLength(row, width, start + length) < kMinEncodedRun)
+    while (start + length < width && length < kMaxRun &&
+           alternatingRunLength(row, width, start + length) < kMinEncodedRun)
         ++length;
     return length;
 }
 
-void encodeRow(QByteArray &out, const uchar *row, int width)
-{
+void encodeRow(QByteArray& out, const uchar* row, int width) {
     int x = 0;
     while (x < width) {
         const int run = alternatingRunLength(row, width, x);
@@ -81,8 +73,7 @@ void encodeRow(QByteArray &out, const uchar *row, int width)
 
 }  // namespace
 
-QByteArray encodeRle4(const QImage &indexed)
-{
+QByteArray encodeRle4(const QImage& indexed) {
     QByteArray out;
     for (int row = indexed.height() - 1; row >= 0; --row) {
         encodeRow(out, indexed.constScanLine(row), indexed.width());

@@ -2,40 +2,39 @@
 #include "draw/figures.h"
 
 #include <QPainterPath>
-
 #include <algorithm>
 
 namespace picgen {
 namespace {
 
-QPen outlinePen(const Outfit &outfit, qreal size)
-{
-    return QPen(outfit.outline, std::max(0.8, size * 0.012), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+QPen outlinePen(const Outfit& outfit, qreal size) {
+    return QPen(outfit.outline, std::max(0.8, size * 0.012), Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin);
 }
 
 // A limb: a thick round-ended stroke with an outline, along the given joints.
-void drawLimb(QPainter &painter, const QPolygonF &joints, qreal thickness, const QColor &colour,
-              const QPen &outline)
-{
+void drawLimb(QPainter& painter, const QPolygonF& joints, qreal thickness, const QColor& colour,
+              const QPen& outline) {
     painter.save();
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(outline.color(), thickness + 2 * outline.widthF(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(outline.color(), thickness + 2 * outline.widthF(), Qt::SolidLine,
+                        Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(joints);
     painter.setPen(QPen(colour, thickness, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(joints);
     painter.restore();
 }
 
-void drawHand(QPainter &painter, QPointF at, qreal radius, const Outfit &outfit, const QPen &outline)
-{
+void drawHand(QPainter& painter, QPointF at, qreal radius, const Outfit& outfit,
+              const QPen& outline) {
     painter.setPen(outline);
     painter.setBrush(outfit.skin);
     painter.drawEllipse(at, radius, radius);
 }
 
 // Hair over a head drawn as the ellipse `head`.
-void drawHair(QPainter &painter, const QRectF &head, Hair hair, const Outfit &outfit, const QPen &outline)
-{
+void drawHair(QPainter& painter, const QRectF& head, Hair hair, const Outfit& outfit,
+              const QPen& outline) {
     QPainterPath skull;
     skull.addEllipse(head);
     const qreal cy = head.center().y();
@@ -45,16 +44,19 @@ void drawHair(QPainter &painter, const QRectF &head, Hair hair, const Outfit &ou
     case Hair::Short:
         cover.addRect(QRectF(head.left() - 1, head.top() - 1, head.width() + 2, ry * 0.75 + 1));
         cover.addRect(QRectF(head.left() - 1, head.top(), head.width() * 0.14, ry * 1.1));
-        cover.addRect(QRectF(head.right() - head.width() * 0.14 + 1, head.top(), head.width() * 0.14, ry * 1.1));
+        cover.addRect(QRectF(head.right() - head.width() * 0.14 + 1, head.top(),
+                             head.width() * 0.14, ry * 1.1));
         break;
     case Hair::SlickedBack:
         cover.addRect(QRectF(head.left() - 1, head.top() - 1, head.width() + 2, ry * 0.6 + 1));
         cover.addRect(QRectF(head.left() - 1, head.top(), head.width() * 0.1, ry * 1.05));
-        cover.addRect(QRectF(head.right() - head.width() * 0.1 + 1, head.top(), head.width() * 0.1, ry * 1.05));
+        cover.addRect(QRectF(head.right() - head.width() * 0.1 + 1, head.top(), head.width() * 0.1,
+                             ry * 1.05));
         break;
     case Hair::WhiteFringe:
         cover.addRect(QRectF(head.left() - 1, cy - ry * 0.45, head.width() * 0.16, ry * 0.7));
-        cover.addRect(QRectF(head.right() - head.width() * 0.16 + 1, cy - ry * 0.45, head.width() * 0.16, ry * 0.7));
+        cover.addRect(QRectF(head.right() - head.width() * 0.16 + 1, cy - ry * 0.45,
+                             head.width() * 0.16, ry * 0.7));
         break;
     }
     painter.setPen(outline);
@@ -64,14 +66,15 @@ void drawHair(QPainter &painter, const QRectF &head, Hair hair, const Outfit &ou
         // A comb line catching the light.
         painter.setPen(QPen(outfit.shirt, outline.widthF(), Qt::SolidLine, Qt::RoundCap));
         painter.drawArc(QRectF(head.left() + head.width() * 0.25, head.top() + ry * 0.12,
-                               head.width() * 0.5, ry * 0.5), 30 * 16, 120 * 16);
+                               head.width() * 0.5, ry * 0.5),
+                        30 * 16, 120 * 16);
     }
 }
 
 }  // namespace
 
-Hands drawStandingPerson(QPainter &painter, QPointF feet, qreal height, const Outfit &outfit, ArmPose pose)
-{
+Hands drawStandingPerson(QPainter& painter, QPointF feet, qreal height, const Outfit& outfit,
+                         ArmPose pose) {
     painter.save();
     const qreal h = height;
     const qreal cx = feet.x();
@@ -93,7 +96,8 @@ Hands drawStandingPerson(QPainter &painter, QPointF feet, qreal height, const Ou
     }
     painter.setBrush(outfit.outline);
     for (int side : {-1, 1})
-        painter.drawEllipse(QPointF(cx + side * 0.06 * h, feet.y() - 0.012 * h), 0.065 * h, 0.022 * h);
+        painter.drawEllipse(QPointF(cx + side * 0.06 * h, feet.y() - 0.012 * h), 0.065 * h,
+                            0.022 * h);
 
     // Jacket, shirt and tie.
     QPainterPath torso;
@@ -108,14 +112,18 @@ Hands drawStandingPerson(QPainter &painter, QPointF feet, qreal height, const Ou
     painter.drawPath(torso);
     if (outfit.collar) {
         painter.setBrush(outfit.shirt);
-        painter.drawPolygon(QPolygonF{{cx - 0.05 * h, shoulderY}, {cx + 0.05 * h, shoulderY}, {cx, shoulderY + 0.15 * h}});
+        painter.drawPolygon(QPolygonF{
+            {cx - 0.05 * h, shoulderY}, {cx + 0.05 * h, shoulderY}, {cx, shoulderY + 0.15 * h}});
         painter.setBrush(outfit.tie);
-        painter.drawPolygon(QPolygonF{{cx - 0.014 * h, shoulderY + 0.005 * h}, {cx + 0.014 * h, shoulderY + 0.005 * h},
-                                      {cx + 0.02 * h, shoulderY + 0.11 * h}, {cx, shoulderY + 0.14 * h},
+        painter.drawPolygon(QPolygonF{{cx - 0.014 * h, shoulderY + 0.005 * h},
+                                      {cx + 0.014 * h, shoulderY + 0.005 * h},
+                                      {cx + 0.02 * h, shoulderY + 0.11 * h},
+                                      {cx, shoulderY + 0.14 * h},
                                       {cx - 0.02 * h, shoulderY + 0.11 * h}});
     } else {
         painter.setBrush(outfit.shirt);
-        painter.drawChord(QRectF(cx - 0.045 * h, shoulderY - 0.03 * h, 0.09 * h, 0.06 * h), 180 * 16, 180 * 16);
+        painter.drawChord(QRectF(cx - 0.045 * h, shoulderY - 0.03 * h, 0.09 * h, 0.06 * h),
+                          180 * 16, 180 * 16);
     }
 
     // Head.
@@ -133,14 +141,19 @@ Hands drawStandingPerson(QPainter &painter, QPointF feet, qreal height, const Ou
     QPolygonF leftArm = leftDown;
     QPolygonF rightArm = rightDown;
     switch (pose) {
-    case ArmPose::Down:
-        break;
+    case ArmPose::Down: break;
     case ArmPose::HoldingInFront:
-        leftArm = {leftShoulder, {cx - shoulderHalf - 0.005 * h, top + 0.43 * h}, {cx - 0.07 * h, top + 0.38 * h}};
-        rightArm = {rightShoulder, {cx + shoulderHalf + 0.005 * h, top + 0.43 * h}, {cx + 0.07 * h, top + 0.38 * h}};
+        leftArm = {leftShoulder,
+                   {cx - shoulderHalf - 0.005 * h, top + 0.43 * h},
+                   {cx - 0.07 * h, top + 0.38 * h}};
+        rightArm = {rightShoulder,
+                    {cx + shoulderHalf + 0.005 * h, top + 0.43 * h},
+                    {cx + 0.07 * h, top + 0.38 * h}};
         break;
     case ArmPose::RaisingRight:
-        rightArm = {rightShoulder, {cx + shoulderHalf + 0.08 * h, shoulderY - 0.02 * h}, {cx + shoulderHalf + 0.08 * h, top + 0.02 * h}};
+        rightArm = {rightShoulder,
+                    {cx + shoulderHalf + 0.08 * h, shoulderY - 0.02 * h},
+                    {cx + shoulderHalf + 0.08 * h, top + 0.02 * h}};
         break;
     case ArmPose::ReachingRight:
         rightArm = {rightShoulder, {cx + shoulderHalf + 0.24 * h, shoulderY + 0.07 * h}};
@@ -156,8 +169,8 @@ Hands drawStandingPerson(QPainter &painter, QPointF feet, qreal height, const Ou
     return hands;
 }
 
-void drawBust(QPainter &painter, const QRectF &box, const Outfit &outfit, const BustDetails &details)
-{
+void drawBust(QPainter& painter, const QRectF& box, const Outfit& outfit,
+              const BustDetails& details) {
     painter.save();
     const qreal w = box.width();
     const qreal cx = box.center().x();
@@ -189,23 +202,33 @@ void drawBust(QPainter &painter, const QRectF &box, const Outfit &outfit, const 
     const QPointF vBottom(cx, shoulderTop + openDepth);
     if (coated) {
         painter.setBrush(outfit.suit);
-        painter.drawPolygon(QPolygonF{{cx - openHalf, shoulderTop}, {cx + openHalf, shoulderTop}, vBottom});
+        painter.drawPolygon(
+            QPolygonF{{cx - openHalf, shoulderTop}, {cx + openHalf, shoulderTop}, vBottom});
     }
     painter.setBrush(outfit.shirt);
     const qreal shirtHalf = coated ? openHalf * 0.6 : openHalf;
     const QPointF shirtBottom(cx, shoulderTop + (coated ? openDepth * 0.7 : openDepth));
-    painter.drawPolygon(QPolygonF{{cx - shirtHalf, shoulderTop}, {cx + shirtHalf, shoulderTop}, shirtBottom});
+    painter.drawPolygon(
+        QPolygonF{{cx - shirtHalf, shoulderTop}, {cx + shirtHalf, shoulderTop}, shirtBottom});
     painter.setBrush(outfit.tie);
     const qreal knot = 0.035 * w;
-    painter.drawPolygon(QPolygonF{{cx - knot, shoulderTop + 0.005 * w}, {cx + knot, shoulderTop + 0.005 * w},
-                                  {cx + knot * 0.7, shoulderTop + 0.06 * w}, {cx - knot * 0.7, shoulderTop + 0.06 * w}});
-    painter.drawPolygon(QPolygonF{{cx - knot * 0.7, shoulderTop + 0.06 * w}, {cx + knot * 0.7, shoulderTop + 0.06 * w},
-                                  {cx + knot * 1.3, shirtBottom.y() - 0.06 * w}, {cx, shirtBottom.y() - 0.01 * w},
+    painter.drawPolygon(QPolygonF{{cx - knot, shoulderTop + 0.005 * w},
+                                  {cx + knot, shoulderTop + 0.005 * w},
+                                  {cx + knot * 0.7, shoulderTop + 0.06 * w},
+                                  {cx - knot * 0.7, shoulderTop + 0.06 * w}});
+    painter.drawPolygon(QPolygonF{{cx - knot * 0.7, shoulderTop + 0.06 * w},
+                                  {cx + knot * 0.7, shoulderTop + 0.06 * w},
+                                  {cx + knot * 1.3, shirtBottom.y() - 0.06 * w},
+                                  {cx, shirtBottom.y() - 0.01 * w},
                                   {cx - knot * 1.3, shirtBottom.y() - 0.06 * w}});
     // Lapel edges.
     painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(QPolygonF{{cx - openHalf - 0.06 * w, shoulderTop}, {cx - openHalf * 0.4, shoulderTop + openDepth * 0.55}, vBottom});
-    painter.drawPolyline(QPolygonF{{cx + openHalf + 0.06 * w, shoulderTop}, {cx + openHalf * 0.4, shoulderTop + openDepth * 0.55}, vBottom});
+    painter.drawPolyline(QPolygonF{{cx - openHalf - 0.06 * w, shoulderTop},
+                                   {cx - openHalf * 0.4, shoulderTop + openDepth * 0.55},
+                                   vBottom});
+    painter.drawPolyline(QPolygonF{{cx + openHalf + 0.06 * w, shoulderTop},
+                                   {cx + openHalf * 0.4, shoulderTop + openDepth * 0.55},
+                                   vBottom});
 
     // Ears, head and hair.
     painter.setBrush(outfit.skin);
@@ -223,25 +246,30 @@ void drawBust(QPainter &painter, const QRectF &box, const Outfit &outfit, const 
         painter.setBrush(dark ? QBrush(outfit.outline) : QBrush(Qt::NoBrush));
         const qreal lensW = rx * 0.72;
         const qreal lensH = ry * (dark ? 0.34 : 0.3);
-        painter.drawRoundedRect(QRectF(cx - rx * 0.1 - lensW, eyeY - lensH / 2, lensW, lensH), lensH * 0.3, lensH * 0.3);
-        painter.drawRoundedRect(QRectF(cx + rx * 0.1, eyeY - lensH / 2, lensW, lensH), lensH * 0.3, lensH * 0.3);
-        painter.drawLine(QPointF(cx - rx * 0.1, eyeY - lensH * 0.2), QPointF(cx + rx * 0.1, eyeY - lensH * 0.2));
-        painter.drawLine(QPointF(cx - rx * 0.1 - lensW, eyeY - lensH * 0.3), QPointF(cx - rx * 0.98, eyeY - lensH * 0.4));
-        painter.drawLine(QPointF(cx + rx * 0.1 + lensW, eyeY - lensH * 0.3), QPointF(cx + rx * 0.98, eyeY - lensH * 0.4));
+        painter.drawRoundedRect(QRectF(cx - rx * 0.1 - lensW, eyeY - lensH / 2, lensW, lensH),
+                                lensH * 0.3, lensH * 0.3);
+        painter.drawRoundedRect(QRectF(cx + rx * 0.1, eyeY - lensH / 2, lensW, lensH), lensH * 0.3,
+                                lensH * 0.3);
+        painter.drawLine(QPointF(cx - rx * 0.1, eyeY - lensH * 0.2),
+                         QPointF(cx + rx * 0.1, eyeY - lensH * 0.2));
+        painter.drawLine(QPointF(cx - rx * 0.1 - lensW, eyeY - lensH * 0.3),
+                         QPointF(cx - rx * 0.98, eyeY - lensH * 0.4));
+        painter.drawLine(QPointF(cx + rx * 0.1 + lensW, eyeY - lensH * 0.3),
+                         QPointF(cx + rx * 0.98, eyeY - lensH * 0.4));
     }
     if (details.smirk) {
         painter.setPen(QPen(outfit.outline, outline.widthF() * 1.2, Qt::SolidLine, Qt::RoundCap));
         painter.setBrush(Qt::NoBrush);
         QPainterPath mouth;
         mouth.moveTo(cx - rx * 0.35, headCentre.y() + ry * 0.52);
-        mouth.quadTo(cx + rx * 0.05, headCentre.y() + ry * 0.62, cx + rx * 0.4, headCentre.y() + ry * 0.42);
+        mouth.quadTo(cx + rx * 0.05, headCentre.y() + ry * 0.62, cx + rx * 0.4,
+                     headCentre.y() + ry * 0.42);
         painter.drawPath(mouth);
     }
     painter.restore();
 }
 
-void drawBowingPerson(QPainter &painter, QPointF shoulders, qreal width, const Outfit &outfit)
-{
+void drawBowingPerson(QPainter& painter, QPointF shoulders, qreal width, const Outfit& outfit) {
     painter.save();
     const qreal w = width;
     const qreal sx = shoulders.x();
@@ -257,7 +285,8 @@ void drawBowingPerson(QPainter &painter, QPointF shoulders, qreal width, const O
     back.closeSubpath();
     painter.setBrush(outfit.suit);
     painter.drawPath(back);
-    painter.drawLine(QPointF(sx, sy - 0.42 * w), QPointF(sx, sy - 0.1 * w));  // the jacket's centre seam
+    painter.drawLine(QPointF(sx, sy - 0.42 * w),
+                     QPointF(sx, sy - 0.1 * w));  // the jacket's centre seam
     // Arms hanging straight down from the shoulders.
     const qreal armWidth = 0.17 * w;
     for (int side : {-1, 1}) {
@@ -277,12 +306,12 @@ void drawBowingPerson(QPainter &painter, QPointF shoulders, qreal width, const O
     // A band of sheen across the hair, as drawn on black hair in comics.
     painter.setPen(QPen(outfit.shirt, r * 0.16, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
-    painter.drawArc(QRectF(crown.x() - r * 0.7, crown.y() - r * 0.7, r * 1.4, r * 1.4), 35 * 16, 110 * 16);
+    painter.drawArc(QRectF(crown.x() - r * 0.7, crown.y() - r * 0.7, r * 1.4, r * 1.4), 35 * 16,
+                    110 * 16);
     painter.restore();
 }
 
-void drawBackOfHead(QPainter &painter, QPointF headCentre, qreal headRadius, const Outfit &outfit)
-{
+void drawBackOfHead(QPainter& painter, QPointF headCentre, qreal headRadius, const Outfit& outfit) {
     painter.save();
     const qreal r = headRadius;
     painter.setPen(outlinePen(outfit, r * 12));

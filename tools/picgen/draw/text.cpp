@@ -1,25 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/text.h"
 
+#include <QCryptographicHash>
 #include <QPainterPath>
-
+#include <QRawFont>
 #include <algorithm>
 
 namespace picgen {
 namespace {
 
-QFont unhinted(QFont font, qreal pixelSize)
-{
+QFont unhinted(QFont font, qreal pixelSize) {
     font.setPixelSize(std::max(1, qRound(pixelSize)));
-    font.setHintingPreference(QFont::PreferNoHinting);  // hinting would snap glyphs at the wrong scale
+    font.setHintingPreference(
+        QFont::PreferNoHinting);  // hinting would snap glyphs at the wrong scale
     return font;
 }
 
-// Places `path` in the box by the extent given (its ink, as a rule), scaled down if it does not fit.
-QPainterPath placed(QPainterPath path, const QRectF &ink, const QRectF &box, Qt::Alignment alignment)
-{
-    if (ink.isEmpty())
-        return path;
+// Places `path` in the box by the extent given (its ink, as a rule), scaled down if it does not
+// fit.
+QPainterPath placed(QPainterPath path, const QRectF& ink, const QRectF& box,
+                    Qt::Alignment alignment) {
+    if (ink.isEmpty()) return path;
     const qreal scale = std::min({1.0, box.width() / ink.width(), box.height() / ink.height()});
     QTransform toOrigin = QTransform::fromTranslate(-ink.left(), -ink.top());
     path = (toOrigin * QTransform::fromScale(scale, scale)).map(path);
@@ -38,16 +39,17 @@ QPainterPath placed(QPainterPath path, const QRectF &ink, const QRectF &box, Qt:
     return QTransform::fromTranslate(x, y).map(path);
 }
 
-void paintPath(QPainter &painter, const QPainterPath &path, const TextStyle &style)
-{
+void paintPath(QPainter& painter, const QPainterPath& path, const TextStyle& style) {
     painter.save();
     if (style.outlineWidth > 0) {
-        painter.setPen(QPen(style.outline, 2 * style.outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(style.outline, 2 * style.outlineWidth, Qt::SolidLine, Qt::RoundCap,
+                            Qt::RoundJoin));
         painter.setBrush(style.outline);
         painter.drawPath(path);
     }
-    painter.setPen(style.weight > 0 ? QPen(style.fill, style.weight, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
-                                    : QPen(Qt::NoPen));
+    painter.setPen(style.weight > 0
+                       ? QPen(style.fill, style.weight, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
+                       : QPen(Qt::NoPen));
     painter.setBrush(style.fill);
     painter.drawPath(path);
     painter.restore();
@@ -55,28 +57,39 @@ void paintPath(QPainter &painter, const QPainterPath &path, const TextStyle &sty
 
 }  // namespace
 
-QFont japaneseFont(qreal pixelSize)
-{
+QFont japaneseFont(qreal pixelSize) {
     return unhinted(QFont(QStringLiteral("IPAPGothic")), pixelSize);
 }
 
-QFont latinFont(qreal pixelSize, bool serif)
-{
+QFont latinFont(qreal pixelSize, bool serif) {
     QFont font(serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     return unhinted(font, pixelSize);
 }
 
-void drawText(QPainter &painter, const QRectF &box, const QString &text, const TextStyle &style,
-              Qt::Alignment alignment)
-{
+QStringList fontFingerprint() {
+    QStringList lines;
+    for (const QFont& font : {japaneseFont(16), latinFont(16), latinFont(16, true)}) {
+        const QRawFont raw = QRawFont::fromFont(font);
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        for (const char* table : {"head", "cmap", "hmtx", "loca", "glyf", "CFF "})
+            hash.addData(raw.fontTable(table));
+        lines.append(QStringLiteral("%1: %2 %3 %4")
+                         .arg(font.family(), raw.familyName(), raw.styleName(),
+                              QString::fromLatin1(hash.result().toHex().left(16))));
+    }
+    return lines;
+}
+
+void drawText(QPainter& painter, const QRectF& box, const QString& text, const TextStyle& style,
+              Qt::Alignment alignment) {
     QPainterPath path;
     path.addText(0, 0, style.font, text);
     paintPath(painter, placed(path, path.boundingRect(), box, alignment), style);
 }
 
-void drawVerticalText(QPainter &painter, const QRectF &box, const QString &text, const TextStyle &style)
-{
+void drawVerticalText(QPainter& painter, const QRectF& box, const QString& text,
+                      const TextStyle& style) {
     // Each character sits in a square cell of the font's size, so small kana keep their place.
     const qreal cell = style.font.pixelSize() * 1.05;
     QPainterPath column;

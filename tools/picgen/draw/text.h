@@ -6,10 +6,11 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 namespace picgen {
 
-QFont japaneseFont(qreal pixelSize);  // IPAPGothic, for every Japanese text
+QFont japaneseFont(qreal pixelSize);                   // IPAPGothic, for every Japanese text
 QFont latinFont(qreal pixelSize, bool serif = false);  // bold Latin lettering for names and numbers
 
 struct TextStyle {
@@ -20,12 +21,17 @@ struct TextStyle {
     qreal weight = 0;  // extra stroke in the fill colour, for lettering heavier than the face
 };
 
-// Draws the text's ink centred in the box (or aligned left/right/top/bottom as asked), shrunk to fit
-// the box if it is too large, never enlarged.
-void drawText(QPainter &painter, const QRectF &box, const QString &text, const TextStyle &style,
+// One line per face the pictures use: the family asked for, the face found, and a hash of its
+// outlines and metrics. Pictures made where these lines differ differ in their lettering.
+QStringList fontFingerprint();
+
+// Draws the text's ink centred in the box (or aligned left/right/top/bottom as asked), shrunk to
+// fit the box if it is too large, never enlarged.
+void drawText(QPainter& painter, const QRectF& box, const QString& text, const TextStyle& style,
               Qt::Alignment alignment = Qt::AlignCenter);
 
 // Japanese written top to bottom: one character under the other, the column centred in the box.
-void drawVerticalText(QPainter &painter, const QRectF &box, const QString &text, const TextStyle &style);
+void drawVerticalText(QPainter& painter, const QRectF& box, const QString& text,
+                      const TextStyle& style);
 
 }  // namespace picgen

@@ -27,8 +27,7 @@ const QColor kRed(0xb8282cu);
 const QColor kBronze(0x6d5a38u);
 const QColor kGold(0xdcc07au);
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), verticalGradient(0, 240, kSkyHigh, kSkyLow));
     p.fillRect(QRectF(0, 248, size.width(), size.height() - 248), kPavement);
     drawColonnade(p, QRectF(18, 28, 294, 222), 6, {kStone, kStoneShade, kDoorway, kOutline});
@@ -36,7 +35,8 @@ void draw(QPainter &p, const QSizeF &size)
     p.setPen(QPen(kOutline, 1.2));
     p.setBrush(kBronze);
     p.drawRect(QRectF(120, 79, 90, 19));
-    drawText(p, QRectF(124, 81, 82, 15), QStringLiteral("検察庁"), {japaneseFont(14), kGold, Qt::transparent, 0, 0.4});
+    drawText(p, QRectF(124, 81, 82, 15), QStringLiteral("検察庁"),
+             {japaneseFont(14), kGold, Qt::transparent, 0, 0.4});
 
     // The complainant hands the complaint to an official at the door.
     const Outfit complainant{kSkin, kHair, kNavy, kWhite, kRed, kOutline};
@@ -46,7 +46,8 @@ void draw(QPainter &p, const QSizeF &size)
     p.save();
     p.translate(2 * kOfficialX, 0);
     p.scale(-1, 1);  // the official faces the complainant
-    const Hands mirrored = drawStandingPerson(p, {kOfficialX, 316}, 146, official, ArmPose::ReachingRight);
+    const Hands mirrored =
+        drawStandingPerson(p, {kOfficialX, 316}, 146, official, ArmPose::ReachingRight);
     p.restore();
     const QPointF taker(2 * kOfficialX - mirrored.right.x(), mirrored.right.y());
     // The complaint, held up between the two hands.
@@ -76,8 +77,7 @@ const QColor kRed(0xc0262bu);
 const QColor kGold(0xd8aa3cu);
 const QColor kBlack(0x141414u);
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     // The office wall with a window onto the courthouse.
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.fillRect(QRectF(0, 150, size.width(), 30), kWallShade);
@@ -93,7 +93,8 @@ void draw(QPainter &p, const QSizeF &size)
     p.setPen(QPen(kWoodDark, 5));
     p.setBrush(Qt::NoBrush);
     p.drawRect(window);
-    p.drawLine(QPointF(window.center().x(), window.top()), QPointF(window.center().x(), window.bottom()));
+    p.drawLine(QPointF(window.center().x(), window.top()),
+               QPointF(window.center().x(), window.bottom()));
     p.setPen(QPen(kOutline, 1.2));
     p.drawRect(window.adjusted(-3, -3, 3, 3));
 
@@ -104,23 +105,24 @@ void draw(QPainter &p, const QSizeF &size)
     p.setBrush(kWoodLight);
     p.drawRect(QRectF(-2, 172, 334, 9));
     p.setPen(QPen(kWoodDark, 1.2));
-    for (int y = 200; y < 330; y += 26)
-        p.drawLine(QPointF(0, y), QPointF(330, y + 6));
+    for (int y = 200; y < 330; y += 26) p.drawLine(QPointF(0, y), QPointF(330, y + 6));
 
     // A civil complaint and, on top of it, a criminal one, both stamped as received.
     const struct {
         QPointF at;
         qreal angle;
         QString heading;
-    } sheets[] = {{{96, 246}, -9, QStringLiteral("訴状")}, {{206, 258}, 5, QStringLiteral("告発状")}};
-    for (const auto &sheet : sheets) {
+    } sheets[] = {{{96, 246}, -9, QStringLiteral("訴状")},
+                  {{206, 258}, 5, QStringLiteral("告発状")}};
+    for (const auto& sheet : sheets) {
         p.save();
         p.translate(sheet.at);
         p.rotate(sheet.angle);
         p.setPen(Qt::NoPen);
         p.setBrush(kWoodDark);
         p.drawRect(QRectF(-58, -94, 126, 176));  // shadow
-        drawDocument(p, QRectF(-64, -100, 124, 176), sheet.heading, 32, {kPaper, kBlack, kOutline}, true);
+        drawDocument(p, QRectF(-64, -100, 124, 176), sheet.heading, 32, {kPaper, kBlack, kOutline},
+                     true);
         drawSeal(p, QPointF(-36, 40), 36, QStringLiteral("受理"), kRed, true, -12);
         p.restore();
     }
@@ -152,8 +154,7 @@ const QColor kPlate(0xe9dfc4u);
 const QColor kGrey(0x8c8a86u);
 
 // The clerk sits below the bench, facing the court, behind a desk with a name plate.
-void drawClerk(QPainter &p, const Outfit &robe)
-{
+void drawClerk(QPainter& p, const Outfit& robe) {
     drawBust(p, QRectF(138, 168, 54, 84), robe, {});
     p.setPen(QPen(kOutline, 2));
     p.setBrush(kWoodDark);
@@ -166,14 +167,12 @@ void drawClerk(QPainter &p, const Outfit &robe)
     drawText(p, QRectF(141, 244, 48, 20), QStringLiteral("書記官"), {japaneseFont(15), kOutline});
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     // Panelled back wall.
     p.fillRect(QRectF(QPointF(0, 0), size), kPanel);
     p.setPen(QPen(kWood, 2));
     p.setBrush(kPanelLight);
-    for (int x = 8; x < 330; x += 64)
-        p.drawRect(QRectF(x, 14, 50, 110));
+    for (int x = 8; x < 330; x += 64) p.drawRect(QRectF(x, 14, 50, 110));
     // The judges: the presiding judge in the middle, higher and larger.
     const Outfit robe{kSkin, kHair, kRobe, kWhite, kRobe, kOutline};
     drawBust(p, QRectF(64, 86, 64, 100), robe, {});
@@ -191,8 +190,7 @@ void draw(QPainter &p, const QSizeF &size)
     p.drawRect(QRectF(4, 150, 322, 14));
     p.setPen(QPen(kWoodDark, 2));
     p.setBrush(Qt::NoBrush);
-    for (int x = 24; x < 300; x += 76)
-        p.drawRect(QRectF(x, 176, 60, 54));
+    for (int x = 24; x < 300; x += 76) p.drawRect(QRectF(x, 176, 60, 54));
 
     // Floor and the two parties' tables.
     p.setPen(Qt::NoPen);
@@ -215,30 +213,27 @@ void draw(QPainter &p, const QSizeF &size)
 
 }  // namespace
 
-Scene criminalComplaintScene()
-{
+Scene criminalComplaintScene() {
     using namespace complaint;
     return {kEventCanvas,
-            paletteOf({kSkyHigh, kSkyLow, kStone, kStoneShade, kDoorway, kOutline, kPavement, kNavy, kGrey, kSkin,
-                       kHair, kWhite, kRed, kBronze, kGold}),
+            paletteOf({kSkyHigh, kSkyLow, kStone, kStoneShade, kDoorway, kOutline, kPavement, kNavy,
+                       kGrey, kSkin, kHair, kWhite, kRed, kBronze, kGold}),
             complaint::draw};
 }
 
-Scene lawsuitFilingScene()
-{
+Scene lawsuitFilingScene() {
     using namespace filing;
     return {kEventCanvas,
-            paletteOf({kWall, kWallShade, kSky, kStone, kStoneShade, kDark, kOutline, kWoodLight, kWood, kWoodDark,
-                       kPaper, kRed, kGold, kBlack}),
+            paletteOf({kWall, kWallShade, kSky, kStone, kStoneShade, kDark, kOutline, kWoodLight,
+                       kWood, kWoodDark, kPaper, kRed, kGold, kBlack}),
             filing::draw};
 }
 
-Scene courtroomScene()
-{
+Scene courtroomScene() {
     using namespace courtroom;
     return {kEventCanvas,
-            paletteOf({kPanel, kPanelLight, kWood, kWoodDark, kOutline, kRobe, kWhite, kSkin, kHair, kCarpet,
-                       kCarpetDark, kPlate, kGrey}),
+            paletteOf({kPanel, kPanelLight, kWood, kWoodDark, kOutline, kRobe, kWhite, kSkin, kHair,
+                       kCarpet, kCarpetDark, kPlate, kGrey}),
             courtroom::draw};
 }
 

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two endings: a cell for the caught, a heap of money for the one who got away with it.
+#include <QPainterPath>
+#include <cmath>
+
 #include "draw/props.h"
 #include "draw/shading.h"
 #include "draw/text.h"
 #include "scenes/scenes.h"
-
-#include <QPainterPath>
-
-#include <cmath>
 
 namespace picgen {
 namespace {
@@ -29,72 +28,66 @@ const QColor kUniformShade(0x6c7684u);
 const QColor kPatch(0xe6e6dcu);
 const QColor kOutline(0x0e0e10u);
 
-// Seated, facing the viewer, forearms on the knees and the head bowed; `cx` is the middle.
-void drawPrisoner(QPainter &p, qreal cx)
-{
-    p.setPen(QPen(kOutline, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    // Shins and feet, then the thighs coming forward over the cot's edge.
-    p.setBrush(kUniformShade);
-    for (int side : {-1, 1})
-        p.drawRect(QRectF(cx + side * 9 - 5, 140, 10, 28));
-    p.setBrush(kOutline);
-    for (int side : {-1, 1})
-        p.drawEllipse(QPointF(cx + side * 10, 169), 7, 3);
-    p.setBrush(kUniform);
-    p.drawRoundedRect(QRectF(cx - 17, 126, 34, 18), 6, 6);
-    // The body, slightly hunched, with its number on the chest.
-    QPainterPath body;
-    body.moveTo(cx - 16, 130);
-    body.lineTo(cx - 19, 100);
-    body.quadTo(cx - 18, 92, cx - 8, 91);
-    body.lineTo(cx + 8, 91);
-    body.quadTo(cx + 18, 92, cx + 19, 100);
-    body.lineTo(cx + 16, 130);
-    body.closeSubpath();
-    p.drawPath(body);
-    p.setBrush(kPatch);
-    p.drawRect(QRectF(cx + 3, 100, 11, 7));
-    p.setPen(QPen(kOutline, 0.8));
-    for (qreal x = cx + 5; x < cx + 13; x += 2.5)
-        p.drawLine(QPointF(x, 102), QPointF(x, 105));
-    // Arms down to the knees, hands hanging between them.
-    p.setPen(QPen(kOutline, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(kUniform);
-    for (int side : {-1, 1}) {
-        QPainterPath arm;
-        arm.moveTo(cx + side * 14, 94);
-        arm.lineTo(cx + side * 22, 116);
-        arm.lineTo(cx + side * 8, 130);
-        arm.lineTo(cx + side * 4, 125);
-        arm.lineTo(cx + side * 14, 114);
-        arm.lineTo(cx + side * 8, 100);
-        arm.closeSubpath();
-        p.drawPath(arm);
-    }
-    p.setBrush(kSkin);
-    p.drawEllipse(QPointF(cx, 131), 6, 4.5);
-    // The bowed head: cropped hair, the face looking down.
-    p.drawRect(QRectF(cx - 3.5, 84, 7, 8));
-    p.drawEllipse(QPointF(cx, 78), 10, 11);
-    QPainterPath skull;
-    skull.addEllipse(QPointF(cx, 78), 10, 11);
-    QPainterPath crop;
-    crop.addRect(QRectF(cx - 11, 66, 22, 7));
-    p.setBrush(kFigure);
-    p.drawPath(skull.intersected(crop));
-    p.setPen(QPen(kOutline, 1.2));
-    p.drawLine(QPointF(cx - 6, 80), QPointF(cx - 2, 81));
-    p.drawLine(QPointF(cx + 2, 81), QPointF(cx + 6, 80));
-    p.drawLine(QPointF(cx - 3, 86), QPointF(cx + 3, 86));
+// A limb or a body part as a thick rounded stroke with its outline.
+void drawLimb(QPainter& p, QPointF from, QPointF to, qreal width, const QColor& colour) {
+    p.setPen(QPen(kOutline, width + 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(from, to);
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(from, to);
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+// Seen from the side, sitting on the cot with the knees drawn up and the arms round them, the head
+// sunk onto the knees: plainly sitting, whatever the scale. `seat` is where the hips rest.
+void drawPrisoner(QPainter& p, QPointF seat) {
+    const QPointF knee = seat + QPointF(28, -24);
+    const QPointF ankle = seat + QPointF(36, 0);
+    const QPointF shoulder = seat + QPointF(8, -38);
+    drawLimb(p, ankle, knee, 12, kUniformShade);
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(kOutline);
+    p.drawEllipse(ankle + QPointF(5, 2), 8, 3.5);
+    drawLimb(p, seat + QPointF(2, -4), knee, 16, kUniformShade);
+
+    // The back, curved over the knees, with the number on it.
+    QPainterPath body;
+    body.moveTo(seat + QPointF(-10, 2));
+    body.quadTo(seat + QPointF(-14, -24), shoulder + QPointF(-6, 2));
+    body.quadTo(shoulder + QPointF(4, -6), shoulder + QPointF(14, 2));
+    body.lineTo(seat + QPointF(14, -6));
+    body.lineTo(seat + QPointF(6, 2));
+    body.closeSubpath();
+    p.setPen(QPen(kOutline, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kUniform);
+    p.drawPath(body);
+
+    // The head resting on the knees, face hidden, cropped hair on top.
+    const QPointF head = knee + QPointF(-6, -12);
+    p.setBrush(kSkin);
+    p.drawEllipse(head, 10, 10);
+    QPainterPath skull;
+    skull.addEllipse(head, 10, 10);
+    QPainterPath crop;
+    crop.addRect(QRectF(head.x() - 11, head.y() - 11, 16, 22));
+    p.setBrush(kFigure);
+    p.drawPath(skull.intersected(crop));
+
+    // The arm round the shins, the hand clasping them.
+    const QPointF elbow = seat + QPointF(18, -14);
+    const QPointF hand = knee + QPointF(6, 8);
+    drawLimb(p, shoulder + QPointF(4, 2), elbow, 9, kUniform);
+    drawLimb(p, elbow, hand, 8, kUniform);
+    p.setPen(QPen(kOutline, 1));
+    p.setBrush(kPatch);
+    p.drawRect(QRectF(seat.x() - 8, seat.y() - 22, 9, 6));
+    p.setBrush(kSkin);
+    p.drawEllipse(hand, 5, 4);
+}
+
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.setPen(QPen(kWallDark, 1));
     for (int y = 12; y < 150; y += 18)
-        for (int x = (y / 18) % 2 * 20; x < 258; x += 40)
-            p.drawRect(QRectF(x, y, 40, 18));
+        for (int x = (y / 18) % 2 * 20; x < 258; x += 40) p.drawRect(QRectF(x, y, 40, 18));
     p.fillRect(QRectF(0, 150, 258, 50), kFloor);
 
     // High barred window with moonlight falling through it.
@@ -108,17 +101,16 @@ void draw(QPainter &p, const QSizeF &size)
     p.setBrush(kMoonDim);
     p.drawEllipse(QPointF(188, 36), 9, 9);
     p.setPen(QPen(kBar, 4));
-    for (qreal x = 160; x < 206; x += 12)
-        p.drawLine(QPointF(x, 22), QPointF(x, 62));
+    for (qreal x = 160; x < 206; x += 12) p.drawLine(QPointF(x, 22), QPointF(x, 62));
 
-    // The cot, and the prisoner sitting on it in a numbered uniform, looking at the floor.
+    // The cot, and the prisoner huddled on it in a numbered uniform.
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kBlanket);
     p.drawRect(QRectF(16, 130, 120, 18));
     p.setBrush(kWallDark);
     p.drawRect(QRectF(20, 148, 6, 22));
     p.drawRect(QRectF(126, 148, 6, 22));
-    drawPrisoner(p, 88);
+    drawPrisoner(p, QPointF(62, 130));
     // The bars in front, across the whole picture.
     p.setPen(Qt::NoPen);
     for (qreal x = 8; x < 258; x += 30) {
@@ -139,7 +131,7 @@ const QColor kPurple(0x4c1660u);
 const QColor kMagenta(0xa02a78u);
 const QColor kPlum(0x762070u);  // between the two, so the glow dithers finely
 const QColor kRayGold(0xe8b040u);
-const QColor kNote(0xd6c49au);       // the brown-and-cream of ten-thousand-yen notes
+const QColor kNote(0xd6c49au);  // the brown-and-cream of ten-thousand-yen notes
 const QColor kNoteDark(0x6e5030u);
 const QColor kNoteLight(0xf0e8d0u);
 const QColor kBand(0xfbfbf4u);
@@ -149,8 +141,7 @@ const QColor kGoldShine(0xfff4b0u);
 const QColor kOutline(0x201810u);
 
 // A stack of notes seen from the front, with a paper band round its middle.
-void drawStack(QPainter &p, const QRectF &front)
-{
+void drawStack(QPainter& p, const QRectF& front) {
     p.setPen(QPen(kOutline, 1.2));
     p.setBrush(kNote);
     p.drawRect(front);
@@ -165,8 +156,7 @@ void drawStack(QPainter &p, const QRectF &front)
 }
 
 // A single note lying loose, turned.
-void drawNote(QPainter &p, QPointF centre, qreal angle)
-{
+void drawNote(QPainter& p, QPointF centre, qreal angle) {
     p.save();
     p.translate(centre);
     p.rotate(angle);
@@ -182,18 +172,17 @@ void drawNote(QPainter &p, QPointF centre, qreal angle)
     p.restore();
 }
 
-void drawSparkle(QPainter &p, QPointF centre, qreal size)
-{
+void drawSparkle(QPainter& p, QPointF centre, qreal size) {
     p.setPen(Qt::NoPen);
     p.setBrush(kGoldShine);
-    p.drawPolygon(QPolygonF{centre + QPointF(0, -size), centre + QPointF(size * 0.2, -size * 0.2), centre + QPointF(size, 0),
-                            centre + QPointF(size * 0.2, size * 0.2), centre + QPointF(0, size),
-                            centre + QPointF(-size * 0.2, size * 0.2), centre + QPointF(-size, 0),
+    p.drawPolygon(QPolygonF{centre + QPointF(0, -size), centre + QPointF(size * 0.2, -size * 0.2),
+                            centre + QPointF(size, 0), centre + QPointF(size * 0.2, size * 0.2),
+                            centre + QPointF(0, size), centre + QPointF(-size * 0.2, size * 0.2),
+                            centre + QPointF(-size, 0),
                             centre + QPointF(-size * 0.2, -size * 0.2)});
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     const QPointF centre(129, 120);
     p.fillRect(QRectF(QPointF(0, 0), size), radialGlow(centre, 170, kMagenta, kPurple));
     // Gold rays.
@@ -221,11 +210,12 @@ void draw(QPainter &p, const QSizeF &size)
     drawNote(p, {214, 176}, 22);
     drawNote(p, {128, 56}, -8);
     const CoinColours coin{kGold, kGoldDark, kGoldShine, kGoldDark};
-    for (const auto &[at, r] : {std::pair{QPointF(22, 150), 14.0}, std::pair{QPointF(236, 140), 15.0},
-                                std::pair{QPointF(60, 190), 12.0}, std::pair{QPointF(196, 192), 13.0},
-                                std::pair{QPointF(90, 66), 11.0}, std::pair{QPointF(170, 62), 12.0}})
+    for (const auto& [at, r] :
+         {std::pair{QPointF(22, 150), 14.0}, std::pair{QPointF(236, 140), 15.0},
+          std::pair{QPointF(60, 190), 12.0}, std::pair{QPointF(196, 192), 13.0},
+          std::pair{QPointF(90, 66), 11.0}, std::pair{QPointF(170, 62), 12.0}})
         drawCoin(p, at, r, coin);
-    for (const auto &[at, s] : {std::pair{QPointF(30, 30), 10.0}, std::pair{QPointF(226, 40), 12.0},
+    for (const auto& [at, s] : {std::pair{QPointF(30, 30), 10.0}, std::pair{QPointF(226, 40), 12.0},
                                 std::pair{QPointF(190, 96), 7.0}, std::pair{QPointF(70, 100), 7.0}})
         drawSparkle(p, at, s);
 }
@@ -233,20 +223,19 @@ void draw(QPainter &p, const QSizeF &size)
 
 }  // namespace
 
-Scene jailCellScene()
-{
+Scene jailCellScene() {
     using namespace cell;
     return {kEndingCanvas,
-            paletteOf({kWallLight, kWall, kWallDark, kFloor, kBar, kBarShine, kMoon, kMoonDim, kBlanket, kFigure, kSkin, kUniform,
-                       kUniformShade, kPatch, kOutline}),
+            paletteOf({kWallLight, kWall, kWallDark, kFloor, kBar, kBarShine, kMoon, kMoonDim,
+                       kBlanket, kFigure, kSkin, kUniform, kUniformShade, kPatch, kOutline}),
             cell::draw};
 }
 
-Scene moneyHeapScene()
-{
+Scene moneyHeapScene() {
     using namespace money;
     return {kEndingCanvas,
-            paletteOf({kPurple, kPlum, kMagenta, kRayGold, kNote, kNoteDark, kNoteLight, kBand, kGold, kGoldDark, kGoldShine, kOutline}),
+            paletteOf({kPurple, kPlum, kMagenta, kRayGold, kNote, kNoteDark, kNoteLight, kBand,
+                       kGold, kGoldDark, kGoldShine, kOutline}),
             money::draw};
 }
 

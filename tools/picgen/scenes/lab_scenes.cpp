@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Laboratories, and the former research chief facing the press.
+#include <QPainterPath>
+
 #include "draw/figures.h"
 #include "draw/props.h"
 #include "draw/shading.h"
 #include "draw/text.h"
 #include "scenes/scenes.h"
-
-#include <QPainterPath>
 
 namespace picgen {
 namespace {
@@ -18,8 +18,8 @@ struct GlassColours {
 };
 
 // A test tube standing upright, filled to `level` (0 to 1) with `liquid`.
-void drawTestTube(QPainter &p, const QRectF &tube, qreal level, const QColor &liquid, const GlassColours &colours)
-{
+void drawTestTube(QPainter& p, const QRectF& tube, qreal level, const QColor& liquid,
+                  const GlassColours& colours) {
     QPainterPath shape;
     const qreal r = tube.width() / 2;
     shape.moveTo(tube.topLeft());
@@ -31,155 +31,14 @@ void drawTestTube(QPainter &p, const QRectF &tube, qreal level, const QColor &li
     p.setBrush(colours.glass);
     p.drawPath(shape);
     QPainterPath filled;
-    filled.addRect(QRectF(tube.left() - 1, tube.bottom() - tube.height() * level, tube.width() + 2, tube.height() * level + 1));
+    filled.addRect(QRectF(tube.left() - 1, tube.bottom() - tube.height() * level, tube.width() + 2,
+                          tube.height() * level + 1));
     p.setBrush(liquid);
     p.drawPath(shape.intersected(filled));
     p.setPen(QPen(colours.edge, 2));
-    p.drawLine(QPointF(tube.left() + r * 0.5, tube.top() + 4), QPointF(tube.left() + r * 0.5, tube.bottom() - r * 1.4));
+    p.drawLine(QPointF(tube.left() + r * 0.5, tube.top() + 4),
+               QPointF(tube.left() + r * 0.5, tube.bottom() - r * 1.4));
 }
-
-namespace heating {
-const QColor kWall(0xe4eff1u);
-const QColor kTile(0xc0d4d9u);
-const QColor kBench(0x485864u);
-const QColor kBenchTop(0x6c7e8bu);
-const QColor kGlass(0xd2e8efu);
-const QColor kGlassEdge(0x8ab4c6u);
-const QColor kAmber(0xe0a040u);
-const QColor kRed(0xc43a3au);
-const QColor kFlameBlue(0x4a78e0u);
-const QColor kFlameOrange(0xf59a30u);
-const QColor kYellow(0xfff07au);
-const QColor kMetal(0x9ca2a8u);
-const QColor kMetalDark(0x596067u);
-const QColor kOutline(0x1c242au);
-const QColor kWhite(0xffffffu);
-
-void drawHeater(QPainter &p)
-{
-    p.setPen(QPen(kOutline, 1.6));
-    p.setBrush(kWhite);
-    p.drawRect(QRectF(14, 130, 96, 104));
-    p.setBrush(kMetal);
-    p.drawRect(QRectF(14, 122, 96, 12));
-    p.setBrush(kOutline);
-    p.drawRect(QRectF(24, 144, 76, 34));
-    drawText(p, QRectF(28, 148, 68, 26), QStringLiteral("60℃"), {japaneseFont(24), kYellow});
-    p.setBrush(kMetalDark);
-    p.drawEllipse(QPointF(40, 206), 11, 11);
-    p.setBrush(kRed);
-    p.drawEllipse(QPointF(86, 206), 6, 6);
-    p.setPen(QPen(kOutline, 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(40, 206), QPointF(46, 198));
-    p.setPen(QPen(kOutline, 1.6));
-    p.setBrush(kRed);
-    p.drawRect(QRectF(22, 96, 80, 24));
-    drawText(p, QRectF(26, 99, 72, 18), QStringLiteral("加熱処理"), {japaneseFont(16), kWhite, Qt::transparent, 0, 0.4});
-}
-
-void drawBurnerAndFlask(QPainter &p)
-{
-    // Tripod with gauze.
-    p.setPen(QPen(kMetalDark, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(150, 236), QPointF(160, 160));
-    p.drawLine(QPointF(230, 236), QPointF(220, 160));
-    p.setPen(QPen(kOutline, 1.6));
-    p.setBrush(kMetal);
-    p.drawRect(QRectF(146, 154, 88, 8));
-    // Burner and flame.
-    p.setBrush(kMetal);
-    p.drawRect(QRectF(182, 196, 16, 38));
-    p.setBrush(kMetalDark);
-    p.drawRect(QRectF(172, 228, 36, 8));
-    QPainterPath flame;
-    flame.moveTo(190, 160);
-    flame.cubicTo(206, 176, 202, 196, 190, 198);
-    flame.cubicTo(178, 196, 174, 176, 190, 160);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kFlameOrange);
-    p.drawPath(flame);
-    p.setBrush(kFlameBlue);
-    p.drawEllipse(QRectF(184, 178, 12, 20));
-    // Round-bottomed flask with bubbling liquid and a thermometer.
-    QPainterPath flask;
-    flask.moveTo(180, 60);
-    flask.lineTo(180, 96);
-    flask.arcTo(QRectF(148, 86, 84, 70), 100, 340);
-    flask.lineTo(200, 60);
-    flask.closeSubpath();
-    p.setPen(QPen(kOutline, 1.8));
-    p.setBrush(kGlass);
-    p.drawPath(flask);
-    QPainterPath liquidLevel;
-    liquidLevel.addRect(QRectF(140, 118, 100, 40));
-    p.setBrush(kAmber);
-    p.drawPath(flask.intersected(liquidLevel));
-    p.setBrush(kWhite);
-    for (const QPointF &bubble : {QPointF(172, 130), QPointF(190, 140), QPointF(206, 128), QPointF(196, 124)})
-        p.drawEllipse(bubble, 4, 4);
-    p.setBrush(kWhite);
-    p.drawRect(QRectF(196, 30, 8, 110));
-    p.setBrush(kRed);
-    p.drawRect(QRectF(198, 80, 4, 58));
-    // Steam.
-    p.setPen(QPen(kGlassEdge, 3, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 2; ++i) {
-        QPainterPath steam;
-        steam.moveTo(176 + i * 12, 52);
-        steam.cubicTo(166 + i * 12, 40, 186 + i * 12, 30, 174 + i * 12, 16);
-        p.drawPath(steam);
-    }
-}
-
-void drawVials(QPainter &p)
-{
-    const GlassColours glass{kGlass, kGlassEdge, kOutline};
-    p.setPen(QPen(kOutline, 1.6));
-    p.setBrush(kMetal);
-    p.drawRect(QRectF(246, 196, 76, 12));
-    for (int i = 0; i < 4; ++i) {
-        const QRectF vial(250 + i * 18, 150, 14, 48);
-        drawTestTube(p, vial, 0.6, i % 2 == 0 ? kRed : kAmber, glass);
-        p.setPen(QPen(kOutline, 1.2));
-        p.setBrush(kMetalDark);
-        p.drawRect(QRectF(vial.left() - 1, vial.top() - 6, vial.width() + 2, 8));
-    }
-    p.setBrush(kMetal);
-    p.drawRect(QRectF(246, 208, 76, 26));
-}
-
-void draw(QPainter &p, const QSizeF &size)
-{
-    p.fillRect(QRectF(QPointF(0, 0), size), kWall);
-    p.setPen(QPen(kTile, 1.5));
-    for (int x = 0; x < 330; x += 30)
-        p.drawLine(QPointF(x, 0), QPointF(x, 236));
-    for (int y = 0; y < 236; y += 30)
-        p.drawLine(QPointF(0, y), QPointF(330, y));
-    p.setPen(QPen(kOutline, 1.6));
-    p.setBrush(kBenchTop);
-    p.drawRect(QRectF(-2, 234, 334, 16));
-    p.setBrush(kBench);
-    p.drawRect(QRectF(-2, 250, 334, 82));
-    p.setBrush(kMetal);
-    for (const qreal x : {40.0, 200.0})
-        p.drawRect(QRectF(x, 270, 90, 44));
-    // The company's name over the bench: the same room serves its inspection and its bad news.
-    p.setPen(QPen(kOutline, 1.6));
-    p.setBrush(kBench);
-    p.drawRect(QRectF(10, 12, 132, 70));
-    p.setPen(QPen(kWhite, 1.2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(14, 16, 124, 62));
-    const TextStyle sign{japaneseFont(26), kWhite, Qt::transparent, 0, 0.6};
-    drawText(p, QRectF(18, 18, 116, 30), QStringLiteral("ナガレ薬研"), sign);
-    drawText(p, QRectF(18, 48, 116, 28), QStringLiteral("研究所"), sign);
-    drawHeater(p);
-    drawBurnerAndFlask(p);
-    drawVials(p);
-}
-}  // namespace heating
 
 namespace report {
 const QColor kWall(0xdde8eeu);
@@ -198,11 +57,10 @@ const QColor kBlue(0x3a78c8u);
 const QColor kGreen(0x49a657u);
 const QColor kAmber(0xe0a040u);
 
-void drawMicroscope(QPainter &p)
-{
+void drawMicroscope(QPainter& p) {
     p.setPen(QPen(kInk, 1.8));
     p.setBrush(kBody);
-    p.drawRoundedRect(QRectF(18, 236, 110, 20), 4, 4);   // foot
+    p.drawRoundedRect(QRectF(18, 236, 110, 20), 4, 4);  // foot
     QPainterPath arm;
     arm.moveTo(96, 238);
     arm.cubicTo(130, 200, 128, 120, 96, 96);
@@ -211,24 +69,23 @@ void drawMicroscope(QPainter &p)
     arm.closeSubpath();
     p.drawPath(arm);
     p.setBrush(kMetal);
-    p.drawRect(QRectF(26, 186, 84, 10));                    // stage
+    p.drawRect(QRectF(26, 186, 84, 10));  // stage
     p.save();
     p.translate(66, 110);
     p.rotate(24);
     p.setBrush(kInk);
-    p.drawRect(QRectF(-12, -70, 24, 104));                  // tube
+    p.drawRect(QRectF(-12, -70, 24, 104));  // tube
     p.setBrush(kMetal);
-    p.drawRect(QRectF(-9, -86, 18, 18));                    // eyepiece
-    p.drawRect(QRectF(-8, 34, 16, 22));                     // objective
+    p.drawRect(QRectF(-9, -86, 18, 18));  // eyepiece
+    p.drawRect(QRectF(-8, 34, 16, 22));   // objective
     p.restore();
     p.setBrush(kMetal);
-    p.drawEllipse(QPointF(110, 160), 12, 12);              // focus knob
+    p.drawEllipse(QPointF(110, 160), 12, 12);  // focus knob
     p.setBrush(kGlass);
-    p.drawRect(QRectF(34, 180, 44, 6));                     // slide
+    p.drawRect(QRectF(34, 180, 44, 6));  // slide
 }
 
-void drawReport(QPainter &p)
-{
+void drawReport(QPainter& p) {
     p.save();
     p.translate(228, 140);
     p.rotate(4);
@@ -236,12 +93,14 @@ void drawReport(QPainter &p)
     p.setPen(QPen(kInk, 1.8));
     p.setBrush(kPaper);
     p.drawRect(sheet);
-    drawText(p, QRectF(-74, -102, 148, 30), QStringLiteral("調査報告書"), {japaneseFont(26), kInk, Qt::transparent, 0, 0.5});
+    drawText(p, QRectF(-74, -102, 148, 30), QStringLiteral("調査報告書"),
+             {japaneseFont(26), kInk, Qt::transparent, 0, 0.5});
     // Axes, grid and a line climbing steeply.
     const QRectF chart(-62, -56, 132, 110);
     p.setPen(QPen(kWallShade, 1.2));
     for (int i = 1; i < 5; ++i)
-        p.drawLine(QPointF(chart.left(), chart.bottom() - i * 22), QPointF(chart.right(), chart.bottom() - i * 22));
+        p.drawLine(QPointF(chart.left(), chart.bottom() - i * 22),
+                   QPointF(chart.right(), chart.bottom() - i * 22));
     p.setPen(QPen(kInk, 2));
     p.drawLine(chart.bottomLeft(), chart.topLeft());
     p.drawLine(chart.bottomLeft(), chart.bottomRight());
@@ -257,8 +116,7 @@ void drawReport(QPainter &p)
     p.restore();
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.fillRect(QRectF(0, 0, 330, 16), kWallShade);
     p.setPen(QPen(kInk, 1.8));
@@ -301,12 +159,10 @@ const QColor kGreen(0x3a8a50u);
 const QColor kYellow(0xe8c040u);
 const QColor kFlashGlow(0xfff2a0u);
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kBackdrop);
     p.setPen(QPen(kBackdropDark, 4));
-    for (int x = 20; x < 330; x += 60)
-        p.drawLine(QPointF(x, 0), QPointF(x, 330));
+    for (int x = 20; x < 330; x += 60) p.drawLine(QPointF(x, 0), QPointF(x, 330));
     drawBust(p, QRectF(70, 40, 190, 300), {kSkin, kWhite, kSuit, kShirt, kTie, kOutline},
              {Hair::WhiteFringe, Eyewear::Glasses, false, kWhite});
     p.setPen(QPen(kCoatShade, 3));
@@ -332,30 +188,19 @@ void draw(QPainter &p, const QSizeF &size)
 
 }  // namespace
 
-Scene heatingLaboratoryScene()
-{
-    using namespace heating;
-    return {kEventCanvas,
-            paletteOf({kWall, kTile, kBench, kBenchTop, kGlass, kGlassEdge, kAmber, kRed, kFlameBlue, kFlameOrange, kYellow,
-                       kMetal, kMetalDark, kOutline, kWhite}),
-            heating::draw};
-}
-
-Scene researchReportScene()
-{
+Scene researchReportScene() {
     using namespace report;
     return {kEventCanvas,
-            paletteOf({kWall, kWallShade, kBench, kBenchTop, kWhite, kPaper, kInk, kRed, kBody, kMetal, kGlass, kGlassEdge,
-                       kBlue, kGreen, kAmber}),
+            paletteOf({kWall, kWallShade, kBench, kBenchTop, kWhite, kPaper, kInk, kRed, kBody,
+                       kMetal, kGlass, kGlassEdge, kBlue, kGreen, kAmber}),
             report::draw};
 }
 
-Scene researchChiefScene()
-{
+Scene researchChiefScene() {
     using namespace chief;
     return {kEventCanvas,
-            paletteOf({kBackdrop, kBackdropDark, kSkin, kWhite, kCoatShade, kSuit, kShirt, kTie, kOutline, kMic, kRed, kBlue,
-                       kGreen, kYellow, kFlashGlow}),
+            paletteOf({kBackdrop, kBackdropDark, kSkin, kWhite, kCoatShade, kSuit, kShirt, kTie,
+                       kOutline, kMic, kRed, kBlue, kGreen, kYellow, kFlashGlow}),
             chief::draw};
 }
 

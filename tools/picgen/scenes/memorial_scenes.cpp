@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Mourning the plaintiffs who died: flowers and candles, quiet colours, nothing else.
+#include <QPainterPath>
+#include <cmath>
+
 #include "draw/shading.h"
 #include "scenes/scenes.h"
-
-#include <QPainterPath>
-
-#include <cmath>
 
 namespace picgen {
 namespace {
@@ -18,17 +17,18 @@ struct FlowerColours {
 };
 
 // A white chrysanthemum seen from the front: two rings of narrow petals round a small centre.
-void drawChrysanthemum(QPainter &p, QPointF centre, qreal radius, const FlowerColours &colours)
-{
+void drawChrysanthemum(QPainter& p, QPointF centre, qreal radius, const FlowerColours& colours) {
     p.save();
     p.translate(centre);
     p.setPen(QPen(colours.outline, std::max(0.6, radius * 0.04)));
-    for (const auto &[scale, colour, count] : {std::tuple{1.0, colours.petalShade, 18}, std::tuple{0.72, colours.petal, 14}}) {
+    for (const auto& [scale, colour, count] :
+         {std::tuple{1.0, colours.petalShade, 18}, std::tuple{0.72, colours.petal, 14}}) {
         p.setBrush(colour);
         for (int i = 0; i < count; ++i) {
             p.save();
             p.rotate(360.0 * i / count + (scale < 1 ? 10 : 0));
-            p.drawEllipse(QRectF(-radius * 0.14 * scale, -radius * scale, radius * 0.28 * scale, radius * 0.95 * scale));
+            p.drawEllipse(QRectF(-radius * 0.14 * scale, -radius * scale, radius * 0.28 * scale,
+                                 radius * 0.95 * scale));
             p.restore();
         }
     }
@@ -37,8 +37,8 @@ void drawChrysanthemum(QPainter &p, QPointF centre, qreal radius, const FlowerCo
     p.restore();
 }
 
-void drawLeaf(QPainter &p, QPointF base, qreal length, qreal angle, const QColor &leaf, const QColor &outline)
-{
+void drawLeaf(QPainter& p, QPointF base, qreal length, qreal angle, const QColor& leaf,
+              const QColor& outline) {
     p.save();
     p.translate(base);
     p.rotate(angle);
@@ -61,8 +61,8 @@ struct CandleColours {
 };
 
 // A candle standing on `base`, its flame with a soft halo.
-void drawCandle(QPainter &p, QPointF base, qreal width, qreal height, const CandleColours &colours)
-{
+void drawCandle(QPainter& p, QPointF base, qreal width, qreal height,
+                const CandleColours& colours) {
     const QPointF flameAt(base.x(), base.y() - height - width * 0.7);
     QColor fadeOut = colours.glow;
     fadeOut.setAlpha(0);
@@ -72,13 +72,14 @@ void drawCandle(QPainter &p, QPointF base, qreal width, qreal height, const Cand
     p.setPen(QPen(colours.outline, 1.2));
     p.setBrush(colours.wax);
     p.drawRect(QRectF(base.x() - width / 2, base.y() - height, width, height));
-    p.drawLine(QPointF(base.x(), base.y() - height), QPointF(base.x(), base.y() - height - width * 0.25));
+    p.drawLine(QPointF(base.x(), base.y() - height),
+               QPointF(base.x(), base.y() - height - width * 0.25));
     QPainterPath flame;
     flame.moveTo(flameAt.x(), flameAt.y() - width * 0.9);
-    flame.cubicTo(flameAt.x() + width * 0.5, flameAt.y() - width * 0.1, flameAt.x() + width * 0.35, flameAt.y() + width * 0.45,
-                  flameAt.x(), flameAt.y() + width * 0.45);
-    flame.cubicTo(flameAt.x() - width * 0.35, flameAt.y() + width * 0.45, flameAt.x() - width * 0.5, flameAt.y() - width * 0.1,
-                  flameAt.x(), flameAt.y() - width * 0.9);
+    flame.cubicTo(flameAt.x() + width * 0.5, flameAt.y() - width * 0.1, flameAt.x() + width * 0.35,
+                  flameAt.y() + width * 0.45, flameAt.x(), flameAt.y() + width * 0.45);
+    flame.cubicTo(flameAt.x() - width * 0.35, flameAt.y() + width * 0.45, flameAt.x() - width * 0.5,
+                  flameAt.y() - width * 0.1, flameAt.x(), flameAt.y() - width * 0.9);
     p.setPen(Qt::NoPen);
     p.setBrush(colours.flame);
     p.drawPath(flame);
@@ -103,8 +104,7 @@ const QColor kFlameCore(0xffe676u);
 const QColor kTable(0x3a2a20u);
 const QColor kOutline(0x0c0c0eu);
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), verticalGradient(0, 260, kBackTop, kBackBottom));
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kTable);
@@ -112,15 +112,18 @@ void draw(QPainter &p, const QSizeF &size)
 
     // The vase of chrysanthemums, a little left of centre.
     const FlowerColours flower{kWhite, kPetalShade, kCentre, kOutline};
-    for (const auto &[base, angle] : {std::pair{QPointF(120, 170), -150.0}, std::pair{QPointF(130, 176), -30.0},
-                                      std::pair{QPointF(116, 200), -165.0}, std::pair{QPointF(136, 196), -15.0}})
+    for (const auto& [base, angle] :
+         {std::pair{QPointF(120, 170), -150.0}, std::pair{QPointF(130, 176), -30.0},
+          std::pair{QPointF(116, 200), -165.0}, std::pair{QPointF(136, 196), -15.0}})
         drawLeaf(p, base, 56, angle, angle < -90 ? kLeaf : kLeafDark, kOutline);
     p.setPen(QPen(kLeafDark, 4));
-    for (const QPointF &head : {QPointF(92, 92), QPointF(150, 78), QPointF(124, 124), QPointF(70, 140), QPointF(176, 134)})
+    for (const QPointF& head : {QPointF(92, 92), QPointF(150, 78), QPointF(124, 124),
+                                QPointF(70, 140), QPointF(176, 134)})
         p.drawLine(QPointF(124, 196), head);
-    for (const auto &[head, radius] : {std::pair{QPointF(92, 92), 30.0}, std::pair{QPointF(150, 78), 32.0},
-                                       std::pair{QPointF(70, 140), 27.0}, std::pair{QPointF(176, 134), 28.0},
-                                       std::pair{QPointF(124, 124), 30.0}})
+    for (const auto& [head, radius] :
+         {std::pair{QPointF(92, 92), 30.0}, std::pair{QPointF(150, 78), 32.0},
+          std::pair{QPointF(70, 140), 27.0}, std::pair{QPointF(176, 134), 28.0},
+          std::pair{QPointF(124, 124), 30.0}})
         drawChrysanthemum(p, head, radius, flower);
     QPainterPath vase;
     vase.moveTo(100, 184);
@@ -159,8 +162,7 @@ const QColor kFlameCore(0xffe676u);
 const QColor kGlow(0x6e6450u);
 const QColor kWood(0x5a4030u);
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.fillRect(QRectF(0, 0, 330, 24), kWallDark);
     p.fillRect(QRectF(0, 300, 330, 30), kWallDark);
@@ -212,21 +214,19 @@ void draw(QPainter &p, const QSizeF &size)
 
 }  // namespace
 
-Scene chrysanthemumScene()
-{
+Scene chrysanthemumScene() {
     using namespace vigil;
     return {kEventCanvas,
-            paletteOf({kBackTop, kBackBottom, kGlow, kWhite, kPetalShade, kCentre, kLeaf, kLeafDark, kVase, kVaseDark, kWax,
-                       kFlame, kFlameCore, kTable, kOutline}),
+            paletteOf({kBackTop, kBackBottom, kGlow, kWhite, kPetalShade, kCentre, kLeaf, kLeafDark,
+                       kVase, kVaseDark, kWax, kFlame, kFlameCore, kTable, kOutline}),
             vigil::draw};
 }
 
-Scene memorialScene()
-{
+Scene memorialScene() {
     using namespace altar;
     return {kEventCanvas,
-            paletteOf({kWall, kWallDark, kCloth, kClothShade, kBlack, kPhoto, kWhite, kPetalShade, kCentre, kLeaf, kWax, kFlame,
-                       kFlameCore, kGlow, kWood}),
+            paletteOf({kWall, kWallDark, kCloth, kClothShade, kBlack, kPhoto, kWhite, kPetalShade,
+                       kCentre, kLeaf, kWax, kFlame, kFlameCore, kGlow, kWood}),
             altar::draw};
 }
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The ministry: protest at its gate, its telephones, its minister and its archive.
+#include <QPainterPath>
+
 #include "draw/architecture.h"
 #include "draw/figures.h"
 #include "draw/props.h"
 #include "draw/shading.h"
 #include "draw/text.h"
 #include "scenes/scenes.h"
-
-#include <QPainterPath>
 
 namespace picgen {
 namespace {
@@ -34,15 +34,14 @@ struct Protester {
     QPointF feet;
     qreal height;
     QColor top;
-    bool suit;      // otherwise a jumper over a white shirt
+    bool suit;  // otherwise a jumper over a white shirt
     bool headband;
-    const char *slogan;  // empty: no placard
+    const char* slogan;  // empty: no placard
     QColor board;
 };
 
 // A white cloth tied round the forehead, with a red rising-sun mark.
-void drawHeadband(QPainter &p, const Protester &person)
-{
+void drawHeadband(QPainter& p, const Protester& person) {
     const qreal h = person.height;
     const QRectF head(person.feet.x() - 0.075 * h, person.feet.y() - h, 0.15 * h, 0.15 * h);
     QPainterPath skull;
@@ -57,10 +56,10 @@ void drawHeadband(QPainter &p, const Protester &person)
     p.drawEllipse(QPointF(head.center().x(), head.top() + 0.05 * h), 0.011 * h, 0.011 * h);
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), verticalGradient(0, 200, kSkyHigh, kSkyLow));
-    drawOfficeBlock(p, QRectF(60, 26, 262, 200), 7, 9, {kBuilding, kBuildingShade, kWindow, kWindow}, 0);
+    drawOfficeBlock(p, QRectF(60, 26, 262, 200), 7, 9,
+                    {kBuilding, kBuildingShade, kWindow, kWindow}, 0);
     p.fillRect(QRectF(60, 190, 262, 36), kBuildingShade);
     p.fillRect(QRectF(0, 226, size.width(), size.height() - 226), kPavement);
 
@@ -70,7 +69,8 @@ void draw(QPainter &p, const QSizeF &size)
     p.drawRect(QRectF(4, 70, 40, 170));
     p.setBrush(kWhite);
     p.drawRect(QRectF(10, 80, 28, 100));
-    drawVerticalText(p, QRectF(12, 84, 24, 92), QStringLiteral("厚生省"), {japaneseFont(22), kOutline, Qt::transparent, 0, 0.6});
+    drawVerticalText(p, QRectF(12, 84, 24, 92), QStringLiteral("厚生省"),
+                     {japaneseFont(22), kOutline, Qt::transparent, 0, 0.6});
 
     // Back row first; the placards stand between the heads so none hides another.
     const Protester crowd[] = {
@@ -82,21 +82,22 @@ void draw(QPainter &p, const QSizeF &size)
         {{190, 332}, 140, kGreen, false, true, "命を返せ", kWhite},
         {{292, 334}, 136, kNavy, true, false, "", kWhite},
     };
-    for (const Protester &person : crowd) {
+    for (const Protester& person : crowd) {
         const bool placard = person.slogan[0] != '\0';
-        const Outfit outfit{kSkin, kHair, person.top, kWhite, kRed, kOutline, person.suit,
-                            person.suit ? person.top : kNavy};
+        const Outfit outfit{kSkin, kHair,    person.top,  kWhite,
+                            kRed,  kOutline, person.suit, person.suit ? person.top : kNavy};
         const Hands hands = drawStandingPerson(p, person.feet, person.height, outfit,
                                                placard ? ArmPose::RaisingRight : ArmPose::Down);
-        if (person.headband)
-            drawHeadband(p, person);
-        if (!placard)
-            continue;
+        if (person.headband) drawHeadband(p, person);
+        if (!placard) continue;
         const qreal w = person.height * 0.34;
         const qreal h = person.height * 0.62;
-        const QRectF board(hands.right.x() - w / 2, hands.right.y() - h - person.height * 0.08, w, h);
-        drawPlacard(p, board, hands.right.y() + person.height * 0.12, QString::fromUtf8(person.slogan),
-                    {japaneseFont(w * 0.6), kRed, Qt::transparent, 0, w * 0.02}, person.board, kPole, kOutline);
+        const QRectF board(hands.right.x() - w / 2, hands.right.y() - h - person.height * 0.08, w,
+                           h);
+        drawPlacard(p, board, hands.right.y() + person.height * 0.12,
+                    QString::fromUtf8(person.slogan),
+                    {japaneseFont(w * 0.6), kRed, Qt::transparent, 0, w * 0.02}, person.board,
+                    kPole, kOutline);
         p.setPen(QPen(kOutline, 1));
         p.setBrush(kSkin);
         p.drawEllipse(hands.right, person.height * 0.032, person.height * 0.032);
@@ -120,8 +121,7 @@ const QColor kYellow(0xf6d23cu);
 const QColor kWood(0x8a5a2eu);
 const QColor kInk(0x50535au);
 
-void drawPhone(QPainter &p)
-{
+void drawPhone(QPainter& p) {
     p.setPen(QPen(kOutline, 2));
     // Body.
     QPainterPath body;
@@ -164,8 +164,7 @@ void drawPhone(QPainter &p)
     p.drawPath(cord);
 }
 
-void drawRinging(QPainter &p)
-{
+void drawRinging(QPainter& p) {
     p.setPen(QPen(kRed, 4, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     for (int side : {-1, 1})
@@ -178,16 +177,14 @@ void drawRinging(QPainter &p)
              {japaneseFont(34), kRed, kYellow, 3, 0.6});
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     // Window with the blinds down, a filing cabinet and a wall clock.
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kBlind);
     p.drawRect(QRectF(190, 14, 126, 130));
     p.setPen(QPen(kBlindShade, 2));
-    for (int y = 22; y < 144; y += 8)
-        p.drawLine(QPointF(192, y), QPointF(314, y));
+    for (int y = 22; y < 144; y += 8) p.drawLine(QPointF(192, y), QPointF(314, y));
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kSteel);
     p.drawRect(QRectF(12, 40, 78, 150));
@@ -216,12 +213,12 @@ void draw(QPainter &p, const QSizeF &size)
         p.drawRect(QRectF(16 + i * 2, 258 - i * 6, 80, 50));
     }
     p.setPen(QPen(kInk, 1.5));
-    for (int y = 240; y < 290; y += 8)
-        p.drawLine(QPointF(30, y), QPointF(88, y));
+    for (int y = 240; y < 290; y += 8) p.drawLine(QPointF(30, y), QPointF(88, y));
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kWood);
     p.drawPolygon(QPolygonF{{232, 262}, {312, 262}, {316, 290}, {228, 290}});
-    drawText(p, QRectF(240, 266, 66, 20), QStringLiteral("課長"), {japaneseFont(18), kPaper, Qt::transparent, 0, 0.5});
+    drawText(p, QRectF(240, 266, 66, 20), QStringLiteral("研究班"),
+             {japaneseFont(18), kPaper, Qt::transparent, 0, 0.5});
 
     drawPhone(p);
     drawRinging(p);
@@ -245,8 +242,7 @@ const QColor kWhite(0xf6f4eeu);
 const QColor kOutline(0x141418u);
 const QColor kMetal(0x8c8e93u);
 
-void drawDrapedFlag(QPainter &p, qreal poleX)
-{
+void drawDrapedFlag(QPainter& p, qreal poleX) {
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kGold);
     p.drawRect(QRectF(poleX - 3, 30, 6, 300));
@@ -262,8 +258,7 @@ void drawDrapedFlag(QPainter &p, qreal poleX)
     p.drawLine(QPointF(poleX + 14, 60), QPointF(poleX + 14, 190));
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kCurtain);
     for (int x = 0; x < 330; x += 30) {
         p.fillRect(QRectF(x + 4, 0, 8, 330), kCurtainLight);
@@ -292,7 +287,8 @@ void draw(QPainter &p, const QSizeF &size)
     p.drawPolygon(QPolygonF{{86, 220}, {244, 220}, {232, 332}, {98, 332}});
     p.setBrush(kWoodDark);
     p.drawRect(QRectF(112, 238, 106, 34));
-    drawText(p, QRectF(118, 242, 94, 26), QStringLiteral("厚生大臣"), {japaneseFont(22), kGold, Qt::transparent, 0, 0.5});
+    drawText(p, QRectF(118, 242, 94, 26), QStringLiteral("厚生大臣"),
+             {japaneseFont(22), kGold, Qt::transparent, 0, 0.5});
 }
 }  // namespace lectern
 
@@ -313,28 +309,29 @@ const QColor kFlashGlow(0xfff0a0u);
 const QColor kFloor(0x98a4b0u);
 const QColor kRed(0xb42a2au);
 
-void drawStillCamera(QPainter &p, QPointF centre, qreal size)
-{
+void drawStillCamera(QPainter& p, QPointF centre, qreal size) {
     p.setPen(QPen(kOutline, 1.2));
     p.setBrush(kCamera);
-    p.drawRoundedRect(QRectF(centre.x() - size, centre.y() - size * 0.6, size * 2, size * 1.2), 3, 3);
+    p.drawRoundedRect(QRectF(centre.x() - size, centre.y() - size * 0.6, size * 2, size * 1.2), 3,
+                      3);
     p.setBrush(kGrey);
     p.drawEllipse(centre, size * 0.45, size * 0.45);
     p.setBrush(kCamera);
     p.drawRect(QRectF(centre.x() - size * 0.9, centre.y() - size * 1.0, size * 0.7, size * 0.45));
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.fillRect(QRectF(0, 200, 330, 130), kFloor);
     // The banner over the stage and two plain flags.
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kBanner);
     p.drawRect(QRectF(40, 16, 250, 44));
-    drawText(p, QRectF(52, 22, 226, 32), QStringLiteral("大臣記者会見"), {japaneseFont(28), kWhite, Qt::transparent, 0, 0.6});
+    drawText(p, QRectF(52, 22, 226, 32), QStringLiteral("大臣記者会見"),
+             {japaneseFont(28), kWhite, Qt::transparent, 0, 0.6});
     // Plain flags, each hanging towards the stage.
-    for (const auto &[pole, cloth] : {std::pair{62.0, QRectF(64, 74, 28, 60)}, std::pair{268.0, QRectF(238, 74, 28, 60)}}) {
+    for (const auto& [pole, cloth] :
+         {std::pair{62.0, QRectF(64, 74, 28, 60)}, std::pair{268.0, QRectF(238, 74, 28, 60)}}) {
         p.setBrush(kWoodDark);
         p.drawRect(QRectF(pole - 2, 70, 4, 140));
         p.setBrush(kRed);
@@ -389,9 +386,9 @@ const QColor kInk(0x1c1c1cu);
 const QColor kTable(0x6a4a30u);
 const QColor kLamp(0xf6e7a0u);
 
-void drawShelves(QPainter &p)
-{
-    const QColor spines[] = {kSpineBeige, kSpineBrown, kSpineGreen, kSpineNavy, kSpineBeige, kSpineBrown};
+void drawShelves(QPainter& p) {
+    const QColor spines[] = {kSpineBeige, kSpineBrown, kSpineGreen,
+                             kSpineNavy,  kSpineBeige, kSpineBrown};
     p.setPen(QPen(kInk, 1));
     for (int shelf = 0; shelf < 3; ++shelf) {
         const qreal base = 70 + shelf * 64;
@@ -413,8 +410,7 @@ void drawShelves(QPainter &p)
     p.drawRect(QRectF(322, 0, 8, 230));
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     drawShelves(p);
     // A bare bulb lighting the find.
@@ -436,7 +432,8 @@ void draw(QPainter &p, const QSizeF &size)
     p.setBrush(kFolder);
     p.drawRect(QRectF(-146, -60, 144, 110));
     p.drawRect(QRectF(2, -60, 144, 110));
-    drawDocument(p, QRectF(-136, -54, 126, 98), QStringLiteral("内部資料"), 16, {kPaper, kInk, kInk});
+    drawDocument(p, QRectF(-136, -54, 126, 98), QStringLiteral("内部資料"), 16,
+                 {kPaper, kInk, kInk});
     drawDocument(p, QRectF(12, -54, 126, 98), QStringLiteral("報告書"), 16, {kPaper, kInk, kInk});
     drawSeal(p, QPointF(76, 8), 70, QStringLiteral("極秘"), kRed, false, -14);
     p.restore();
@@ -452,48 +449,43 @@ void draw(QPainter &p, const QSizeF &size)
 
 }  // namespace
 
-Scene ministryProtestScene()
-{
+Scene ministryProtestScene() {
     using namespace protest;
     return {kEventCanvas,
-            paletteOf({kSkyHigh, kSkyLow, kBuilding, kBuildingShade, kWindow, kOutline, kPavement, kSkin, kHair, kNavy,
-                       kBrown, kWhite, kRed, kYellow, kPole, kGreen}),
+            paletteOf({kSkyHigh, kSkyLow, kBuilding, kBuildingShade, kWindow, kOutline, kPavement,
+                       kSkin, kHair, kNavy, kBrown, kWhite, kRed, kYellow, kPole, kGreen}),
             protest::draw};
 }
 
-Scene ministryTelephoneScene()
-{
+Scene ministryTelephoneScene() {
     using namespace telephone;
     return {kEventCanvas,
-            paletteOf({kWall, kWallShade, kBlind, kBlindShade, kSteel, kDeskTop, kOutline, kPhone, kPhoneShine, kPaper,
-                       kRed, kYellow, kWood, kInk}),
+            paletteOf({kWall, kWallShade, kBlind, kBlindShade, kSteel, kDeskTop, kOutline, kPhone,
+                       kPhoneShine, kPaper, kRed, kYellow, kWood, kInk}),
             telephone::draw};
 }
 
-Scene ministerAtLecternScene()
-{
+Scene ministerAtLecternScene() {
     using namespace lectern;
     return {kEventCanvas,
-            paletteOf({kCurtain, kCurtainDark, kCurtainLight, kFlag, kFlagDark, kGold, kWood, kWoodDark, kWoodLight,
-                       kSkin, kGreyHair, kSuit, kWhite, kOutline, kMetal}),
+            paletteOf({kCurtain, kCurtainDark, kCurtainLight, kFlag, kFlagDark, kGold, kWood,
+                       kWoodDark, kWoodLight, kSkin, kGreyHair, kSuit, kWhite, kOutline, kMetal}),
             lectern::draw};
 }
 
-Scene ministryPressRoomScene()
-{
+Scene ministryPressRoomScene() {
     using namespace pressroom;
     return {kEventCanvas,
-            paletteOf({kWall, kBanner, kWhite, kWood, kWoodDark, kSkin, kHair, kSuit, kOutline, kGrey, kBrown, kCamera,
-                       kFlashGlow, kFloor, kRed}),
+            paletteOf({kWall, kBanner, kWhite, kWood, kWoodDark, kSkin, kHair, kSuit, kOutline,
+                       kGrey, kBrown, kCamera, kFlashGlow, kFloor, kRed}),
             pressroom::draw};
 }
 
-Scene archiveFilesScene()
-{
+Scene archiveFilesScene() {
     using namespace archive;
     return {kEventCanvas,
-            paletteOf({kWall, kShelf, kShelfDark, kSpineBeige, kSpineBrown, kSpineGreen, kSpineNavy, kLabel, kFolder,
-                       kFolderDark, kPaper, kRed, kInk, kTable, kLamp}),
+            paletteOf({kWall, kShelf, kShelfDark, kSpineBeige, kSpineBrown, kSpineGreen, kSpineNavy,
+                       kLabel, kFolder, kFolderDark, kPaper, kRed, kInk, kTable, kLamp}),
             archive::draw};
 }
 

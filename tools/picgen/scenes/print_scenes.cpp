@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // In print: a book that accuses, and a cartoonist's protest.
+#include <QPainterPath>
+#include <utility>
+
 #include "draw/figures.h"
 #include "draw/props.h"
 #include "draw/text.h"
 #include "scenes/scenes.h"
-
-#include <QPainterPath>
-
-#include <utility>
 
 namespace picgen {
 namespace {
@@ -27,8 +26,7 @@ const QColor kRed(0xc8262cu);
 const QColor kPhoto(0x6a6e74u);
 const QColor kPaperShade(0xc6c2b4u);
 
-void drawBook(QPainter &p)
-{
+void drawBook(QPainter& p) {
     p.setPen(QPen(kInk, 1.8));
     // Spine and page edges, then the cover.
     p.setBrush(kCoverDark);
@@ -40,13 +38,14 @@ void drawBook(QPainter &p)
     p.setBrush(kGold);
     p.drawRect(QRectF(52, 56, 118, 6));
     p.drawRect(QRectF(52, 232, 118, 6));
-    drawVerticalText(p, QRectF(80, 72, 80, 150), QStringLiteral("告発"), {japaneseFont(68), kWhite, Qt::transparent, 0, 1.2});
-    drawVerticalText(p, QRectF(52, 76, 26, 150), QStringLiteral("薬害の闇を追う"), {japaneseFont(18), kGold});
+    drawVerticalText(p, QRectF(80, 72, 80, 150), QStringLiteral("告発"),
+                     {japaneseFont(68), kWhite, Qt::transparent, 0, 1.2});
+    drawVerticalText(p, QRectF(52, 76, 26, 150), QStringLiteral("薬害の闇を追う"),
+                     {japaneseFont(18), kGold});
     drawText(p, QRectF(60, 244, 104, 18), QStringLiteral("取材班 著"), {japaneseFont(14), kWhite});
 }
 
-void drawNewspaper(QPainter &p)
-{
+void drawNewspaper(QPainter& p) {
     p.save();
     p.translate(250, 226);
     p.rotate(8);
@@ -59,22 +58,21 @@ void drawNewspaper(QPainter &p)
     // Vertical headline on the right, a red band, columns and a photo.
     p.setBrush(kInk);
     p.drawRect(QRectF(28, -112, 46, 120));
-    drawVerticalText(p, QRectF(30, -108, 42, 112), QStringLiteral("薬害"), {japaneseFont(44), kWhite, Qt::transparent, 0, 0.8});
+    drawVerticalText(p, QRectF(30, -108, 42, 112), QStringLiteral("薬害"),
+                     {japaneseFont(44), kWhite, Qt::transparent, 0, 0.8});
     p.setBrush(kRed);
     p.drawRect(QRectF(-78, -112, 98, 28));
-    drawText(p, QRectF(-74, -108, 90, 20), QStringLiteral("責任は誰に"), {japaneseFont(18), kWhite, Qt::transparent, 0, 0.4});
+    drawText(p, QRectF(-74, -108, 90, 20), QStringLiteral("責任は誰に"),
+             {japaneseFont(18), kWhite, Qt::transparent, 0, 0.4});
     p.setBrush(kPhoto);
     p.drawRect(QRectF(-78, -76, 98, 62));
     p.setPen(QPen(kGrey, 2));
-    for (qreal x = -76; x < 76; x += 8)
-        p.drawLine(QPointF(x, 18), QPointF(x, 92));
-    for (qreal x = -76; x < 18; x += 8)
-        p.drawLine(QPointF(x, -6), QPointF(x, 10));
+    for (qreal x = -76; x < 76; x += 8) p.drawLine(QPointF(x, 18), QPointF(x, 92));
+    for (qreal x = -76; x < 18; x += 8) p.drawLine(QPointF(x, -6), QPointF(x, 10));
     p.restore();
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.setPen(QPen(kInk, 1.8));
     p.setBrush(kWood);
@@ -104,13 +102,14 @@ const Outfit kCompanyMan{kSkin, kHair, kCompanySuit, kWhite, kRed, kBlack};
 const Outfit kOfficial{kSkin, kHair, kOfficialSuit, kWhite, kCompanySuit, kBlack};
 
 // A speech balloon with its tail pointing at the speaker.
-void drawBalloon(QPainter &p, const QRectF &balloon, QPointF tail, const QString &text, qreal fontSize)
-{
+void drawBalloon(QPainter& p, const QRectF& balloon, QPointF tail, const QString& text,
+                 qreal fontSize) {
     QPainterPath shape;
     shape.addEllipse(balloon);
     QPainterPath pointer;
     const QPointF c = balloon.center();
-    const QPointF across = QPointF(-(tail - c).y(), (tail - c).x()) * (balloon.width() * 0.08 / QLineF(c, tail).length());
+    const QPointF across = QPointF(-(tail - c).y(), (tail - c).x()) *
+                           (balloon.width() * 0.08 / QLineF(c, tail).length());
     pointer.moveTo(c + across);
     pointer.lineTo(tail);
     pointer.lineTo(c - across);
@@ -118,14 +117,14 @@ void drawBalloon(QPainter &p, const QRectF &balloon, QPointF tail, const QString
     p.setPen(QPen(kBlack, 1.8));
     p.setBrush(kWhite);
     p.drawPath(shape.united(pointer));
-    drawText(p, balloon.adjusted(balloon.width() * 0.14, balloon.height() * 0.22, -balloon.width() * 0.14,
-                                 -balloon.height() * 0.22),
+    drawText(p,
+             balloon.adjusted(balloon.width() * 0.14, balloon.height() * 0.22,
+                              -balloon.width() * 0.14, -balloon.height() * 0.22),
              text, {japaneseFont(fontSize), kBlack, Qt::transparent, 0, 0.3});
 }
 
 // Two dots for eyes: these cartoon people need a little more face than the rest.
-void drawEyes(QPainter &p, QPointF between, qreal gap, bool shut)
-{
+void drawEyes(QPainter& p, QPointF between, qreal gap, bool shut) {
     p.setPen(QPen(kBlack, 2.4, Qt::SolidLine, Qt::RoundCap));
     for (int side : {-1, 1}) {
         const QPointF eye = between + QPointF(side * gap, 0);
@@ -136,8 +135,7 @@ void drawEyes(QPainter &p, QPointF between, qreal gap, bool shut)
     }
 }
 
-void drawSweat(QPainter &p, QPointF at)
-{
+void drawSweat(QPainter& p, QPointF at) {
     QPainterPath drop;
     drop.moveTo(at);
     drop.cubicTo(at + QPointF(6, 8), at + QPointF(4, 14), at + QPointF(0, 14));
@@ -147,8 +145,7 @@ void drawSweat(QPainter &p, QPointF at)
     p.drawPath(drop);
 }
 
-void panelHandover(QPainter &p)
-{
+void panelHandover(QPainter& p) {
     p.fillRect(QRectF(8, 8, 153, 153), kSky);
     drawBust(p, QRectF(14, 76, 64, 100), kCompanyMan, {});
     drawBust(p, QRectF(96, 76, 64, 100), kOfficial, {Hair::Short, Eyewear::Glasses});
@@ -164,8 +161,7 @@ void panelHandover(QPainter &p)
     drawBalloon(p, QRectF(14, 14, 92, 54), {44, 78}, QStringLiteral("よろしく…"), 16);
 }
 
-void panelApproval(QPainter &p)
-{
+void panelApproval(QPainter& p) {
     p.fillRect(QRectF(169, 8, 153, 153), kWhite);
     drawBust(p, QRectF(216, 70, 70, 110), kOfficial, {Hair::Short, Eyewear::Glasses});
     p.setPen(QPen(kBlack, 1.5));
@@ -173,13 +169,11 @@ void panelApproval(QPainter &p)
     p.drawRect(QRectF(180, 128, 60, 32));
     drawSeal(p, QPointF(210, 144), 28, QStringLiteral("承認"), kRed, true, -10);
     p.setPen(QPen(kYellow, 4, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 4; ++i)
-        p.drawLine(QPointF(196 + i * 10, 118), QPointF(192 + i * 12, 108));
+    for (int i = 0; i < 4; ++i) p.drawLine(QPointF(196 + i * 10, 118), QPointF(192 + i * 12, 108));
     drawBalloon(p, QRectF(226, 14, 92, 54), {262, 76}, QStringLiteral("問題なし！"), 16);
 }
 
-void panelQuestion(QPainter &p)
-{
+void panelQuestion(QPainter& p) {
     p.fillRect(QRectF(8, 169, 153, 153), kTone);
     drawBust(p, QRectF(22, 236, 62, 96), kOfficial, {Hair::Short, Eyewear::Glasses});
     drawBust(p, QRectF(86, 236, 62, 96), kCompanyMan, {});
@@ -188,8 +182,7 @@ void panelQuestion(QPainter &p)
     drawBalloon(p, QRectF(18, 174, 132, 54), {80, 240}, QStringLiteral("責任は？"), 20);
 }
 
-void panelDenial(QPainter &p)
-{
+void panelDenial(QPainter& p) {
     p.fillRect(QRectF(169, 169, 153, 153), kSky);
     // Both turn away, backs to the reader.
     drawBackOfHead(p, {214, 272}, 20, kOfficial);
@@ -199,16 +192,15 @@ void panelDenial(QPainter &p)
     drawBalloon(p, QRectF(176, 176, 138, 58), {244, 254}, QStringLiteral("記憶にない"), 20);
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWhite);
-    const std::pair<QRectF, void (*)(QPainter &)> panels[] = {
+    const std::pair<QRectF, void (*)(QPainter&)> panels[] = {
         {{8, 8, 153, 153}, panelHandover},
         {{169, 8, 153, 153}, panelApproval},
         {{8, 169, 153, 153}, panelQuestion},
         {{169, 169, 153, 153}, panelDenial},
     };
-    for (const auto &[frame, drawPanel] : panels) {
+    for (const auto& [frame, drawPanel] : panels) {
         p.save();
         p.setClipRect(frame);
         drawPanel(p);
@@ -222,21 +214,19 @@ void draw(QPainter &p, const QSizeF &size)
 
 }  // namespace
 
-Scene critiqueBookScene()
-{
+Scene critiqueBookScene() {
     using namespace book;
     return {kEventCanvas,
-            paletteOf({kWall, kWood, kWoodDark, kCover, kCoverDark, kWhite, kNewsprint, kInk, kGrey, kGold, kRed, kPhoto,
-                       kPaperShade}),
+            paletteOf({kWall, kWood, kWoodDark, kCover, kCoverDark, kWhite, kNewsprint, kInk, kGrey,
+                       kGold, kRed, kPhoto, kPaperShade}),
             book::draw};
 }
 
-Scene comicStripScene()
-{
+Scene comicStripScene() {
     using namespace comic;
     return {kEventCanvas,
-            paletteOf({kWhite, kBlack, kSkin, kHair, kCompanySuit, kOfficialSuit, kRed, kEnvelope, kTone, kSky, kYellow,
-                       kSweat}),
+            paletteOf({kWhite, kBlack, kSkin, kHair, kCompanySuit, kOfficialSuit, kRed, kEnvelope,
+                       kTone, kSky, kYellow, kSweat}),
             comic::draw};
 }
 

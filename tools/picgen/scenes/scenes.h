@@ -23,11 +23,11 @@ Scene archiveFilesScene();
 
 // The company.
 Scene apologyPressConferenceScene();
+Scene boardroomScene();
 Scene officeRaidScene();
 Scene briefingPortraitScene();
 
 // Laboratories and the research chief.
-Scene heatingLaboratoryScene();
 Scene researchReportScene();
 Scene researchChiefScene();
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The title picture shown at start-up, and the slim name banner.
+#include <QLinearGradient>
+#include <QPainterPath>
+
 #include "draw/architecture.h"
 #include "draw/props.h"
 #include "draw/shading.h"
 #include "draw/text.h"
 #include "scenes/scenes.h"
-
-#include <QLinearGradient>
-#include <QPainterPath>
 
 namespace picgen {
 namespace {
@@ -29,27 +29,27 @@ const QColor kLabel(0xefe4c4u);
 const QColor kBlack(0x050508u);
 const QColor kGrey(0x8a8ea2u);
 
-void drawSkyline(QPainter &p)
-{
+void drawSkyline(QPainter& p) {
     const struct {
         QRectF box;
         int rows, columns, seed;
     } towers[] = {
-        {{-4, 150, 60, 170}, 12, 3, 1},   {{50, 110, 52, 210}, 15, 3, 2},  {{98, 170, 44, 150}, 10, 2, 3},
-        {{138, 90, 70, 230}, 17, 4, 4},   {{204, 140, 48, 180}, 12, 3, 5}, {{250, 100, 64, 220}, 16, 4, 6},
-        {{310, 160, 50, 160}, 11, 3, 7},  {{356, 126, 60, 200}, 14, 3, 8},
+        {{-4, 150, 60, 170}, 12, 3, 1},  {{50, 110, 52, 210}, 15, 3, 2},
+        {{98, 170, 44, 150}, 10, 2, 3},  {{138, 90, 70, 230}, 17, 4, 4},
+        {{204, 140, 48, 180}, 12, 3, 5}, {{250, 100, 64, 220}, 16, 4, 6},
+        {{310, 160, 50, 160}, 11, 3, 7}, {{356, 126, 60, 200}, 14, 3, 8},
     };
-    for (const auto &tower : towers)
-        drawOfficeBlock(p, tower.box, tower.rows, tower.columns, {kTower, kTowerEdge, kTower, kWindow}, tower.seed);
+    for (const auto& tower : towers)
+        drawOfficeBlock(p, tower.box, tower.rows, tower.columns,
+                        {kTower, kTowerEdge, kTower, kWindow}, tower.seed);
 }
 
 // A drip bag of blood product on its stand, labelled with the game's Z.
-void drawDripBag(QPainter &p)
-{
+void drawDripBag(QPainter& p) {
     p.setPen(QPen(kBlack, 2));
     p.setBrush(kGrey);
-    p.drawRect(QRectF(376, 112, 6, 176));   // stand
-    p.drawRect(QRectF(326, 110, 56, 5));    // arm
+    p.drawRect(QRectF(376, 112, 6, 176));  // stand
+    p.drawRect(QRectF(326, 110, 56, 5));   // arm
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kGrey, 3));
     p.drawArc(QRectF(324, 112, 10, 12), 90 * 16, 180 * 16);  // hook
@@ -78,37 +78,35 @@ void drawDripBag(QPainter &p)
 }
 
 // A small glass vial of clotting factor, sealed with a crimped cap.
-void drawVial(QPainter &p, QPointF base, qreal angle)
-{
+void drawVial(QPainter& p, QPointF base, qreal angle) {
     p.save();
     p.translate(base);
     p.rotate(angle);
     p.setPen(QPen(kBlack, 1.5));
     p.setBrush(kGrey);
-    p.drawRoundedRect(QRectF(-11, -46, 22, 36), 4, 4);   // glass
+    p.drawRoundedRect(QRectF(-11, -46, 22, 36), 4, 4);  // glass
     p.setBrush(kAmber);
-    p.drawRoundedRect(QRectF(-10, -24, 20, 14), 3, 3);   // the dried powder
+    p.drawRoundedRect(QRectF(-10, -24, 20, 14), 3, 3);  // the dried powder
     p.setBrush(kWhite);
-    p.drawRect(QRectF(-10, -38, 20, 10));                // label
+    p.drawRect(QRectF(-10, -38, 20, 10));  // label
     p.setBrush(kGrey);
-    p.drawRect(QRectF(-7, -52, 14, 6));                  // neck
+    p.drawRect(QRectF(-7, -52, 14, 6));  // neck
     p.setBrush(kRed);
-    p.drawRect(QRectF(-9, -60, 18, 9));                  // cap
+    p.drawRect(QRectF(-9, -60, 18, 9));  // cap
     p.restore();
 }
 
-void drawTitleLettering(QPainter &p)
-{
+void drawTitleLettering(QPainter& p) {
     const QRectF box(12, 22, 386, 88);
     const QFont font = latinFont(86, true);
     // A hard drop shadow, then gold letters with a dark red rim.
     drawText(p, box.translated(4, 5), QStringLiteral("ZORMADE"), {font, kBlack, kBlack, 4});
     drawText(p, box, QStringLiteral("ZORMADE"), {font, kGold, kRedDark, 3});
-    drawText(p, QRectF(130, 120, 150, 18), QStringLiteral("1991 - 1996"), {latinFont(15), kWhite, kBlack, 2.5});
+    drawText(p, QRectF(130, 120, 150, 18), QStringLiteral("1991 - 1996"),
+             {latinFont(15), kWhite, kBlack, 2.5});
 }
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     QLinearGradient sky(0, 0, 0, 300);
     sky.setColorAt(0, kSkyTop);
     sky.setColorAt(0.55, kSkyMid);
@@ -126,7 +124,8 @@ void draw(QPainter &p, const QSizeF &size)
     drawCoin(p, {58, 270}, 28, {kGold, kGoldDark, kWhite, kGoldDark});
     p.setPen(Qt::NoPen);
     p.setBrush(kWhite);
-    p.drawPolygon(QPolygonF{{78, 236}, {81, 246}, {92, 249}, {81, 252}, {78, 262}, {75, 252}, {64, 249}, {75, 246}});
+    p.drawPolygon(QPolygonF{
+        {78, 236}, {81, 246}, {92, 249}, {81, 252}, {78, 262}, {75, 252}, {64, 249}, {75, 246}});
 }
 }  // namespace title
 
@@ -139,30 +138,29 @@ const QColor kRed(0xc41e2au);
 const QColor kWhite(0xf4f4f0u);
 const QColor kBlack(0x050508u);
 
-void draw(QPainter &p, const QSizeF &size)
-{
+void draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), verticalGradient(0, size.height(), kNavyLight, kNavy));
     p.fillRect(QRectF(0, size.height() - 2, size.width(), 2), kGold);
     drawCapsule(p, {18, 10}, 22, 9, -25, {kRed, kWhite, kWhite, kBlack});
-    drawText(p, QRectF(36, 2, 150, 16), QStringLiteral("ZORMADE"), {latinFont(17, true), kGold, kRedDark, 1});
+    drawText(p, QRectF(36, 2, 150, 16), QStringLiteral("ZORMADE"),
+             {latinFont(17, true), kGold, kRedDark, 1});
 }
 }  // namespace banner
 
 }  // namespace
 
-Scene titleScene()
-{
+Scene titleScene() {
     using namespace title;
     return {QSize(409, 314),
-            paletteOf({kSkyTop, kSkyMid, kSkyLow, kTower, kTowerEdge, kWindow, kGold, kGoldDark, kRed, kRedDark, kWhite, kAmber,
-                       kLabel, kBlack, kGrey}),
+            paletteOf({kSkyTop, kSkyMid, kSkyLow, kTower, kTowerEdge, kWindow, kGold, kGoldDark,
+                       kRed, kRedDark, kWhite, kAmber, kLabel, kBlack, kGrey}),
             title::draw};
 }
 
-Scene bannerScene()
-{
+Scene bannerScene() {
     using namespace banner;
-    return {QSize(224, 22), paletteOf({kNavy, kNavyLight, kGold, kRedDark, kRed, kWhite, kBlack}), banner::draw};
+    return {QSize(224, 22), paletteOf({kNavy, kNavyLight, kGold, kRedDark, kRed, kWhite, kBlack}),
+            banner::draw};
 }
 
 }  // namespace picgen

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ico_writer.h"
-#include "test_images.h"
+
+#include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QImageReader>
 
-#include <gtest/gtest.h>
+#include "test_images.h"
 
 namespace picgen {
 namespace {
 
 // A disc of varied colours on a transparent ground (index 0), so the mask has both values on odd
 // bit offsets.
-QImage disc(int size)
-{
+QImage disc(int size) {
     QList<QRgb> colours = test::sixteenColours();
     colours[0] = qRgba(0, 0, 0, 0);
     return test::indexedImage(size, size, colours, [size](int x, int y) {
@@ -23,10 +23,9 @@ QImage disc(int size)
     });
 }
 
-// The directory and header fields that Qt does not read are pinned byte for byte by the committed icon
-// (PicturesMatchTheirGenerator); here a reader checks the pixels and the mask.
-TEST(IcoWriterTest, QtReadsEachImageBack)
-{
+// The directory and header fields that Qt does not read are pinned byte for byte by the committed
+// icon (PicturesMatchTheirGenerator); here a reader checks the pixels and the mask.
+TEST(IcoWriterTest, QtReadsEachImageBack) {
     const QList<QImage> originals{disc(32), disc(16)};
     QByteArray file = encodeIco(originals);
     QBuffer buffer(&file);
@@ -39,11 +38,11 @@ TEST(IcoWriterTest, QtReadsEachImageBack)
     }
 }
 
-TEST(IcoWriterTest, RefusesImagesAnIconCannotHold)
-{
+TEST(IcoWriterTest, RefusesImagesAnIconCannotHold) {
     EXPECT_THROW(encodeIco({QImage(16, 16, QImage::Format_ARGB32)}), std::invalid_argument);
-    EXPECT_THROW(encodeIco({test::indexedImage(256, 256, disc(1).colorTable(), [](int, int) { return 1; })}),
-                 std::invalid_argument);
+    EXPECT_THROW(
+        encodeIco({test::indexedImage(256, 256, disc(1).colorTable(), [](int, int) { return 1; })}),
+        std::invalid_argument);
 }
 
 }  // namespace

@@ -1,31 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/palette_reduction.h"
-#include "test_images.h"
+
+#include <gtest/gtest.h>
 
 #include <QImage>
 
-#include <gtest/gtest.h>
+#include "test_images.h"
 
 namespace picgen {
 namespace {
 
 // Flat areas, and colours a step or two off a palette entry, fill every committed picture, which
 // PicturesMatchTheirGenerator pins; the coverage boundary is only brushed by the icons' edges.
-// A pixel less than half covered takes the transparent entry; one at least half covered keeps its colour.
-TEST(PaletteReductionTest, LessThanHalfCoveredPixelsTakeTheTransparentEntry)
-{
+// A pixel less than half covered takes the transparent entry; one at least half covered keeps its
+// colour.
+TEST(PaletteReductionTest, LessThanHalfCoveredPixelsTakeTheTransparentEntry) {
     const QList<QRgb> palette{qRgb(0, 0, 0), qRgb(200, 30, 30), qRgba(0, 0, 0, 0)};
-    const QList<QRgb> coverings{qRgba(255, 255, 255, 0), qRgba(200, 30, 30, 127), qRgba(200, 30, 30, 128)};
-    const QImage reduced = reduceToPalette(test::indexedImage(3, 1, coverings, [](int x, int) { return x; }), palette);
-    EXPECT_EQ((QList<int>{reduced.pixelIndex(0, 0), reduced.pixelIndex(1, 0), reduced.pixelIndex(2, 0)}),
-              (QList<int>{2, 2, 1}));
+    const QList<QRgb> coverings{qRgba(255, 255, 255, 0), qRgba(200, 30, 30, 127),
+                                qRgba(200, 30, 30, 128)};
+    const QImage reduced =
+        reduceToPalette(test::indexedImage(3, 1, coverings, [](int x, int) { return x; }), palette);
+    EXPECT_EQ(
+        (QList<int>{reduced.pixelIndex(0, 0), reduced.pixelIndex(1, 0), reduced.pixelIndex(2, 0)}),
+        (QList<int>{2, 2, 1}));
 }
 
 // A grey ramp (25 to 225) between black and white cannot be matched pixel by pixel. Dithering
 // keeps each band's average brightness where the ramp had it, where banding would make it black
 // or white; icons skip it, and there each pixel takes its nearest colour so edges stay clean.
-TEST(PaletteReductionTest, DitheringKeepsEachBandsBrightnessAndWithoutItEachPixelIsNearest)
-{
+TEST(PaletteReductionTest, DitheringKeepsEachBandsBrightnessAndWithoutItEachPixelIsNearest) {
     constexpr int kSize = 64;
     constexpr int kBand = 8;
     QImage ramp(kSize, kSize, QImage::Format_RGB32);
@@ -44,14 +47,14 @@ TEST(PaletteReductionTest, DitheringKeepsEachBandsBrightnessAndWithoutItEachPixe
             for (int x = band; x < band + kBand; ++x) {
                 wanted += qGray(ramp.pixel(x, y));
                 got += qGray(dithered.pixel(x, y));
-                ASSERT_EQ(nearest.pixelIndex(x, y), qGray(ramp.pixel(x, y)) < 128 ? 0 : 1) << x << "," << y;
+                ASSERT_EQ(nearest.pixelIndex(x, y), qGray(ramp.pixel(x, y)) < 128 ? 0 : 1)
+                    << x << "," << y;
             }
         EXPECT_NEAR(got / (kBand * kSize), wanted / (kBand * kSize), 12.0) << band;
     }
 }
 
-TEST(PaletteReductionTest, RefusesAPaletteWithoutOpaqueColours)
-{
+TEST(PaletteReductionTest, RefusesAPaletteWithoutOpaqueColours) {
     const QImage source(4, 4, QImage::Format_RGB32);
     EXPECT_THROW(reduceToPalette(source, {}), std::invalid_argument);
     EXPECT_THROW(reduceToPalette(source, {qRgba(0, 0, 0, 0)}), std::invalid_argument);

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QGuiApplication>
-
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+
 // Image plugins (the ICO reader) are found through the application object.
-int main(int argc, char *argv[])
-{
+int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/event_catalogue.h"
-#include "core/event_data.h"
 
 namespace zormade {
 namespace {
@@ -44,10 +43,9 @@ TEST(EventCatalogue, AmountsInTheAnswerTextsAreTheAnswersOwn) {
 
     int named = 0;
     for (int i = 0; i < kEventCount; ++i) {
-        for (int a = 0; a < 4; ++a) {
-            const EventData data = LoadEventData(i);
-            const StatusChange change = ChangeOfChoice(data, a);
-            for (const std::string& text : {data.choiceTexts[a], data.resultTexts[a]}) {
+        for (const EventAnswer& answer : EventRecordAt(i).answers) {
+            const StatusChange& change = answer.change;
+            for (const std::string text : {answer.text, answer.result}) {
                 const NamedAmounts amounts = AmountsIn(text);
                 for (long long n : amounts.patients) EXPECT_EQ(n, std::llabs(change.patients)) << text;
                 for (long long n : amounts.yen) EXPECT_EQ(n, std::llabs(change.money)) << text;
@@ -62,12 +60,12 @@ TEST(EventCatalogue, AmountsInTheAnswerTextsAreTheAnswersOwn) {
 TEST(EventCatalogue, AnswersAreNumberedAndToldAndOthersChangeNothing) {
     const char* numbers[4] = {"１．", "２．", "３．", "４．"};
     for (int i = 0; i < kEventCount; ++i) {
-        const EventData data = LoadEventData(i);
+        const EventRecord& event = EventRecordAt(i);
         for (int a = 0; a < 4; ++a) {
-            EXPECT_EQ(data.choiceTexts[a].rfind(numbers[a], 0), 0u) << "event " << i << " answer " << a;
-            EXPECT_FALSE(data.resultTexts[a].empty()) << "event " << i << " answer " << a;
+            EXPECT_EQ(std::string(event.answers[a].text).rfind(numbers[a], 0), 0u) << "event " << i << " answer " << a;
+            EXPECT_NE(*event.answers[a].result, '\0') << "event " << i << " answer " << a;
         }
-        for (const StatusChange& none : {ChangeOfChoice(data, -1), ChangeOfChoice(data, 4)}) {
+        for (const StatusChange& none : {AnswerChange(i, -1), AnswerChange(i, 4)}) {
             EXPECT_EQ(none.stamina | none.money | none.patients | none.trust | none.rivalPower | none.suspicion, 0);
         }
     }

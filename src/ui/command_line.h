@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+namespace zormade {
+
+enum class CommandLineAction { Run, Help, Version, Unknown };
+
+struct CommandLine {
+    CommandLineAction action = CommandLineAction::Run;
+    std::string unknown;  // the first argument neither we nor Qt know, for the message
+};
+
+// Read before any display is opened, so --help and --version work anywhere. Qt's own options
+// (-style, -platform, -display, -qwindowgeometry ...) are left for QApplication.
+CommandLine ParseCommandLine(int argc, char** argv);
+
+extern const char* const kGameUsage;
+
+}  // namespace zormade

@@ -1,0 +1,56 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The programs' options with no display at all, and the game with displays that cannot be opened:
+# --help and --version answer anywhere, an unknown option is refused with the usage, Qt's own
+# options go to Qt, and a display that cannot be opened is one line and status 1, not an abort.
+set -eu
+game=$1
+replay=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+chmod 700 "$work"
+
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+# Runs a program in a bare environment plus the assignments given before `--`.
+run() {
+  assignments=""
+  while [ "$1" != -- ]; do assignments="$assignments $1"; shift; done
+  shift
+  status=0
+  # shellcheck disable=SC2086
+  env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work" $assignments \
+    timeout 30 "$@" >"$work/out" 2>"$work/err" || status=$?
+}
+expect() {  # status, what, then a grep pattern the output must hold
+  [ "$status" -eq "$1" ] || fail "$2: status $status, not $1 ($(cat "$work/err"))"
+  grep -q "$3" "$work/out" "$work/err" || fail "$2: no '$3' in: $(cat "$work/out" "$work/err")"
+}
+one_line() {
+  [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$1: not one line: $(cat "$work/err")"
+}
+
+run -- "$game" --help;                      expect 0 "--help" '^usage: zormade'
+run -- "$game" -style Windows --version;    expect 0 "--version after a Qt option" '^zormade 0\.1$'
+run -- "$game" --hepl;                      expect 2 "a misspelled option" "unknown option '--hepl'"
+grep -q '^usage: zormade' "$work/err" || fail "a misspelled option: no usage"
+run -- "$game" -style=Windows -reverse stray; expect 2 "a stray argument" "unknown option 'stray'"
+run -- "$replay" --version;                 expect 0 "zormade-replay --version" '^zormade-replay 0\.1$'
+run -- "$replay" --verison;                 expect 2 "zormade-replay with a misspelled option" '^usage: zormade-replay'
+
+# An X display nobody serves.
+display=77
+while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+run DISPLAY=:$display -- "$game"
+expect 1 "DISPLAY=:$display with no server" "zormade: cannot open a window: .*:$display"
+one_line "DISPLAY=:$display"
+# Wayland with no compositor, chosen by the variable and by Qt's option.
+run QT_QPA_PLATFORM=wayland -- "$game"
+expect 1 "Wayland with no compositor" "zormade: cannot open a window"
+one_line "QT_QPA_PLATFORM=wayland"
+run -- "$game" -platform wayland
+expect 1 "-platform wayland with no compositor" "zormade: cannot open a window"
+one_line "-platform wayland"
+
+exit "$failed"
