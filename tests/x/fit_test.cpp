@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QTest>
-#include <cstring>
 #include <functional>
 #include <ostream>
 
@@ -30,26 +29,6 @@ void SaveScreen(const QString& name) {
         QStringLiteral("%1/%2x%3-%4.png").arg(folder).arg(size.width()).arg(size.height()).arg(name));
 }
 
-// The buttons each window's template gives its title bar; message boxes and the frameless
-// opening are not listed.
-struct TitleButtons { const char* window; bool close; bool minimise; };
-constexpr TitleButtons kTitleButtons[] = {
-    {"board", true, true}, {"options", true, false}, {"about", true, false}, {"briefing", false, false},
-    {"event", false, false}, {"end", false, false}, {"graph", false, false}, {"rank-in", false, false},
-    {"ranking", false, false}};
-
-// The window asks for the template's buttons only, and no window is offered a maximise it cannot do.
-void ExpectTitleButtons(QWidget* window, const char* name) {
-    for (const TitleButtons& expected : kTitleButtons) {
-        if (std::strcmp(expected.window, name) != 0) continue;
-        const AskedFunctions asked = MotifFunctions(window->winId());
-        EXPECT_EQ(asked.close, expected.close) << name;
-        EXPECT_EQ(asked.minimise, expected.minimise) << name;
-        EXPECT_FALSE(asked.maximise) << name;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !MaximiseOffered(window->winId()); }, kWaitMs)) << name;
-    }
-}
-
 // Every part of top-level `window` lies inside the screen's free area once the window manager
 // has framed it: the frame with its title bar and each visible control.
 void ExpectInside(QWidget* window, const char* name) {
@@ -67,7 +46,6 @@ void ExpectInside(QWidget* window, const char* name) {
         EXPECT_TRUE(room.contains(global)) << name << ": " << control->metaObject()->className() << " "
                                            << WindowText(control).toStdString() << " at " << global;
     }
-    ExpectTitleButtons(window, name);
     SaveScreen(QString::fromLatin1(name));
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QRect>
 #include <QWidget>
 #include <ostream>
@@ -21,16 +20,5 @@ namespace zormade::test {
 // The outer frame of top-level window `window` as the X server sees it: the window manager's
 // frame round it, decoration included; null while it has none or the server cannot say.
 QRect OuterFrame(WId window);
-
-// What a window asks of the window manager through its Motif hints.
-struct AskedFunctions {
-    bool close = false;
-    bool minimise = false;
-    bool maximise = false;
-};
-AskedFunctions MotifFunctions(WId window);
-
-// Whether the window manager offers to maximise `window` (its _NET_WM_ALLOWED_ACTIONS).
-bool MaximiseOffered(WId window);
 
 }  // namespace zormade::test
