@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   qt6-charts-dev libqt6opengl6-dev  # Qt Charts' CMake files need the OpenGL ones; Debian does not pull them in
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format  # the fuzzers; the house style's check
   fonts-ipafont-gothic qt6-wayland
   libgl-dev
   qt6-svg-dev  # the picture generator draws the scalable icon through Qt SVG

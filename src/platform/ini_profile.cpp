@@ -98,9 +98,7 @@ bool IniProfile::Flush(const std::function<void(ProfileStore&)>& update, bool ow
     std::filesystem::create_directories(std::filesystem::path(folder), made);
     if (made) return Fail(folder, ReasonText(made.value()));
     const std::string target = LinkTarget(Native(path_));
-    const int signalsBefore = TerminationSignals::Received();
-    const ProfileLock lock(target, kLongestLockWait,
-                           [signalsBefore] { return TerminationSignals::Received() != signalsBefore; });
+    const ProfileLock lock(target, kLongestLockWait, &TerminationSignals::Pending);
     if (lock.Error() != 0) return Fail(lock.Path(), ReasonText(lock.Error()));
     // Without the lock another copy may be writing, and its temporary file is not stale.
     if (lock.Held()) RemoveStaleTemporaries(target);

@@ -14,6 +14,8 @@ namespace {
 
 volatile std::sig_atomic_t writeSocket = -1;
 volatile std::sig_atomic_t received = 0;
+// Only the main thread reads and writes it.
+std::sig_atomic_t answered = 0;
 
 void WriteSignalNumber(int signal) {
     const int savedErrno = errno;
@@ -63,12 +65,13 @@ TerminationSignals::~TerminationSignals() {
     }
 }
 
-int TerminationSignals::Received() { return received; }
+bool TerminationSignals::Pending() { return received != answered; }
 
 void TerminationSignals::OnSocketReadable() {
     unsigned char numbers[16];
     while (::read(sockets_[1], numbers, sizeof numbers) > 0) {
     }
+    answered = received;
     onTerminate_();
 }
 

@@ -27,8 +27,9 @@ public:
 
     static constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
-    // How many of these signals came so far, so that a wait can end when one more comes.
-    static int Received();
+    // True while a signal has come that the program has not acted on yet, so that a wait can end
+    // for it: one that came just before the wait began counts too.
+    static bool Pending();
 
 private:
     void OnSocketReadable();

@@ -434,16 +434,21 @@ TEST_F(TerminationTest, AnExitWaitsForAHeldLockOnlySoLongAndSavesAnyway) {
     EXPECT_EQ(StoredRanking(profile)[0], "8997 HELD");
 }
 
-// The player chose the exit and the window seems frozen: a signal ends the wait at once.
-TEST_F(TerminationTest, ASignalCutsTheWaitForAHeldLockShortAndTheBoxTellsOfIt) {
+// The player chose the exit and the window seems frozen: a signal ends the wait at once, also
+// one that came just before the wait began and was not acted on yet.
+class SignalDuringExitTest : public TerminationTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(SignalDuringExitTest, CutsTheWaitForAHeldLockShortAndTheBoxTellsOfIt) {
+    const bool before = GetParam();
     LockHolder holder(ProfilePath() + ".lock");
     ASSERT_TRUE(holder.Held());
     TerminationSignals termination([] {});
     View().Options().speed = Speed::Fastest;
     const pthread_t mainThread = ::pthread_self();
     std::atomic<bool> exited{false};
+    if (before) ::raise(SIGINT);
     std::thread signaller([&] {
-        for (; !exited; ::poll(nullptr, 0, 50)) ::pthread_kill(mainThread, SIGINT);
+        for (; !before && !exited; ::poll(nullptr, 0, 50)) ::pthread_kill(mainThread, SIGINT);
     });
     QElapsedTimer waited;
     waited.start();
@@ -455,6 +460,8 @@ TEST_F(TerminationTest, ASignalCutsTheWaitForAHeldLockShortAndTheBoxTellsOfIt) {
     EXPECT_TRUE(box.Answered() && box.Window().text.contains("待たずに保存しました")) << box.Window().text.toStdString();
     EXPECT_EQ(IniProfile(ProfilePath()).GetProfileInt("Option", "Speed", 2), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(BeforeOrDuringTheWait, SignalDuringExitTest, testing::Bool());
 
 // The X server goes away, as when an ssh -X connection drops: the program ends without its exit,
 // but the entry was saved when it was made.

@@ -9,18 +9,20 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTextEdit>
 #include <QTest>
 #include <QTimer>
 
 namespace zormade::test {
 
-ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
+ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer, QWidget* answeredBefore)
+    : answer_(std::move(answer)) {
     auto* timer = new QTimer;
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [this, timer] {
+    QObject::connect(timer, &QTimer::timeout, [this, timer, before = QPointer<QWidget>(answeredBefore)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (answered_ || !modal || !modal->isVisible()) return;
+        if (answered_ || !modal || !modal->isVisible() || (before && modal == before)) return;
         answered_ = true;
         timer->stop();
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -34,16 +36,19 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::mo
 ModalAnswer::~ModalAnswer() = default;
 
 ModalSequence::ModalSequence(std::vector<Answer> answers) : answers_(std::move(answers)) {
-    if (!answers_.empty()) Arm(0);
+    if (!answers_.empty()) Arm(0, nullptr);
 }
 
 ModalSequence::~ModalSequence() = default;
 
-void ModalSequence::Arm(std::size_t step) {
-    steps_.push_back(std::make_unique<ModalAnswer>([this, step](QWidget* window) {
-        if (step + 1 < answers_.size()) Arm(step + 1);
-        answers_[step](window);
-    }));
+void ModalSequence::Arm(std::size_t step, QWidget* previous) {
+    // An answer that leaves its window open must not have the next answer land on it too.
+    steps_.push_back(std::make_unique<ModalAnswer>(
+        [this, step](QWidget* window) {
+            if (step + 1 < answers_.size()) Arm(step + 1, window);
+            answers_[step](window);
+        },
+        previous));
 }
 
 std::vector<ModalAnswer::Seen> ModalSequence::Windows() const {

@@ -17,6 +17,7 @@ namespace zormade::test {
 
 // Answers the next modal window that opens (a dialog or a message box), from inside its loop.
 // The answer runs once; `seen` records the window's title and text before it is answered.
+// A window given as `answeredBefore` is passed over while it stays open.
 class ModalAnswer {
 public:
     struct Seen {
@@ -25,7 +26,7 @@ public:
         QWidget* window = nullptr;
         QStringList TitleAndText() const { return {title, text}; }
     };
-    explicit ModalAnswer(std::function<void(QWidget*)> answer);
+    explicit ModalAnswer(std::function<void(QWidget*)> answer, QWidget* answeredBefore = nullptr);
     ~ModalAnswer();
     bool Answered() const { return answered_; }
     const Seen& Window() const { return seen_; }
@@ -50,7 +51,7 @@ public:
     QStringList Titles() const;
 
 private:
-    void Arm(std::size_t step);
+    void Arm(std::size_t step, QWidget* previous);
 
     std::vector<Answer> answers_;
     std::vector<std::unique_ptr<ModalAnswer>> steps_;
