@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QWindow>
 
+#include "core/centred_origin.h"
 #include "ui/zormade_view.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
@@ -29,6 +31,15 @@ bool CMainFrame::LoadFrame(CZormadeView* view) {
     view_ = view;
     setCentralWidget(view);
     return true;
+}
+
+void CMainFrame::PlaceCentred() {
+    const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = view_->size() + CZormadeView::kFrameAround;
+    const Origin origin = KeptOnDesktop(
+        CentredOrigin(desktop.x() + desktop.width(), desktop.y() + desktop.height(), outer.width(), outer.height()),
+        desktop.x(), desktop.y());
+    MoveWindow(origin.x, origin.y, outer.width(), outer.height());
 }
 
 void CMainFrame::MoveWindow(int x, int y, int width, int height) {

@@ -21,6 +21,8 @@ public:
     bool LoadFrame(CZormadeView* view);
     CommandRouter& Router() { return router_; }
     CZormadeView* View() const { return view_; }
+    // Centred on the desktop at the view's size, its title bar kept on it; before the first show.
+    void PlaceCentred();
     // Outer size and position, as the desktop sees the window, decoration included.
     void MoveWindow(int x, int y, int width, int height);
 

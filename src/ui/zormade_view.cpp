@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/zormade_view.h"
 
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QProgressBar>
-#include <QScreen>
 #include <QSlider>
 #include <cstdio>
 #include <ctime>
 
-#include "core/centred_origin.h"
 #include "core/event_catalogue.h"
-#include "ui/main_frame.h"
 #include "ui/end_dlg.h"
 #include "ui/event_dlg.h"
 #include "ui/graph_dlg.h"
@@ -78,15 +74,6 @@ void CZormadeView::OnInitialUpdate() {
     if (QWidget* first = GetDlgItem(IDC_PROGRESS_STAMINA)) first->setFocus();
     ResetControls();
     RefreshStatus();
-    if (auto* frame = qobject_cast<CMainFrame*>(window())) {
-        const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-        const QSize outer = size() + kFrameAround;
-        const Origin origin = KeptOnDesktop(
-            CentredOrigin(desktop.x() + desktop.width(), desktop.y() + desktop.height(), outer.width(),
-                          outer.height()),
-            desktop.x(), desktop.y());
-        frame->MoveWindow(origin.x, origin.y, outer.width(), outer.height());
-    }
 }
 
 void CZormadeView::OnDestroy() {

@@ -63,7 +63,7 @@ public:
     static constexpr QSize kFrameAround{555 - 538, 544 - 482};
     ~CZormadeView() override;
 
-    // Reads the profile, seeds the draws, shows the start state and places the main window.
+    // Reads the profile, seeds the draws and shows the start state.
     void OnInitialUpdate();
     // Writes what this run has not saved yet into the profile; runs once, when the main window
     // closes. A clear whose entry is still open is entered first.
