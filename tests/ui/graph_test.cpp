@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QListWidget>
 #include <QXYSeries>
@@ -52,6 +53,7 @@ protected:
         events.clear();
         lines.clear();
         axisTitles.clear();
+        axisLabels.clear();
         ModalAnswer graph([&](QWidget* w) {
             EXPECT_EQ(w->windowTitle(), "GRAPH");
             endLine = DialogText(w, CGraphDlg::kEndLineId);
@@ -67,6 +69,9 @@ protected:
                 EXPECT_FALSE(view->accessibleName().isEmpty());
                 for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical)) {
                     if (!axis->titleText().isEmpty()) axisTitles << axis->titleText();
+                }
+                for (QAbstractAxis* axis : view->chart()->axes()) {
+                    if (auto* labelled = qobject_cast<QCategoryAxis*>(axis)) axisLabels << labelled->categoriesLabels().join(' ');
                 }
                 for (QAbstractSeries* s : view->chart()->series()) {
                     if (s->name() == "限界") continue;
@@ -85,6 +90,8 @@ protected:
     QString endLine, endMessage;
     QStringList events;  // the list's rows as shown
     QStringList axisTitles;
+    QStringList axisLabels;  // each labelled axis's labels: the years, then money's and patients'
+
 };
 
 // An event's rows in the list as one text: the prompt runs on in rows that start indented.
@@ -124,6 +131,8 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     EXPECT_EQ(Joined(events.mid(0, events.size() - 1)), "1991/04　問1・答4　" + prompt);
     EXPECT_EQ(events.back(), "　　　　　" + answerRow);
     EXPECT_EQ(axisTitles, QStringList({"万円", "人"}));
+    // The run's own year only; money's and patients' highs rounded up to 1, 2 or 5 times a power of ten.
+    EXPECT_EQ(axisLabels, QStringList({"1991", "1991", "0 500", "0 1000"}));
 }
 
 TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
@@ -152,6 +161,7 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     EndTheRun();
     OpenGraph(Qt::Key_Escape, "graph-clear");
     EXPECT_EQ(lines, board) << "the stopped run's months are gone";
+    EXPECT_EQ(axisLabels.front(), "1996") << "a run of the last months spans only them";
     EXPECT_EQ(endLine, QString("1996年12月まで逃げ切った！　POINT:%1（患者0人×0.88＋所持金1500000円÷7578）").arg(1500000 / 7578));
 }
 
