@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QTest>
-#include <set>
 
 #include "app_fixture.h"
 #include "platform/dialog_host.h"
@@ -96,15 +95,12 @@ TEST_F(KeyboardTest, TheReadOnlyNumberFieldsShowTheFocus) {
 TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
     // Tab stops at each group's ticked button only; Up ticks the faster ones, Enter is OK.
     ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_O, [](QWidget* dialog) {
-        std::set<QWidget*> stops;
-        for (int i = 0; i < kMaxTabs; ++i) {
-            Press(dialog, Qt::Key_Tab);
-            stops.insert(KeyTarget(dialog));
-        }
         const auto item = [dialog](int id) { return DialogItem<QRadioButton>(dialog, id); };
-        EXPECT_EQ(stops, (std::set<QWidget*>{DialogItem<QWidget>(dialog, 1), DialogItem<QWidget>(dialog, 2),
-                                             DialogItem<QWidget>(dialog, 1033), item(1036), item(1039)}));
-        ASSERT_TRUE(TabTo(dialog, 1039));
+        ASSERT_TRUE(TabTo(dialog, 1033));
+        Press(dialog, Qt::Key_Tab);
+        EXPECT_EQ(KeyTarget(dialog), item(1036)) << "the level group's ticked button";
+        Press(dialog, Qt::Key_Tab);
+        EXPECT_EQ(KeyTarget(dialog), item(1039)) << "the speed group's ticked button";
         // The arrows move from the application's focus widget; the offscreen platform may still
         // count another window active.
         QApplication::setActiveWindow(dialog);
