@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QWindow>
 
 #include "platform/main_window.h"
 
@@ -17,13 +18,23 @@ Qt::WindowFlags FlagsFor(const DialogTemplate& t) {
     return flags;
 }
 
+// What the window manager adds round a dialog: as round the main window once that is framed,
+// else a title bar and thin edges.
+QSize Decoration(const DialogTemplate& t) {
+    if (!t.Has("caption")) return QSize(0, 0);
+    const QWidget* main = MainWindow();
+    const QMargins known = main && main->windowHandle() ? main->windowHandle()->frameMargins() : QMargins();
+    if (known.isNull()) return QSize(8, 30);
+    return QSize(known.left() + known.right(), known.top() + known.bottom());
+}
+
 }  // namespace
 
 CDialog::CDialog(int templateId, QWidget* parent) : QDialog(parent), DialogHost(templateId) {}
 
 bool CDialog::Prepare() {
     if (!parentWidget() && MainWindow() && MainWindow() != this) setParent(MainWindow());
-    if (!BuildControls(this)) return false;
+    if (!BuildControls(this, Decoration)) return false;
     setWindowFlags(FlagsFor(Template()));
     for (QWidget* control : Controls().All()) {
         auto* button = qobject_cast<QPushButton*>(control);

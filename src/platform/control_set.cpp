@@ -67,11 +67,27 @@ QWidget* CreatePicture(const ControlTemplate& c, QWidget* host) {
     return picture;
 }
 
+// Tab lands on the group's ticked button (its first while none is), so that the arrows, which
+// tick as they move only from a ticked button, choose.
+void TabToTicked(QButtonGroup* group) {
+    const auto update = [group] {
+        const QList<QAbstractButton*> buttons = group->buttons();
+        QAbstractButton* stop = group->checkedButton() ? group->checkedButton() : buttons.front();
+        for (QAbstractButton* b : buttons) b->setFocusPolicy(b == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, update);
+    update();
+}
+
 }  // namespace
 
-QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect& pixels) {
+QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect& pixels, QSize design) {
     QWidget* widget = CreateWidget(c, host);
     widget->setGeometry(pixels);
+    // A picture is drawn at the template face's size and shown at the face the window has.
+    if (auto* picture = qobject_cast<PictureControl*>(widget); picture && design.isValid()) {
+        picture->SetDesignSize(design);
+    }
     // A caption names its control by itself, kept current by Qt; the rest are named here.
     if (!c.label.isEmpty()) widget->setAccessibleName(c.label);
     if (!c.tip.isEmpty()) widget->setToolTip(c.tip);
@@ -174,12 +190,14 @@ QWidget* ControlSet::CreateWidget(const ControlTemplate& c, QWidget* host) {
     return nullptr;
 }
 
-void ControlSet::Build(QWidget* host, const DialogTemplate& dialog) {
+void ControlSet::Build(QWidget* host, const DialogTemplate& dialog, std::optional<BaseUnits> units) {
     QWidget* previousTabStop = nullptr;
     QButtonGroup* radioGroup = nullptr;
+    const BaseUnits shown = units.value_or(BaseUnitsFor(dialog.pointSize));
     for (const ControlTemplate& c : dialog.controls) {
-        const QRect pixels = DialogUnitsToPixels(c.rect, dialog.pointSize);
-        QWidget* widget = Create(c, host, pixels);
+        const QRect pixels = DialogUnitsToPixels(c.rect, shown);
+        const bool reduced = shown != BaseUnitsFor(dialog.pointSize);
+        QWidget* widget = Create(c, host, pixels, reduced ? DialogUnitsToPixels(c.rect, dialog.pointSize).size() : QSize());
         if (c.kind == ControlKind::Radio) {
             if (c.Has("group") || radioGroup == nullptr) radioGroup = new QButtonGroup(host);
             radioGroup->addButton(static_cast<QRadioButton*>(widget));
@@ -199,6 +217,9 @@ void ControlSet::Build(QWidget* host, const DialogTemplate& dialog) {
         if (c.id != kStaticId && c.id != -1) items_.insert(c.id, widget);
         ordered_.push_back(widget);
         templates_.push_back(c);
+    }
+    for (QButtonGroup* group : host->findChildren<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly)) {
+        TabToTicked(group);
     }
 }
 

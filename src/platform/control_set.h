@@ -4,9 +4,11 @@
 #include <QMap>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "platform/dialog_template.h"
+#include "platform/dialog_units.h"
 
 class QButtonGroup;
 
@@ -16,7 +18,8 @@ namespace zormade {
 class ControlSet {
 public:
     // Builds the controls in template order, which is also the tab order.
-    void Build(QWidget* host, const DialogTemplate& dialog);
+    // Built at the template's own face unless `units` gives a smaller one.
+    void Build(QWidget* host, const DialogTemplate& dialog, std::optional<BaseUnits> units = std::nullopt);
 
     QWidget* Item(int id) const { return items_.value(id, nullptr); }
     template <typename T>
@@ -32,7 +35,7 @@ public:
     const std::vector<QWidget*>& All() const { return ordered_; }
 
 private:
-    static QWidget* Create(const ControlTemplate& control, QWidget* host, const QRect& pixels);
+    static QWidget* Create(const ControlTemplate& control, QWidget* host, const QRect& pixels, QSize design);
     static QWidget* CreateWidget(const ControlTemplate& control, QWidget* host);
     static void FitText(const ControlTemplate& control, QWidget* widget, const QRect& pixels);
 

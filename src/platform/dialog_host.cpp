@@ -16,20 +16,28 @@ bool DialogHost::UpdateData(bool saveAndValidate) {
 
 void DialogHost::DoDataExchange(DataExchange*) {}
 
-bool DialogHost::BuildControls(QWidget* host) {
+const ControlTemplate* DialogHost::TemplateOf(int id) const {
+    for (const ControlTemplate& c : template_.controls) {
+        if (c.id == id) return &c;
+    }
+    return nullptr;
+}
+
+bool DialogHost::BuildControls(QWidget* host, const std::function<QSize(const DialogTemplate&)>& around) {
     if (built_) return true;
     std::optional<DialogTemplate> loaded = LoadDialogTemplate(templateId_);
     if (!loaded) return false;
     template_ = std::move(*loaded);
     host_ = host;
-    host->setFont(DialogFont(template_.face, template_.pointSize));
-    const QRect client = DialogUnitsToPixels(QRect(QPoint(0, 0), template_.size), template_.pointSize);
+    const int border = template_.Has("border") ? 1 : 0;
+    units_ = FittingUnits(template_.size, template_.pointSize, around(template_) + QSize(2 * border, 2 * border),
+                          AvailableRoom());
+    host->setFont(DialogFont(template_.face, units_));
+    const QRect client = DialogUnitsToPixels(QRect(QPoint(0, 0), template_.size), units_);
     QWidget* area = host;
-    int border = 0;
-    if (template_.Has("border")) {
+    if (border) {
         // A thin border lies outside the client area: the controls sit inside it and are cut at
         // its inner edge, so the border shows whatever they hold.
-        border = 1;
         area = new QWidget(host);
         auto* layout = new QHBoxLayout(host);
         layout->setContentsMargins(border, border, border, border);
@@ -37,7 +45,7 @@ bool DialogHost::BuildControls(QWidget* host) {
     }
     host->setFixedSize(client.size() + QSize(2 * border, 2 * border));
     if (!template_.caption.isEmpty()) host->setWindowTitle(template_.caption);
-    controls_.Build(area, template_);
+    controls_.Build(area, template_, units_);
     built_ = true;
     return true;
 }

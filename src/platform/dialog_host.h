@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "platform/control_set.h"
 #include "platform/data_exchange.h"
 #include "platform/dialog_template.h"
+#include "platform/dialog_units.h"
 
 namespace zormade {
 
@@ -41,12 +43,19 @@ public:
     bool UpdateData(bool saveAndValidate = true);
     int TemplateId() const { return templateId_; }
     bool IsBuilt() const { return built_; }
+    // The face's units the window was built with: the template's own, or smaller to fit the screen.
+    const BaseUnits& Units() const { return units_; }
+    // The template of control `id`; null when there is none.
+    const ControlTemplate* TemplateOf(int id) const;
 
 protected:
     virtual void DoDataExchange(DataExchange* pDX);
-    // Builds the template's controls on `host`, sets the face and the fixed size.
-    bool BuildControls(QWidget* host);
+    // Builds the template's controls on `host`, sets the face and the fixed size. Where the window,
+    // with what `around` adds round the template's area, would not fit the screen's free area, it
+    // takes a smaller face and every dialog unit with it.
+    bool BuildControls(QWidget* host, const std::function<QSize(const DialogTemplate&)>& around);
     const DialogTemplate& Template() const { return template_; }
+
     ControlSet& Controls() { return controls_; }
 
 private:
@@ -55,6 +64,7 @@ private:
     DialogTemplate template_;
     ControlSet controls_;
     QWidget* host_ = nullptr;
+    BaseUnits units_{};
 };
 
 }  // namespace zormade

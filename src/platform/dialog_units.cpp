@@ -4,7 +4,9 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
+#include <climits>
 #include <cmath>
 
 namespace zormade {
@@ -14,23 +16,53 @@ int RoundedMulDiv(int value, int mul, int div) {
     return static_cast<int>(std::lround(static_cast<double>(value) * mul / div));
 }
 
+// The face's units at a pixel height: measured for the template sizes, else estimated.
+BaseUnits UnitsAtHeight(int pixels) {
+    switch (pixels) {
+    case 12: return {12, 6, 12};
+    case 15: return {15, 8, 15};
+    case 16: return {16, 9, 16};
+    case 19: return {19, 10, 19};
+    default: return {pixels, (pixels + 1) / 2, pixels};
+    }
+}
+
 }  // namespace
 
 BaseUnits BaseUnitsFor(int pointSize) {
     switch (pointSize) {
-    case 9: return {12, 6, 12};
-    case 11: return {15, 8, 15};
-    case 12: return {16, 9, 16};
-    case 14: return {19, 10, 19};
-    default: {
-        const int pixels = RoundedMulDiv(pointSize, 96, 72);
-        return {pixels, (pixels + 1) / 2, pixels};
-    }
+    case 9: return UnitsAtHeight(12);
+    case 11: return UnitsAtHeight(15);
+    case 12: return UnitsAtHeight(16);
+    case 14: return UnitsAtHeight(19);
+    default: return UnitsAtHeight(RoundedMulDiv(pointSize, 96, 72));
     }
 }
 
+BaseUnits FittingUnits(QSize dlu, int pointSize, QSize around, QSize room) {
+    // Below this the kanji lose their strokes.
+    constexpr int kSmallestPixels = 10;
+    const auto fits = [&](const BaseUnits& units) {
+        const QSize pixels = DialogUnitsToPixels(QRect(QPoint(0, 0), dlu), units).size() + around;
+        return pixels.width() <= room.width() && pixels.height() <= room.height();
+    };
+    BaseUnits units = BaseUnitsFor(pointSize);
+    while (!fits(units) && units.pixelHeight > kSmallestPixels) {
+        units = UnitsAtHeight(units.pixelHeight - 1);
+    }
+    return units;
+}
+
+QSize AvailableRoom() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize(INT_MAX, INT_MAX);
+}
+
 QRect DialogUnitsToPixels(const QRect& dlu, int pointSize) {
-    const BaseUnits units = BaseUnitsFor(pointSize);
+    return DialogUnitsToPixels(dlu, BaseUnitsFor(pointSize));
+}
+
+QRect DialogUnitsToPixels(const QRect& dlu, const BaseUnits& units) {
     const int left = RoundedMulDiv(dlu.x(), units.cx, 4);
     const int top = RoundedMulDiv(dlu.y(), units.cy, 8);
     const int right = RoundedMulDiv(dlu.x() + dlu.width(), units.cx, 4);
@@ -38,7 +70,9 @@ QRect DialogUnitsToPixels(const QRect& dlu, int pointSize) {
     return QRect(left, top, right - left, bottom - top);
 }
 
-QFont DialogFont(const QString& face, int pointSize) {
+QFont DialogFont(const QString& face, int pointSize) { return DialogFont(face, BaseUnitsFor(pointSize)); }
+
+QFont DialogFont(const QString& face, const BaseUnits& units) {
     // Naming the installed substitute spares Qt a failed lookup and a search for fallbacks, for
     // every size, of a face that is not there.
     QString family = face;
@@ -49,7 +83,7 @@ QFont DialogFont(const QString& face, int pointSize) {
         }
     }
     QFont font(family);
-    font.setPixelSize(BaseUnitsFor(pointSize).pixelHeight);
+    font.setPixelSize(units.pixelHeight);
     font.setStyleStrategy(QFont::PreferMatch);
     return font;
 }

@@ -5,6 +5,8 @@ namespace zormade {
 
 CFormView::CFormView(int templateId, QWidget* parent) : QWidget(parent), DialogHost(templateId) {}
 
-bool CFormView::Create() { return BuildControls(this); }
+bool CFormView::Create(QSize around) {
+    return BuildControls(this, [around](const DialogTemplate&) { return around; });
+}
 
 }  // namespace zormade

@@ -12,8 +12,9 @@ class CFormView : public QWidget, public DialogHost {
     Q_OBJECT
 public:
     explicit CFormView(int templateId, QWidget* parent = nullptr);
-    // Builds the form; false when its template cannot be read.
-    bool Create();
+    // Builds the form, smaller where the window with `around` pixels round the form would not fit
+    // the screen; false when its template cannot be read.
+    bool Create(QSize around = QSize(0, 0));
 };
 
 }  // namespace zormade

@@ -10,6 +10,14 @@ class ListBox : public QListWidget {
     Q_OBJECT
 public:
     explicit ListBox(QWidget* parent = nullptr);
+
+    // Rows with a pixel of room above and below the glyphs, so that the dotted focus frame runs
+    // round the text, not through it; the face gets smaller where `rows` of them would not show.
+    void MakeRoomForFocusFrame(int rows);
+    int RowHeight() const;
+
+private:
+    int padding_ = 0;
 };
 
 }  // namespace zormade

@@ -9,8 +9,13 @@ namespace zormade {
 // their pictures from their own paint handlers, and that would go round without end.
 PictureControl::PictureControl(QWidget* parent) : QFrame(parent) { setAutoFillBackground(true); }
 
+QSize PictureControl::CanvasSize() const {
+    const int frame = 2 * frameWidth();
+    return design_.isValid() ? design_ - QSize(frame, frame) : contentsRect().size();
+}
+
 QImage& PictureControl::Canvas() {
-    const QSize size = contentsRect().size();
+    const QSize size = CanvasSize();
     if (canvas_.size() != size) {
         QImage resized(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
         resized.fill(Qt::transparent);
@@ -25,7 +30,15 @@ void PictureControl::ShowBitmap(int id, const QImage& bitmap) {
     bitmapId_ = id;
     bitmap_ = bitmap;
     const int frame = 2 * frameWidth();
-    resize(bitmap.size() + QSize(frame, frame));
+    const QSize designed = bitmap.size() + QSize(frame, frame);
+    if (design_.isValid()) {
+        // Reduced as the whole control is.
+        const QSize reduced(designed.width() * width() / design_.width(), designed.height() * height() / design_.height());
+        design_ = designed;
+        resize(reduced);
+    } else {
+        resize(designed);
+    }
     QPainter(&Canvas()).drawImage(0, 0, bitmap);
 }
 
@@ -36,7 +49,13 @@ void PictureControl::paintEvent(QPaintEvent* event) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    painter.drawImage(contentsRect().topLeft(), canvas_);
+    if (canvas_.size() == contentsRect().size()) {
+        painter.drawImage(contentsRect().topLeft(), canvas_);
+    } else {
+        // Smoothed, so that the words in a reduced picture stay legible.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(contentsRect(), canvas_);
+    }
 }
 
 void PictureControl::resizeEvent(QResizeEvent* event) {

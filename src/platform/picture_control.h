@@ -13,7 +13,10 @@ class PictureControl : public QFrame {
 public:
     explicit PictureControl(QWidget* parent = nullptr);
 
-    // The drawing surface: starts transparent, the size of the control.
+    // The size the control has at its template's own face; a window shown at a smaller face shows
+    // what is drawn at that size reduced to its own.
+    void SetDesignSize(QSize size) { design_ = size; }
+    // The drawing surface: starts transparent, the size of the control at its template's face.
     QImage& Canvas();
     void CanvasChanged() { update(); }
     // Shows bitmap `id` by itself, at its own size inside the control's edge, and keeps it.
@@ -28,7 +31,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QSize CanvasSize() const;
+
     QImage canvas_;
+    QSize design_;
     bool blackFrame_ = false;
     int bitmapId_ = 0;
     QImage bitmap_;

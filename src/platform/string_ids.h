@@ -17,6 +17,7 @@ enum StringId {
     IDS_GAME_OVER_TITLE = 210,
     IDS_GAME_OVER_MESSAGE = 211,
     IDS_CLEAR_TITLE = 212,
+    IDS_CAPTURE_CAUSE_LINE = 213,
     IDS_RESULT_CAPTION = 220,
     IDS_PROFILE_NOT_SAVED = 230,
     IDS_PROFILE_LEFT_UNREAD = 231,
@@ -45,6 +46,14 @@ enum StringId {
     IDS_GRAPH_EVENT_MARK = 276,
     IDS_GRAPH_EVENT_LINE = 277,
     IDS_GRAPH_NO_CHARTS = 278,
+    IDS_SCORE_MAKING = 279,
+    // A bar's tip: its name, value and limit on the first line.
+    IDS_BAR_VALUE = 280,
+    // What starts the rows an event's line runs on in, in the graph's list.
+    IDS_GRAPH_EVENT_INDENT = 281,
+    // The titles of the lower chart's axes.
+    IDS_GRAPH_MONEY_AXIS = 282,
+    IDS_GRAPH_PATIENTS_AXIS = 283,
     IDS_PROFILE_TOO_LARGE = 290,
     IDS_PROFILE_LOCK_BUSY = 291,
     // Why a profile file could not be written, in the order of the reasons ini_profile.cpp knows.

@@ -2,6 +2,7 @@
 #include "ui/end_dlg.h"
 
 #include "core/picture_ids.h"
+#include "platform/text_fit.h"
 #include "ui/draw_picture.h"
 
 namespace zormade {
@@ -24,6 +25,14 @@ void CEndDlg::DoDataExchange(DataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_TITLE, endTitle);
     DDX_Text(pDX, IDC_MESSAGE, endMessage);
+}
+
+bool CEndDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    // A capture that crossed two limits at once has the longest cause line.
+    QWidget* message = GetDlgItem(IDC_MESSAGE);
+    ShrinkFontToFit(message, endMessage, message->contentsRect().width() - 4);
+    return true;
 }
 
 void CEndDlg::OnPaint() {

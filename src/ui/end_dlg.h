@@ -28,6 +28,7 @@ public:
 
 protected:
     void DoDataExchange(DataExchange* pDX) override;
+    bool OnInitDialog() override;
     // The picture is drawn again, from a freshly loaded bitmap, whenever the dialog is painted.
     void OnPaint() override;
 };

@@ -5,9 +5,13 @@
 #include <QPushButton>
 
 #include "core/event_catalogue.h"
+#include "platform/list_box.h"
 #include "ui/draw_picture.h"
 
 namespace zormade {
+namespace {
+constexpr int kMaxAnswers = 4;
+}  // namespace
 
 CEventDlg::CEventDlg(QWidget* parent) : CDialog(kTemplateId, parent) {}
 
@@ -28,7 +32,8 @@ bool CEventDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     const EventRecord& event = EventRecordAt(eventIndex_);
     promptText_ = QString::fromUtf8(event.prompt);
-    QListWidget& answers = Control(kAnswerListId);
+    ListBox& answers = Control(kAnswerListId);
+    answers.MakeRoomForFocusFrame(kMaxAnswers);
     for (const EventAnswer& answer : event.answers) answers.addItem(QString::fromUtf8(answer.text));
     answers.setCurrentRow(0);
     UpdateData(false);

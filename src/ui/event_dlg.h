@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace zormade {
 
+class ListBox;
 class MultiLineEdit;
 class PictureControl;
 
@@ -19,7 +20,7 @@ class CEventDlg : public CDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 134;
-    static constexpr ControlId<QListWidget> kAnswerListId{1026};
+    static constexpr ControlId<ListBox> kAnswerListId{1026};
     static constexpr ControlId<MultiLineEdit> kPromptId{1027};
     static constexpr ControlId<PictureControl> kPictureId{1040};
     static constexpr ControlId<QPushButton> kConfirmId{IDOK};

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/graph_dlg.h"
 
+#include <QFontMetrics>
 #include <QListWidget>
+#include <QStyle>
 
 #include "core/event_catalogue.h"
 #include "ui/charts_module.h"
+#include "ui/run_end_text.h"
+#include "platform/list_box.h"
 #include "platform/message_box.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
@@ -13,33 +17,43 @@
 namespace zormade {
 namespace {
 
+// The rows the event list shows at the template's face.
+constexpr int kListRows = 5;
+
 QString DateOf(const MonthRecord& m) {
     return QStringLiteral("%1/%2").arg(m.year).arg(m.month, 2, 10, QLatin1Char('0'));
 }
 
-QString FirstLine(const std::string& text) {
-    return QString::fromStdString(text.substr(0, text.find('\r')));
+// A prompt broken for the event dialog's box, as one run of text.
+QString WholeText(const char* text) {
+    return QString::fromUtf8(text).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
 }
 
-QString CaptureCause(const LimitsCrossed& crossed) {
-    QStringList causes;
-    if (crossed.stamina) causes << LoadResourceString(IDS_GRAPH_STAMINA_OUT);
-    if (crossed.rivalPower) causes << LoadResourceString(IDS_GRAPH_RIVAL_OVER);
-    if (crossed.suspicion) causes << LoadResourceString(IDS_GRAPH_SUSPICION_OVER);
-    return causes.join(QStringLiteral("、"));
+// `line` in rows no wider than `width`; rows after the first start with `indent`.
+QStringList Wrapped(const QString& line, const QFontMetrics& metrics, int width, const QString& indent) {
+    QStringList rows;
+    QString rest = line;
+    while (!rest.isEmpty()) {
+        const QString lead = rows.isEmpty() ? QString() : indent;
+        int length = rest.size();
+        while (length > 1 && metrics.horizontalAdvance(lead + rest.left(length)) > width) --length;
+        rows << lead + rest.left(length);
+        rest = rest.mid(length);
+    }
+    return rows;
 }
 
 struct EventShown {
-    QString label;   // event number and answer number
-    QString prompt;  // its first line
+    QString label;   // the run's n-th event and the answer taken, as the list and the chart share it
+    QString prompt;  // whole
     QString answer;
 };
 
-EventShown EventOf(const MonthRecord& m) {
+EventShown EventOf(const MonthRecord& m, int ordinal) {
     const EventRecord& event = EventRecordAt(m.event);
     const bool answered = m.answer >= 0 && m.answer < static_cast<int>(event.answers.size());
-    return {LoadResourceString(IDS_GRAPH_EVENT_MARK).arg(m.event).arg(m.answer + 1),
-            FirstLine(event.prompt),
+    return {LoadResourceString(IDS_GRAPH_EVENT_MARK).arg(ordinal).arg(m.answer + 1),
+            WholeText(event.prompt),
             answered ? QString::fromUtf8(event.answers[m.answer].text) : QString()};
 }
 
@@ -51,7 +65,7 @@ QString EndLine(const RunHistory& history) {
         return LoadResourceString(IDS_GRAPH_CAPTURE_LINE)
             .arg(CaptureCause(last.crossed), DateOf(last));
     case RunOutcome::Clear:
-        return LoadResourceString(IDS_GRAPH_CLEAR_LINE).arg(history.Score());
+        return LoadResourceString(IDS_GRAPH_CLEAR_LINE).arg(history.Score()).arg(ScoreMaking(history));
     case RunOutcome::Stopped:
         return LoadResourceString(IDS_GRAPH_STOP_LINE).arg(DateOf(last));
     case RunOutcome::Going:
@@ -68,15 +82,23 @@ bool CGraphDlg::OnInitDialog() {
     SetWindowText(endLine, EndLine(history));
     // Two limits crossed in one month make the longest line.
     ShrinkFontToFit(endLine, WindowText(endLine), endLine->width());
-    auto* list = Item<QListWidget>(kEventListId);
+    auto* list = Item<ListBox>(kEventListId);
+    list->MakeRoomForFocusFrame(kListRows);
+    // Room for the text beside the scroll bar a long run brings.
+    const int rowWidth = list->contentsRect().width() - list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
+                         2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 4;
     RunCharts charts;
     for (const MonthRecord& m : history.Months()) {
         if (m.event < 0) continue;
-        const EventShown shown = EventOf(m);
-        // The list's rows are one line high: the answer takes a row of its own.
-        list->addItems(LoadResourceString(IDS_GRAPH_EVENT_LINE)
-                           .arg(DateOf(m), shown.label, shown.prompt, shown.answer)
-                           .split(QLatin1Char('\n')));
+        const EventShown shown = EventOf(m, static_cast<int>(charts.events.size()) + 1);
+        // The list's rows are one line high: the prompt runs on in rows of its own, and the
+        // answer starts another.
+        const QStringList lines = LoadResourceString(IDS_GRAPH_EVENT_LINE)
+                                      .arg(DateOf(m), shown.label, shown.prompt, shown.answer)
+                                      .split(QLatin1Char('\n'));
+        for (const QString& line : lines) {
+            list->addItems(Wrapped(line, list->fontMetrics(), rowWidth, LoadResourceString(IDS_GRAPH_EVENT_INDENT)));
+        }
         charts.events.push_back({MonthsSinceStart(m.year, m.month), shown.label,
                                  shown.prompt + QLatin1Char('\n') + shown.answer});
     }
@@ -94,6 +116,8 @@ bool CGraphDlg::OnInitDialog() {
     for (int line = 0; line < kChartLineCount; ++line) {
         charts.names[line] = LoadResourceString(IDS_GRAPH_STAMINA + line);
     }
+    charts.moneyUnit = LoadResourceString(IDS_GRAPH_MONEY_AXIS);
+    charts.patientsUnit = LoadResourceString(IDS_GRAPH_PATIENTS_AXIS);
     draw(charts);
     return true;
 }

@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QWindow>
 
+#include "core/centred_origin.h"
 #include "ui/zormade_view.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
@@ -25,43 +27,62 @@ CMainFrame::CMainFrame() {
 
 bool CMainFrame::LoadFrame(CZormadeView* view) {
     if (!router_.BuildMenuBar(kMenuId, menuBar())) return false;
-    if (!view->Create()) return false;
+    if (!view->Create(CZormadeView::kFrameAround)) return false;
     view_ = view;
     setCentralWidget(view);
     return true;
 }
 
+void CMainFrame::PlaceCentred() {
+    const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = view_->size() + CZormadeView::kFrameAround;
+    const Origin origin = KeptOnDesktop(
+        CentredOrigin(desktop.x(), desktop.y(), desktop.x() + desktop.width(), desktop.y() + desktop.height(),
+                      outer.width(), outer.height()),
+        desktop.x(), desktop.y());
+    MoveWindow(origin.x, origin.y, outer.width(), outer.height());
+}
+
 void CMainFrame::MoveWindow(int x, int y, int width, int height) {
     outer_ = QRect(x, y, width, height);
-    placementsLeft_ = 3;
+    placementsLeft_ = 10;
     create();
     windowHandle()->installEventFilter(this);
+    // The window manager may tell the size of its decoration after the last expose, move and
+    // resize: hear it from the window's properties.
+    propertyWatch_ = std::make_unique<WindowPropertyWatch>(windowHandle(), [this] { Refit(); });
     FitOuterFrame();
 }
 
 void CMainFrame::FitOuterFrame() {
     frame_ = windowHandle()->frameMargins();
     setFixedSize(outer_.size().shrunkBy(frame_));
-    // A Wayland compositor places every window itself and ignores what a program asks.
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        move(outer_.topLeft());
+    // A Wayland compositor places every window itself and ignores what a program asks; once in
+    // place the window is the player's to move.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && placementsLeft_ > 0) {
+        // The client's place from the frame we know, not Qt's own idea of the frame, which it
+        // marks stale at each event of the window manager's and so may use before it is known.
+        windowHandle()->setPosition(outer_.topLeft() + QPoint(frame_.left(), frame_.top()));
+    }
+}
+
+void CMainFrame::Refit() {
+    if (windowHandle()->frameMargins() != frame_) {
+        FitOuterFrame();
+    } else if (placementsLeft_ > 0 && !frame_.isNull() && windowHandle()->isExposed()) {
+        // A window manager that insists on another place must not make us fight it for ever.
+        placementsLeft_ = windowHandle()->frameGeometry() == outer_ ? 0 : placementsLeft_ - 1;
+        if (placementsLeft_ > 0) FitOuterFrame();
     }
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    // The window manager tells the size of its decoration only once the window is mapped, and
-    // under load may report the frame's place after the first expose: fit again whenever the
-    // decoration changes, and move again while the decorated frame is not where it was asked.
+    // Fit again whenever the decoration changes, and move again while the decorated frame is
+    // not where it was asked.
     const QEvent::Type type = event->type();
-    if (watched == windowHandle() && placementsLeft_ > 0 &&
+    if (watched == windowHandle() &&
         (type == QEvent::Expose || type == QEvent::Move || type == QEvent::Resize)) {
-        if (windowHandle()->frameMargins() != frame_) {
-            FitOuterFrame();
-        } else if (!frame_.isNull()) {
-            // Once in place the window is the player's to move.
-            placementsLeft_ = frameGeometry() == outer_ ? 0 : placementsLeft_ - 1;
-            if (placementsLeft_ > 0) FitOuterFrame();
-        }
+        Refit();
     }
     return QMainWindow::eventFilter(watched, event);
 }

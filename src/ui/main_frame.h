@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 #include "platform/commands.h"
+#include "platform/window_properties.h"
 
 namespace zormade {
 
@@ -19,6 +21,8 @@ public:
     bool LoadFrame(CZormadeView* view);
     CommandRouter& Router() { return router_; }
     CZormadeView* View() const { return view_; }
+    // Centred on the desktop at the view's size, its title bar kept on it; before the first show.
+    void PlaceCentred();
     // Outer size and position, as the desktop sees the window, decoration included.
     void MoveWindow(int x, int y, int width, int height);
 
@@ -30,12 +34,13 @@ protected:
 
 private:
     void FitOuterFrame();
+    void Refit();
 
     QRect outer_;
     QMargins frame_;
-    // Moves still allowed to put the decorated frame where it was asked; a window manager that
-    // insists on another place must not make us fight it for ever.
+    // Moves still allowed to put the decorated frame where it was asked.
     int placementsLeft_ = 0;
+    std::unique_ptr<WindowPropertyWatch> propertyWatch_;
     CommandRouter router_;
     CZormadeView* view_ = nullptr;
     bool closing_ = false;

@@ -12,6 +12,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 #include <utility>
 
@@ -32,9 +33,7 @@ const QColor kRed(255, 0, 0);
 const QColor kWhite(255, 255, 255);
 
 constexpr int kScaleMax = 5000;
-constexpr int kFirstYear = 1991;
-constexpr int kLastYear = 1996;
-constexpr double kLastMonth = 71;  // December 1996, the month a clear ends on
+constexpr int kFirstYear = 1991;  // month 0 of MonthsSinceStart
 constexpr int kLabelGap = 3;
 constexpr double kYenPerUnit = 10000;  // money is charted in 万円, which keeps its axis narrow
 constexpr int kAxisRoom = 60;  // what the value axis and the margins take from a chart's width
@@ -71,6 +70,19 @@ QLineSeries* RunLine(const RunCharts& charts, ChartLine line, const QColor& colo
     return series;
 }
 
+// The months the run lasted, at least one apart so that the axis has a length.
+struct Span {
+    double first;
+    double last;
+    double Length() const { return last - first; }
+};
+
+Span SpanOf(const std::vector<MonthRecord>& months) {
+    if (months.empty()) return {0, 1};
+    const double first = MonthsSinceStart(months.front().year, months.front().month);
+    return {first, std::max(first + 1, MonthsSinceStart(months.back().year, months.back().month))};
+}
+
 QChart* NewChart(const QFont& font) {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -94,12 +106,13 @@ QValueAxis* ValueAxis(const QFont& font) {
     return axis;
 }
 
-// One band per year, its label in the middle.
-QCategoryAxis* YearAxis(const QFont& font) {
+// One band per year of the run, its label in the middle.
+QCategoryAxis* YearAxis(const QFont& font, const Span& span) {
     auto* axis = new QCategoryAxis;
-    axis->setRange(0, kLastMonth);
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
-        axis->append(QString::number(year), std::min(MonthsSinceStart(year + 1, 1), kLastMonth));
+    axis->setRange(span.first, span.last);
+    axis->setStartValue(span.first);
+    for (int year = kFirstYear + static_cast<int>(span.first) / 12; MonthsSinceStart(year, 1) <= span.last; ++year) {
+        axis->append(QString::number(year), std::min(MonthsSinceStart(year + 1, 1), span.last));
     }
     axis->setLabelsFont(font);
     axis->setLabelsColor(kBlack);
@@ -125,11 +138,11 @@ QChartView* ViewIn(QWidget* picture, QChart* chart) {
 
 // The row above the plot each label goes in: the first where it clears the label before it.
 std::vector<int> LabelRows(const std::vector<EventMark>& events, const QFontMetrics& metrics,
-                           double pixelsPerMonth) {
+                           double pixelsPerMonth, double firstMonth) {
     std::vector<double> rowEnds;
     std::vector<int> rows;
     for (const EventMark& e : events) {
-        const double left = e.month * pixelsPerMonth;
+        const double left = (e.month - firstMonth) * pixelsPerMonth;
         std::size_t row = 0;
         while (row < rowEnds.size() && rowEnds[row] + kLabelGap > left) ++row;
         if (row == rowEnds.size()) rowEnds.push_back(0);
@@ -142,11 +155,11 @@ std::vector<int> LabelRows(const std::vector<EventMark>& events, const QFontMetr
 // A dotted line down the plot at each event month, its label above the plot and the prompt and
 // answer on hover. They follow the plot area, which is known only once the chart is laid out.
 void MarkEvents(QChart* chart, const std::vector<EventMark>& events, const QFont& font,
-                double width) {
+                double width, const Span& span) {
     const QFontMetrics metrics(font);
     // Room for the rows the labels need, guessed from the plot being a little narrower than the
     // chart; the labels take their rows from the real plot below.
-    const std::vector<int> guessed = LabelRows(events, metrics, (width - kAxisRoom) / kLastMonth);
+    const std::vector<int> guessed = LabelRows(events, metrics, (width - kAxisRoom) / span.Length(), span.first);
     const int rowCount = guessed.empty() ? 0 : *std::max_element(guessed.begin(), guessed.end()) + 1;
     chart->setMargins(QMargins(2, 2 + rowCount * metrics.height(), 2, 2));
     std::vector<QGraphicsLineItem*> lines;
@@ -163,7 +176,7 @@ void MarkEvents(QChart* chart, const std::vector<EventMark>& events, const QFont
         labels.push_back(label);
     }
     QObject::connect(chart, &QChart::plotAreaChanged, chart, [=](const QRectF& plot) {
-        const std::vector<int> rows = LabelRows(events, metrics, plot.width() / kLastMonth);
+        const std::vector<int> rows = LabelRows(events, metrics, plot.width() / span.Length(), span.first);
         for (std::size_t i = 0; i < events.size(); ++i) {
             const double x = chart->mapToPosition(QPointF(events[i].month, 0)).x();
             const double y = plot.top() - (rows[i] + 1) * metrics.height();
@@ -190,16 +203,38 @@ QScatterSeries* Crossings(const std::vector<MonthRecord>& months) {
     return nullptr;
 }
 
-// Money and patients on their own axes, from 0 (or fewer patients) to a round number.
-void FitRange(QValueAxis* axis, const QLineSeries* series) {
-    double low = 0;
-    double high = 10;
-    for (const QPointF& p : series->points()) {
-        low = std::min(low, p.y());
-        high = std::max(high, p.y());
+// The smallest of 1, 2 and 5 times a power of ten that is at least `value`.
+double NiceCeiling(double value) {
+    double step = 1;
+    while (step * 10 <= value) step *= 10;
+    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+        if (step * factor >= value) return step * factor;
     }
-    axis->setRange(low, high);
-    axis->applyNiceNumbers();
+    return step * 10;
+}
+
+// Money or patients on an axis of its own, labelled from 0 to a round number in its half of
+// the chart, money above and patients below, so that the two lines never lie on each other.
+QCategoryAxis* HalfAxis(const QFont& font, const QLineSeries* series, const QString& unit, bool upper) {
+    double high = 10;
+    for (const QPointF& p : series->points()) high = std::max(high, std::abs(p.y()));
+    high = NiceCeiling(high);
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(upper ? -high : -high / 20, upper ? high * 1.05 : 2 * high);
+    axis->setStartValue(0);
+    // Only 0 and the top: on a small screen the half is too short for a third label.
+    axis->append(QStringLiteral("0"), 0);
+    axis->append(QString::number(std::llround(high)), high);
+    axis->setLabelsFont(font);
+    axis->setLabelsColor(kBlack);
+    axis->setGridLineVisible(false);
+    axis->setTitleText(unit);
+    axis->setTitleFont(font);
+    // Charts share a label's height out by the axis's whole height, which a short chart makes
+    // too small for a digit; the labels stand far enough apart to be whole.
+    axis->setTruncateLabels(false);
+    return axis;
 }
 
 // Stamina, trust, rival power and suspicion on their shared scale, with the limits a run ends
@@ -207,7 +242,8 @@ void FitRange(QValueAxis* axis, const QLineSeries* series) {
 QChart* GaugesChart(const RunCharts& charts, const QFont& font) {
     const auto& names = charts.names;
     QChart* chart = NewChart(font);
-    QCategoryAxis* time = YearAxis(font);
+    const Span span = SpanOf(*charts.months);
+    QCategoryAxis* time = YearAxis(font, span);
     QValueAxis* scale = ValueAxis(font);
     scale->setRange(0, kScaleMax);
     scale->setTickCount(6);
@@ -215,39 +251,39 @@ QChart* GaugesChart(const RunCharts& charts, const QFont& font) {
     chart->addAxis(scale, Qt::AlignLeft);
     QLineSeries* upperLimit = Line(names[kLimitLine], kRed, Qt::DashLine);
     QLineSeries* lowerLimit = Line(names[kLimitLine], kRed, Qt::DashLine);
-    upperLimit->append({{0, kScaleMax}, {kLastMonth, kScaleMax}});
-    lowerLimit->append({{0, 0}, {kLastMonth, 0}});
+    upperLimit->append({{span.first, kScaleMax}, {span.last, kScaleMax}});
+    lowerLimit->append({{span.first, 0}, {span.last, 0}});
+    // The limits first, so that a value lying on one is drawn over it.
+    Attach(chart, upperLimit, time, scale);
+    Attach(chart, lowerLimit, time, scale);
     const std::pair<ChartLine, QColor> gauges[] = {
         {kStaminaLine, kGreen}, {kTrustLine, kNavy}, {kRivalLine, kPurple}, {kSuspicionLine, kTeal}};
     for (const auto& [line, colour] : gauges) {
         Attach(chart, RunLine(charts, line, colour), time, scale);
     }
-    Attach(chart, upperLimit, time, scale);
-    Attach(chart, lowerLimit, time, scale);
     // Both limits are one red line in the legend.
     chart->legend()->markers(lowerLimit).front()->setVisible(false);
     if (QScatterSeries* crossing = Crossings(*charts.months)) {
         Attach(chart, crossing, time, scale);
         chart->legend()->markers(crossing).front()->setVisible(false);
     }
-    MarkEvents(chart, charts.events, font, charts.gauges->contentsRect().width());
+    MarkEvents(chart, charts.events, font, charts.gauges->contentsRect().width(), span);
     return chart;
 }
 
-// Money (left axis) and patients (right axis), each on a scale of its own.
+// Money (left axis, upper half) and patients (right axis, lower half), each on a scale of its own.
 QChart* MoneyChart(const RunCharts& charts, const QFont& font) {
     QChart* chart = NewChart(font);
-    QCategoryAxis* time = YearAxis(font);
+    QCategoryAxis* time = YearAxis(font, SpanOf(*charts.months));
     chart->addAxis(time, Qt::AlignBottom);
-    const std::tuple<ChartLine, QColor, Qt::Alignment> lines[] = {
-        {kMoneyLine, kOlive, Qt::AlignLeft}, {kPatientsLine, kMaroon, Qt::AlignRight}};
-    for (const auto& [line, colour, side] : lines) {
-        QValueAxis* axis = ValueAxis(font);
-        axis->setTickCount(3);
-        chart->addAxis(axis, side);
+    const std::tuple<ChartLine, QColor, Qt::Alignment, QString> lines[] = {
+        {kMoneyLine, kOlive, Qt::AlignLeft, charts.moneyUnit},
+        {kPatientsLine, kMaroon, Qt::AlignRight, charts.patientsUnit}};
+    for (const auto& [line, colour, side, unit] : lines) {
         QLineSeries* series = RunLine(charts, line, colour);
+        QCategoryAxis* axis = HalfAxis(font, series, unit, line == kMoneyLine);
+        chart->addAxis(axis, side);
         Attach(chart, series, time, axis);
-        FitRange(axis, series);
     }
     return chart;
 }

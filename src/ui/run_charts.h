@@ -29,6 +29,8 @@ struct RunCharts {
     QWidget* moneyAndPatients = nullptr;
     const std::vector<MonthRecord>* months = nullptr;
     std::array<QString, kChartLineCount> names;
+    QString moneyUnit;     // the titles of the lower chart's two axes
+    QString patientsUnit;
     std::vector<EventMark> events;
 };
 

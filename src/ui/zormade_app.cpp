@@ -38,6 +38,7 @@ bool CZormadeApp::InitInstance() {
     frame_->Router().SetRoute({view_, frame_.get(), this});
     SetMainWindow(frame_.get());
     view_->OnInitialUpdate();
+    frame_->PlaceCentred();
     frame_->show();
     return true;
 }

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/zormade_view.h"
 
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QProgressBar>
-#include <QScreen>
 #include <QSlider>
 #include <cstdio>
 #include <ctime>
 
-#include "core/centred_origin.h"
 #include "core/event_catalogue.h"
-#include "ui/main_frame.h"
 #include "ui/end_dlg.h"
 #include "ui/event_dlg.h"
 #include "ui/graph_dlg.h"
@@ -25,13 +21,13 @@
 #include "ui/option_dlg.h"
 #include "ui/rank_in_dlg.h"
 #include "ui/ranking_dlg.h"
+#include "ui/board_news.h"
 #include "ui/briefing_dlg.h"
+#include "ui/run_end_text.h"
 
 namespace zormade {
 namespace {
 
-constexpr int kFrameWidth = 555;
-constexpr int kFrameHeight = 544;
 constexpr int kSliderMax = 25;
 constexpr int kBarMax = 5000;
 // Names are kept at any length, but no name control shows more characters than this, even
@@ -78,14 +74,6 @@ void CZormadeView::OnInitialUpdate() {
     if (QWidget* first = GetDlgItem(IDC_PROGRESS_STAMINA)) first->setFocus();
     ResetControls();
     RefreshStatus();
-    if (auto* frame = qobject_cast<CMainFrame*>(window())) {
-        const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-        const Origin origin = KeptOnDesktop(
-            CentredOrigin(desktop.x(), desktop.y(), desktop.x() + desktop.width(),
-                          desktop.y() + desktop.height(), kFrameWidth, kFrameHeight),
-            desktop.x(), desktop.y());
-        frame->MoveWindow(origin.x, origin.y, kFrameWidth, kFrameHeight);
-    }
 }
 
 void CZormadeView::OnDestroy() {
@@ -185,10 +173,14 @@ void CZormadeView::RefreshStatus() {
     // The date reads as one line: the month no larger than the four digits of the year allow.
     const int yearSize = Control(IDC_EDIT_YEAR).font().pixelSize();
     Control(IDC_EDIT_MONTH).ShowNoLargerThan(yearSize);
-    Control(IDC_PROGRESS_STAMINA).setValue(state.stamina);
-    Control(IDC_PROGRESS_TRUST).setValue(state.trust);
-    Control(IDC_PROGRESS_RIVAL).setValue(state.rivalPower);
-    Control(IDC_PROGRESS_SUSPICION).setValue(state.suspicion);
+    const std::pair<ControlId<QProgressBar>, int> bars[] = {{IDC_PROGRESS_STAMINA, state.stamina},
+                                                           {IDC_PROGRESS_TRUST, state.trust},
+                                                           {IDC_PROGRESS_RIVAL, state.rivalPower},
+                                                           {IDC_PROGRESS_SUSPICION, state.suspicion}};
+    for (const auto& [id, value] : bars) {
+        Control(id).setValue(value);
+        ShowValueInTip(*this, id, value, kBarMax);
+    }
 }
 
 void CZormadeView::ClearLog() {
@@ -207,6 +199,7 @@ void CZormadeView::DoMonthlyTurn() {
     }
     QListWidget& log = Control(IDC_LIST_LOG);
     for (const std::string& line : tick.month.log) log.addItem(QString::fromStdString(line));
+    AnnounceLines(&log);
 }
 
 int CZormadeView::AnswerEvent(int index) {
@@ -229,7 +222,7 @@ void CZormadeView::EndRun(const TickResult& tick) {
     dialog.outcome = tick.ended;
     if (tick.ended == RunOutcome::Capture) {
         dialog.endTitle = LoadResourceString(IDS_GAME_OVER_TITLE);
-        dialog.endMessage = LoadResourceString(IDS_GAME_OVER_MESSAGE);
+        dialog.endMessage = CaptureMessage(run_.History());
         dialog.DoModal();
     } else {
         dialog.endTitle = LoadResourceString(IDS_CLEAR_TITLE);

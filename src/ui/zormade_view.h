@@ -59,9 +59,11 @@ public:
     static constexpr int kTemplateId = 101;
 
     explicit CZormadeView(QWidget* parent = nullptr);
+    // What the main window adds round the form: at the form's own face it is 555 x 544 in all.
+    static constexpr QSize kFrameAround{555 - 538, 544 - 482};
     ~CZormadeView() override;
 
-    // Reads the profile, seeds the draws, shows the start state and places the main window.
+    // Reads the profile, seeds the draws and shows the start state.
     void OnInitialUpdate();
     // Writes what this run has not saved yet into the profile; runs once, when the main window
     // closes. A clear whose entry is still open is entered first.

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
+#include <QListWidget>
+
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
 #include <tuple>
@@ -69,10 +72,28 @@ TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
     Slider(IDC_SLIDER_COUNTER)->setValue(3);
     NextDraws(0, 0);
     View().OnTimer();
-    EXPECT_EQ(LogLines(), QStringList({"体力   －－＞17減少", "所持金－－＞39000増加", "患者数－－＞8人増加",
-                                       "ナガレ信頼－＞16増加", "鵺田君－－＞27減少", "厚生省疑惑＞47増加"}));
+    const QStringList log{"体力   －－＞17減少", "所持金－－＞39000増加", "患者数－－＞8人増加",
+                          "ナガレ信頼－＞16増加", "鵺田君－－＞27減少", "厚生省疑惑＞47増加"};
+    EXPECT_EQ(LogLines(), log);
+    // A screen reader reads the month's lines whole from the log.
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(View().Item<QListWidget>(IDC_LIST_LOG));
+    ASSERT_NE(heard, nullptr);
+    EXPECT_EQ(heard->text(QAccessible::Description), log.join('\n'));
     EXPECT_EQ(Board(), (std::vector<int>{1991, 2, 1539000, 8, 4983, 1816, 173, 447}));
     EXPECT_EQ(Slider(IDC_SLIDER_DOSE)->value(), 10);
+    // Each bar's tip tells how near its value is to the end of the run.
+    for (int later = 0; later < 3; ++later) {
+        NextDraws(0, 0);
+        View().OnTimer();
+    }
+    const GameState& now = View().State();
+    const std::pair<int, QString> tips[] = {
+        {IDC_PROGRESS_STAMINA, QString("体力　%1／5000\n体力。毎月のコマンドで減っていく。\n0を下回ると捕まる。").arg(now.stamina)},
+        {IDC_PROGRESS_SUSPICION, QString("厚生省疑惑　%1／5000\n").arg(now.suspicion)},
+        {IDC_PROGRESS_RIVAL, QString("鵺田君パワー　%1／5000\n").arg(now.rivalPower)},
+        {IDC_PROGRESS_TRUST, QString("ナガレ薬研信頼　%1／5000\n").arg(now.trust)}};
+    for (const auto& [id, start] : tips) EXPECT_TRUE(View().GetDlgItem(id)->toolTip().startsWith(start)) << id;
+    EXPECT_NE(now.suspicion, 447) << "the months moved the values";
     SaveScreenshot(&Frame(), "board-running");
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QListWidget>
 #include <QXYSeries>
@@ -6,7 +7,6 @@
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
-#include "ui/end_dlg.h"
 #include "ui/graph_dlg.h"
 #include "ui_helpers.h"
 
@@ -38,29 +38,41 @@ protected:
         for (const auto& [name, value] : shown) board[name].emplace_back(x, value);
     }
 
-    // Gives the end dialog's message.
-    QString EndTheRun() {
-        QString message;
-        ModalAnswer end([&message](QWidget* w) {
-            message = DialogText(w, CEndDlg::IDC_MESSAGE);
+    // Lets the next tick end the run and notes what the end dialog says.
+    void EndTheRun() {
+        ModalAnswer end([this](QWidget* w) {
+            endMessage = DialogText(w, 1028);
             PressKey(Qt::Key_Return)(w);
         });
         View().OnTimer();
         EXPECT_EQ(end.Window().title, "END");
-        return message;
     }
 
     // Reads the graph window into endLine, events and lines, then closes it with `key`.
     void OpenGraph(int key, const char* screenshot) {
         events.clear();
         lines.clear();
+        axisTitles.clear();
+        axisLabels.clear();
         ModalAnswer graph([&](QWidget* w) {
             EXPECT_EQ(w->windowTitle(), "GRAPH");
             endLine = DialogText(w, CGraphDlg::kEndLineId);
             auto* list = DialogItem<QListWidget>(w, CGraphDlg::kEventListId);
-            for (int i = 0; i < list->count(); ++i) events << list->item(i)->text();
+            for (int i = 0; i < list->count(); ++i) {
+                events << list->item(i)->text();
+                // The focus frame runs round the row's text, not through it, and no row runs past
+                // the list's edge.
+                EXPECT_GT(list->visualItemRect(list->item(i)).height(), list->fontMetrics().height());
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(events.back()), list->viewport()->width());
+            }
             for (QChartView* view : w->findChildren<QChartView*>()) {
                 EXPECT_FALSE(view->accessibleName().isEmpty());
+                for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical)) {
+                    if (!axis->titleText().isEmpty()) axisTitles << axis->titleText();
+                }
+                for (QAbstractAxis* axis : view->chart()->axes()) {
+                    if (auto* labelled = qobject_cast<QCategoryAxis*>(axis)) axisLabels << labelled->categoriesLabels().join(' ');
+                }
                 for (QAbstractSeries* s : view->chart()->series()) {
                     if (s->name() == "限界") continue;
                     auto& points = lines[s->name().toStdString()];
@@ -75,8 +87,11 @@ protected:
     }
 
     Lines board, lines;  // as the board showed them, as the charts drew them
-    QString endLine;
-    QStringList events;
+    QString endLine, endMessage;
+    QStringList events;  // the list's rows as shown
+    QStringList axisTitles;
+    QStringList axisLabels;  // each labelled axis's labels: the years, then money's and patients'
+
 };
 
 TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
@@ -96,15 +111,20 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     PlayMonth();
     EndTheRun();
     ASSERT_TRUE(GraphEnabled());
+    EXPECT_EQ(endMessage, "体力が尽きた、鵺田君パワーが限界を超えた。\r\n捕まってしまった......");
 
     OpenGraph(Qt::Key_Return, "graph-capture");
     board[""] = {{4, 0}, {4, 5000}};
     EXPECT_EQ(lines, board);
     EXPECT_EQ(endLine, "体力が尽きた、鵺田君パワーが限界を超えた（1991/05）　……そして捕まってしまった");
     const EventRecord& event = EventRecordAt(0);
-    const QString promptStart = QString::fromUtf8(event.prompt).section("\r\n", 0, 0);
-    EXPECT_EQ(events, QStringList({"1991/04　0-4　" + promptStart,
-                                        "　　　→ " + QString::fromUtf8(event.answers[3].text)}));
+    // The whole prompt runs on in indented rows, and the answer takes a row of its own.
+    EXPECT_GE(events.size(), 2);
+    EXPECT_EQ(events.join("").remove("　　　　　"), "1991/04　問1・答4　" + QString::fromUtf8(event.prompt).remove("\r\n") +
+                                                   "→ " + QString::fromUtf8(event.answers[3].text));
+    EXPECT_EQ(axisTitles, QStringList({"万円", "人"}));
+    // The run's own year only; money's and patients' highs rounded up to 1, 2 or 5 times a power of ten.
+    EXPECT_EQ(axisLabels, QStringList({"1991", "1991", "0 500", "0 1000"}));
 }
 
 TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
@@ -135,11 +155,12 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     Slider(IDC_SLIDER_DOSE)->setValue(10);
     Slider(IDC_SLIDER_DONATION)->setValue(2);
     for (int month = 9; month <= 11; ++month) PlayMonth();
-    const QString told = EndTheRun();
+    EndTheRun();
     OpenGraph(Qt::Key_Escape, "graph-clear");
     EXPECT_EQ(lines, board) << "the stopped run's months are gone";
-    EXPECT_EQ(told, "POINT:266\r\n「わはははは！！」");
-    EXPECT_EQ(endLine, "1996年12月まで逃げ切った！　" + told.section("\r\n", 0, 0));
+    EXPECT_EQ(axisLabels.front(), "1996") << "a run of the last months spans only them";
+    EXPECT_EQ(endMessage, "POINT:266\r\n「わはははは！！」");
+    EXPECT_EQ(endLine, "1996年12月まで逃げ切った！　POINT:266（患者144人×0.88＋所持金1068000円÷7578）");
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
 #include "platform/form_view.h"
+#include "platform/list_box.h"
 #include "platform/message_box.h"
 #include "platform/multi_line_edit.h"
 #include "platform/picture_control.h"

@@ -2,16 +2,21 @@
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
 
+#include <QAbstractAxis>
+#include <QChartView>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <ostream>
 
 #include "../ui/app_fixture.h"
+#include "../ui/ui_helpers.h"
 #include "platform/dialog_units.h"
 #include "platform/resources.h"
 
@@ -19,26 +24,16 @@ QT_BEGIN_NAMESPACE
 inline void PrintTo(const QRect& r, std::ostream* out) {
     *out << r.width() << " x " << r.height() << " at (" << r.x() << ", " << r.y() << ")";
 }
+inline std::ostream& operator<<(std::ostream& out, const QRect& r) {
+    PrintTo(r, &out);
+    return out;
+}
 QT_END_NAMESPACE
 
 namespace zormade::test {
 namespace {
 
 constexpr int kWaitMs = 10000;
-
-struct Desktop { QSize screen; QRect mainFrame; QPoint opening; };
-// On the small screen the centred main window would start 32 pixels above it, out of reach.
-constexpr Desktop kDesktops[] = {
-    {{1024, 768}, {234, 112, 555, 544}, {307, 227}},
-    {{640, 480}, {42, 0, 555, 544}, {115, 83}},
-};
-
-const Desktop* ThisDesktop() {
-    for (const Desktop& d : kDesktops) {
-        if (d.screen == QGuiApplication::primaryScreen()->size()) return &d;
-    }
-    return nullptr;
-}
 
 template <typename T>
 using Reply = std::unique_ptr<T, decltype(&std::free)>;
@@ -63,6 +58,22 @@ QRect OuterFrame(WId window) {
     return QRect(geometry->x, geometry->y, geometry->width + 2 * border, geometry->height + 2 * border);
 }
 
+struct Desktop { QSize screen; QRect mainFrame; QPoint opening; };
+// On the smallest screen the board takes the next smaller face, and the main window with it.
+constexpr Desktop kDesktops[] = {
+    {{1024, 768}, {234, 112, 555, 544}, {307, 227}},
+    {{1024, 600}, {234, 28, 555, 544}, {307, 143}},
+    {{800, 600}, {122, 28, 555, 544}, {195, 143}},
+    {{640, 480}, {69, 6, 501, 468}, {115, 83}},
+};
+
+const Desktop* ThisDesktop() {
+    for (const Desktop& d : kDesktops) {
+        if (d.screen == QGuiApplication::primaryScreen()->size()) return &d;
+    }
+    return nullptr;
+}
+
 // The window's outer frame once it is `expected`, or as it was when the wait ran out.
 QRect FrameOnceAt(WId window, const QRect& expected) {
     static_cast<void>(QTest::qWaitFor([&] { return OuterFrame(window) == expected; }, kWaitMs));
@@ -78,7 +89,8 @@ QImage ScreenArea(const QRect& area) {
 using DesktopTest = AppTest;
 
 // Both windows once decorated; the opening, first as it goes after 2.5 s, with a black line
-// round the picture's top-left part.
+// round the picture's top-left part. The main frame lands in place in 20 starts out of 20,
+// however late the window manager tells the size of its frame.
 TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
     const Desktop* desktop = ThisDesktop();
     ASSERT_NE(desktop, nullptr) << "no expectations for this screen size";
@@ -90,8 +102,11 @@ TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
     QPainter(&framed).drawImage(1, 1, bitmap, 0, 0, opening.width() - 2, opening.height() - 2);
     EXPECT_EQ(FrameOnceAt(app->OpeningDlg().winId(), opening), opening);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ScreenArea(opening) == framed; }, kWaitMs));
-    EXPECT_EQ(FrameOnceAt(Frame().winId(), desktop->mainFrame), desktop->mainFrame);
     EXPECT_GE(Frame().menuBar()->mapToGlobal(QPoint(0, 0)).y(), 0);
+    for (int start = 1; start <= 20; ++start) {
+        if (start > 1) StartAgain();
+        EXPECT_EQ(FrameOnceAt(Frame().winId(), desktop->mainFrame), desktop->mainFrame) << "start " << start;
+    }
 }
 
 // The line of each group box runs between its top edge and its first row, with the caption on it.
@@ -106,8 +121,8 @@ TEST_F(DesktopTest, GroupBoxLinesLeaveTheFirstRowsAlone) {
     const int captionHeight = QFontMetrics(View().findChild<QGroupBox*>()->font()).height();
     for (const auto& b : boxes) {
         const QRect area = DialogUnitsToPixels(
-            QRect(QPoint(b.gapLeft, b.boxTop), QPoint(b.gapRight, b.rowBottom)), 14);
-        const int rowTop = DialogUnitsToPixels(QRect(0, b.rowTop, 1, 1), 14).top();
+            QRect(QPoint(b.gapLeft, b.boxTop), QPoint(b.gapRight, b.rowBottom)), View().Units());
+        const int rowTop = DialogUnitsToPixels(QRect(0, b.rowTop, 1, 1), View().Units()).top();
         std::vector<int> lineRows;
         for (int y = area.top(); y <= area.bottom(); ++y) {
             int onLine = 0;
@@ -118,6 +133,109 @@ TEST_F(DesktopTest, GroupBoxLinesLeaveTheFirstRowsAlone) {
         EXPECT_LT(lineRows.back(), rowTop) << b.caption;
         EXPECT_LE(lineRows.front(), area.top() + captionHeight) << b.caption;
     }
+}
+
+// Every part of top-level `window` lies inside the screen's free area once the window manager
+// has framed it: the frame with its title bar and each visible control.
+void ExpectInside(QWidget* window, const char* name) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window, kWaitMs)) << name;
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    const bool decorated = !window->windowFlags().testFlag(Qt::FramelessWindowHint);
+    const auto inside = [&] {
+        const QRect outer = OuterFrame(window->winId());
+        return (!decorated || !outer.isNull()) && room.contains(decorated ? outer : window->frameGeometry());
+    };
+    EXPECT_TRUE(QTest::qWaitFor(inside, kWaitMs)) << name << ": " << OuterFrame(window->winId()) << " in " << room;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->isWindow() || !control->isVisibleTo(window)) continue;
+        const QRect global(control->mapToGlobal(QPoint(0, 0)), control->size());
+        EXPECT_TRUE(room.contains(global)) << name << ": " << control->metaObject()->className() << " "
+                                           << WindowText(control).toStdString() << " at " << global;
+    }
+}
+
+using Answer = std::function<void(QWidget*)>;
+
+// Checks the window, then answers it; `next`, when given, then waits for the window the answer
+// opens. Armed only now: the check's waits run the event loop while this window is still up.
+Answer Inside(const char* name, Answer answer, std::unique_ptr<ModalAnswer>* next = nullptr, Answer then = {}) {
+    return [=](QWidget* window) {
+        ExpectInside(window, name);
+        if (next) *next = std::make_unique<ModalAnswer>(then);
+        answer(window);
+    };
+}
+
+class FitTest : public AppTest {
+protected:
+    void SetUp() override {
+        QCoreApplication::addLibraryPath(CHARTS_MODULE_DIR);
+        AppTest::SetUp();
+    }
+
+    void Open(int command, const char* name, Answer answer = PressKey(Qt::Key_Escape)) {
+        ModalAnswer window(Inside(name, std::move(answer)));
+        Trigger(command);
+        EXPECT_TRUE(window.Answered()) << name;
+    }
+};
+
+// Every window the game opens, with every control, on this screen: the board with all its log
+// lines, the opening, the briefing, the event and its result box, pause and stop boxes, the end,
+// the name entry and the ranking, the graph, the options and the about box.
+TEST_F(FitTest, EveryWindowAndEveryControlIsOnTheScreen) {
+    ASSERT_TRUE(app->OpeningDlg().isVisible());
+    ExpectInside(&app->OpeningDlg(), "opening");
+    // Gone, so that it hides none of the others.
+    app->OpeningDlg().DestroyWindow();
+    Open(ID_GAME_START, "briefing");
+    for (int month = 0; month < 3; ++month) {
+        NextDraws(0, 0);
+        View().OnTimer();
+    }
+    ExpectInside(&Frame(), "board");
+    auto* log = View().Item<QListWidget>(IDC_LIST_LOG);
+    ASSERT_EQ(log->count(), 6);
+    for (int row = 0; row < log->count(); ++row) {
+        EXPECT_TRUE(log->viewport()->rect().contains(log->visualItemRect(log->item(row)))) << "log line " << row;
+    }
+    Open(ID_GAME_PAUSE, "pause", ClickButton("OK"));
+    Open(ID_GAME_PAUSE, "resume", ClickButton("OK"));
+    {
+        // April's event, then its result box.
+        NextDraws(2, 2);
+        std::unique_ptr<ModalAnswer> result;
+        ModalAnswer dialog(Inside("event", ClickButton("決定"), &result, Inside("result", ClickButton("OK"))));
+        View().OnTimer();
+        ASSERT_TRUE(result);
+        EXPECT_TRUE(result->Answered());
+    }
+    {
+        View().State().suspicion = 5001;
+        NextDraws(0, 0);
+        View().OnTimer();
+        ModalAnswer end(Inside("end", PressKey(Qt::Key_Return)));
+        View().OnTimer();
+        EXPECT_TRUE(end.Answered());
+    }
+    Open(ID_GRAPH, "graph", [](QWidget* graph) {
+        for (QChartView* chart : graph->findChildren<QChartView*>()) {
+            for (QAbstractAxis* axis : chart->chart()->axes()) {
+                EXPECT_FALSE(axis->labelsTruncated()) << axis->titleText().toStdString();
+                EXPECT_FALSE(axis->titleText().contains("...")) << axis->titleText().toStdString();
+            }
+        }
+        ClickButton("OK")(graph);
+    });
+    {
+        std::unique_ptr<ModalAnswer> ranking;
+        ModalAnswer entry(Inside("rank-in", ClickButton("OK"), &ranking, Inside("ranking", PressKey(Qt::Key_Escape))));
+        View().EnterRanking(1234567);
+        ASSERT_TRUE(ranking);
+        EXPECT_TRUE(ranking->Answered());
+    }
+    Open(ID_OPTION, "options");
+    Open(ID_APP_ABOUT, "about");
 }
 
 }  // namespace

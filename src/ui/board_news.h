@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QListWidget;
+
+namespace zormade {
+
+class DialogHost;
+
+// Puts a bar's value and limit on the first line of its tip, above what the tip says of it.
+void ShowValueInTip(const DialogHost& form, int barId, int value, int limit);
+
+// Tells a screen reader that the log has the month's new lines.
+void AnnounceLines(QListWidget* log);
+
+}  // namespace zormade
