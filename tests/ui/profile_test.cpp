@@ -383,13 +383,8 @@ TEST_F(TerminationTest, ASignalDuringAModalDialogWritesTheProfileAndEndsEveryLoo
 // They run the program's own start-up, so each signal also proves its handler is in place. Every
 // clear scores 8997; of equal scores the later save's entry comes first.
 TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBesideOtherCopies) {
-    const struct {
-        int signal;
-        QList<QStringList> copies;
-        bool reverse;
-        std::vector<std::string> ranked;
-        bool together = false;  // both signalled before either is waited for, saving in either order
-    } cases[] = {
+    // Together: every copy signalled before any is waited for, so they save in either order.
+    const struct { int signal; QList<QStringList> copies; bool reverse; std::vector<std::string> ranked; bool together = false; } cases[] = {
         {SIGTERM, {{"end-dialog"}}, false, {"ZORMADER"}},
         {SIGHUP, {{"name-entry", "ﾅｶﾞﾚ"}}, false, {"ﾅｶﾞﾚ"}},
         {SIGINT, {{"name-entry", ""}}, false, {"ZORMADER"}},
