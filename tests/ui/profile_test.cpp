@@ -183,22 +183,30 @@ TEST_F(ProfileTest, TheDrawsAreSeededFromTheClock) {
 }
 
 // Nobody can read these, root included; the program must not even wait on the FIFO, nor follow
-// for ever a link that leads back to itself, made while the game ran.
+// for ever a link that leads back to itself, made while the game ran, nor read a profile far
+// larger than any the game writes: its size alone says so.
 TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas) {
     const struct { const char* kind; const char* told; } cases[] = {
-        {"folder", "通常のファイルではありません"}, {"fifo", "通常のファイルではありません"}, {"loop", "循環しています"}};
+        {"folder", "通常のファイルではありません"}, {"fifo", "通常のファイルではありません"}, {"loop", "循環しています"},
+        {"large", "64 MiB"}};
+    const QByteArray start = "[Option]\nSpeed=0\n";
     for (const auto& c : cases) {
         UseFreshFolder();
         const QString path = ProfilePath();
         const std::string kind = c.kind;
         ASSERT_TRUE(QDir().mkpath(kind == "folder" ? path : QFileInfo(path).absolutePath()));
         ASSERT_TRUE(kind != "fifo" || ::mkfifo(QFile::encodeName(path), 0600) == 0);
+        ASSERT_TRUE(kind != "large" || (WriteFile(path, start) && QFile::resize(path, kLargestProfile + 1)));
         StartAgain();
         ExpectDefaultsLoaded();
         ASSERT_TRUE(kind != "loop" || ::symlink("zormade.ini", QFile::encodeName(path)) == 0);
         const QString complaint = ExitComplaint();
         EXPECT_TRUE(complaint.contains(path) && complaint.contains(c.told)) << complaint.toStdString();
-        EXPECT_TRUE(QFileInfo(path).isSymLink() || (QFileInfo::exists(path) && !QFileInfo(path).isFile())) << c.kind;
+        QFile file(path);
+        EXPECT_TRUE(kind == "large" ? file.open(QIODevice::ReadOnly) && file.size() == kLargestProfile + 1 &&
+                                          file.read(start.size()) == start
+                                    : QFileInfo(path).isSymLink() || (file.exists() && !QFileInfo(path).isFile()))
+            << c.kind;
     }
 }
 
@@ -263,19 +271,6 @@ TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
         EXPECT_EQ(ExitComplaint().contains("書き込みが許可されていないファイルです"), changed);
     }
     EXPECT_EQ(ReadFile(ProfilePath()), old);
-}
-
-// Like a file nobody can read; its size alone says so, before any of it is read.
-TEST_F(ProfileTest, AProfileFarLargerThanAnyTheGameWritesIsLeftUnreadAndUntouched) {
-    const QByteArray start = "[Option]\nSpeed=0\n";
-    ASSERT_TRUE(WriteFile(ProfilePath(), start));
-    ASSERT_TRUE(QFile::resize(ProfilePath(), kLargestProfile + 1));
-    StartAgain();
-    ExpectDefaultsLoaded();
-    const QString complaint = ExitComplaint();
-    EXPECT_TRUE(complaint.contains(ProfilePath()) && complaint.contains("64 MiB")) << complaint.toStdString();
-    QFile file(ProfilePath());
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.size() == kLargestProfile + 1 && file.read(start.size()) == start);
 }
 
 // Names in the code page the Windows programs of the time kept profiles in, or in UTF-16; a name
