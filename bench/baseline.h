@@ -2,7 +2,6 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
-
 #include <time.h>
 
 #include <cstdint>

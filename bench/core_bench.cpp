@@ -30,7 +30,10 @@ public:
 
 private:
     static constexpr std::array<Sliders, 4> kPositions{{
-        {1, 1, 2, 1}, {2, 1, 2, 2}, {1, 2, 1, 1}, {2, 0, 1, 2},
+        {1, 1, 2, 1},
+        {2, 1, 2, 2},
+        {1, 2, 1, 1},
+        {2, 0, 1, 2},
     }};
     Random15 random_{12345};
     int turn_ = 0;
@@ -64,8 +67,8 @@ void BM_WholeRun(benchmark::State& state) {
     long monthsPlayed = 0;
     const double wholeRun = TimedLoop(state, [&] {
         run.Start(kMiddleLevel);
-        for (int month = 0; month < kMonthsBeforeClear && DueRunEnd(run.State()) == RunOutcome::Going;
-             ++month) {
+        for (int month = 0;
+             month < kMonthsBeforeClear && DueRunEnd(run.State()) == RunOutcome::Going; ++month) {
             benchmark::DoNotOptimize(run.Tick(player.Read(), FirstAnswer));
             ++monthsPlayed;
         }
@@ -80,8 +83,8 @@ void BM_WholeRun(benchmark::State& state) {
     });
     ReportAgainstBaseline(state, wholeRun, datesOnly);
     // A capture would make the runs shorter than the baseline's; this shows they were not.
-    state.counters["months"] = benchmark::Counter(static_cast<double>(monthsPlayed),
-                                                  benchmark::Counter::kAvgIterations);
+    state.counters["months"] =
+        benchmark::Counter(static_cast<double>(monthsPlayed), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_WholeRun);
 

@@ -14,9 +14,9 @@
 
 #include "baseline.h"
 #include "core/event_catalogue.h"
-#include "ui/event_dlg.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
+#include "ui/event_dlg.h"
 
 namespace zormade::bench {
 namespace {
@@ -79,9 +79,10 @@ double OpenPlainDialogMs() {
     double paintedMs = 0;
     QDialog dialog;
     auto* label = new QLabel(&dialog);
-    const QImage picture = LoadBitmap(EventPictureRow(EventRecordAt(kEventIndex).pictureRow)->bitmapId);
-    label->setPixmap(QPixmap::fromImage(picture.scaled(CEventDlg::kPictureSize,
-                                                       CEventDlg::kPictureSize)));
+    const QImage picture =
+        LoadBitmap(EventPictureRow(EventRecordAt(kEventIndex).pictureRow)->bitmapId);
+    label->setPixmap(
+        QPixmap::fromImage(picture.scaled(CEventDlg::kPictureSize, CEventDlg::kPictureSize)));
     PaintWatch watch([&](QObject* object) { return object == label; },
                      [&] {
                          paintedMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;

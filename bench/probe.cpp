@@ -15,12 +15,12 @@
 #include <functional>
 #include <memory>
 
-#include "ui/zormade_app.h"
 #include "platform/classic_look.h"
 #include "platform/commands.h"
 #include "platform/dialog_units.h"
 #include "platform/main_loop_idle.h"
 #include "platform/termination_signals.h"
+#include "ui/zormade_app.h"
 
 namespace zormade::bench {
 namespace {
@@ -55,8 +55,9 @@ void PrintLine(const QByteArray& line) {
 class WakeCounter {
 public:
     WakeCounter() {
-        connection_ = QObject::connect(QAbstractEventDispatcher::instance(),
-                                       &QAbstractEventDispatcher::aboutToBlock, [this] { ++count_; });
+        connection_ =
+            QObject::connect(QAbstractEventDispatcher::instance(),
+                             &QAbstractEventDispatcher::aboutToBlock, [this] { ++count_; });
     }
     ~WakeCounter() { QObject::disconnect(connection_); }
     long Count() const { return count_; }

@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "ui/zormade_app.h"
 #include "baseline.h"
+#include "ui/zormade_app.h"
 
 namespace zormade::bench {
 namespace {
@@ -54,7 +54,10 @@ void BM_RankingWithALongStoredName(benchmark::State& state) {
     ReportAgainstBaseline(state, longMs / runs, fillingMs / runs, "baseline_ms");
     app.Frame()->hide();
 }
-BENCHMARK(BM_RankingWithALongStoredName)->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RankingWithALongStoredName)
+    ->Iterations(30)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zormade::bench

@@ -14,7 +14,8 @@ const QByteArray kNoOpening = "[Option]\nOpening=1\n";
 
 ChildReport Checked(benchmark::State& state, const QString& mode, const QByteArray& profile = {}) {
     const ChildReport report = RunChild(mode, profile);
-    if (!report.ok) state.SkipWithError(qPrintable(QStringLiteral("the %1 child failed").arg(mode)));
+    if (!report.ok)
+        state.SkipWithError(qPrintable(QStringLiteral("the %1 child failed").arg(mode)));
     return report;
 }
 
@@ -40,7 +41,13 @@ void BM_StartUp(benchmark::State& state) {
     state.counters["baseline_cpu_ms"] = bareCpu / runs;
     state.counters["x_baseline_cpu"] = bareCpu > 0 ? gameCpu / bareCpu : 0.0;
 }
-BENCHMARK(BM_StartUp)->ArgName("opening_off")->Arg(0)->Arg(1)->Iterations(kStarts)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUp)
+    ->ArgName("opening_off")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(kStarts)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_ResidentMemory(benchmark::State& state) {
     double game = 0;

@@ -19,12 +19,11 @@ bool InRange(int value, int low, int high) { return value >= low && value <= hig
 void CheckLine(std::string_view line) {
     const ScriptLine parsed = ParseScriptLine(line);
     if (const auto* turn = std::get_if<TurnDirective>(&parsed)) {
-        const bool valid = InRange(turn->sliders.dose, 0, 25) &&
-                           InRange(turn->sliders.donation, 0, 25) &&
-                           InRange(turn->sliders.demand, 0, 25) &&
-                           InRange(turn->sliders.counter, 0, 25) &&
-                           InRange(turn->firstDraw, 0, 2) && InRange(turn->secondDraw, 0, 2) &&
-                           InRange(turn->answer, 1, 4);
+        const bool valid =
+            InRange(turn->sliders.dose, 0, 25) && InRange(turn->sliders.donation, 0, 25) &&
+            InRange(turn->sliders.demand, 0, 25) && InRange(turn->sliders.counter, 0, 25) &&
+            InRange(turn->firstDraw, 0, 2) && InRange(turn->secondDraw, 0, 2) &&
+            InRange(turn->answer, 1, 4);
         if (!valid) std::abort();
     }
     if (const auto* error = std::get_if<ScriptError>(&parsed)) {

@@ -5,8 +5,8 @@
 
 namespace zormade {
 
-Origin CentredOrigin(int desktopLeft, int desktopTop, int desktopRight, int desktopBottom, int width,
-                     int height) {
+Origin CentredOrigin(int desktopLeft, int desktopTop, int desktopRight, int desktopBottom,
+                     int width, int height) {
     return {desktopLeft + (desktopRight - desktopLeft - width) / 2,
             desktopTop + (desktopBottom - desktopTop - height) / 2};
 }

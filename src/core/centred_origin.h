@@ -11,8 +11,8 @@ struct Origin {
 // Centres a window of the given outer size on the desktop, which need not start at (0, 0) (a
 // second screen left of or above the main one); the halves truncate toward zero, so a desktop
 // smaller than the window puts it partly off screen, as the game always did.
-Origin CentredOrigin(int desktopLeft, int desktopTop, int desktopRight, int desktopBottom, int width,
-                     int height);
+Origin CentredOrigin(int desktopLeft, int desktopTop, int desktopRight, int desktopBottom,
+                     int width, int height);
 
 // Moves a window that would start above or left of the desktop back onto it, so that its title
 // bar and menu stay within reach of the mouse.

@@ -18,16 +18,26 @@ constexpr PictureRow RowOf(const Picture& picture) {
 
 // Rows 1, 6 and 7 are named by no event.
 constexpr std::optional<PictureRow> kPictureRows[kPictureRowCount] = {
-    RowOf(pictures::kCriminalComplaint), std::nullopt,
-    RowOf(pictures::kLawsuitFiled),      RowOf(pictures::kMinistryProtest),
-    RowOf(pictures::kCompanyApology),    RowOf(pictures::kArchiveFiles),
-    std::nullopt,                        std::nullopt,
-    RowOf(pictures::kOfficeRaid),        RowOf(pictures::kTelephone),
-    RowOf(pictures::kMinister),          RowOf(pictures::kMinistryPressRoom),
-    RowOf(pictures::kCourtroom),         RowOf(pictures::kBoardroom),
-    RowOf(pictures::kCritiqueBook),      RowOf(pictures::kResearchChief),
-    RowOf(pictures::kComicStrip),        RowOf(pictures::kResearchReport),
-    RowOf(pictures::kChrysanthemums),    RowOf(pictures::kMemorial),
+    RowOf(pictures::kCriminalComplaint),
+    std::nullopt,
+    RowOf(pictures::kLawsuitFiled),
+    RowOf(pictures::kMinistryProtest),
+    RowOf(pictures::kCompanyApology),
+    RowOf(pictures::kArchiveFiles),
+    std::nullopt,
+    std::nullopt,
+    RowOf(pictures::kOfficeRaid),
+    RowOf(pictures::kTelephone),
+    RowOf(pictures::kMinister),
+    RowOf(pictures::kMinistryPressRoom),
+    RowOf(pictures::kCourtroom),
+    RowOf(pictures::kBoardroom),
+    RowOf(pictures::kCritiqueBook),
+    RowOf(pictures::kResearchChief),
+    RowOf(pictures::kComicStrip),
+    RowOf(pictures::kResearchReport),
+    RowOf(pictures::kChrysanthemums),
+    RowOf(pictures::kMemorial),
 };
 
 }  // namespace

@@ -10,8 +10,10 @@ constexpr const char* kSection = "Option";
 
 void GameOptions::Load(ProfileStore& profile) {
     const GameOptions defaults;
-    level = static_cast<Level>(profile.GetProfileInt(kSection, "Level", static_cast<int>(defaults.level)));
-    speed = static_cast<Speed>(profile.GetProfileInt(kSection, "Speed", static_cast<int>(defaults.speed)));
+    level = static_cast<Level>(
+        profile.GetProfileInt(kSection, "Level", static_cast<int>(defaults.level)));
+    speed = static_cast<Speed>(
+        profile.GetProfileInt(kSection, "Speed", static_cast<int>(defaults.speed)));
     skipOpening = profile.GetProfileInt(kSection, "Opening", defaults.skipOpening);
 }
 

@@ -5,7 +5,8 @@
 
 namespace zormade {
 
-// Everything a month changes. The command values are not here: each turn reads them from the sliders.
+// Everything a month changes. The command values are not here: each turn reads them from the
+// sliders.
 struct GameState {
     int year = 1991;
     int month = 1;
@@ -16,7 +17,7 @@ struct GameState {
     int rivalPower = 200;
     int suspicion = 400;
     double levelFactor = 1.0;
-    bool caught = false;  // the next tick ends the run in a capture
+    bool caught = false;               // the next tick ends the run in a capture
     std::array<int, 5> doseHistory{};  // element 0 is the latest turn
 };
 

@@ -67,7 +67,10 @@ char SimpleEscape(char c) {
     case 'r': return '\r';
     case 't': return '\t';
     case 'v': return '\v';
-    case '"': case '\'': case '?': case '\\': return c;
+    case '"':
+    case '\'':
+    case '?':
+    case '\\': return c;
     default: return 0;
     }
 }
@@ -233,7 +236,8 @@ IniDocument IniDocument::Parse(std::string_view text, LegacyDecoder legacy) {
         }
         const std::size_t equals = trimmed.find('=');
         // Comments, and a damaged header that must not pass for a key.
-        const bool plain = !trimmed.empty() && std::string_view(";#[").find(trimmed.front()) == std::string_view::npos;
+        const bool plain = !trimmed.empty() &&
+                           std::string_view(";#[").find(trimmed.front()) == std::string_view::npos;
         if (plain && equals != std::string_view::npos && !Trim(trimmed.substr(0, equals)).empty()) {
             line.entry = true;
             line.key = Trim(trimmed.substr(0, equals));
@@ -281,31 +285,35 @@ void IniDocument::Store(const std::string& section, const std::string& key,
     auto target = std::find_if(sections_.rbegin(), sections_.rend(),
                                [&](const Section& s) { return SameLetters(s.name, section); });
     if (target == sections_.rend()) {
-        const auto later = std::find_if(sections_.begin() + 1, sections_.end(),
-                                        [&](const Section& s) { return Lower(s.name) > Lower(section); });
+        const auto later =
+            std::find_if(sections_.begin() + 1, sections_.end(),
+                         [&](const Section& s) { return Lower(s.name) > Lower(section); });
         Section fresh{section, HeaderOf(section), {}};
         // A blank line between sections.
         if (later != sections_.end()) {
             fresh.lines.emplace_back();
-        } else if (Section& last = sections_.back();
-                   !last.lines.empty() ? !Trim(last.lines.back().text).empty() : !last.header.empty()) {
+        } else if (Section& last = sections_.back(); !last.lines.empty()
+                                                         ? !Trim(last.lines.back().text).empty()
+                                                         : !last.header.empty()) {
             last.lines.emplace_back();
         }
         target = std::make_reverse_iterator(sections_.insert(later, std::move(fresh)) + 1);
     }
     std::vector<Line>& lines = target->lines;
-    auto place = std::find_if(lines.begin(), lines.end(),
-                              [&](const Line& line) { return line.entry && Lower(line.key) > Lower(key); });
+    auto place = std::find_if(lines.begin(), lines.end(), [&](const Line& line) {
+        return line.entry && Lower(line.key) > Lower(key);
+    });
     if (place == lines.end()) {
-        const auto lastEntry = std::find_if(lines.rbegin(), lines.rend(),
-                                            [](const Line& line) { return line.entry; });
+        const auto lastEntry =
+            std::find_if(lines.rbegin(), lines.rend(), [](const Line& line) { return line.entry; });
         place = lastEntry.base();
     }
     lines.insert(place, Line{key + '=' + stored, true, key, stored});
 }
 
 IniDocument::Shown IniDocument::Show(std::string_view stored) const {
-    if (std::optional<std::string> text = DecodeIniValue(stored)) return {std::move(*text), Reading::Exact};
+    if (std::optional<std::string> text = DecodeIniValue(stored))
+        return {std::move(*text), Reading::Exact};
     if (const std::optional<std::string> bytes = Unescape(stored); bytes && legacy_) {
         if (std::optional<std::string> text = legacy_(*bytes)) {
             return {Unwrapped(std::move(*text)), Reading::Legacy};
@@ -388,7 +396,10 @@ std::string EncodeIniValue(std::string_view text) {
             continue;
         }
         switch (c) {
-        case '\0': stored += "\\0"; escapeHexDigit = true; break;
+        case '\0':
+            stored += "\\0";
+            escapeHexDigit = true;
+            break;
         case '\a': stored += "\\a"; break;
         case '\b': stored += "\\b"; break;
         case '\f': stored += "\\f"; break;
@@ -397,10 +408,11 @@ std::string EncodeIniValue(std::string_view text) {
         case '\t': stored += "\\t"; break;
         case '\v': stored += "\\v"; break;
         case '"':
-        case '\\': stored += '\\'; stored += c; break;
-        default:
-            stored += "\\x" + Hex(byte);
-            escapeHexDigit = true;
+        case '\\':
+            stored += '\\';
+            stored += c;
+            break;
+        default: stored += "\\x" + Hex(byte); escapeHexDigit = true;
         }
     }
     if (needsQuotes || (!stored.empty() && (stored.front() == ' ' || stored.back() == ' '))) {

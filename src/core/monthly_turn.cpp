@@ -60,8 +60,8 @@ void StoreValues(GameState& s, const StatusValues& v) {
 }
 
 int PatientGrowth(int y, int dose, const std::array<int, 5>& history) {
-    const bool fourSame = history[0] != 0 && history[0] == history[1] &&
-                          history[1] == history[2] && history[2] == history[3];
+    const bool fourSame = history[0] != 0 && history[0] == history[1] && history[1] == history[2] &&
+                          history[2] == history[3];
     if (!fourSame) return Trunc(y * 0.8 * dose);
     if (history[4] == history[0]) return 0;
     return Trunc(0.8 * dose) - (history[4] + history[0]) / 2;

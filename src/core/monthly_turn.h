@@ -36,8 +36,8 @@ struct MonthResult {
     LimitsCrossed crossed;
 };
 
-using DrawFn = std::function<int()>;                 // one three-way draw, 0 to 2
-using EventFn = std::function<StatusChange(int)>;    // shows an event, returns the answer's changes
+using DrawFn = std::function<int()>;               // one three-way draw, 0 to 2
+using EventFn = std::function<StatusChange(int)>;  // shows an event, returns the answer's changes
 
 // One month of the run: moves the six values, may show an event, clamps, flags a capture.
 MonthResult RunMonthlyUpdate(GameState& state, const Sliders& sliders, const DrawFn& draw,

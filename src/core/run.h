@@ -26,10 +26,10 @@ struct AvailableCommands {
 
 // What one tick did.
 struct TickResult {
-    bool held = false;                      // the run was paused: nothing happened
-    RunOutcome ended = RunOutcome::Going;   // Capture or Clear when this tick ended the run
-    std::uint32_t score = 0;                // a clear's points
-    MonthResult month;                      // the month played when the run goes on
+    bool held = false;                     // the run was paused: nothing happened
+    RunOutcome ended = RunOutcome::Going;  // Capture or Clear when this tick ended the run
+    std::uint32_t score = 0;               // a clear's points
+    MonthResult month;                     // the month played when the run goes on
 };
 
 // One run from its start to a capture, a clear or a stop: its state, its months, the timer

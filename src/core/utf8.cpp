@@ -5,12 +5,16 @@ namespace zormade {
 
 std::size_t Utf8Character(std::string_view text, std::size_t i, std::uint32_t& code) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    if (lead < 0x80) length = 1, code = lead;
-    else if (lead >= 0xC2 && lead < 0xE0) length = 2, code = lead & 0x1F;
-    else if (lead >= 0xE0 && lead < 0xF0) length = 3, code = lead & 0x0F;
-    else if (lead >= 0xF0 && lead < 0xF5) length = 4, code = lead & 0x07;
-    else return 0;
+    // The lead byte tells the length (continuation bytes, C0, C1 and F5 up lead nothing) and holds
+    // the code's top bits.
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length == 0) return 0;
+    code = length == 1 ? lead : lead & (0xFFu >> (length + 1));
     if (i + length > text.size()) return 0;
     for (std::size_t k = 1; k < length; ++k) {
         const auto next = static_cast<unsigned char>(text[i + k]);

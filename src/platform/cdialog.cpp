@@ -23,7 +23,8 @@ Qt::WindowFlags FlagsFor(const DialogTemplate& t) {
 QSize Decoration(const DialogTemplate& t) {
     if (!t.Has("caption")) return QSize(0, 0);
     const QWidget* main = MainWindow();
-    const QMargins known = main && main->windowHandle() ? main->windowHandle()->frameMargins() : QMargins();
+    const QMargins known =
+        main && main->windowHandle() ? main->windowHandle()->frameMargins() : QMargins();
     if (known.isNull()) return QSize(8, 30);
     return QSize(known.left() + known.right(), known.top() + known.bottom());
 }

@@ -50,7 +50,8 @@ void CommandRouter::UpdateMenu(QMenu* menu) {
 bool CommandRouter::BuildMenuBar(int id, QMenuBar* bar) {
     QFile file(QStringLiteral(":/menus/%1.json").arg(id));
     if (!file.open(QIODevice::ReadOnly)) return false;
-    const QJsonArray popups = QJsonDocument::fromJson(file.readAll()).object().value("popups").toArray();
+    const QJsonArray popups =
+        QJsonDocument::fromJson(file.readAll()).object().value("popups").toArray();
     auto* style = new WholeMenuItems;
     style->setParent(bar);
     for (const QJsonValue& popupValue : popups) {
@@ -66,7 +67,8 @@ bool CommandRouter::BuildMenuBar(int id, QMenuBar* bar) {
             const int command = item.value("id").toInt();
             QAction* action = menu->addAction(item.value("text").toString());
             action->setData(command);
-            QObject::connect(action, &QAction::triggered, bar, [this, command] { Dispatch(command); });
+            QObject::connect(action, &QAction::triggered, bar,
+                             [this, command] { Dispatch(command); });
             actions_.push_back(action);
         }
         QObject::connect(menu, &QMenu::aboutToShow, bar, [this, menu] { UpdateMenu(menu); });

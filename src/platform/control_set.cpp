@@ -15,11 +15,11 @@
 #include <QTextDocument>
 
 #include "platform/dialog_units.h"
+#include "platform/list_box.h"
 #include "platform/multi_line_edit.h"
 #include "platform/picture_control.h"
-#include "platform/list_box.h"
-#include "platform/text_fit.h"
 #include "platform/resources.h"
+#include "platform/text_fit.h"
 
 namespace zormade {
 namespace {
@@ -73,7 +73,8 @@ void TabToTicked(QButtonGroup* group) {
     const auto update = [group] {
         const QList<QAbstractButton*> buttons = group->buttons();
         QAbstractButton* stop = group->checkedButton() ? group->checkedButton() : buttons.front();
-        for (QAbstractButton* b : buttons) b->setFocusPolicy(b == stop ? Qt::StrongFocus : Qt::ClickFocus);
+        for (QAbstractButton* b : buttons)
+            b->setFocusPolicy(b == stop ? Qt::StrongFocus : Qt::ClickFocus);
     };
     QObject::connect(group, &QButtonGroup::buttonToggled, group, update);
     update();
@@ -81,7 +82,8 @@ void TabToTicked(QButtonGroup* group) {
 
 }  // namespace
 
-QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect& pixels, QSize design) {
+QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect& pixels,
+                            QSize design) {
     QWidget* widget = CreateWidget(c, host);
     widget->setGeometry(pixels);
     // A picture is drawn at the template face's size and shown at the face the window has.
@@ -112,15 +114,12 @@ void ControlSet::FitText(const ControlTemplate& c, QWidget* widget, const QRect&
             ShrinkFontToFit(widget, c.text, pixels.width());
         }
         break;
-    case ControlKind::Button:
-        ShrinkFontToFit(widget, c.text, pixels.width() - 4);
-        break;
+    case ControlKind::Button: ShrinkFontToFit(widget, c.text, pixels.width() - 4); break;
     case ControlKind::CheckBox:
     case ControlKind::Radio:
         ShrinkFontToFit(widget, c.text, pixels.width() - lineHeight() - 4);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -137,12 +136,12 @@ QWidget* ControlSet::CreateWidget(const ControlTemplate& c, QWidget* host) {
         auto* box = new QGroupBox(c.text, host);
         box->setAlignment(HorizontalAlignment(c));
         box->setFocusPolicy(Qt::NoFocus);
-        // Only a frame: the controls it surrounds, laid before it, take the mouse and show their tips.
+        // Only a frame: the controls it surrounds, laid before it, take the mouse and show their
+        // tips.
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
         return box;
     }
-    case ControlKind::Edit:
-        return CreateEdit(c, host);
+    case ControlKind::Edit: return CreateEdit(c, host);
     case ControlKind::Progress: {
         auto* bar = new QProgressBar(host);
         bar->setRange(0, 100);
@@ -165,7 +164,8 @@ QWidget* ControlSet::CreateWidget(const ControlTemplate& c, QWidget* host) {
         list->setVerticalScrollBarPolicy(c.Has("vscroll") ? Qt::ScrollBarAsNeeded
                                                           : Qt::ScrollBarAlwaysOff);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setFrameStyle(c.Has("border") ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
+        list->setFrameStyle(c.Has("border") ? QFrame::StyledPanel | QFrame::Sunken
+                                            : QFrame::NoFrame);
         return list;
     }
     case ControlKind::Button: {
@@ -173,13 +173,10 @@ QWidget* ControlSet::CreateWidget(const ControlTemplate& c, QWidget* host) {
         button->setDefault(c.Has("default"));
         return button;
     }
-    case ControlKind::CheckBox:
-        return new QCheckBox(c.text, host);
-    case ControlKind::Radio:
-        return new QRadioButton(c.text, host);
+    case ControlKind::CheckBox: return new QCheckBox(c.text, host);
+    case ControlKind::Radio: return new QRadioButton(c.text, host);
     case ControlKind::Bitmap:
-    case ControlKind::Picture:
-        return CreatePicture(c, host);
+    case ControlKind::Picture: return CreatePicture(c, host);
     case ControlKind::Icon: {
         auto* label = new QLabel(host);
         label->setPixmap(LoadAppIcon().pixmap(32, 32));
@@ -190,14 +187,17 @@ QWidget* ControlSet::CreateWidget(const ControlTemplate& c, QWidget* host) {
     return nullptr;
 }
 
-void ControlSet::Build(QWidget* host, const DialogTemplate& dialog, std::optional<BaseUnits> units) {
+void ControlSet::Build(QWidget* host, const DialogTemplate& dialog,
+                       std::optional<BaseUnits> units) {
     QWidget* previousTabStop = nullptr;
     QButtonGroup* radioGroup = nullptr;
     const BaseUnits shown = units.value_or(BaseUnitsFor(dialog.pointSize));
     for (const ControlTemplate& c : dialog.controls) {
         const QRect pixels = DialogUnitsToPixels(c.rect, shown);
         const bool reduced = shown != BaseUnitsFor(dialog.pointSize);
-        QWidget* widget = Create(c, host, pixels, reduced ? DialogUnitsToPixels(c.rect, dialog.pointSize).size() : QSize());
+        QWidget* widget =
+            Create(c, host, pixels,
+                   reduced ? DialogUnitsToPixels(c.rect, dialog.pointSize).size() : QSize());
         if (c.kind == ControlKind::Radio) {
             if (c.Has("group") || radioGroup == nullptr) radioGroup = new QButtonGroup(host);
             radioGroup->addButton(static_cast<QRadioButton*>(widget));
@@ -218,7 +218,8 @@ void ControlSet::Build(QWidget* host, const DialogTemplate& dialog, std::optiona
         ordered_.push_back(widget);
         templates_.push_back(c);
     }
-    for (QButtonGroup* group : host->findChildren<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QButtonGroup* group :
+         host->findChildren<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly)) {
         TabToTicked(group);
     }
 }

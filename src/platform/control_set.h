@@ -19,11 +19,14 @@ class ControlSet {
 public:
     // Builds the controls in template order, which is also the tab order.
     // Built at the template's own face unless `units` gives a smaller one.
-    void Build(QWidget* host, const DialogTemplate& dialog, std::optional<BaseUnits> units = std::nullopt);
+    void Build(QWidget* host, const DialogTemplate& dialog,
+               std::optional<BaseUnits> units = std::nullopt);
 
     QWidget* Item(int id) const { return items_.value(id, nullptr); }
     template <typename T>
-    T* ItemAs(int id) const { return qobject_cast<T*>(Item(id)); }
+    T* ItemAs(int id) const {
+        return qobject_cast<T*>(Item(id));
+    }
 
     // The radio group that starts at `firstId`: it runs up to the next control that starts a group.
     std::vector<QWidget*> RadioGroup(int firstId) const;
@@ -35,7 +38,8 @@ public:
     const std::vector<QWidget*>& All() const { return ordered_; }
 
 private:
-    static QWidget* Create(const ControlTemplate& control, QWidget* host, const QRect& pixels, QSize design);
+    static QWidget* Create(const ControlTemplate& control, QWidget* host, const QRect& pixels,
+                           QSize design);
     static QWidget* CreateWidget(const ControlTemplate& control, QWidget* host);
     static void FitText(const ControlTemplate& control, QWidget* widget, const QRect& pixels);
 

@@ -10,7 +10,8 @@ namespace {
 
 // The length in UTF-16 units of the character starting at `i`: a surrogate pair is one character.
 int CharacterUnits(const QString& text, int i) {
-    const bool pair = i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate();
+    const bool pair =
+        i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate();
     return pair ? 2 : 1;
 }
 
@@ -29,7 +30,8 @@ std::optional<int> Cp932Length(const QString& text) {
 std::optional<std::string> Cp932ToUtf8(std::string_view bytes) {
     QStringDecoder decoder("windows-31j");
     if (!decoder.isValid()) return std::nullopt;
-    const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const QString text =
+        decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     // A byte the code page has no character for comes back as U+FFFD.
     if (decoder.hasError() || text.contains(QChar::ReplacementCharacter)) return std::nullopt;
     return text.toStdString();
@@ -40,13 +42,15 @@ FittedEdit FitEditToCp932Limit(const QString& before, const QString& after, int 
     // The text behind the cursor is what the edit left alone at the end.
     const int suffixCap = std::clamp(static_cast<int>(after.size()) - cursor, 0, shorter);
     int suffix = 0;
-    while (suffix < suffixCap && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+    while (suffix < suffixCap &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
         ++suffix;
     }
     int prefix = 0;
     while (prefix < shorter - suffix && before[prefix] == after[prefix]) ++prefix;
     const int insertedEnd = static_cast<int>(after.size()) - suffix;
-    if (insertedEnd <= prefix) return {after, std::clamp(cursor, 0, static_cast<int>(after.size()))};
+    if (insertedEnd <= prefix)
+        return {after, std::clamp(cursor, 0, static_cast<int>(after.size()))};
 
     const QString kept = after.left(prefix) + after.right(suffix);
     int room = limit - Cp932Length(kept).value_or(limit);

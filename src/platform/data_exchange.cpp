@@ -109,9 +109,7 @@ void DDV_MaxChars(DataExchange* pDX, int id, const QString& value, int limit) {
     if (!bytes) {
         pDX->Fail(id, LoadResourceString(IDS_UNUSABLE_CHARACTER));
     } else if (*bytes > limit) {
-        pDX->Fail(id, LoadResourceString(IDS_NAME_TOO_LONG)
-                          .arg(limit)
-                          .arg(limit / 2));
+        pDX->Fail(id, LoadResourceString(IDS_NAME_TOO_LONG).arg(limit).arg(limit / 2));
     }
 }
 

@@ -23,15 +23,16 @@ const ControlTemplate* DialogHost::TemplateOf(int id) const {
     return nullptr;
 }
 
-bool DialogHost::BuildControls(QWidget* host, const std::function<QSize(const DialogTemplate&)>& around) {
+bool DialogHost::BuildControls(QWidget* host,
+                               const std::function<QSize(const DialogTemplate&)>& around) {
     if (built_) return true;
     std::optional<DialogTemplate> loaded = LoadDialogTemplate(templateId_);
     if (!loaded) return false;
     template_ = std::move(*loaded);
     host_ = host;
     const int border = template_.Has("border") ? 1 : 0;
-    units_ = FittingUnits(template_.size, template_.pointSize, around(template_) + QSize(2 * border, 2 * border),
-                          AvailableRoom());
+    units_ = FittingUnits(template_.size, template_.pointSize,
+                          around(template_) + QSize(2 * border, 2 * border), AvailableRoom());
     host->setFont(DialogFont(template_.face, units_));
     const QRect client = DialogUnitsToPixels(QRect(QPoint(0, 0), template_.size), units_);
     QWidget* area = host;

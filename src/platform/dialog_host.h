@@ -30,13 +30,16 @@ public:
 
     QWidget* GetDlgItem(int id) const { return controls_.Item(id); }
     template <typename T>
-    T* Item(int id) const { return controls_.ItemAs<T>(id); }
+    T* Item(int id) const {
+        return controls_.ItemAs<T>(id);
+    }
     // The control, which must be there: a test holds every typed id to its template, so a miss
     // is a programming error and ends the program naming both ids.
     template <typename T>
     T& Control(ControlId<T> control) const {
         T* found = Item<T>(control.id);
-        if (!found) qFatal("template %d has no control %d of the kind asked for", templateId_, control.id);
+        if (!found)
+            qFatal("template %d has no control %d of the kind asked for", templateId_, control.id);
         return *found;
     }
     // true: controls to fields (validated); false: fields to controls.

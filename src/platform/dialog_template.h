@@ -14,7 +14,18 @@ namespace zormade {
 constexpr int kStaticId = 65535;
 
 enum class ControlKind {
-    Static, GroupBox, Edit, Progress, TrackBar, ListBox, Button, CheckBox, Radio, Bitmap, Picture, Icon
+    Static,
+    GroupBox,
+    Edit,
+    Progress,
+    TrackBar,
+    ListBox,
+    Button,
+    CheckBox,
+    Radio,
+    Bitmap,
+    Picture,
+    Icon
 };
 
 struct ControlTemplate {
@@ -25,9 +36,9 @@ struct ControlTemplate {
     // What a screen reader calls a control that shows no caption of its own: the text of the
     // static beside it, or a short description where there is none.
     QString label;
-    QString tip;          // tool tip: what the control does or means
-    int image = 0;        // bitmap or icon resource shown by the control itself
-    QRect rect;           // dialog units
+    QString tip;    // tool tip: what the control does or means
+    int image = 0;  // bitmap or icon resource shown by the control itself
+    QRect rect;     // dialog units
 
     bool Has(const char* flag) const { return style.contains(QLatin1String(flag)); }
 };
@@ -35,7 +46,7 @@ struct ControlTemplate {
 struct DialogTemplate {
     int id = 0;
     QString caption;
-    QSize size;           // dialog units
+    QSize size;  // dialog units
     QString face;
     int pointSize = 9;
     QSet<QString> style;  // "child", "popup", "caption", "sysmenu", "modalframe", "border"

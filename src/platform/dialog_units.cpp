@@ -70,7 +70,9 @@ QRect DialogUnitsToPixels(const QRect& dlu, const BaseUnits& units) {
     return QRect(left, top, right - left, bottom - top);
 }
 
-QFont DialogFont(const QString& face, int pointSize) { return DialogFont(face, BaseUnitsFor(pointSize)); }
+QFont DialogFont(const QString& face, int pointSize) {
+    return DialogFont(face, BaseUnitsFor(pointSize));
+}
 
 QFont DialogFont(const QString& face, const BaseUnits& units) {
     // Naming the installed substitute spares Qt a failed lookup and a search for fallbacks, for
@@ -89,7 +91,7 @@ QFont DialogFont(const QString& face, const BaseUnits& units) {
 }
 
 void InstallDialogFonts() {
-    const QStringList japaneseGothics = {"IPAPGothic", "IPAGothic", "Noto Sans CJK JP",
+    const QStringList japaneseGothics = {"IPAPGothic", "IPAGothic",    "Noto Sans CJK JP",
                                          "VL PGothic", "TakaoPGothic", "Droid Sans Japanese"};
     QFont::insertSubstitutions(kDialogFace, japaneseGothics);
     QGuiApplication::setFont(DialogFont(kDialogFace, 11));

@@ -16,7 +16,9 @@ struct BaseUnits {
     int cx;
     int cy;
 
-    bool operator==(const BaseUnits& o) const { return pixelHeight == o.pixelHeight && cx == o.cx && cy == o.cy; }
+    bool operator==(const BaseUnits& o) const {
+        return pixelHeight == o.pixelHeight && cx == o.cx && cy == o.cy;
+    }
     bool operator!=(const BaseUnits& o) const { return !(*this == o); }
 };
 

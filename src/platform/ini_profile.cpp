@@ -18,12 +18,15 @@ namespace zormade {
 namespace {
 
 QString ReasonText(int error) {
-    static constexpr struct { int error; StringId text; } kReasons[] = {
-        {ENOSPC, IDS_REASON_NO_SPACE},          {EACCES, IDS_REASON_NO_PERMISSION},
-        {EPERM, IDS_REASON_NO_PERMISSION},      {EROFS, IDS_REASON_READ_ONLY_FILESYSTEM},
-        {EFBIG, IDS_REASON_FILE_TOO_LARGE},     {EISDIR, IDS_REASON_IS_A_FOLDER},
-        {ENOTDIR, IDS_REASON_NOT_A_FOLDER},     {ELOOP, IDS_REASON_TOO_MANY_LINKS},
-        {EMLINK, IDS_REASON_TOO_MANY_LINKS},    {EDQUOT, IDS_REASON_QUOTA},
+    static constexpr struct {
+        int error;
+        StringId text;
+    } kReasons[] = {
+        {ENOSPC, IDS_REASON_NO_SPACE},       {EACCES, IDS_REASON_NO_PERMISSION},
+        {EPERM, IDS_REASON_NO_PERMISSION},   {EROFS, IDS_REASON_READ_ONLY_FILESYSTEM},
+        {EFBIG, IDS_REASON_FILE_TOO_LARGE},  {EISDIR, IDS_REASON_IS_A_FOLDER},
+        {ENOTDIR, IDS_REASON_NOT_A_FOLDER},  {ELOOP, IDS_REASON_TOO_MANY_LINKS},
+        {EMLINK, IDS_REASON_TOO_MANY_LINKS}, {EDQUOT, IDS_REASON_QUOTA},
     };
     switch (error) {
     case kNotARegularFile: return LoadResourceString(IDS_PROFILE_NOT_A_FILE);
@@ -54,7 +57,9 @@ IniProfile::IniProfile(const QString& path) : path_(path) {
     }
 }
 
-IniDocument IniProfile::Parse(std::string_view text) { return IniDocument::Parse(text, Cp932ToUtf8); }
+IniDocument IniProfile::Parse(std::string_view text) {
+    return IniDocument::Parse(text, Cp932ToUtf8);
+}
 
 QString IniProfile::DefaultPath() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -91,7 +96,8 @@ bool IniProfile::Fail(const std::string& path, const QString& reason) {
 bool IniProfile::Flush(const std::function<void(ProfileStore&)>& update, bool ownChanges) {
     notice_.clear();
     if (readError_ != 0) {
-        return Fail(Native(path_), LoadResourceString(IDS_PROFILE_LEFT_UNREAD).arg(ReasonText(readError_)));
+        return Fail(Native(path_),
+                    LoadResourceString(IDS_PROFILE_LEFT_UNREAD).arg(ReasonText(readError_)));
     }
     const std::string folder = Native(QFileInfo(path_).absolutePath());
     std::error_code made;
@@ -115,7 +121,9 @@ bool IniProfile::Flush(const std::function<void(ProfileStore&)>& update, bool ow
     const FileFailure failure = ReplaceProfileFile(target, text);
     if (failure.error == kReadOnly && !ownChanges) return true;
     if (failure.error != 0) return Fail(failure.path, ReasonText(failure.error));
-    if (!lock.Held()) notice_ = LoadResourceString(IDS_PROFILE_LOCK_BUSY).arg(QFile::decodeName(lock.Path().c_str()));
+    if (!lock.Held())
+        notice_ =
+            LoadResourceString(IDS_PROFILE_LOCK_BUSY).arg(QFile::decodeName(lock.Path().c_str()));
     return true;
 }
 

@@ -25,7 +25,8 @@ QMessageBox::Icon IconOf(MessageBoxKind kind) {
 }
 
 // Qt narrows a box to half the screen (500 pixels at most) and wraps a longer line at any
-// character, splitting words; the label asks for its widest line instead, as far as the screen allows.
+// character, splitting words; the label asks for its widest line instead, as far as the screen
+// allows.
 void KeepLinesWhole(QMessageBox& box, const QString& text) {
     auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (!label) return;

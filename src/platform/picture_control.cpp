@@ -33,7 +33,8 @@ void PictureControl::ShowBitmap(int id, const QImage& bitmap) {
     const QSize designed = bitmap.size() + QSize(frame, frame);
     if (design_.isValid()) {
         // Reduced as the whole control is.
-        const QSize reduced(designed.width() * width() / design_.width(), designed.height() * height() / design_.height());
+        const QSize reduced(designed.width() * width() / design_.width(),
+                            designed.height() * height() / design_.height());
         design_ = designed;
         resize(reduced);
     } else {

@@ -72,7 +72,8 @@ bool IsTemporaryOf(std::string_view entry, std::string_view pattern) {
 // The owner and group of the file replaced; only root may give a file away, and a user only the
 // groups they are in, so each is tried on its own and a refusal changes nothing.
 void KeepOwner(int fd, const struct stat& old) {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
         // The temporary file stays ours, as any new file would be.
     }
 }

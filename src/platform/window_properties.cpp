@@ -12,9 +12,12 @@ namespace {
 // The window an X event is about, when it is a framing, a frame's move or a property change.
 xcb_window_t WindowOf(const xcb_generic_event_t* event) {
     switch (event->response_type & 0x7f) {
-    case XCB_PROPERTY_NOTIFY: return reinterpret_cast<const xcb_property_notify_event_t*>(event)->window;
-    case XCB_REPARENT_NOTIFY: return reinterpret_cast<const xcb_reparent_notify_event_t*>(event)->window;
-    case XCB_CONFIGURE_NOTIFY: return reinterpret_cast<const xcb_configure_notify_event_t*>(event)->window;
+    case XCB_PROPERTY_NOTIFY:
+        return reinterpret_cast<const xcb_property_notify_event_t*>(event)->window;
+    case XCB_REPARENT_NOTIFY:
+        return reinterpret_cast<const xcb_reparent_notify_event_t*>(event)->window;
+    case XCB_CONFIGURE_NOTIFY:
+        return reinterpret_cast<const xcb_configure_notify_event_t*>(event)->window;
     case XCB_MAP_NOTIFY: return reinterpret_cast<const xcb_map_notify_event_t*>(event)->window;
     default: return XCB_WINDOW_NONE;
     }
@@ -27,7 +30,9 @@ WindowPropertyWatch::WindowPropertyWatch(const QWindow* window, std::function<vo
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
-WindowPropertyWatch::~WindowPropertyWatch() { QCoreApplication::instance()->removeNativeEventFilter(this); }
+WindowPropertyWatch::~WindowPropertyWatch() {
+    QCoreApplication::instance()->removeNativeEventFilter(this);
+}
 
 bool WindowPropertyWatch::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
     if (type != "xcb_generic_event_t" || !window_) return false;

@@ -18,12 +18,16 @@ const char* const kGameUsage =
 namespace {
 
 // The options QGuiApplication, QApplication and the X11 platform read, with and without a value.
-constexpr const char* kQtValued[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
-    "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet",
-    "display", "geometry", "name", "title", "visual"};
-constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync",
-                                    "testability"};
+constexpr const char* kQtValued[] = {"platform",      "platformpluginpath",
+                                     "platformtheme", "plugin",
+                                     "qmljsdebugger", "qwindowgeometry",
+                                     "qwindowicon",   "qwindowtitle",
+                                     "session",       "style",
+                                     "stylesheet",    "display",
+                                     "geometry",      "name",
+                                     "title",         "visual"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb",
+                                    "dograb",  "sync",        "testability"};
 
 bool Among(const std::string& name, const char* const* first, const char* const* last) {
     return std::any_of(first, last, [&name](const char* known) { return name == known; });
@@ -40,7 +44,8 @@ CommandLine ParseCommandLine(int argc, char** argv) {
         // Qt takes "-style x", "--style x" and "-style=x" alike.
         const std::size_t dashes = arg.rfind("--", 0) == 0 ? 2 : arg.rfind('-', 0) == 0 ? 1 : 0;
         const std::size_t equals = arg.find('=');
-        const std::string name = arg.substr(dashes, equals == std::string::npos ? equals : equals - dashes);
+        const std::string name =
+            arg.substr(dashes, equals == std::string::npos ? equals : equals - dashes);
         const bool valued = dashes > 0 && Among(name, std::begin(kQtValued), std::end(kQtValued));
         const bool flag = dashes > 0 && equals == std::string::npos &&
                           Among(name, std::begin(kQtFlags), std::end(kQtFlags));

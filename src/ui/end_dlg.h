@@ -22,7 +22,8 @@ public:
 
     explicit CEndDlg(QWidget* parent = nullptr) : CDialog(kTemplateId, parent) {}
 
-    RunOutcome outcome = RunOutcome::Going;  // the caller sets Capture or Clear; others draw no picture
+    RunOutcome outcome =
+        RunOutcome::Going;  // the caller sets Capture or Clear; others draw no picture
     QString endTitle;
     QString endMessage;
 

@@ -50,7 +50,8 @@ void CEventDlg::OnPaint() {
 void CEventDlg::OnDestroy() {
     CDialog::OnDestroy();
     const int row = Control(kAnswerListId).currentRow();
-    answer_ = row >= 0 && row < static_cast<int>(EventRecordAt(eventIndex_).answers.size()) ? row : -1;
+    answer_ =
+        row >= 0 && row < static_cast<int>(EventRecordAt(eventIndex_).answers.size()) ? row : -1;
 }
 
 }  // namespace zormade

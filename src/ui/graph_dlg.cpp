@@ -6,13 +6,13 @@
 #include <QStyle>
 
 #include "core/event_catalogue.h"
-#include "ui/charts_module.h"
-#include "ui/run_end_text.h"
 #include "platform/list_box.h"
 #include "platform/message_box.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
 #include "platform/text_fit.h"
+#include "ui/charts_module.h"
+#include "ui/run_end_text.h"
 
 namespace zormade {
 namespace {
@@ -30,7 +30,8 @@ QString WholeText(const char* text) {
 }
 
 // `line` in rows no wider than `width`; rows after the first start with `indent`.
-QStringList Wrapped(const QString& line, const QFontMetrics& metrics, int width, const QString& indent) {
+QStringList Wrapped(const QString& line, const QFontMetrics& metrics, int width,
+                    const QString& indent) {
     QStringList rows;
     QString rest = line;
     while (!rest.isEmpty()) {
@@ -44,7 +45,7 @@ QStringList Wrapped(const QString& line, const QFontMetrics& metrics, int width,
 }
 
 struct EventShown {
-    QString label;   // the run's n-th event and the answer taken, as the list and the chart share it
+    QString label;  // the run's n-th event and the answer taken, as the list and the chart share it
     QString prompt;  // whole
     QString answer;
 };
@@ -65,11 +66,11 @@ QString EndLine(const RunHistory& history) {
         return LoadResourceString(IDS_GRAPH_CAPTURE_LINE)
             .arg(CaptureCause(last.crossed), DateOf(last));
     case RunOutcome::Clear:
-        return LoadResourceString(IDS_GRAPH_CLEAR_LINE).arg(history.Score()).arg(ScoreMaking(history));
-    case RunOutcome::Stopped:
-        return LoadResourceString(IDS_GRAPH_STOP_LINE).arg(DateOf(last));
-    case RunOutcome::Going:
-        break;
+        return LoadResourceString(IDS_GRAPH_CLEAR_LINE)
+            .arg(history.Score())
+            .arg(ScoreMaking(history));
+    case RunOutcome::Stopped: return LoadResourceString(IDS_GRAPH_STOP_LINE).arg(DateOf(last));
+    case RunOutcome::Going: break;
     }
     return {};
 }
@@ -85,7 +86,8 @@ bool CGraphDlg::OnInitDialog() {
     auto* list = Item<ListBox>(kEventListId);
     list->MakeRoomForFocusFrame(kListRows);
     // Room for the text beside the scroll bar a long run brings.
-    const int rowWidth = list->contentsRect().width() - list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
+    const int rowWidth = list->contentsRect().width() -
+                         list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
                          2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 4;
     RunCharts charts;
     for (const MonthRecord& m : history.Months()) {
@@ -97,7 +99,8 @@ bool CGraphDlg::OnInitDialog() {
                                       .arg(DateOf(m), shown.label, shown.prompt, shown.answer)
                                       .split(QLatin1Char('\n'));
         for (const QString& line : lines) {
-            list->addItems(Wrapped(line, list->fontMetrics(), rowWidth, LoadResourceString(IDS_GRAPH_EVENT_INDENT)));
+            list->addItems(Wrapped(line, list->fontMetrics(), rowWidth,
+                                   LoadResourceString(IDS_GRAPH_EVENT_INDENT)));
         }
         charts.events.push_back({MonthsSinceStart(m.year, m.month), shown.label,
                                  shown.prompt + QLatin1Char('\n') + shown.answer});

@@ -14,10 +14,10 @@ int main(int argc, char** argv) {
         std::puts("zormade " ZORMADE_VERSION);
         return std::fflush(stdout) == 0 ? 0 : 1;
     case zormade::CommandLineAction::Unknown:
-        std::fprintf(stderr, "zormade: unknown option '%s'\n%s", line.unknown.c_str(), zormade::kGameUsage);
+        std::fprintf(stderr, "zormade: unknown option '%s'\n%s", line.unknown.c_str(),
+                     zormade::kGameUsage);
         return 2;
-    case zormade::CommandLineAction::Run:
-        break;
+    case zormade::CommandLineAction::Run: break;
     }
     return zormade::RunGame(argc, argv);
 }

@@ -8,9 +8,9 @@
 #include <QWindow>
 
 #include "core/centred_origin.h"
-#include "ui/zormade_view.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
+#include "ui/zormade_view.h"
 
 namespace zormade {
 namespace {
@@ -36,10 +36,10 @@ bool CMainFrame::LoadFrame(CZormadeView* view) {
 void CMainFrame::PlaceCentred() {
     const QRect desktop = QGuiApplication::primaryScreen()->geometry();
     const QSize outer = view_->size() + CZormadeView::kFrameAround;
-    const Origin origin = KeptOnDesktop(
-        CentredOrigin(desktop.x(), desktop.y(), desktop.x() + desktop.width(), desktop.y() + desktop.height(),
-                      outer.width(), outer.height()),
-        desktop.x(), desktop.y());
+    const Origin origin =
+        KeptOnDesktop(CentredOrigin(desktop.x(), desktop.y(), desktop.x() + desktop.width(),
+                                    desktop.y() + desktop.height(), outer.width(), outer.height()),
+                      desktop.x(), desktop.y());
     MoveWindow(origin.x, origin.y, outer.width(), outer.height());
 }
 
@@ -59,7 +59,8 @@ void CMainFrame::FitOuterFrame() {
     setFixedSize(outer_.size().shrunkBy(frame_));
     // A Wayland compositor places every window itself and ignores what a program asks; once in
     // place the window is the player's to move.
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && placementsLeft_ > 0) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        placementsLeft_ > 0) {
         // The client's place from the frame we know, not Qt's own idea of the frame, which it
         // marks stale at each event of the window manager's and so may use before it is known.
         windowHandle()->setPosition(outer_.topLeft() + QPoint(frame_.left(), frame_.top()));

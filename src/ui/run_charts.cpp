@@ -111,7 +111,8 @@ QCategoryAxis* YearAxis(const QFont& font, const Span& span) {
     auto* axis = new QCategoryAxis;
     axis->setRange(span.first, span.last);
     axis->setStartValue(span.first);
-    for (int year = kFirstYear + static_cast<int>(span.first) / 12; MonthsSinceStart(year, 1) <= span.last; ++year) {
+    for (int year = kFirstYear + static_cast<int>(span.first) / 12;
+         MonthsSinceStart(year, 1) <= span.last; ++year) {
         axis->append(QString::number(year), std::min(MonthsSinceStart(year + 1, 1), span.last));
     }
     axis->setLabelsFont(font);
@@ -159,8 +160,10 @@ void MarkEvents(QChart* chart, const std::vector<EventMark>& events, const QFont
     const QFontMetrics metrics(font);
     // Room for the rows the labels need, guessed from the plot being a little narrower than the
     // chart; the labels take their rows from the real plot below.
-    const std::vector<int> guessed = LabelRows(events, metrics, (width - kAxisRoom) / span.Length(), span.first);
-    const int rowCount = guessed.empty() ? 0 : *std::max_element(guessed.begin(), guessed.end()) + 1;
+    const std::vector<int> guessed =
+        LabelRows(events, metrics, (width - kAxisRoom) / span.Length(), span.first);
+    const int rowCount =
+        guessed.empty() ? 0 : *std::max_element(guessed.begin(), guessed.end()) + 1;
     chart->setMargins(QMargins(2, 2 + rowCount * metrics.height(), 2, 2));
     std::vector<QGraphicsLineItem*> lines;
     std::vector<QGraphicsSimpleTextItem*> labels;
@@ -176,7 +179,8 @@ void MarkEvents(QChart* chart, const std::vector<EventMark>& events, const QFont
         labels.push_back(label);
     }
     QObject::connect(chart, &QChart::plotAreaChanged, chart, [=](const QRectF& plot) {
-        const std::vector<int> rows = LabelRows(events, metrics, plot.width() / span.Length(), span.first);
+        const std::vector<int> rows =
+            LabelRows(events, metrics, plot.width() / span.Length(), span.first);
         for (std::size_t i = 0; i < events.size(); ++i) {
             const double x = chart->mapToPosition(QPointF(events[i].month, 0)).x();
             const double y = plot.top() - (rows[i] + 1) * metrics.height();
@@ -215,7 +219,8 @@ double NiceCeiling(double value) {
 
 // Money or patients on an axis of its own, labelled from 0 to a round number in its half of
 // the chart, money above and patients below, so that the two lines never lie on each other.
-QCategoryAxis* HalfAxis(const QFont& font, const QLineSeries* series, const QString& unit, bool upper) {
+QCategoryAxis* HalfAxis(const QFont& font, const QLineSeries* series, const QString& unit,
+                        bool upper) {
     double high = 10;
     for (const QPointF& p : series->points()) high = std::max(high, std::abs(p.y()));
     high = NiceCeiling(high);
@@ -256,8 +261,10 @@ QChart* GaugesChart(const RunCharts& charts, const QFont& font) {
     // The limits first, so that a value lying on one is drawn over it.
     Attach(chart, upperLimit, time, scale);
     Attach(chart, lowerLimit, time, scale);
-    const std::pair<ChartLine, QColor> gauges[] = {
-        {kStaminaLine, kGreen}, {kTrustLine, kNavy}, {kRivalLine, kPurple}, {kSuspicionLine, kTeal}};
+    const std::pair<ChartLine, QColor> gauges[] = {{kStaminaLine, kGreen},
+                                                   {kTrustLine, kNavy},
+                                                   {kRivalLine, kPurple},
+                                                   {kSuspicionLine, kTeal}};
     for (const auto& [line, colour] : gauges) {
         Attach(chart, RunLine(charts, line, colour), time, scale);
     }

@@ -19,8 +19,16 @@ struct EventMark {
     QString toolTip;
 };
 
-enum ChartLine { kStaminaLine, kTrustLine, kRivalLine, kSuspicionLine, kMoneyLine, kPatientsLine,
-                 kLimitLine, kChartLineCount };
+enum ChartLine {
+    kStaminaLine,
+    kTrustLine,
+    kRivalLine,
+    kSuspicionLine,
+    kMoneyLine,
+    kPatientsLine,
+    kLimitLine,
+    kChartLineCount
+};
 
 // What the charts module draws into two picture controls of the graph window: the four gauges
 // with their limits and the event marks in the first, money and patients in the second.
@@ -29,7 +37,7 @@ struct RunCharts {
     QWidget* moneyAndPatients = nullptr;
     const std::vector<MonthRecord>* months = nullptr;
     std::array<QString, kChartLineCount> names;
-    QString moneyUnit;     // the titles of the lower chart's two axes
+    QString moneyUnit;  // the titles of the lower chart's two axes
     QString patientsUnit;
     std::vector<EventMark> events;
 };

@@ -18,7 +18,8 @@ QString CaptureCause(const LimitsCrossed& crossed) {
 
 QString CaptureMessage(const RunHistory& history) {
     const QString caught = LoadResourceString(IDS_GAME_OVER_MESSAGE);
-    const QString cause = history.Months().empty() ? QString() : CaptureCause(history.Months().back().crossed);
+    const QString cause =
+        history.Months().empty() ? QString() : CaptureCause(history.Months().back().crossed);
     if (cause.isEmpty()) return caught;
     return LoadResourceString(IDS_CAPTURE_CAUSE_LINE).arg(cause) + QStringLiteral("\r\n") + caught;
 }

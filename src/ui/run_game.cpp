@@ -5,11 +5,11 @@
 #include <csignal>
 #include <optional>
 
-#include "ui/zormade_app.h"
 #include "platform/classic_look.h"
 #include "platform/dialog_units.h"
 #include "platform/display_failure.h"
 #include "platform/termination_signals.h"
+#include "ui/zormade_app.h"
 
 namespace zormade {
 

@@ -46,8 +46,9 @@ bool CZormadeApp::InitInstance() {
 void CZormadeApp::ShowOpening() {
     if (!openingDlg_.Create()) return;
     const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-    const Origin origin = CentredOrigin(desktop.x(), desktop.y(), desktop.x() + desktop.width(),
-                                        desktop.y() + desktop.height(), kOpeningWidth, kOpeningHeight);
+    const Origin origin =
+        CentredOrigin(desktop.x(), desktop.y(), desktop.x() + desktop.width(),
+                      desktop.y() + desktop.height(), kOpeningWidth, kOpeningHeight);
     // Placed before it is first shown, so that it never appears at another size or place first.
     SetWindowPos(&openingDlg_, WindowLayer::TopMost, origin.x, origin.y, kOpeningWidth,
                  kOpeningHeight);

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/main_frame.h"
-#include "ui/zormade_view.h"
 #include "platform/commands.h"
 #include "platform/main_loop_idle.h"
 #include "platform/tick_count.h"
+#include "ui/main_frame.h"
 #include "ui/opening_dlg.h"
+#include "ui/zormade_view.h"
 
 namespace zormade {
 

@@ -8,9 +8,6 @@
 #include <ctime>
 
 #include "core/event_catalogue.h"
-#include "ui/end_dlg.h"
-#include "ui/event_dlg.h"
-#include "ui/graph_dlg.h"
 #include "core/run_settings.h"
 #include "platform/ini_profile.h"
 #include "platform/main_window.h"
@@ -18,11 +15,14 @@
 #include "platform/multi_line_edit.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
+#include "ui/board_news.h"
+#include "ui/briefing_dlg.h"
+#include "ui/end_dlg.h"
+#include "ui/event_dlg.h"
+#include "ui/graph_dlg.h"
 #include "ui/option_dlg.h"
 #include "ui/rank_in_dlg.h"
 #include "ui/ranking_dlg.h"
-#include "ui/board_news.h"
-#include "ui/briefing_dlg.h"
 #include "ui/run_end_text.h"
 
 namespace zormade {
@@ -81,13 +81,14 @@ void CZormadeView::OnDestroy() {
     destroyed_ = true;
     turnTimer_.stop();
     if (pendingClear_) {
-        const QString typed = nameEntry_ ? WindowText(nameEntry_->GetDlgItem(CRankInDlg::IDC_NAME))
-                                         : QString();
+        const QString typed =
+            nameEntry_ ? WindowText(nameEntry_->GetDlgItem(CRankInDlg::IDC_NAME)) : QString();
         AddEntry(typed.toStdString(), *pendingClear_);
     }
     if (!SaveProfile()) {
         saveFailed_ = true;
-        Tell(LoadResourceString(IDS_PROFILE_NOT_SAVED).arg(profile_->FailedPath(), profile_->Error()),
+        Tell(LoadResourceString(IDS_PROFILE_NOT_SAVED)
+                 .arg(profile_->FailedPath(), profile_->Error()),
              MessageBoxKind::Stop);
     }
 }
@@ -97,7 +98,8 @@ bool CZormadeView::SaveProfile() {
     ProfileChanges changes{newEntries_, std::nullopt};
     if (options_ != loadedOptions_) changes.options = options_;
     const bool own = !changes.entries.empty() || changes.options;
-    if (!profile_->Flush([&changes](ProfileStore& stored) { ApplyChanges(stored, changes); }, own)) {
+    if (!profile_->Flush([&changes](ProfileStore& stored) { ApplyChanges(stored, changes); },
+                         own)) {
         return false;
     }
     newEntries_.clear();
@@ -173,10 +175,11 @@ void CZormadeView::RefreshStatus() {
     // The date reads as one line: the month no larger than the four digits of the year allow.
     const int yearSize = Control(IDC_EDIT_YEAR).font().pixelSize();
     Control(IDC_EDIT_MONTH).ShowNoLargerThan(yearSize);
-    const std::pair<ControlId<QProgressBar>, int> bars[] = {{IDC_PROGRESS_STAMINA, state.stamina},
-                                                           {IDC_PROGRESS_TRUST, state.trust},
-                                                           {IDC_PROGRESS_RIVAL, state.rivalPower},
-                                                           {IDC_PROGRESS_SUSPICION, state.suspicion}};
+    const std::pair<ControlId<QProgressBar>, int> bars[] = {
+        {IDC_PROGRESS_STAMINA, state.stamina},
+        {IDC_PROGRESS_TRUST, state.trust},
+        {IDC_PROGRESS_RIVAL, state.rivalPower},
+        {IDC_PROGRESS_SUSPICION, state.suspicion}};
     for (const auto& [id, value] : bars) {
         Control(id).setValue(value);
         ShowValueInTip(*this, id, value, kBarMax);
@@ -311,8 +314,8 @@ void CZormadeView::OnGamePause() {
         MessageBox(this, LoadResourceString(IDS_PAUSE_TEXT), LoadResourceString(IDS_PAUSE_CAPTION),
                    MessageBoxKind::Exclamation);
     } else {
-        MessageBox(this, LoadResourceString(IDS_RESUME_TEXT), LoadResourceString(IDS_RESUME_CAPTION),
-                   MessageBoxKind::Exclamation);
+        MessageBox(this, LoadResourceString(IDS_RESUME_TEXT),
+                   LoadResourceString(IDS_RESUME_CAPTION), MessageBoxKind::Exclamation);
         run_.SetPaused(false);
     }
 }

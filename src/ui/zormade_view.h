@@ -1,21 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QTimer>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include <QTimer>
-
+#include "core/game_options.h"
+#include "core/profile_changes.h"
 #include "core/random15.h"
+#include "core/ranking_table.h"
 #include "core/run.h"
 #include "platform/commands.h"
 #include "platform/form_view.h"
 #include "platform/message_box.h"
-#include "core/game_options.h"
-#include "core/profile_changes.h"
-#include "core/ranking_table.h"
 
 class QListWidget;
 class QProgressBar;

@@ -49,7 +49,9 @@ void PrintHistoryCsv(std::ostream& out, const RunHistory& history) {
 class Replay {
 public:
     Replay(std::ostream& out, bool printHistory)
-        : out_(out), printHistory_(printHistory), run_([this] { return draws_[drawsMade_++ % 2]; }) {}
+        : out_(out),
+          printHistory_(printHistory),
+          run_([this] { return draws_[drawsMade_++ % 2]; }) {}
 
     void SetLevel(int level) { options_.level = static_cast<Level>(level); }
 
@@ -89,8 +91,8 @@ public:
 private:
     void PrintMonth(const std::string& date, const MonthResult& month, int answer) {
         const GameState& s = run_.State();
-        out_ << date << ' ' << s.stamina << ' ' << s.money << ' ' << s.patients << ' ' << s.trust << ' '
-             << s.rivalPower << ' ' << s.suspicion << ' ' << (s.caught ? 1 : 0) << ' ';
+        out_ << date << ' ' << s.stamina << ' ' << s.money << ' ' << s.patients << ' ' << s.trust
+             << ' ' << s.rivalPower << ' ' << s.suspicion << ' ' << (s.caught ? 1 : 0) << ' ';
         if (month.eventShown < 0) {
             out_ << "-\n";
         } else {

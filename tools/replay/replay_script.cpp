@@ -58,7 +58,8 @@ std::variant<std::vector<int>, ScriptError> Values(const std::vector<std::string
         }
         if (read == NumberRead::TooLarge || value < expected[i].low || value > expected[i].high) {
             return ScriptError{std::string(expected[i].name) + " " + text + " is out of range " +
-                               std::to_string(expected[i].low) + " to " + std::to_string(expected[i].high)};
+                               std::to_string(expected[i].low) + " to " +
+                               std::to_string(expected[i].high)};
         }
         values.push_back(static_cast<int>(value));
     }
@@ -71,8 +72,8 @@ ScriptError WrongCount(std::string_view directive, const char* expected, std::si
 }
 
 const std::vector<Field> kTurnFields = {
-    {"dose", 0, 25},       {"donation", 0, 25},   {"demand", 0, 25}, {"counter", 0, 25},
-    {"first draw", 0, 2},  {"second draw", 0, 2}, {"answer", 1, 4},
+    {"dose", 0, 25},      {"donation", 0, 25},   {"demand", 0, 25}, {"counter", 0, 25},
+    {"first draw", 0, 2}, {"second draw", 0, 2}, {"answer", 1, 4},
 };
 
 }  // namespace
