@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -21,12 +22,8 @@
 #include "platform/resources.h"
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QRect& r, std::ostream* out) {
-    *out << r.width() << " x " << r.height() << " at (" << r.x() << ", " << r.y() << ")";
-}
 inline std::ostream& operator<<(std::ostream& out, const QRect& r) {
-    PrintTo(r, &out);
-    return out;
+    return out << r.width() << " x " << r.height() << " at (" << r.x() << ", " << r.y() << ")";
 }
 QT_END_NAMESPACE
 
@@ -67,13 +64,6 @@ constexpr Desktop kDesktops[] = {
     {{640, 480}, {69, 6, 501, 468}, {115, 83}},
 };
 
-const Desktop* ThisDesktop() {
-    for (const Desktop& d : kDesktops) {
-        if (d.screen == QGuiApplication::primaryScreen()->size()) return &d;
-    }
-    return nullptr;
-}
-
 // The window's outer frame once it is `expected`, or as it was when the wait ran out.
 QRect FrameOnceAt(WId window, const QRect& expected) {
     static_cast<void>(QTest::qWaitFor([&] { return OuterFrame(window) == expected; }, kWaitMs));
@@ -92,8 +82,10 @@ using DesktopTest = AppTest;
 // round the picture's top-left part. The main frame lands in place in 20 starts out of 20,
 // however late the window manager tells the size of its frame.
 TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
-    const Desktop* desktop = ThisDesktop();
-    ASSERT_NE(desktop, nullptr) << "no expectations for this screen size";
+    const Desktop* desktop = std::find_if(std::begin(kDesktops), std::end(kDesktops), [](const Desktop& d) {
+        return d.screen == QGuiApplication::primaryScreen()->size();
+    });
+    ASSERT_NE(desktop, std::end(kDesktops)) << "no expectations for this screen size";
     const QRect opening(desktop->opening, QSize(409, 314));
     QImage framed(opening.size(), QImage::Format_RGB32);
     framed.fill(Qt::black);
@@ -178,6 +170,16 @@ protected:
         Trigger(command);
         EXPECT_TRUE(window.Answered()) << name;
     }
+
+    // Checks and answers the window `open` shows, then the one its answer opens.
+    void OpenTwo(const std::function<void()>& open, const char* first, Answer answer, const char* second,
+                 Answer then) {
+        std::unique_ptr<ModalAnswer> next;
+        ModalAnswer window(Inside(first, std::move(answer), &next, Inside(second, std::move(then))));
+        open();
+        ASSERT_TRUE(next) << second;
+        EXPECT_TRUE(next->Answered()) << second;
+    }
 };
 
 // Every window the game opens, with every control, on this screen: the board with all its log
@@ -201,15 +203,9 @@ TEST_F(FitTest, EveryWindowAndEveryControlIsOnTheScreen) {
     }
     Open(ID_GAME_PAUSE, "pause", ClickButton("OK"));
     Open(ID_GAME_PAUSE, "resume", ClickButton("OK"));
-    {
-        // April's event, then its result box.
-        NextDraws(2, 2);
-        std::unique_ptr<ModalAnswer> result;
-        ModalAnswer dialog(Inside("event", ClickButton("決定"), &result, Inside("result", ClickButton("OK"))));
-        View().OnTimer();
-        ASSERT_TRUE(result);
-        EXPECT_TRUE(result->Answered());
-    }
+    // April's event.
+    NextDraws(2, 2);
+    OpenTwo([this] { View().OnTimer(); }, "event", ClickButton("決定"), "result", ClickButton("OK"));
     {
         View().State().suspicion = 5001;
         NextDraws(0, 0);
@@ -227,13 +223,8 @@ TEST_F(FitTest, EveryWindowAndEveryControlIsOnTheScreen) {
         }
         ClickButton("OK")(graph);
     });
-    {
-        std::unique_ptr<ModalAnswer> ranking;
-        ModalAnswer entry(Inside("rank-in", ClickButton("OK"), &ranking, Inside("ranking", PressKey(Qt::Key_Escape))));
-        View().EnterRanking(1234567);
-        ASSERT_TRUE(ranking);
-        EXPECT_TRUE(ranking->Answered());
-    }
+    OpenTwo([this] { View().EnterRanking(1234567); }, "rank-in", ClickButton("OK"), "ranking",
+            PressKey(Qt::Key_Escape));
     Open(ID_OPTION, "options");
     Open(ID_APP_ABOUT, "about");
 }
