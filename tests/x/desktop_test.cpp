@@ -97,16 +97,6 @@ void ExpectInside(QWidget* window, const char* name) {
 
 using Answer = std::function<void(QWidget*)>;
 
-// Checks the window, then answers it; `next`, when given, then waits for the window the answer
-// opens. Armed only now: the check's waits run the event loop while this window is still up.
-Answer Inside(const char* name, Answer answer, std::unique_ptr<ModalAnswer>* next = nullptr, Answer then = {}) {
-    return [=](QWidget* window) {
-        ExpectInside(window, name);
-        if (next) *next = std::make_unique<ModalAnswer>(then);
-        answer(window);
-    };
-}
-
 class DesktopTest : public AppTest {
 protected:
     void SetUp() override {
@@ -114,21 +104,19 @@ protected:
         AppTest::SetUp();
     }
 
-    // Checks and answers the window `open` shows.
-    void Open(const std::function<void()>& open, const char* name, Answer answer = PressKey(Qt::Key_Escape)) {
-        ModalAnswer window(Inside(name, std::move(answer)));
+    // Checks and answers the window `open` shows and, when `second` names it, the window that
+    // answer opens. Armed only then: the checks' waits run the event loop while the first is up.
+    void Open(const std::function<void()>& open, const char* name, const Answer& answer = PressKey(Qt::Key_Escape),
+              const char* second = nullptr, const Answer& then = {}) {
+        std::unique_ptr<ModalAnswer> next;
+        ModalAnswer window([&](QWidget* first) {
+            ExpectInside(first, name);
+            if (second) next = std::make_unique<ModalAnswer>([&](QWidget* w) { ExpectInside(w, second); then(w); });
+            answer(first);
+        });
         open();
         EXPECT_TRUE(window.Answered()) << name;
-    }
-
-    // Checks and answers the window `open` shows, then the one its answer opens.
-    void OpenTwo(const std::function<void()>& open, const char* first, Answer answer, const char* second,
-                 Answer then) {
-        std::unique_ptr<ModalAnswer> next;
-        ModalAnswer window(Inside(first, std::move(answer), &next, Inside(second, std::move(then))));
-        open();
-        ASSERT_TRUE(next) << second;
-        EXPECT_TRUE(next->Answered()) << second;
+        if (second) { EXPECT_TRUE(next && next->Answered()) << second; }
     }
 };
 
@@ -204,7 +192,7 @@ TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
     Open([this] { Trigger(ID_GAME_PAUSE); }, "resume", ClickButton("OK"));
     // April's event.
     NextDraws(2, 2);
-    OpenTwo([this] { View().OnTimer(); }, "event", ClickButton("決定"), "result", ClickButton("OK"));
+    Open([this] { View().OnTimer(); }, "event", ClickButton("決定"), "result", ClickButton("OK"));
     View().State().suspicion = 5001;
     NextDraws(0, 0);
     View().OnTimer();
@@ -218,7 +206,7 @@ TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
         }
         ClickButton("OK")(graph);
     });
-    OpenTwo([this] { View().EnterRanking(1234567); }, "rank-in", ClickButton("OK"), "ranking",
+    Open([this] { View().EnterRanking(1234567); }, "rank-in", ClickButton("OK"), "ranking",
             PressKey(Qt::Key_Escape));
     Open([this] { Trigger(ID_OPTION); }, "options");
     Open([this] { Trigger(ID_APP_ABOUT); }, "about");
