@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -21,12 +22,8 @@
 #include "platform/resources.h"
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QRect& r, std::ostream* out) {
-    *out << r.width() << " x " << r.height() << " at (" << r.x() << ", " << r.y() << ")";
-}
 inline std::ostream& operator<<(std::ostream& out, const QRect& r) {
-    PrintTo(r, &out);
-    return out;
+    return out << r.width() << " x " << r.height() << " at (" << r.x() << ", " << r.y() << ")";
 }
 QT_END_NAMESPACE
 
@@ -67,13 +64,6 @@ constexpr Desktop kDesktops[] = {
     {{640, 480}, {69, 6, 501, 468}, {115, 83}},
 };
 
-const Desktop* ThisDesktop() {
-    for (const Desktop& d : kDesktops) {
-        if (d.screen == QGuiApplication::primaryScreen()->size()) return &d;
-    }
-    return nullptr;
-}
-
 // The window's outer frame once it is `expected`, or as it was when the wait ran out.
 QRect FrameOnceAt(WId window, const QRect& expected) {
     static_cast<void>(QTest::qWaitFor([&] { return OuterFrame(window) == expected; }, kWaitMs));
@@ -86,14 +76,58 @@ QImage ScreenArea(const QRect& area) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-using DesktopTest = AppTest;
+// Every part of top-level `window` lies inside the screen's free area once the window manager
+// has framed it: the frame with its title bar and each visible control.
+void ExpectInside(QWidget* window, const char* name) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window, kWaitMs)) << name;
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    const bool decorated = !window->windowFlags().testFlag(Qt::FramelessWindowHint);
+    const auto inside = [&] {
+        const QRect outer = OuterFrame(window->winId());
+        return (!decorated || !outer.isNull()) && room.contains(decorated ? outer : window->frameGeometry());
+    };
+    EXPECT_TRUE(QTest::qWaitFor(inside, kWaitMs)) << name << ": " << OuterFrame(window->winId()) << " in " << room;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->isWindow() || !control->isVisibleTo(window)) continue;
+        const QRect global(control->mapToGlobal(QPoint(0, 0)), control->size());
+        EXPECT_TRUE(room.contains(global)) << name << ": " << control->metaObject()->className() << " "
+                                           << WindowText(control).toStdString() << " at " << global;
+    }
+}
+
+using Answer = std::function<void(QWidget*)>;
+
+class DesktopTest : public AppTest {
+protected:
+    void SetUp() override {
+        QCoreApplication::addLibraryPath(CHARTS_MODULE_DIR);
+        AppTest::SetUp();
+    }
+
+    // Checks and answers the window `open` shows and, when `second` names it, the window that
+    // answer opens. Armed only then: the checks' waits run the event loop while the first is up.
+    void Open(const std::function<void()>& open, const char* name, const Answer& answer = PressKey(Qt::Key_Escape),
+              const char* second = nullptr, const Answer& then = {}) {
+        std::unique_ptr<ModalAnswer> next;
+        ModalAnswer window([&](QWidget* first) {
+            ExpectInside(first, name);
+            if (second) next = std::make_unique<ModalAnswer>([&](QWidget* w) { ExpectInside(w, second); then(w); });
+            answer(first);
+        });
+        open();
+        EXPECT_TRUE(window.Answered()) << name;
+        if (second) { EXPECT_TRUE(next && next->Answered()) << second; }
+    }
+};
 
 // Both windows once decorated; the opening, first as it goes after 2.5 s, with a black line
 // round the picture's top-left part. The main frame lands in place in 20 starts out of 20,
 // however late the window manager tells the size of its frame.
 TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
-    const Desktop* desktop = ThisDesktop();
-    ASSERT_NE(desktop, nullptr) << "no expectations for this screen size";
+    const Desktop* desktop = std::find_if(std::begin(kDesktops), std::end(kDesktops), [](const Desktop& d) {
+        return d.screen == QGuiApplication::primaryScreen()->size();
+    });
+    ASSERT_NE(desktop, std::end(kDesktops)) << "no expectations for this screen size";
     const QRect opening(desktop->opening, QSize(409, 314));
     QImage framed(opening.size(), QImage::Format_RGB32);
     framed.fill(Qt::black);
@@ -135,60 +169,15 @@ TEST_F(DesktopTest, GroupBoxLinesLeaveTheFirstRowsAlone) {
     }
 }
 
-// Every part of top-level `window` lies inside the screen's free area once the window manager
-// has framed it: the frame with its title bar and each visible control.
-void ExpectInside(QWidget* window, const char* name) {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window, kWaitMs)) << name;
-    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
-    const bool decorated = !window->windowFlags().testFlag(Qt::FramelessWindowHint);
-    const auto inside = [&] {
-        const QRect outer = OuterFrame(window->winId());
-        return (!decorated || !outer.isNull()) && room.contains(decorated ? outer : window->frameGeometry());
-    };
-    EXPECT_TRUE(QTest::qWaitFor(inside, kWaitMs)) << name << ": " << OuterFrame(window->winId()) << " in " << room;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (control->isWindow() || !control->isVisibleTo(window)) continue;
-        const QRect global(control->mapToGlobal(QPoint(0, 0)), control->size());
-        EXPECT_TRUE(room.contains(global)) << name << ": " << control->metaObject()->className() << " "
-                                           << WindowText(control).toStdString() << " at " << global;
-    }
-}
-
-using Answer = std::function<void(QWidget*)>;
-
-// Checks the window, then answers it; `next`, when given, then waits for the window the answer
-// opens. Armed only now: the check's waits run the event loop while this window is still up.
-Answer Inside(const char* name, Answer answer, std::unique_ptr<ModalAnswer>* next = nullptr, Answer then = {}) {
-    return [=](QWidget* window) {
-        ExpectInside(window, name);
-        if (next) *next = std::make_unique<ModalAnswer>(then);
-        answer(window);
-    };
-}
-
-class FitTest : public AppTest {
-protected:
-    void SetUp() override {
-        QCoreApplication::addLibraryPath(CHARTS_MODULE_DIR);
-        AppTest::SetUp();
-    }
-
-    void Open(int command, const char* name, Answer answer = PressKey(Qt::Key_Escape)) {
-        ModalAnswer window(Inside(name, std::move(answer)));
-        Trigger(command);
-        EXPECT_TRUE(window.Answered()) << name;
-    }
-};
-
 // Every window the game opens, with every control, on this screen: the board with all its log
 // lines, the opening, the briefing, the event and its result box, pause and stop boxes, the end,
 // the name entry and the ranking, the graph, the options and the about box.
-TEST_F(FitTest, EveryWindowAndEveryControlIsOnTheScreen) {
+TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
     ASSERT_TRUE(app->OpeningDlg().isVisible());
     ExpectInside(&app->OpeningDlg(), "opening");
     // Gone, so that it hides none of the others.
     app->OpeningDlg().DestroyWindow();
-    Open(ID_GAME_START, "briefing");
+    Open([this] { Trigger(ID_GAME_START); }, "briefing");
     for (int month = 0; month < 3; ++month) {
         NextDraws(0, 0);
         View().OnTimer();
@@ -199,26 +188,16 @@ TEST_F(FitTest, EveryWindowAndEveryControlIsOnTheScreen) {
     for (int row = 0; row < log->count(); ++row) {
         EXPECT_TRUE(log->viewport()->rect().contains(log->visualItemRect(log->item(row)))) << "log line " << row;
     }
-    Open(ID_GAME_PAUSE, "pause", ClickButton("OK"));
-    Open(ID_GAME_PAUSE, "resume", ClickButton("OK"));
-    {
-        // April's event, then its result box.
-        NextDraws(2, 2);
-        std::unique_ptr<ModalAnswer> result;
-        ModalAnswer dialog(Inside("event", ClickButton("決定"), &result, Inside("result", ClickButton("OK"))));
-        View().OnTimer();
-        ASSERT_TRUE(result);
-        EXPECT_TRUE(result->Answered());
-    }
-    {
-        View().State().suspicion = 5001;
-        NextDraws(0, 0);
-        View().OnTimer();
-        ModalAnswer end(Inside("end", PressKey(Qt::Key_Return)));
-        View().OnTimer();
-        EXPECT_TRUE(end.Answered());
-    }
-    Open(ID_GRAPH, "graph", [](QWidget* graph) {
+    Open([this] { Trigger(ID_GAME_PAUSE); }, "pause", ClickButton("OK"));
+    Open([this] { Trigger(ID_GAME_PAUSE); }, "resume", ClickButton("OK"));
+    // April's event.
+    NextDraws(2, 2);
+    Open([this] { View().OnTimer(); }, "event", ClickButton("決定"), "result", ClickButton("OK"));
+    View().State().suspicion = 5001;
+    NextDraws(0, 0);
+    View().OnTimer();
+    Open([this] { View().OnTimer(); }, "end", PressKey(Qt::Key_Return));
+    Open([this] { Trigger(ID_GRAPH); }, "graph", [](QWidget* graph) {
         for (QChartView* chart : graph->findChildren<QChartView*>()) {
             for (QAbstractAxis* axis : chart->chart()->axes()) {
                 EXPECT_FALSE(axis->labelsTruncated()) << axis->titleText().toStdString();
@@ -227,15 +206,10 @@ TEST_F(FitTest, EveryWindowAndEveryControlIsOnTheScreen) {
         }
         ClickButton("OK")(graph);
     });
-    {
-        std::unique_ptr<ModalAnswer> ranking;
-        ModalAnswer entry(Inside("rank-in", ClickButton("OK"), &ranking, Inside("ranking", PressKey(Qt::Key_Escape))));
-        View().EnterRanking(1234567);
-        ASSERT_TRUE(ranking);
-        EXPECT_TRUE(ranking->Answered());
-    }
-    Open(ID_OPTION, "options");
-    Open(ID_APP_ABOUT, "about");
+    Open([this] { View().EnterRanking(1234567); }, "rank-in", ClickButton("OK"), "ranking",
+            PressKey(Qt::Key_Escape));
+    Open([this] { Trigger(ID_OPTION); }, "options");
+    Open([this] { Trigger(ID_APP_ABOUT); }, "about");
 }
 
 }  // namespace
