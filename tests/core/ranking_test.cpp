@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/profile_number.h"
 #include "core/ranking_table.h"
 
@@ -20,15 +22,16 @@ TEST(RankingTable, FindPlaceLetsEqualScoresInAboveAndDoesNotSort) {
 }
 
 TEST(RankingTable, InsertMovesTheRestDownAndNamesTheNameless) {
-    const struct { int place; const char* name; std::uint32_t score; std::array<std::string, 5> names; Points points; } cases[] = {
-        {0, "NEW", 1570, {"NEW", "ZORMASTER", "??????", "??????", "??????"}, {1570, 1570, 1300, 820, 610}},
-        {2, "", 820, {"ZORMASTER", "??????", "ZORMADER", "??????", "??????"}, {1570, 1300, 820, 820, 610}},
-        {4, "  ", 450, {"ZORMASTER", "??????", "??????", "??????", "  "}, {1570, 1300, 820, 610, 450}},
-    };
-    for (const auto& c : cases) {
+    const std::string q = "??????";
+    using Names = std::array<std::string, 5>;
+    const std::tuple<int, const char*, std::uint32_t, Names, Points> cases[] = {
+        {0, "NEW", 1570, {"NEW", "ZORMASTER", q, q, q}, {1570, 1570, 1300, 820, 610}},
+        {2, "", 820, {"ZORMASTER", q, "ZORMADER", q, q}, {1570, 1300, 820, 820, 610}},
+        {4, "  ", 450, {"ZORMASTER", q, q, q, "  "}, {1570, 1300, 820, 610, 450}}};
+    for (const auto& [place, name, score, names, points] : cases) {
         RankingTable t;
-        t.InsertAt(c.place, c.name, c.score);
-        EXPECT_EQ(std::make_pair(t.names, t.points), std::make_pair(c.names, c.points)) << c.place;
+        t.InsertAt(place, name, score);
+        EXPECT_EQ(std::make_pair(t.names, t.points), std::make_pair(names, points)) << place;
     }
 }
 
