@@ -33,11 +33,15 @@ const Values kStart{5000, 1500000, 0, 1800, 200, 400};  // a new run's
 
 Values Of(const GameState& s) { return {s.stamina, s.money, s.patients, s.trust, s.rivalPower, s.suspicion}; }
 
+const auto kNoEvent = [](int) -> StatusChange {
+    ADD_FAILURE() << "no event expected";
+    return {};
+};
+
 // Draws that never show an event: the first draw picks nothing in an unscheduled month and the
 // second is never 2.
 MonthResult PlayQuietMonth(GameState& s, Sliders sliders) {
-    return RunMonthlyUpdate(s, sliders, [] { return 0; },
-                            [](int) -> StatusChange { ADD_FAILURE() << "no event expected"; return {}; });
+    return RunMonthlyUpdate(s, sliders, [] { return 0; }, kNoEvent);
 }
 
 // Months worked out by hand; y is the year's index from 1991 = 1. A quiet month draws 0 twice,
@@ -159,15 +163,14 @@ TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
     const struct { const char* name; StatusChange answer; Values expected; int caught; } cases[] = {
         {"rival exactly at the top", {0, 0, 0, 0, 2500, 0}, {2500, 1000, 0, 2500, 5000, 2500}, 0},
         {"rival over the top", {0, 0, 0, 0, 2501, 0}, {2500, 1000, 0, 2500, 5000, 2500}, 1},
-        {"suspicion exactly at the top", {0, 0, 0, 0, 0, 2500}, {2500, 1000, 0, 2500, 2500, 5000}, 0},
+        {"suspicion at the top", {0, 0, 0, 0, 0, 2500}, {2500, 1000, 0, 2500, 2500, 5000}, 0},
         {"suspicion over the top", {0, 0, 0, 0, 0, 2501}, {2500, 1000, 0, 2500, 2500, 5000}, 1},
         {"stamina over the top", {2501, 0, 0, 0, 0, 0}, {5000, 1000, 0, 2500, 2500, 2500}, 0},
         {"stamina exactly zero", {-2500, 0, 0, 0, 0, 0}, {0, 1000, 0, 2500, 2500, 2500}, 0},
         {"stamina below zero", {-2501, 0, 0, 0, 0, 0}, {0, 1000, 0, 2500, 2500, 2500}, 1},
         {"trust both ways, no capture", {0, 0, 0, -9000, 0, 0}, {2500, 1000, 0, 0, 2500, 2500}, 0},
         {"trust over the top", {0, 0, 0, 9000, 0, 0}, {2500, 1000, 0, 5000, 2500, 2500}, 0},
-        {"money and others never below 0",
-         {0, -5000, -300, 0, -9000, -9000}, {2500, 0, -300, 2500, 0, 0}, 0},
+        {"floored at 0", {0, -5000, -300, 0, -9000, -9000}, {2500, 0, -300, 2500, 0, 0}, 0},
     };
     for (const auto& c : cases) {
         GameState s = StateWith(1991, 4, 1.0, start);
@@ -181,8 +184,7 @@ TEST(MonthlyTurn, AScheduledEventWaitsForASecondDrawOfTwo) {
     for (int second : {0, 1}) {
         GameState s = StateWith(1991, 4, 1.0, kStart);
         int draws = 0;
-        const MonthResult r = RunMonthlyUpdate(s, {}, [&] { return draws++ == 0 ? 2 : second; },
-                                               [](int) -> StatusChange { ADD_FAILURE(); return {}; });
+        const MonthResult r = RunMonthlyUpdate(s, {}, [&] { return draws++ == 0 ? 2 : second; }, kNoEvent);
         EXPECT_EQ(std::make_pair(draws, r.eventShown), std::make_pair(2, -1)) << second;
     }
 }
