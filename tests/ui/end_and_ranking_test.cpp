@@ -17,6 +17,8 @@ namespace {
 
 using Answer = ModalSequence::Answer;
 using Table = std::vector<std::pair<QString, QString>>;  // points and name, place 1 first
+// A clear's patients and money, the name typed and the key that closes, then the place and points.
+struct Clear { int patients, money; const char* typed; int key; QString rank, points; };
 
 constexpr int kRankingPoints[] = {1027, 1028, 1029, 1030, 1015};
 const Table kDefaultTable{{"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "??????"},
@@ -128,16 +130,17 @@ TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
 // The name typed counts only after OK: Esc gives the default name. A score equal to a place goes
 // above it.
 TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
-    const struct { int patients, money; const char* typed; int key; QString rank, points; Table expected; } runs[] = {
+    const QString q = "??????";
+    const std::pair<Clear, Table> runs[] = {
         // 932 × 0.88 = 820.16, and 7577 yen add nothing.
-        {932, 7577, "THIRD", Qt::Key_Return, "3", "820",
-         {{"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "THIRD"}, {"820", "??????"}, {"610", "??????"}}},
-        {10000, 1500000, "ﾇｴﾀﾞ", Qt::Key_Return, "1", "8997",
-         {{"8997", "ﾇｴﾀﾞ"}, {"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "THIRD"}, {"820", "??????"}}},
-        {10000, 1500000, "鵺田", Qt::Key_Escape, "1", "8997",
-         {{"8997", "ZORMADER"}, {"8997", "ﾇｴﾀﾞ"}, {"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "THIRD"}}},
+        {{932, 7577, "THIRD", Qt::Key_Return, "3", "820"},
+         {{"1570", "ZORMASTER"}, {"1300", q}, {"820", "THIRD"}, {"820", q}, {"610", q}}},
+        {{10000, 1500000, "ﾇｴﾀﾞ", Qt::Key_Return, "1", "8997"},
+         {{"8997", "ﾇｴﾀﾞ"}, {"1570", "ZORMASTER"}, {"1300", q}, {"820", "THIRD"}, {"820", q}}},
+        {{10000, 1500000, "鵺田", Qt::Key_Escape, "1", "8997"},
+         {{"8997", "ZORMADER"}, {"8997", "ﾇｴﾀﾞ"}, {"1570", "ZORMASTER"}, {"1300", q}, {"820", "THIRD"}}},
     };
-    for (const auto& run : runs) {
+    for (const auto& [run, expected] : runs) {
         SCOPED_TRACE(run.typed);
         QStringList end, rankIn;
         Table ranking;
@@ -148,8 +151,8 @@ TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
         const QString score = "POINT:" + run.points + "\r\n「わはははは！！」";
         EXPECT_EQ(end, QStringList({"CLEAR!!", score, "OK", "no close box", "2"}));
         EXPECT_EQ(rankIn.mid(0, 3), QStringList({run.rank, run.points, "OK"}));
-        EXPECT_EQ(ranking, run.expected);
-        EXPECT_EQ(StoredTable(), run.expected);
+        EXPECT_EQ(ranking, expected);
+        EXPECT_EQ(StoredTable(), expected);
         ExpectStartBoard("after a clear in the table");
     }
     EXPECT_FALSE(timerRanWhileOpen);
