@@ -33,10 +33,7 @@ const Values kStart{5000, 1500000, 0, 1800, 200, 400};  // a new run's
 
 Values Of(const GameState& s) { return {s.stamina, s.money, s.patients, s.trust, s.rivalPower, s.suspicion}; }
 
-const auto kNoEvent = [](int) -> StatusChange {
-    ADD_FAILURE() << "no event expected";
-    return {};
-};
+const auto kNoEvent = [](int) -> StatusChange { ADD_FAILURE() << "no event expected"; return {}; };
 
 // Draws that never show an event: the first draw picks nothing in an unscheduled month and the
 // second is never 2.

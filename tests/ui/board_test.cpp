@@ -38,7 +38,6 @@ protected:
         EXPECT_TRUE(box.Answered());
         return box.Window();
     }
-    ModalAnswer::Seen Pause(int* pausedWhileOpen = nullptr) { return Answer(ID_GAME_PAUSE, "OK", pausedWhileOpen); }
 };
 
 TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
@@ -129,19 +128,19 @@ TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) 
 // No tick plays a month while the run is paused, nor while the pause, resume or stop box is open.
 TEST_F(BoardTest, PauseHoldsTheTicksAndStopAsksOnlyYesEndingTheRun) {
     StartGame();
-    EXPECT_EQ(Pause().TitleAndText(), QStringList({"PAUSE", "一時停止します。"}));
+    EXPECT_EQ(Answer(ID_GAME_PAUSE, "OK").TitleAndText(), QStringList({"PAUSE", "一時停止します。"}));
     EXPECT_EQ(ShownMenus(), kPaused);
     View().OnTimer();
     EXPECT_TRUE(EditText(IDC_EDIT_MONTH) == "1" && LogLines().isEmpty() && View().TurnTimer().isActive());
 
     int pausedWhileOpen = -1;
-    EXPECT_EQ(Pause(&pausedWhileOpen).TitleAndText(), QStringList({"PAUSE EXIT", "一時停止を解除します。"}));
+    EXPECT_EQ(Answer(ID_GAME_PAUSE, "OK", &pausedWhileOpen).TitleAndText(), QStringList({"PAUSE EXIT", "一時停止を解除します。"}));
     EXPECT_EQ(pausedWhileOpen, 1);
     EXPECT_EQ(ShownMenus(), kRunning);
     View().OnTimer();
     EXPECT_EQ(EditText(IDC_EDIT_MONTH), "2");
 
-    Pause();
+    Answer(ID_GAME_PAUSE, "OK");
     pausedWhileOpen = -1;
     EXPECT_EQ(Answer(ID_GAME_STOP, "いいえ", &pausedWhileOpen).TitleAndText(),
               QStringList({"STOP", "ゲームを中断します、よろしいですか？"}));
