@@ -35,40 +35,32 @@ NamedAmounts AmountsIn(std::string text) {
     return found;
 }
 
-TEST(EventCatalogue, AmountsInTheAnswerTextsAreTheAnswersOwn) {
+// Each event's picture and prompt are checked where the dialog shows them.
+TEST(EventCatalogue, AnswersAreNumberedToldAndTrueToTheirAmountsAndNoOtherChangesAnything) {
     // The reader itself first, on the forms the texts may take.
     const NamedAmounts sample = AmountsIn("新たに２０人、1人。一人。10万円と５００円");
     EXPECT_EQ(sample.patients, (std::vector<long long>{20, 1}));
     EXPECT_EQ(sample.yen, (std::vector<long long>{100000, 500}));
 
+    const char* numbers[4] = {"１．", "２．", "３．", "４．"};
     int named = 0;
     for (int i = 0; i < kEventCount; ++i) {
-        for (const EventAnswer& answer : EventRecordAt(i).answers) {
-            const StatusChange& change = answer.change;
+        for (int a = 0; a < 4; ++a) {
+            const EventAnswer& answer = EventRecordAt(i).answers[a];
+            EXPECT_EQ(std::string(answer.text).rfind(numbers[a], 0), 0u) << "event " << i << " answer " << a;
+            EXPECT_NE(*answer.result, '\0') << "event " << i << " answer " << a;
             for (const std::string text : {answer.text, answer.result}) {
                 const NamedAmounts amounts = AmountsIn(text);
-                for (long long n : amounts.patients) EXPECT_EQ(n, std::llabs(change.patients)) << text;
-                for (long long n : amounts.yen) EXPECT_EQ(n, std::llabs(change.money)) << text;
+                for (long long n : amounts.patients) EXPECT_EQ(n, std::llabs(answer.change.patients)) << text;
+                for (long long n : amounts.yen) EXPECT_EQ(n, std::llabs(answer.change.money)) << text;
                 named += static_cast<int>(amounts.patients.size() + amounts.yen.size());
             }
-        }
-    }
-    EXPECT_GT(named, 0);
-}
-
-// Each event's picture and prompt are checked where the dialog shows them.
-TEST(EventCatalogue, AnswersAreNumberedAndToldAndOthersChangeNothing) {
-    const char* numbers[4] = {"１．", "２．", "３．", "４．"};
-    for (int i = 0; i < kEventCount; ++i) {
-        const EventRecord& event = EventRecordAt(i);
-        for (int a = 0; a < 4; ++a) {
-            EXPECT_EQ(std::string(event.answers[a].text).rfind(numbers[a], 0), 0u) << "event " << i << " answer " << a;
-            EXPECT_NE(*event.answers[a].result, '\0') << "event " << i << " answer " << a;
         }
         for (const StatusChange& none : {AnswerChange(i, -1), AnswerChange(i, 4)}) {
             EXPECT_EQ(none.stamina | none.money | none.patients | none.trust | none.rivalPower | none.suspicion, 0);
         }
     }
+    EXPECT_GT(named, 0);
 }
 
 }  // namespace

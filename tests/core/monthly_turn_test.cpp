@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -19,7 +20,6 @@ using Values = std::array<int, 6>;
 
 GameState StateWith(int year, int month, double k, Values v) {
     GameState s;
-    ResetState(s);
     s.year = year;
     s.month = month;
     s.levelFactor = k;
@@ -27,75 +27,22 @@ GameState StateWith(int year, int month, double k, Values v) {
     return s;
 }
 
+struct Month { int year, month; double k; };
+
+const Values kStart{5000, 1500000, 0, 1800, 200, 400};  // a new run's
+
 Values Of(const GameState& s) { return {s.stamina, s.money, s.patients, s.trust, s.rivalPower, s.suspicion}; }
+
+const auto kNoEvent = [](int) -> StatusChange { ADD_FAILURE() << "no event expected"; return {}; };
 
 // Draws that never show an event: the first draw picks nothing in an unscheduled month and the
 // second is never 2.
 MonthResult PlayQuietMonth(GameState& s, Sliders sliders) {
-    return RunMonthlyUpdate(s, sliders, [] { return 0; },
-                            [](int) -> StatusChange { ADD_FAILURE() << "no event expected"; return {}; });
+    return RunMonthlyUpdate(s, sliders, [] { return 0; }, kNoEvent);
 }
 
-// Months without an event, each worked out by hand; y is the year's index from 1991 = 1.
-TEST(MonthlyTurn, QuietMonthsGiveTheirValuesAndLog) {
-    const struct {
-        const char* name;
-        int year;
-        double k;
-        Values before;
-        Sliders sliders;
-        Values after;
-        int caught;
-        Log log;
-    } cases[] = {
-        // dose 10 at y = 1: stamina 10 × 0.5 × 1.5 = 7.5 off; g = trunc(8.0); rival + 1 × (8 / 9).
-        {"the first month of a new run", 1991, 0.5, {5000, 1500000, 0, 1800, 200, 400}, {10, 0, 0, 0},
-         {4992, 1500000, 8, 1820, 200, 450}, 0,
-         {"体力   －－＞8減少", "所持金－－＞0減少", "患者数－－＞8人増加", "ナガレ信頼－＞20増加",
-          "鵺田君－－＞0増加", "厚生省疑惑＞50増加"}},
-        // y = 2: cost (24 + 9 + 5 + 2) × 1.5 = 60; money + 180000 − 48000 − 3000; g = trunc(19.2);
-        // rival + 2 × (319 / 9) − 36; suspicion + 120 − 8.
-        {"every slider at k = 1", 1992, 1.0, {4000, 1000000, 300, 1800, 500, 900}, {12, 2, 5, 3},
-         {3940, 1129000, 319, 1838, 534, 1012}, 0,
-         {"体力   －－＞60減少", "所持金－－＞129000増加", "患者数－－＞19人増加", "ナガレ信頼－＞38増加",
-          "鵺田君－－＞34増加", "厚生省疑惑＞112増加"}},
-        // 14 × 0.5 × 1.5 = 10.5: trunc(−0.5) is 0, which is no capture.
-        {"stamina truncated once", 1991, 0.5, {10, 1500000, 0, 1800, 200, 400}, {14, 0, 0, 0},
-         {0, 1500000, 11, 1828, 201, 470}, 0,
-         {"体力   －－＞10減少", "所持金－－＞0減少", "患者数－－＞11人増加", "ナガレ信頼－＞28増加",
-          "鵺田君－－＞1増加", "厚生省疑惑＞70増加"}},
-        // Trust 1000 is not above 200 × 5: nothing paid, and the line keeps its number.
-        {"trust equal to the demand", 1991, 1.0, {5000, 100000, 0, 1000, 200, 400}, {0, 0, 5, 0},
-         {4992, 100000, 0, 1000, 200, 400}, 0,
-         {"体力   －－＞8減少", "所持金－－＞0減少", "患者数－－＞増えていません。投与しましょう。",
-          "ナガレ信頼－＞0減少", "鵺田君－－＞0減少", "厚生省疑惑＞0減少"}},
-        // An empty purse wins over the demand message, also when it was empty already. Stored money
-        // 0: the donation still costs, but calms nobody.
-        {"empty purse", 1991, 1.0, {5000, 0, 0, 999, 200, 400}, {0, 1, 5, 0},
-         {4991, 0, 0, 998, 200, 400}, 0,
-         {"体力   －－＞9減少", "所持金－－＞そこをつきました。", "患者数－－＞増えていません。投与しましょう。",
-          "ナガレ信頼－＞1減少", "鵺田君－－＞0減少", "厚生省疑惑＞0減少"}},
-        // Stamina (caught below 0) and trust stuck at 0: line 1 sets 増加 and the replaced money
-        // line, which lost 12000, leaves it be.
-        {"replaced lines keep the suffix", 1991, 1.0, {0, 100000, 0, 0, 200, 400}, {0, 1, 1, 0},
-         {0, 88000, 0, 0, 200, 398}, 1,
-         {"体力   －－＞0増加", "所持金－－＞要求額が大きすぎます。", "患者数－－＞増えていません。投与しましょう。",
-          "ナガレ信頼－＞0増加", "鵺田君－－＞0増加", "厚生省疑惑＞2減少"}},
-        // −20 / 9 is −2 toward zero, not −3.
-        {"fewer than no patients", 1991, 1.0, {5000, 1500000, -20, 1800, 200, 400}, {0, 0, 0, 0},
-         {5000, 1500000, -20, 1800, 198, 400}, 0,
-         {"体力   －－＞0増加", "所持金－－＞0増加", "患者数－－＞増えていません。投与しましょう。",
-          "ナガレ信頼－＞0増加", "鵺田君－－＞2減少", "厚生省疑惑＞0減少"}},
-    };
-    for (const auto& c : cases) {
-        GameState s = StateWith(c.year, 2, c.k, c.before);
-        const MonthResult r = PlayQuietMonth(s, c.sliders);
-        EXPECT_EQ(std::make_tuple(Of(s), r.log, r.eventShown, s.caught), std::make_tuple(c.after, c.log, -1, c.caught))
-            << c.name;
-    }
-}
-
-// Two months with every slider and an answer, at the hard and the easy level, by hand:
+// Months worked out by hand; y is the year's index from 1991 = 1. A quiet month draws 0 twice,
+// an event month 0 and 2. The two event months, with every slider and an answer:
 //
 // 1994/4 (y = 4), k = 1.5, sliders 6 2 4 3, answer St −101 Mo −20000 Pa +5 Tr −30 Ri +45 Su −60:
 //   stamina   3000 − (24 + 9 + 4 + 2) × 1.5 × 1.5 = 3000 − 87.75 → 2912; answer −101 × 1.5 → −151: 2761
@@ -112,32 +59,67 @@ TEST(MonthlyTurn, QuietMonthsGiveTheirValuesAndLog) {
 //   trust     900 + 12 − 2 × 6 = 900; answer + 15: 915
 //   rival     300 + 2 × (54 / 9 = 6) = 312; − 1.5 × 60 = 222; answer − 40, unscaled: 182
 //   suspicion 700 + 30 = 730; − 1.5 × 4 = 724; answer + 25 × 0.5 → 12: 736
-TEST(MonthlyTurn, EventMonthsAtTheHardAndTheEasyLevel) {
-    const struct {
-        int year, month;
-        double k;
-        Values before;
-        Sliders sliders;
-        StatusChange answer;
-        Values after;
-        Log log;
-    } cases[] = {
-        {1994, 4, 1.5, {3000, 800000, 200, 2500, 1000, 1500}, {6, 2, 4, 3},
-         {-101, -20000, 5, -30, 45, -60}, {2761, 825000, 224, 2498, 1127, 1552},
+TEST(MonthlyTurn, MonthsGiveTheirValuesAndLog) {
+    const struct { const char* name; Month when; Values before; Sliders sliders;
+                   std::optional<StatusChange> answer; Values after; int caught; Log log; } cases[] = {
+        // dose 10 at y = 1: stamina 10 × 0.5 × 1.5 = 7.5 off; g = trunc(8.0); rival + 1 × (8 / 9).
+        {"the first month of a new run", {1991, 2, 0.5}, kStart, {10, 0, 0, 0}, {},
+         {4992, 1500000, 8, 1820, 200, 450}, 0,
+         {"体力   －－＞8減少", "所持金－－＞0減少", "患者数－－＞8人増加", "ナガレ信頼－＞20増加",
+          "鵺田君－－＞0増加", "厚生省疑惑＞50増加"}},
+        // y = 2: cost (24 + 9 + 5 + 2) × 1.5 = 60; money + 180000 − 48000 − 3000; g = trunc(19.2);
+        // rival + 2 × (319 / 9) − 36; suspicion + 120 − 8.
+        {"every slider at k = 1", {1992, 2, 1.0}, {4000, 1000000, 300, 1800, 500, 900}, {12, 2, 5, 3}, {},
+         {3940, 1129000, 319, 1838, 534, 1012}, 0,
+         {"体力   －－＞60減少", "所持金－－＞129000増加", "患者数－－＞19人増加", "ナガレ信頼－＞38増加",
+          "鵺田君－－＞34増加", "厚生省疑惑＞112増加"}},
+        // 14 × 0.5 × 1.5 = 10.5: trunc(−0.5) is 0, which is no capture.
+        {"stamina truncated once", {1991, 2, 0.5}, {10, 1500000, 0, 1800, 200, 400}, {14, 0, 0, 0}, {},
+         {0, 1500000, 11, 1828, 201, 470}, 0,
+         {"体力   －－＞10減少", "所持金－－＞0減少", "患者数－－＞11人増加", "ナガレ信頼－＞28増加",
+          "鵺田君－－＞1増加", "厚生省疑惑＞70増加"}},
+        // Trust 1000 is not above 200 × 5: nothing paid, and the line keeps its number.
+        {"trust equal to the demand", {1991, 2, 1.0}, {5000, 100000, 0, 1000, 200, 400}, {0, 0, 5, 0}, {},
+         {4992, 100000, 0, 1000, 200, 400}, 0,
+         {"体力   －－＞8減少", "所持金－－＞0減少", "患者数－－＞増えていません。投与しましょう。",
+          "ナガレ信頼－＞0減少", "鵺田君－－＞0減少", "厚生省疑惑＞0減少"}},
+        // An empty purse wins over the demand message, also when it was empty already. Stored money
+        // 0: the donation still costs, but calms nobody.
+        {"empty purse", {1991, 2, 1.0}, {5000, 0, 0, 999, 200, 400}, {0, 1, 5, 0}, {},
+         {4991, 0, 0, 998, 200, 400}, 0,
+         {"体力   －－＞9減少", "所持金－－＞そこをつきました。", "患者数－－＞増えていません。投与しましょう。",
+          "ナガレ信頼－＞1減少", "鵺田君－－＞0減少", "厚生省疑惑＞0減少"}},
+        // Stamina (caught below 0) and trust stuck at 0: line 1 sets 増加 and the replaced money
+        // line, which lost 12000, leaves it be.
+        {"replaced lines keep the suffix", {1991, 2, 1.0}, {0, 100000, 0, 0, 200, 400}, {0, 1, 1, 0}, {},
+         {0, 88000, 0, 0, 200, 398}, 1,
+         {"体力   －－＞0増加", "所持金－－＞要求額が大きすぎます。", "患者数－－＞増えていません。投与しましょう。",
+          "ナガレ信頼－＞0増加", "鵺田君－－＞0増加", "厚生省疑惑＞2減少"}},
+        // −20 / 9 is −2 toward zero, not −3.
+        {"fewer than no patients", {1991, 2, 1.0}, {5000, 1500000, -20, 1800, 200, 400}, {0, 0, 0, 0}, {},
+         {5000, 1500000, -20, 1800, 198, 400}, 0,
+         {"体力   －－＞0増加", "所持金－－＞0増加", "患者数－－＞増えていません。投与しましょう。",
+          "ナガレ信頼－＞0増加", "鵺田君－－＞2減少", "厚生省疑惑＞0減少"}},
+        {"an event at the hard level", {1994, 4, 1.5}, {3000, 800000, 200, 2500, 1000, 1500}, {6, 2, 4, 3},
+         StatusChange{-101, -20000, 5, -30, 45, -60}, {2761, 825000, 224, 2498, 1127, 1552}, 0,
          {"体力   －－＞239減少", "所持金－－＞25000増加", "患者数－－＞24人増加", "ナガレ信頼－＞2減少",
           "鵺田君－－＞127増加", "厚生省疑惑＞52増加"}},
-        {1992, 8, 0.5, {4000, 300000, 50, 900, 300, 700}, {3, 1, 4, 5}, {33, 0, -7, 15, -40, 25},
-         {4013, 487000, 47, 915, 182, 736},
+        {"an event at the easy level", {1992, 8, 0.5}, {4000, 300000, 50, 900, 300, 700}, {3, 1, 4, 5},
+         StatusChange{33, 0, -7, 15, -40, 25}, {4013, 487000, 47, 915, 182, 736}, 0,
          {"体力   －－＞13増加", "所持金－－＞187000増加", "患者数－－＞3人減少", "ナガレ信頼－＞15増加",
           "鵺田君－－＞118減少", "厚生省疑惑＞36増加"}},
     };
     for (const auto& c : cases) {
-        GameState s = StateWith(c.year, c.month, c.k, c.before);
-        std::vector<int> draws{0, 2};
+        GameState s = StateWith(c.when.year, c.when.month, c.when.k, c.before);
+        const std::vector<int> draws{0, c.answer ? 2 : 0};
         std::size_t next = 0;
-        const MonthResult r = RunMonthlyUpdate(
-            s, c.sliders, [&] { return draws.at(next++); }, [&](int) { return c.answer; });
-        EXPECT_EQ(std::make_tuple(next, Of(s), r.log), std::make_tuple(std::size_t{2}, c.after, c.log)) << c.k;
+        const MonthResult r = RunMonthlyUpdate(s, c.sliders, [&] { return draws.at(next++); }, [&](int) {
+            EXPECT_TRUE(c.answer) << "no event expected";
+            return c.answer.value_or(StatusChange{});
+        });
+        EXPECT_EQ(std::make_tuple(next, Of(s), r.log, r.eventShown != -1, s.caught),
+                  std::make_tuple(std::size_t{2}, c.after, c.log, c.answer.has_value(), c.caught))
+            << c.name;
     }
 }
 
@@ -155,20 +137,16 @@ TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
         GameState s = StateWith(1991, 2, 1.0, {5000, 1500000, 100, 1800, 200, 400});
         s.doseHistory = c.historyBefore;
         PlayQuietMonth(s, {c.dose, 0, 0, 0});
-        EXPECT_EQ(s.patients, 100 + c.expectedGrowth) << c.name;
-        EXPECT_EQ(s.doseHistory, (std::array<int, 5>{c.dose, c.historyBefore[0], c.historyBefore[1],
-                                                     c.historyBefore[2], c.historyBefore[3]}))
-            << c.name;
+        const std::array<int, 5> shifted{c.dose, c.historyBefore[0], c.historyBefore[1], c.historyBefore[2],
+                                         c.historyBefore[3]};
+        EXPECT_EQ(std::make_pair(s.patients, s.doseHistory), std::make_pair(100 + c.expectedGrowth, shifted)) << c.name;
     }
 }
 
 // From a new run the four-turn rule first bites in the fourth month, the five-turn rule in the
 // fifth; the growth is y × 0.8 × dose before that, so 16 a month in 1992.
 TEST(MonthlyTurn, ARepeatedDoseFromANewRunSlowsInTheFourthMonthAndStopsInTheFifth) {
-    GameState s;
-    ResetState(s);
-    s.year = 1992;
-    s.levelFactor = 1.0;
+    GameState s = StateWith(1992, 1, 1.0, kStart);
     std::vector<int> patients;
     for (int month = 0; month < 6; ++month) {
         PlayQuietMonth(s, {10, 0, 0, 0});
@@ -182,15 +160,14 @@ TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
     const struct { const char* name; StatusChange answer; Values expected; int caught; } cases[] = {
         {"rival exactly at the top", {0, 0, 0, 0, 2500, 0}, {2500, 1000, 0, 2500, 5000, 2500}, 0},
         {"rival over the top", {0, 0, 0, 0, 2501, 0}, {2500, 1000, 0, 2500, 5000, 2500}, 1},
-        {"suspicion exactly at the top", {0, 0, 0, 0, 0, 2500}, {2500, 1000, 0, 2500, 2500, 5000}, 0},
+        {"suspicion at the top", {0, 0, 0, 0, 0, 2500}, {2500, 1000, 0, 2500, 2500, 5000}, 0},
         {"suspicion over the top", {0, 0, 0, 0, 0, 2501}, {2500, 1000, 0, 2500, 2500, 5000}, 1},
         {"stamina over the top", {2501, 0, 0, 0, 0, 0}, {5000, 1000, 0, 2500, 2500, 2500}, 0},
         {"stamina exactly zero", {-2500, 0, 0, 0, 0, 0}, {0, 1000, 0, 2500, 2500, 2500}, 0},
         {"stamina below zero", {-2501, 0, 0, 0, 0, 0}, {0, 1000, 0, 2500, 2500, 2500}, 1},
         {"trust both ways, no capture", {0, 0, 0, -9000, 0, 0}, {2500, 1000, 0, 0, 2500, 2500}, 0},
         {"trust over the top", {0, 0, 0, 9000, 0, 0}, {2500, 1000, 0, 5000, 2500, 2500}, 0},
-        {"money and others never below 0",
-         {0, -5000, -300, 0, -9000, -9000}, {2500, 0, -300, 2500, 0, 0}, 0},
+        {"floored at 0", {0, -5000, -300, 0, -9000, -9000}, {2500, 0, -300, 2500, 0, 0}, 0},
     };
     for (const auto& c : cases) {
         GameState s = StateWith(1991, 4, 1.0, start);
@@ -202,10 +179,9 @@ TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
 // Which month holds which event is the golden replay's; here, the second draw that lets it in.
 TEST(MonthlyTurn, AScheduledEventWaitsForASecondDrawOfTwo) {
     for (int second : {0, 1}) {
-        GameState s = StateWith(1991, 4, 1.0, {5000, 1500000, 0, 1800, 200, 400});
+        GameState s = StateWith(1991, 4, 1.0, kStart);
         int draws = 0;
-        const MonthResult r = RunMonthlyUpdate(s, {}, [&] { return draws++ == 0 ? 2 : second; },
-                                               [](int) -> StatusChange { ADD_FAILURE(); return {}; });
+        const MonthResult r = RunMonthlyUpdate(s, {}, [&] { return draws++ == 0 ? 2 : second; }, kNoEvent);
         EXPECT_EQ(std::make_pair(draws, r.eventShown), std::make_pair(2, -1)) << second;
     }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/random15.h"
 #include "core/run_settings.h"
 
@@ -9,17 +11,15 @@ namespace {
 
 TEST(ThreeWayDraw, BoundariesFallWhereTheGameAlwaysPutThem) {
     const std::pair<int, int> cases[] = {
-        {0, 0},      {1, 0},      {10921, 0}, {10922, 2}, {10923, 1},
-        {21843, 1},  {21844, 2},  {32766, 2}, {32767, 0},
+        {0, 0}, {1, 0}, {10921, 0}, {10922, 2}, {10923, 1}, {21843, 1}, {21844, 2}, {32766, 2}, {32767, 0},
     };
     for (const auto& [r, expected] : cases) EXPECT_EQ(ThreeWayOf(r), expected) << "r = " << r;
 }
 
 TEST(Random15, GivesTheClassicFifteenBitSequence) {
     Random15 random(1);
-    EXPECT_EQ(random.Next(), 41);
-    EXPECT_EQ(random.Next(), 18467);
-    EXPECT_EQ(random.Next(), 6334);
+    const int first = random.Next(), second = random.Next(), third = random.Next();
+    EXPECT_EQ(std::make_tuple(first, second, third), std::make_tuple(41, 18467, 6334));
 }
 
 // A value outside 0 to 2 plays at factor 1.0, which is level 1's, but at speed 2's pace.
@@ -34,14 +34,10 @@ TEST(RunSettings, EachLevelAndSpeedAndAnyOtherValue) {
 }
 
 TEST(ClearScore, TakesTheIntegerQuotientFirstAndNeverWrapsBelowZero) {
-    EXPECT_EQ(ClearScore(10000, 1500000), 8997u);
-    EXPECT_EQ(ClearScore(0, 7577), 0u);
-    EXPECT_EQ(ClearScore(0, 7578), 1u);
-    EXPECT_EQ(ClearScore(1, 7577), 0u);    // 0.88 + 0
-    EXPECT_EQ(ClearScore(2, 15156), 3u);   // 1.76 + 2
-    EXPECT_EQ(ClearScore(-150, 0), 0u);
-    EXPECT_EQ(ClearScore(-150, 1000000), 0u);  // -132 + 131
-    EXPECT_EQ(ClearScore(-100, 1000000), 43u);  // -88 + 131
+    // 1 patient is 0.88, 2 are 1.76; -150 are -132 and -100 are -88 beside 1000000 yen's 131.
+    const std::tuple<int, int, unsigned> cases[] = {{10000, 1500000, 8997}, {0, 7577, 0}, {0, 7578, 1},
+        {1, 7577, 0}, {2, 15156, 3}, {-150, 0, 0}, {-150, 1000000, 0}, {-100, 1000000, 43}};
+    for (const auto& [patients, money, score] : cases) EXPECT_EQ(ClearScore(patients, money), score) << patients;
     EXPECT_EQ(ScoreLine(8997), "POINT:8997\r\n「わはははは！！」");
 }
 

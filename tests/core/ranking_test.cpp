@@ -1,52 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/profile_number.h"
 #include "core/ranking_table.h"
 
 namespace zormade {
 namespace {
 
+using Points = std::array<std::uint32_t, 5>;
+
 TEST(RankingTable, FindPlaceLetsEqualScoresInAboveAndDoesNotSort) {
-    using Points = std::array<std::uint32_t, 5>;
     const Points defaults = RankingTable().points;
     const struct { Points points; std::uint32_t score; int place; } cases[] = {
         {defaults, 1570, 0}, {defaults, 1569, 1}, {defaults, 820, 2}, {defaults, 450, 4},
         {defaults, 449, RankingTable::kNoPlace}, {{100, 500, 400, 300, 200}, 150, 0},
         {{5, 4, 3, 2, 0}, 0, 4}, {{4000000000u, 3000000000u, 3, 2, 1}, 3500000000u, 1},
     };
-    for (const auto& c : cases) {
-        RankingTable table;
-        table.points = c.points;
-        EXPECT_EQ(table.FindPlace(c.score), c.place) << c.score;
-    }
+    for (const auto& c : cases) EXPECT_EQ(RankingTable{c.points}.FindPlace(c.score), c.place) << c.score;
 }
 
 TEST(RankingTable, InsertMovesTheRestDownAndNamesTheNameless) {
-    RankingTable t;
-    t.InsertAt(0, "NEW", 1570);
-    EXPECT_EQ(t.names, (std::array<std::string, 5>{"NEW", "ZORMASTER", "??????", "??????", "??????"}));
-    EXPECT_EQ(t.points, (std::array<std::uint32_t, 5>{1570, 1570, 1300, 820, 610}));
-
-    RankingTable third;
-    third.InsertAt(2, "", 820);
-    EXPECT_EQ(third.names[2], "ZORMADER");
-    EXPECT_EQ(third.points, (std::array<std::uint32_t, 5>{1570, 1300, 820, 820, 610}));
-
-    RankingTable last;
-    last.InsertAt(4, "  ", 450);
-    EXPECT_EQ(last.names, (std::array<std::string, 5>{"ZORMASTER", "??????", "??????", "??????", "  "}));
-    EXPECT_EQ(last.points[3], 610u);
+    const std::string q = "??????";
+    using Names = std::array<std::string, 5>;
+    const std::tuple<int, const char*, std::uint32_t, Names, Points> cases[] = {
+        {0, "NEW", 1570, {"NEW", "ZORMASTER", q, q, q}, {1570, 1570, 1300, 820, 610}},
+        {2, "", 820, {"ZORMASTER", q, "ZORMADER", q, q}, {1570, 1300, 820, 820, 610}},
+        {4, "  ", 450, {"ZORMASTER", q, q, q, "  "}, {1570, 1300, 820, 610, 450}}};
+    for (const auto& [place, name, score, names, points] : cases) {
+        RankingTable t;
+        t.InsertAt(place, name, score);
+        EXPECT_EQ(std::make_pair(t.names, t.points), std::make_pair(names, points)) << place;
+    }
 }
 
 TEST(ProfileNumber, AcceptsSignedAndUnsignedThirtyTwoBitDecimalsOnly) {
     const struct { const char* text; std::optional<int> expected; } cases[] = {
-        {"0", 0},           {"-1", -1},          {"+5", 5},
-        {"2147483647", 2147483647},               {"-2147483648", -2147483647 - 1},
-        {"4294967295", -1}, {"4294967296", std::nullopt},
-        {"-2147483649", std::nullopt},            {"", std::nullopt},
-        {"-", std::nullopt}, {"1e3", std::nullopt}, {"0x10", std::nullopt},
-        {"１２", std::nullopt},
+        {"0", 0}, {"-1", -1}, {"+5", 5}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+        {"4294967295", -1}, {"4294967296", std::nullopt}, {"-2147483649", std::nullopt}, {"", std::nullopt},
+        {"-", std::nullopt}, {"1e3", std::nullopt}, {"0x10", std::nullopt}, {"１２", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseProfileInt(c.text), c.expected) << c.text;
 }

@@ -26,15 +26,15 @@ protected:
         return {enabled, MenuItem(ID_GAME_PAUSE)->text()};
     }
 
-    // Answers the pause command's box with OK, noting whether the run stood paused meanwhile. The
-    // box comes from the menu, so the turn timer runs on behind it: a tick arrives while it is open.
-    ModalAnswer::Seen Pause(int* pausedWhileOpen = nullptr) {
+    // Answers the box of `command` with `button`, noting whether the run stood paused meanwhile.
+    // The box comes from the menu, so the turn timer runs on behind it: a tick arrives while it is open.
+    ModalAnswer::Seen Answer(int command, const char* button, int* pausedWhileOpen = nullptr) {
         ModalAnswer box([&](QWidget* w) {
             if (pausedWhileOpen) *pausedWhileOpen = View().GameRun().Paused();
             View().OnTimer();
-            ClickButton("OK")(w);
+            ClickButton(button)(w);
         });
-        Trigger(ID_GAME_PAUSE);
+        Trigger(command);
         EXPECT_TRUE(box.Answered());
         return box.Window();
     }
@@ -64,12 +64,10 @@ TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
 // 1.8 − 12000 − 3000; patients + 8; trust + 20 − 4; rival + 8 / 9 − 1.5 × 18; suspicion + 50 − 3.
 TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
     StartGame();
-    EXPECT_EQ(View().TurnTimer().interval(), 7000);
     EXPECT_EQ(ShownMenus(), kRunning);
-    Slider(IDC_SLIDER_DOSE)->setValue(10);
-    Slider(IDC_SLIDER_DONATION)->setValue(1);
-    Slider(IDC_SLIDER_DEMAND)->setValue(2);
-    Slider(IDC_SLIDER_COUNTER)->setValue(3);
+    const std::pair<int, int> sliders[] = {
+        {IDC_SLIDER_DOSE, 10}, {IDC_SLIDER_DONATION, 1}, {IDC_SLIDER_DEMAND, 2}, {IDC_SLIDER_COUNTER, 3}};
+    for (const auto& [id, value] : sliders) Slider(id)->setValue(value);
     NextDraws(0, 0);
     View().OnTimer();
     const QStringList log{"体力   －－＞17減少", "所持金－－＞39000増加", "患者数－－＞8人増加",
@@ -120,11 +118,9 @@ TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) 
     };
     View().OnTimer();
 
-    ASSERT_TRUE(answer.BoxAnswered());
     EXPECT_EQ(answer.Prompt(), QString::fromUtf8(EventRecordAt(2).prompt));
     EXPECT_EQ(whileOpen, std::make_tuple(false, false, false, 5000));
-    EXPECT_TRUE(View().TurnTimer().isActive());
-    EXPECT_EQ(View().TurnTimer().interval(), 3000);
+    EXPECT_EQ(std::make_pair(View().TurnTimer().isActive(), View().TurnTimer().interval()), std::make_pair(true, 3000));
     // Event 2's fourth answer costs 100 stamina, half as much again at level 0.
     EXPECT_EQ(Board()[4], 4850);
 }
@@ -132,39 +128,28 @@ TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) 
 // No tick plays a month while the run is paused, nor while the pause, resume or stop box is open.
 TEST_F(BoardTest, PauseHoldsTheTicksAndStopAsksOnlyYesEndingTheRun) {
     StartGame();
-    EXPECT_EQ(Pause().TitleAndText(), QStringList({"PAUSE", "一時停止します。"}));
+    EXPECT_EQ(Answer(ID_GAME_PAUSE, "OK").TitleAndText(), QStringList({"PAUSE", "一時停止します。"}));
     EXPECT_EQ(ShownMenus(), kPaused);
     View().OnTimer();
-    EXPECT_EQ(EditText(IDC_EDIT_MONTH), "1");
-    EXPECT_TRUE(LogLines().isEmpty());
-    EXPECT_TRUE(View().TurnTimer().isActive());
+    EXPECT_TRUE(EditText(IDC_EDIT_MONTH) == "1" && LogLines().isEmpty() && View().TurnTimer().isActive());
 
     int pausedWhileOpen = -1;
-    EXPECT_EQ(Pause(&pausedWhileOpen).TitleAndText(), QStringList({"PAUSE EXIT", "一時停止を解除します。"}));
+    EXPECT_EQ(Answer(ID_GAME_PAUSE, "OK", &pausedWhileOpen).TitleAndText(), QStringList({"PAUSE EXIT", "一時停止を解除します。"}));
     EXPECT_EQ(pausedWhileOpen, 1);
     EXPECT_EQ(ShownMenus(), kRunning);
     View().OnTimer();
     EXPECT_EQ(EditText(IDC_EDIT_MONTH), "2");
 
-    Pause();
+    Answer(ID_GAME_PAUSE, "OK");
     pausedWhileOpen = -1;
-    {
-        ModalAnswer no([&](QWidget* w) {
-            pausedWhileOpen = View().GameRun().Paused();
-            View().OnTimer();
-            ClickButton("いいえ")(w);
-        });
-        Trigger(ID_GAME_STOP);
-        EXPECT_EQ(no.Window().TitleAndText(), QStringList({"STOP", "ゲームを中断します、よろしいですか？"}));
-    }
+    EXPECT_EQ(Answer(ID_GAME_STOP, "いいえ", &pausedWhileOpen).TitleAndText(),
+              QStringList({"STOP", "ゲームを中断します、よろしいですか？"}));
     EXPECT_EQ(pausedWhileOpen, 1);
     EXPECT_EQ(ShownMenus(), kRunning) << "after No, which also ends the pause";
     EXPECT_EQ(EditText(IDC_EDIT_MONTH), "2");
 
     Slider(IDC_SLIDER_COUNTER)->setValue(5);
-    ModalAnswer yes(ClickButton("はい"));
-    Trigger(ID_GAME_STOP);
-    ASSERT_TRUE(yes.Answered());
+    Answer(ID_GAME_STOP, "はい");
     ExpectStartBoard("after Yes");
     EXPECT_EQ(ShownMenus(), kIdle);
 }

@@ -16,10 +16,6 @@ namespace {
 
 QListWidget* AnswerList(const CEventDlg& d) { return d.Item<QListWidget>(CEventDlg::kAnswerListId); }
 
-QString ResultText(int event, int answer) {
-    return QString::fromUtf8(EventRecordAt(event).answers[answer].result).replace("\r\n", "\n");
-}
-
 using EventDlgTest = AppTest;
 
 TEST_F(EventDlgTest, OpensWithThePromptAndTheAnswersInOrderTheFirstSelected) {
@@ -27,16 +23,15 @@ TEST_F(EventDlgTest, OpensWithThePromptAndTheAnswersInOrderTheFirstSelected) {
     answer.whileDialogOpen = [](CEventDlg& d) {
         const EventRecord& event = EventRecordAt(22);
         QListWidget* list = AnswerList(d);
-        QStringList texts{d.windowTitle(), WindowText(d.GetDlgItem(CEventDlg::kPromptId))};
-        QStringList expected{"EVENT", event.prompt};
+        auto* confirm = d.Item<QPushButton>(IDOK);
+        QStringList texts{d.windowTitle(), WindowText(d.GetDlgItem(CEventDlg::kPromptId)), confirm->text()};
+        QStringList expected{"EVENT", event.prompt, "決定"};
         for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
         for (const auto& a : event.answers) expected << a.text;
         EXPECT_EQ(texts, expected);
         EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
         EXPECT_EQ(d.Item<MultiLineEdit>(CEventDlg::kPromptId)->document()->lineCount(), 2);
         EXPECT_TRUE(list->currentRow() == 0 && list->item(0)->isSelected() && d.focusWidget() == list);
-        auto* confirm = d.Item<QPushButton>(IDOK);
-        EXPECT_EQ(confirm->text(), "決定");
         EXPECT_FALSE(confirm->isDefault());
         SaveScreenshot(&d, "event-22");
     };
@@ -77,16 +72,14 @@ TEST_F(EventDlgTest, EnterEscapeAndTheButtonEachTakeTheSelectedAnswerADoubleClic
         EXPECT_EQ(View().AnswerEvent(41), c.chosen);
 
         ASSERT_TRUE(answer.BoxAnswered());
-        EXPECT_EQ(answer.Box().TitleAndText(), QStringList({"結果", ResultText(41, c.chosen)}));
+        const QString result = QString::fromUtf8(EventRecordAt(41).answers[c.chosen].result).replace("\r\n", "\n");
+        EXPECT_EQ(answer.Box().TitleAndText(), QStringList({"結果", result}));
         EXPECT_TRUE(plainBoxOverTheBoard);
     }
 }
 
-class CountingEventDlg : public CEventDlg {
-public:
+struct CountingEventDlg : CEventDlg {
     int paints = 0;
-
-protected:
     void OnPaint() override {
         ++paints;
         CEventDlg::OnPaint();

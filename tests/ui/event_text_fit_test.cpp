@@ -28,7 +28,6 @@ using EventTextFitTest = AppTest;
 // Measured in the dialog's own face and size on the controls as they are shown: the prompt box
 // would quietly shrink a line that is too wide, so its font must still be the dialog's.
 TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsControl) {
-    const QList<int> screenshots = {0, 13, 27, 41};
     for (int index = 0; index < kEventCount; ++index) {
         SCOPED_TRACE("event " + std::to_string(index));
         CEventDlg dialog;
@@ -64,7 +63,7 @@ TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsContro
                 << text.toStdString();
         }
 
-        if (screenshots.contains(index)) SaveScreenshot(&dialog, QStringLiteral("event-%1").arg(index));
+        if (QList<int>{0, 13, 27, 41}.contains(index)) SaveScreenshot(&dialog, QStringLiteral("event-%1").arg(index));
         dialog.hide();
     }
 }
@@ -124,15 +123,12 @@ bool RoundTripsThroughCp932(const QString& text) {
 
 TEST(TextEncoding, EveryTextOfTheGameRoundTripsThroughCodePage932) {
     EXPECT_TRUE(RoundTripsThroughCp932(QStringLiteral("ナガレ薬研～－")));
-    EXPECT_FALSE(RoundTripsThroughCp932(QString(QChar(0x301C))));
-    EXPECT_FALSE(RoundTripsThroughCp932(QString(QChar(0x2212))));
+    for (const char16_t lookAlike : {u'\u301C', u'\u2212'}) EXPECT_FALSE(RoundTripsThroughCp932(QString(QChar(lookAlike))));
     for (int index = 0; index < kEventCount; ++index) {
         const EventRecord& event = EventRecordAt(index);
-        EXPECT_TRUE(RoundTripsThroughCp932(QString::fromUtf8(event.prompt))) << event.prompt;
-        for (const auto& answer : event.answers) {
-            EXPECT_TRUE(RoundTripsThroughCp932(QString::fromUtf8(answer.text))) << answer.text;
-            EXPECT_TRUE(RoundTripsThroughCp932(QString::fromUtf8(answer.result))) << answer.result;
-        }
+        std::vector<const char*> texts{event.prompt};
+        for (const auto& answer : event.answers) texts.insert(texts.end(), {answer.text, answer.result});
+        for (const char* text : texts) EXPECT_TRUE(RoundTripsThroughCp932(QString::fromUtf8(text))) << text;
     }
     QStringList files = {":/strings.json", ":/menus/128.json"};
     for (const QString& name : QDir(":/templates").entryList()) files << ":/templates/" + name;

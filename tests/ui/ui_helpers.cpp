@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <algorithm>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -33,13 +34,9 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer, QWidget* answered
     poller_.reset(timer);
 }
 
-ModalAnswer::~ModalAnswer() = default;
-
 ModalSequence::ModalSequence(std::vector<Answer> answers) : answers_(std::move(answers)) {
     if (!answers_.empty()) Arm(0, nullptr);
 }
-
-ModalSequence::~ModalSequence() = default;
 
 void ModalSequence::Arm(std::size_t step, QWidget* previous) {
     // An answer that leaves its window open must not have the next answer land on it too.
@@ -92,25 +89,21 @@ std::function<void(QWidget*)> PressKey(int key) {
 
 std::function<void(QWidget*)> ClickButton(const QString& text) {
     return [text](QWidget* window) {
-        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-            if (button->text().startsWith(text)) {
-                QTest::mouseClick(button, Qt::LeftButton);
-                return;
-            }
-        }
-        ADD_FAILURE_AT(__FILE__, __LINE__) << "no button " << text.toStdString();
+        const auto buttons = window->findChildren<QAbstractButton*>();
+        const auto it = std::find_if(buttons.begin(), buttons.end(), [&](auto* b) { return b->text().startsWith(text); });
+        if (it == buttons.end()) ADD_FAILURE_AT(__FILE__, __LINE__) << "no button " << text.toStdString();
+        else QTest::mouseClick(*it, Qt::LeftButton);
     };
 }
 
 void TypeText(QWidget* widget, const QString& text) {
     for (int i = 0; i < text.size(); ++i) {
-        const int units = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString character = text.mid(i, units);
-        i += units - 1;
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
-        QApplication::sendEvent(widget, &release);
+        const QString character = text.mid(i, text[i].isHighSurrogate() ? 2 : 1);
+        i += character.size() - 1;
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, character);
+            QApplication::sendEvent(widget, &key);
+        }
     }
 }
 

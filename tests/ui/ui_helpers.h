@@ -30,7 +30,6 @@ public:
         QStringList TitleAndText() const { return {title, text}; }
     };
     explicit ModalAnswer(std::function<void(QWidget*)> answer, QWidget* answeredBefore = nullptr);
-    ~ModalAnswer();
     bool Answered() const { return answered_; }
     const Seen& Window() const { return seen_; }
 
@@ -47,7 +46,6 @@ class ModalSequence {
 public:
     using Answer = std::function<void(QWidget*)>;
     explicit ModalSequence(std::vector<Answer> answers);
-    ~ModalSequence();
     bool Done() const { return Windows().size() == answers_.size(); }
     // The windows answered so far, in order.
     std::vector<ModalAnswer::Seen> Windows() const;
