@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/centred_origin.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
-
-#include "core/centred_origin.h"
 
 namespace zormade {
 namespace {
@@ -11,6 +11,7 @@ namespace {
 // The opening picture is 409 x 314, the main window 555 x 544. The main window is then kept on
 // the desktop; the opening is not.
 TEST(CentredOrigin, CentresWithHalvesTruncatedTowardZeroOnADesktopAnywhere) {
+    // clang-format off
     const struct {
         const char* name;
         int left, top, right, bottom, width, height, x, y, keptX, keptY;
@@ -26,10 +27,12 @@ TEST(CentredOrigin, CentresWithHalvesTruncatedTowardZeroOnADesktopAnywhere) {
         {"a screen left of and above another", -800, -600, 0, 0, 409, 314, -605, -457, -605, -457},
         {"a small screen away from the corner", 100, 50, 500, 350, 555, 544, 23, -72, 100, 50},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const Origin origin = CentredOrigin(c.left, c.top, c.right, c.bottom, c.width, c.height);
         const Origin kept = KeptOnDesktop(origin, c.left, c.top);
-        EXPECT_EQ(std::make_tuple(origin.x, origin.y, kept.x, kept.y), std::make_tuple(c.x, c.y, c.keptX, c.keptY))
+        EXPECT_EQ(std::make_tuple(origin.x, origin.y, kept.x, kept.y),
+                  std::make_tuple(c.x, c.y, c.keptX, c.keptY))
             << c.name;
     }
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/event_catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <regex>
 #include <vector>
-
-#include "core/event_catalogue.h"
 
 namespace zormade {
 namespace {
@@ -29,8 +29,10 @@ NamedAmounts AmountsIn(std::string text) {
     const std::regex amount("([0-9]+)(人|万円|円)");
     for (std::sregex_iterator it(text.begin(), text.end(), amount), end; it != end; ++it) {
         const long long n = std::stoll((*it)[1]);
-        if ((*it)[2] == "人") found.patients.push_back(n);
-        else found.yen.push_back((*it)[2] == "万円" ? n * 10000 : n);
+        if ((*it)[2] == "人")
+            found.patients.push_back(n);
+        else
+            found.yen.push_back((*it)[2] == "万円" ? n * 10000 : n);
     }
     return found;
 }
@@ -47,17 +49,22 @@ TEST(EventCatalogue, AnswersAreNumberedToldAndTrueToTheirAmountsAndNoOtherChange
     for (int i = 0; i < kEventCount; ++i) {
         for (int a = 0; a < 4; ++a) {
             const EventAnswer& answer = EventRecordAt(i).answers[a];
-            EXPECT_EQ(std::string(answer.text).rfind(numbers[a], 0), 0u) << "event " << i << " answer " << a;
+            EXPECT_EQ(std::string(answer.text).rfind(numbers[a], 0), 0u)
+                << "event " << i << " answer " << a;
             EXPECT_NE(*answer.result, '\0') << "event " << i << " answer " << a;
             for (const std::string text : {answer.text, answer.result}) {
                 const NamedAmounts amounts = AmountsIn(text);
-                for (long long n : amounts.patients) EXPECT_EQ(n, std::llabs(answer.change.patients)) << text;
-                for (long long n : amounts.yen) EXPECT_EQ(n, std::llabs(answer.change.money)) << text;
+                for (long long n : amounts.patients)
+                    EXPECT_EQ(n, std::llabs(answer.change.patients)) << text;
+                for (long long n : amounts.yen)
+                    EXPECT_EQ(n, std::llabs(answer.change.money)) << text;
                 named += static_cast<int>(amounts.patients.size() + amounts.yen.size());
             }
         }
         for (const StatusChange& none : {AnswerChange(i, -1), AnswerChange(i, 4)}) {
-            EXPECT_EQ(none.stamina | none.money | none.patients | none.trust | none.rivalPower | none.suspicion, 0);
+            EXPECT_EQ(none.stamina | none.money | none.patients | none.trust | none.rivalPower |
+                          none.suspicion,
+                      0);
         }
     }
     EXPECT_GT(named, 0);

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/ini_document.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -6,7 +8,6 @@
 #include <tuple>
 
 #include "core/game_options.h"
-#include "core/ini_document.h"
 #include "core/profile_changes.h"
 #include "core/ranking_table.h"
 
@@ -33,6 +34,7 @@ Loaded Load(std::string_view text) {
 
 // The files were written by the earlier, settings-based profile code from these values.
 TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
+    // clang-format off
     const struct { const char* file; Names names; Points points; GameOptions options; } cases[] = {
         {"new_player.ini", kDefaultNames, kDefaultPoints, {Level{2}, Speed{2}, 0}},
         {"odd_names.ini",
@@ -47,6 +49,7 @@ TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
         {"other_keys.ini", {"ZORMASTER", "Bob", "??????", "??????", "??????"},
          {5, 1300, 820, 610, 450}, {Level{2}, Speed{1}, 0}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         std::ifstream file(std::string(PROFILES_DIR) + "/" + c.file, std::ios::binary);
@@ -67,6 +70,7 @@ TEST(IniDocument, ADamagedLineCostsOnlyItself) {
         "[Option]\nLevel=0\nOpening=1\nSpeed=1\n\n[Ranking]\nPlayer0=9\nPlayer1=8\nPlayer2=7\n"
         "Player3=6\nPlayer4=5\nPlayername0=A\nPlayername1=B\nPlayername2=C\nPlayername3=D\n"
         "Playername4=E\n";
+    // clang-format off
     const struct {
         const char* what;
         std::string from, damaged, meant;  // "" meant: the key is lost
@@ -90,6 +94,7 @@ TEST(IniDocument, ADamagedLineCostsOnlyItself) {
         {"comments", "[Option]", "; note\n# note\n[Option]", "[Option]"},
         {"no last line end", "Playername4=E\n", "Playername4=E", "Playername4=E\n"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::string damaged = good, meant = good;
@@ -103,18 +108,27 @@ TEST(IniDocument, ADamagedLineCostsOnlyItself) {
 
 // Nothing this run changed goes back as it stood, and a hand-edited file keeps its own lines.
 TEST(IniDocument, WhatTheGameDidNotChangeStaysWhereAndAsItWas) {
-    const std::string unread[] = {"ctl\x01" "x", "bad\xff" "byte", "E\\q", "\"open"};
-    const std::string text = "; first\n[ranking]\n# the table\nPLAYERNAME0=Mine\nplayer0=9000\n[Player2=7000\nodd line\n"
-                             "Playername1=" + unread[0] + "\nPlayername2=" + unread[1] + "\nPlayername3=" + unread[2] +
-                             "\nPlayername4=" + unread[3] + "\nPlayer4=6x\n\n[Notes]\nkept=yes\n";
+    const std::string unread[] = {
+        "ctl\x01"
+        "x",
+        "bad\xff"
+        "byte",
+        "E\\q", "\"open"};
+    const std::string text =
+        "; first\n[ranking]\n# the table\nPLAYERNAME0=Mine\nplayer0=9000\n[Player2=7000\nodd line\n"
+        "Playername1=" +
+        unread[0] + "\nPlayername2=" + unread[1] + "\nPlayername3=" + unread[2] +
+        "\nPlayername4=" + unread[3] + "\nPlayer4=6x\n\n[Notes]\nkept=yes\n";
     IniDocument document = IniDocument::Parse(text);
     const Loaded before = Load(text);
-    EXPECT_EQ(std::get<Names>(before), (Names{"Mine", "ctl\uFFFDx", "bad\uFFFDbyte", "E\\q", "\"open"}));
+    EXPECT_EQ(std::get<Names>(before),
+              (Names{"Mine", "ctl\uFFFDx", "bad\uFFFDbyte", "E\\q", "\"open"}));
     EXPECT_EQ(std::get<Points>(before)[4], 450u);
     ApplyChanges(document, {});
     const std::string saved = document.Text();
     EXPECT_EQ(saved.rfind("; first\n[Option]\n", 0), 0u) << saved;
-    for (const char* kept : {"\n\n[ranking]\n# the table\n", "\nPLAYERNAME0=Mine\nplayer0=9000\n[Player2=7000\nodd line\n",
+    for (const char* kept : {"\n\n[ranking]\n# the table\n",
+                             "\nPLAYERNAME0=Mine\nplayer0=9000\n[Player2=7000\nodd line\n",
                              "\nPlayer4=6x\n\n[Notes]\nkept=yes\n"}) {
         EXPECT_NE(saved.find(kept), std::string::npos) << kept << saved;
     }
@@ -126,13 +140,16 @@ TEST(IniDocument, WhatTheGameDidNotChangeStaysWhereAndAsItWas) {
         const std::string line = "\nPlayername" + std::to_string(i + 2) + "=" + unread[i] + "\n";
         EXPECT_NE(moved.find(line), std::string::npos) << line << moved;
     }
-    EXPECT_TRUE(moved.find("PLAYERNAME0=TOP\n") != std::string::npos && moved.find("Playername0=") == std::string::npos);
+    EXPECT_TRUE(moved.find("PLAYERNAME0=TOP\n") != std::string::npos &&
+                moved.find("Playername0=") == std::string::npos);
 }
 
 TEST(IniDocument, EveryTextComesBackFromItsStoredForm) {
+    // clang-format off
     const std::string texts[] = {"",       " ",         "@",          "@@x",       "@String(x)",
                                  "a\\",    "\"",        "x\x01" "f",  std::string("\0" "1", 2),
                                  "\x7f",   "é\té",      "ﾅ,;=ﾅ",      "末尾 ",     "\x1f\x20"};
+    // clang-format on
     for (const std::string& text : texts) {
         const std::string stored = EncodeIniValue(text);
         EXPECT_EQ(stored.find_first_of("\r\n"), std::string::npos) << stored;

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/monthly_turn.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <tuple>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/monthly_turn.h"
 #include "core/event_catalogue.h"
+#include "core/game_state.h"
 #include "core/run.h"
 
 namespace zormade {
@@ -23,22 +24,32 @@ GameState StateWith(int year, int month, double k, Values v) {
     s.year = year;
     s.month = month;
     s.levelFactor = k;
-    std::tie(s.stamina, s.money, s.patients, s.trust, s.rivalPower, s.suspicion) = std::tuple_cat(v);
+    std::tie(s.stamina, s.money, s.patients, s.trust, s.rivalPower, s.suspicion) =
+        std::tuple_cat(v);
     return s;
 }
 
-struct Month { int year, month; double k; };
+struct Month {
+    int year, month;
+    double k;
+};
 
 const Values kStart{5000, 1500000, 0, 1800, 200, 400};  // a new run's
 
-Values Of(const GameState& s) { return {s.stamina, s.money, s.patients, s.trust, s.rivalPower, s.suspicion}; }
+Values Of(const GameState& s) {
+    return {s.stamina, s.money, s.patients, s.trust, s.rivalPower, s.suspicion};
+}
 
-const auto kNoEvent = [](int) -> StatusChange { ADD_FAILURE() << "no event expected"; return {}; };
+const auto kNoEvent = [](int) -> StatusChange {
+    ADD_FAILURE() << "no event expected";
+    return {};
+};
 
 // Draws that never show an event: the first draw picks nothing in an unscheduled month and the
 // second is never 2.
 MonthResult PlayQuietMonth(GameState& s, Sliders sliders) {
-    return RunMonthlyUpdate(s, sliders, [] { return 0; }, kNoEvent);
+    return RunMonthlyUpdate(
+        s, sliders, [] { return 0; }, kNoEvent);
 }
 
 // Months worked out by hand; y is the year's index from 1991 = 1. A quiet month draws 0 twice,
@@ -60,6 +71,7 @@ MonthResult PlayQuietMonth(GameState& s, Sliders sliders) {
 //   rival     300 + 2 × (54 / 9 = 6) = 312; − 1.5 × 60 = 222; answer − 40, unscaled: 182
 //   suspicion 700 + 30 = 730; − 1.5 × 4 = 724; answer + 25 × 0.5 → 12: 736
 TEST(MonthlyTurn, MonthsGiveTheirValuesAndLog) {
+    // clang-format off
     const struct { const char* name; Month when; Values before; Sliders sliders;
                    std::optional<StatusChange> answer; Values after; int caught; Log log; } cases[] = {
         // dose 10 at y = 1: stamina 10 × 0.5 × 1.5 = 7.5 off; g = trunc(8.0); rival + 1 × (8 / 9).
@@ -109,14 +121,17 @@ TEST(MonthlyTurn, MonthsGiveTheirValuesAndLog) {
          {"体力   －－＞13増加", "所持金－－＞187000増加", "患者数－－＞3人減少", "ナガレ信頼－＞15増加",
           "鵺田君－－＞118減少", "厚生省疑惑＞36増加"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         GameState s = StateWith(c.when.year, c.when.month, c.when.k, c.before);
         const std::vector<int> draws{0, c.answer ? 2 : 0};
         std::size_t next = 0;
-        const MonthResult r = RunMonthlyUpdate(s, c.sliders, [&] { return draws.at(next++); }, [&](int) {
-            EXPECT_TRUE(c.answer) << "no event expected";
-            return c.answer.value_or(StatusChange{});
-        });
+        const MonthResult r = RunMonthlyUpdate(
+            s, c.sliders, [&] { return draws.at(next++); },
+            [&](int) {
+                EXPECT_TRUE(c.answer) << "no event expected";
+                return c.answer.value_or(StatusChange{});
+            });
         EXPECT_EQ(std::make_tuple(next, Of(s), r.log, r.eventShown != -1, s.caught),
                   std::make_tuple(std::size_t{2}, c.after, c.log, c.answer.has_value(), c.caught))
             << c.name;
@@ -125,6 +140,7 @@ TEST(MonthlyTurn, MonthsGiveTheirValuesAndLog) {
 
 // A dose of 0 is never a repeat: with the old dose kept four turns back it would take growth away.
 TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
+    // clang-format off
     const struct { const char* name; std::array<int, 5> historyBefore; int dose, expectedGrowth; } cases[] = {
         {"three before, none four back", {10, 10, 10, 0, 0}, 10, 8 - (0 + 10) / 2},
         {"three before, nine four back", {10, 10, 10, 9, 0}, 10, -1},
@@ -133,13 +149,16 @@ TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
         {"three running after another dose", {10, 10, 7, 7, 7}, 10, 8},
         {"four turns of no dose", {0, 0, 0, 9, 9}, 0, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         GameState s = StateWith(1991, 2, 1.0, {5000, 1500000, 100, 1800, 200, 400});
         s.doseHistory = c.historyBefore;
         PlayQuietMonth(s, {c.dose, 0, 0, 0});
-        const std::array<int, 5> shifted{c.dose, c.historyBefore[0], c.historyBefore[1], c.historyBefore[2],
-                                         c.historyBefore[3]};
-        EXPECT_EQ(std::make_pair(s.patients, s.doseHistory), std::make_pair(100 + c.expectedGrowth, shifted)) << c.name;
+        const std::array<int, 5> shifted{c.dose, c.historyBefore[0], c.historyBefore[1],
+                                         c.historyBefore[2], c.historyBefore[3]};
+        EXPECT_EQ(std::make_pair(s.patients, s.doseHistory),
+                  std::make_pair(100 + c.expectedGrowth, shifted))
+            << c.name;
     }
 }
 
@@ -157,6 +176,7 @@ TEST(MonthlyTurn, ARepeatedDoseFromANewRunSlowsInTheFourthMonthAndStopsInTheFift
 
 TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
     const Values start{2500, 1000, 0, 2500, 2500, 2500};
+    // clang-format off
     const struct { const char* name; StatusChange answer; Values expected; int caught; } cases[] = {
         {"rival exactly at the top", {0, 0, 0, 0, 2500, 0}, {2500, 1000, 0, 2500, 5000, 2500}, 0},
         {"rival over the top", {0, 0, 0, 0, 2501, 0}, {2500, 1000, 0, 2500, 5000, 2500}, 1},
@@ -169,10 +189,14 @@ TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
         {"trust over the top", {0, 0, 0, 9000, 0, 0}, {2500, 1000, 0, 5000, 2500, 2500}, 0},
         {"floored at 0", {0, -5000, -300, 0, -9000, -9000}, {2500, 0, -300, 2500, 0, 0}, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         GameState s = StateWith(1991, 4, 1.0, start);
-        const MonthResult r = RunMonthlyUpdate(s, {}, [] { return 2; }, [&](int) { return c.answer; });
-        EXPECT_EQ(std::make_tuple(r.eventShown, Of(s), s.caught), std::make_tuple(1, c.expected, c.caught)) << c.name;
+        const MonthResult r = RunMonthlyUpdate(
+            s, {}, [] { return 2; }, [&](int) { return c.answer; });
+        EXPECT_EQ(std::make_tuple(r.eventShown, Of(s), s.caught),
+                  std::make_tuple(1, c.expected, c.caught))
+            << c.name;
     }
 }
 
@@ -181,7 +205,8 @@ TEST(MonthlyTurn, AScheduledEventWaitsForASecondDrawOfTwo) {
     for (int second : {0, 1}) {
         GameState s = StateWith(1991, 4, 1.0, kStart);
         int draws = 0;
-        const MonthResult r = RunMonthlyUpdate(s, {}, [&] { return draws++ == 0 ? 2 : second; }, kNoEvent);
+        const MonthResult r = RunMonthlyUpdate(
+            s, {}, [&] { return draws++ == 0 ? 2 : second; }, kNoEvent);
         EXPECT_EQ(std::make_pair(draws, r.eventShown), std::make_pair(2, -1)) << second;
     }
 }
@@ -191,7 +216,10 @@ TEST(MonthlyTurn, AScheduledEventWaitsForASecondDrawOfTwo) {
 // ended run is back at its start, idle.
 TEST(Run, ACaptureComesOneTickLaterAndWinsOverTheClear) {
     zormade::Run run([] { return 0; });
-    const AnswerFn noEvent = [](int) { ADD_FAILURE() << "no event expected"; return 0; };
+    const AnswerFn noEvent = [](int) {
+        ADD_FAILURE() << "no event expected";
+        return 0;
+    };
     for (const bool capture : {true, false}) {
         run.Start(GameOptions{});
         GameState& s = run.State();
@@ -199,7 +227,8 @@ TEST(Run, ACaptureComesOneTickLaterAndWinsOverTheClear) {
         s.month = 11;
         s.stamina = capture ? 1 : 5000;
         EXPECT_EQ(run.Tick({25, 0, 0, 0}, noEvent).ended, RunOutcome::Going);
-        EXPECT_EQ(std::make_tuple(s.caught, s.month, run.Running()), std::make_tuple(capture, 12, true));
+        EXPECT_EQ(std::make_tuple(s.caught, s.month, run.Running()),
+                  std::make_tuple(capture, 12, true));
         const TickResult end = run.Tick({}, noEvent);
         EXPECT_EQ(std::make_tuple(end.ended, end.score, run.History().Outcome()),
                   capture ? std::make_tuple(RunOutcome::Capture, 0u, RunOutcome::Capture)
@@ -221,7 +250,10 @@ TEST(Run, TakesItsDrawsAndAnswersFromOutsideAndHoldsWhilePaused) {
               std::make_tuple(7000, 0.5, true));
     run.State().month = 4;
     int asked = -1;
-    const TickResult month = run.Tick({}, [&](int index) { asked = index; return 3; });
+    const TickResult month = run.Tick({}, [&](int index) {
+        asked = index;
+        return 3;
+    });
     const StatusChange change = AnswerChange(1, 3);
     EXPECT_EQ(std::make_tuple(asked, month.month.eventShown, run.State().money, run.State().month),
               std::make_tuple(1, 1, 1500000 + change.money, 5));
@@ -230,15 +262,17 @@ TEST(Run, TakesItsDrawsAndAnswersFromOutsideAndHoldsWhilePaused) {
 
     run.SetPaused(true);
     EXPECT_TRUE(run.Tick({25, 25, 25, 25}, {}).held);
-    EXPECT_EQ(std::make_pair(run.State().month, run.History().Months().size()), std::make_pair(5, std::size_t{1}));
+    EXPECT_EQ(std::make_pair(run.State().month, run.History().Months().size()),
+              std::make_pair(5, std::size_t{1}));
     run.SetPaused(false);
     draws = {0};
     run.State().month = 12;
     run.Tick({}, {});
     EXPECT_EQ(std::make_pair(run.State().year, run.State().month), std::make_pair(1992, 1));
     run.Stop();
-    EXPECT_EQ(std::make_tuple(run.Running(), run.History().Outcome(), run.History().Months().size()),
-              std::make_tuple(false, RunOutcome::Stopped, std::size_t{2}));
+    EXPECT_EQ(
+        std::make_tuple(run.Running(), run.History().Outcome(), run.History().Months().size()),
+        std::make_tuple(false, RunOutcome::Stopped, std::size_t{2}));
 }
 
 }  // namespace

@@ -10,9 +10,11 @@ namespace zormade {
 namespace {
 
 TEST(ThreeWayDraw, BoundariesFallWhereTheGameAlwaysPutThem) {
+    // clang-format off
     const std::pair<int, int> cases[] = {
         {0, 0}, {1, 0}, {10921, 0}, {10922, 2}, {10923, 1}, {21843, 1}, {21844, 2}, {32766, 2}, {32767, 0},
     };
+    // clang-format on
     for (const auto& [r, expected] : cases) EXPECT_EQ(ThreeWayOf(r), expected) << "r = " << r;
 }
 
@@ -24,20 +26,26 @@ TEST(Random15, GivesTheClassicFifteenBitSequence) {
 
 // A value outside 0 to 2 plays at factor 1.0, which is level 1's, but at speed 2's pace.
 TEST(RunSettings, EachLevelAndSpeedAndAnyOtherValue) {
+    // clang-format off
     const struct { int value, period; double factor; } cases[] = {
         {0, 3000, 1.5}, {1, 5000, 1.0}, {2, 7000, 0.5}, {-1, 7000, 1.0}, {3, 7000, 1.0}, {7, 7000, 1.0},
     };
+    // clang-format on
     for (const auto& c : cases) {
-        EXPECT_EQ(std::make_pair(TimerPeriodFor(Speed{c.value}), LevelFactorFor(Level{c.value})), std::make_pair(c.period, c.factor))
+        EXPECT_EQ(std::make_pair(TimerPeriodFor(Speed{c.value}), LevelFactorFor(Level{c.value})),
+                  std::make_pair(c.period, c.factor))
             << c.value;
     }
 }
 
 TEST(ClearScore, TakesTheIntegerQuotientFirstAndNeverWrapsBelowZero) {
     // 1 patient is 0.88, 2 are 1.76; -150 are -132 and -100 are -88 beside 1000000 yen's 131.
+    // clang-format off
     const std::tuple<int, int, unsigned> cases[] = {{10000, 1500000, 8997}, {0, 7577, 0}, {0, 7578, 1},
         {1, 7577, 0}, {2, 15156, 3}, {-150, 0, 0}, {-150, 1000000, 0}, {-100, 1000000, 43}};
-    for (const auto& [patients, money, score] : cases) EXPECT_EQ(ClearScore(patients, money), score) << patients;
+    // clang-format on
+    for (const auto& [patients, money, score] : cases)
+        EXPECT_EQ(ClearScore(patients, money), score) << patients;
     EXPECT_EQ(ScoreLine(8997), "POINT:8997\r\n「わはははは！！」");
 }
 

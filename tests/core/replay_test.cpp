@@ -31,13 +31,15 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // The numbers are the golden replay's; here only the shape of what a month prints.
 TEST(Replay, AMonthPrintsItsNumbersThenItsEventThenItsSixLogLines) {
-    const ReplayRun run = Replay("level 1\nturn 0 0 0 0 0 0\nturn 0 0 0 0 0 0\nturn 0 0 0 0 0 0\n"
-                                 "turn 0 0 0 0 2 2 4\n");
+    const ReplayRun run = Replay(
+        "level 1\nturn 0 0 0 0 0 0\nturn 0 0 0 0 0 0\nturn 0 0 0 0 0 0\n"
+        "turn 0 0 0 0 2 2 4\n");
     ASSERT_EQ(run.status, 0) << run.err;
     std::vector<std::string> shape;
     for (const char* month : {"1991/01 ", "1991/02 ", "1991/03 ", "1991/04 "}) {
         shape.push_back(month);
-        if (std::string(month) == "1991/04 ") shape.insert(shape.end(), {"  ? ", "  > ４．", "  = "});
+        if (std::string(month) == "1991/04 ")
+            shape.insert(shape.end(), {"  ? ", "  > ４．", "  = "});
         shape.insert(shape.end(), 6, "  | ");
     }
     const std::vector<std::string> lines = Lines(run.out);
@@ -52,10 +54,12 @@ TEST(Replay, AMonthPrintsItsNumbersThenItsEventThenItsSixLogLines) {
 
 TEST(Replay, CommentsBlankLinesAndCrLfAreIgnoredAndLevelWaitsForTheStart) {
     const ReplayRun plain = Replay("turn 10 0 0 0 0 0\n");
-    const ReplayRun run = Replay("# a comment\r\n\r\n   \n  # indented\nstart\nlevel 0\nturn 10 0 0 0 0 0\r\n");
+    const ReplayRun run =
+        Replay("# a comment\r\n\r\n   \n  # indented\nstart\nlevel 0\nturn 10 0 0 0 0 0\r\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, plain.out);  // the run started at the default level, before the level line
-    EXPECT_EQ(Replay("turn 10 0 0 0 0 0").out, plain.out) << "a last line without its end is played";
+    EXPECT_EQ(Replay("turn 10 0 0 0 0 0").out, plain.out)
+        << "a last line without its end is played";
     EXPECT_NE(Replay("level 0\nstart\nturn 10 0 0 0 0 0\n").out, plain.out);
 }
 
@@ -65,6 +69,7 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
     // Clears and new starts are the golden replay's; a capture needs a start before the next turn.
     std::string capture = "level 0\n";
     for (int i = 0; i < 40; ++i) capture += "turn 25 0 0 25 0 0\n";
+    // clang-format off
     const struct { std::string script, error; } cases[] = {
         {"jump 1\n", "line 1: unknown directive 'jump'"},
         {"turn 1 2 3\n", "line 1: turn takes 6 or 7 values, got 3"},
@@ -94,6 +99,7 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
         {"start\n" + std::string(100000, '\0'), "line 2: longer than 65536 bytes"},
         {capture, "line 24: turn with no run going (the last one ended; start a new one)"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const ReplayRun run = Replay(c.script);
         EXPECT_EQ(run.status, 2) << c.script;
@@ -118,8 +124,10 @@ TEST(RunHistory, EachRunsMonthsFollowItsEndAsCsv) {
     // Level 0, full dose and counter; 1991/04 shows event 1 and takes answer 4. Stamina falls 225
     // a month in 1991 and 281.25 in 1992, so it runs out in the turn dated 1992/09.
     std::string script = "level 0\nstart\n";
-    for (int i = 0; i < 22; ++i) script += i == 3 ? "turn 25 0 0 25 2 2 4\n" : "turn 25 0 0 25 0 0\n";
-    const std::string header = "year,month,stamina,money,patients,trust,rival,suspicion,event,answer\n";
+    for (int i = 0; i < 22; ++i)
+        script += i == 3 ? "turn 25 0 0 25 2 2 4\n" : "turn 25 0 0 25 0 0\n";
+    const std::string header =
+        "year,month,stamina,money,patients,trust,rival,suspicion,event,answer\n";
     const std::string plain = Replay(script).out;
     const std::string csv = Replay(script, true).out;
     ASSERT_EQ(csv.substr(0, plain.size()), plain) << "nothing else changes";
@@ -134,7 +142,8 @@ TEST(RunHistory, EachRunsMonthsFollowItsEndAsCsv) {
 
     // A run cut off by a new start, then one still going when the script ends; log lines left out.
     std::string shown;
-    for (const std::string& row : Lines(Replay("turn 0 0 0 0 0 0\nstart\nturn 0 0 0 0 0 0\n", true).out)) {
+    for (const std::string& row :
+         Lines(Replay("turn 0 0 0 0 0 0\nstart\nturn 0 0 0 0 0 0\n", true).out)) {
         shown += row.rfind("  | ", 0) == 0 ? "" : row + "\n";
     }
     const std::string run = "1991/01 5000 1500000 0 1800 200 400 0 -\n" + header +

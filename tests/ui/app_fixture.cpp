@@ -36,9 +36,10 @@ void AppTest::StartAgain(TickSource ticks) {
 }
 
 void AppTest::NextDraws(int first, int second) {
-    View().GameRun().SetDraws([this, draws = std::array<int, 2>{first, second}, made = 0]() mutable {
-        return made < 2 ? draws[made++] : ThreeWayOf(View().Random().Next());
-    });
+    View().GameRun().SetDraws(
+        [this, draws = std::array<int, 2>{first, second}, made = 0]() mutable {
+            return made < 2 ? draws[made++] : ThreeWayOf(View().Random().Next());
+        });
 }
 
 QStringList AppTest::LogLines() {
@@ -55,7 +56,8 @@ std::vector<int> AppTest::Board() {
         shown.push_back(EditText(id).toInt(&number));
         EXPECT_TRUE(number) << id << ": " << EditText(id).toStdString();
     }
-    for (int id : {IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST, IDC_PROGRESS_RIVAL, IDC_PROGRESS_SUSPICION}) {
+    for (int id :
+         {IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST, IDC_PROGRESS_RIVAL, IDC_PROGRESS_SUSPICION}) {
         shown.push_back(View().Item<QProgressBar>(id)->value());
     }
     return shown;

@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "ui/zormade_app.h"
 #include "platform/control_set.h"
+#include "ui/zormade_app.h"
 
 namespace zormade::test {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
 #include <QListWidget>
+#include <tuple>
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
-#include <tuple>
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -65,16 +65,19 @@ TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
 TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
     StartGame();
     EXPECT_EQ(ShownMenus(), kRunning);
+    // clang-format off
     const std::pair<int, int> sliders[] = {
         {IDC_SLIDER_DOSE, 10}, {IDC_SLIDER_DONATION, 1}, {IDC_SLIDER_DEMAND, 2}, {IDC_SLIDER_COUNTER, 3}};
+    // clang-format on
     for (const auto& [id, value] : sliders) Slider(id)->setValue(value);
     NextDraws(0, 0);
     View().OnTimer();
-    const QStringList log{"体力   －－＞17減少", "所持金－－＞39000増加", "患者数－－＞8人増加",
-                          "ナガレ信頼－＞16増加", "鵺田君－－＞27減少", "厚生省疑惑＞47増加"};
+    const QStringList log{"体力   －－＞17減少",  "所持金－－＞39000増加", "患者数－－＞8人増加",
+                          "ナガレ信頼－＞16増加", "鵺田君－－＞27減少",    "厚生省疑惑＞47増加"};
     EXPECT_EQ(LogLines(), log);
     // A screen reader reads the month's lines whole from the log.
-    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(View().Item<QListWidget>(IDC_LIST_LOG));
+    QAccessibleInterface* heard =
+        QAccessible::queryAccessibleInterface(View().Item<QListWidget>(IDC_LIST_LOG));
     ASSERT_NE(heard, nullptr);
     EXPECT_EQ(heard->text(QAccessible::Description), log.join('\n'));
     EXPECT_EQ(Board(), (std::vector<int>{1991, 2, 1539000, 8, 4983, 1816, 173, 447}));
@@ -85,12 +88,15 @@ TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
         View().OnTimer();
     }
     const GameState& now = View().State();
+    // clang-format off
     const std::pair<int, QString> tips[] = {
         {IDC_PROGRESS_STAMINA, QString("体力　%1／5000\n体力。毎月のコマンドで減っていく。\n0を下回ると捕まる。").arg(now.stamina)},
         {IDC_PROGRESS_SUSPICION, QString("厚生省疑惑　%1／5000\n").arg(now.suspicion)},
         {IDC_PROGRESS_RIVAL, QString("鵺田君パワー　%1／5000\n").arg(now.rivalPower)},
         {IDC_PROGRESS_TRUST, QString("ナガレ薬研信頼　%1／5000\n").arg(now.trust)}};
-    for (const auto& [id, start] : tips) EXPECT_TRUE(View().GetDlgItem(id)->toolTip().startsWith(start)) << id;
+    // clang-format on
+    for (const auto& [id, start] : tips)
+        EXPECT_TRUE(View().GetDlgItem(id)->toolTip().startsWith(start)) << id;
     EXPECT_NE(now.suspicion, 447) << "the months moved the values";
     SaveScreenshot(&Frame(), "board-running");
 }
@@ -120,7 +126,8 @@ TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) 
 
     EXPECT_EQ(answer.Prompt(), QString::fromUtf8(EventRecordAt(2).prompt));
     EXPECT_EQ(whileOpen, std::make_tuple(false, false, false, 5000));
-    EXPECT_EQ(std::make_pair(View().TurnTimer().isActive(), View().TurnTimer().interval()), std::make_pair(true, 3000));
+    EXPECT_EQ(std::make_pair(View().TurnTimer().isActive(), View().TurnTimer().interval()),
+              std::make_pair(true, 3000));
     // Event 2's fourth answer costs 100 stamina, half as much again at level 0.
     EXPECT_EQ(Board()[4], 4850);
 }
@@ -128,13 +135,16 @@ TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) 
 // No tick plays a month while the run is paused, nor while the pause, resume or stop box is open.
 TEST_F(BoardTest, PauseHoldsTheTicksAndStopAsksOnlyYesEndingTheRun) {
     StartGame();
-    EXPECT_EQ(Answer(ID_GAME_PAUSE, "OK").TitleAndText(), QStringList({"PAUSE", "一時停止します。"}));
+    EXPECT_EQ(Answer(ID_GAME_PAUSE, "OK").TitleAndText(),
+              QStringList({"PAUSE", "一時停止します。"}));
     EXPECT_EQ(ShownMenus(), kPaused);
     View().OnTimer();
-    EXPECT_TRUE(EditText(IDC_EDIT_MONTH) == "1" && LogLines().isEmpty() && View().TurnTimer().isActive());
+    EXPECT_TRUE(EditText(IDC_EDIT_MONTH) == "1" && LogLines().isEmpty() &&
+                View().TurnTimer().isActive());
 
     int pausedWhileOpen = -1;
-    EXPECT_EQ(Answer(ID_GAME_PAUSE, "OK", &pausedWhileOpen).TitleAndText(), QStringList({"PAUSE EXIT", "一時停止を解除します。"}));
+    EXPECT_EQ(Answer(ID_GAME_PAUSE, "OK", &pausedWhileOpen).TitleAndText(),
+              QStringList({"PAUSE EXIT", "一時停止を解除します。"}));
     EXPECT_EQ(pausedWhileOpen, 1);
     EXPECT_EQ(ShownMenus(), kRunning);
     View().OnTimer();

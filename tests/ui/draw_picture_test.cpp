@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/draw_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <QListWidget>
@@ -7,11 +9,10 @@
 
 #include "app_fixture.h"
 #include "core/picture_ids.h"
-#include "ui/end_dlg.h"
-#include "ui/event_dlg.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
-#include "ui/draw_picture.h"
+#include "ui/end_dlg.h"
+#include "ui/event_dlg.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -45,21 +46,30 @@ protected:
 // factor without smoothing; a second drawing overwrites only where it draws.
 TEST_F(DrawPictureTest, CopyAndStretchDrawTheSourceRectangleAndNothingElse) {
     ASSERT_EQ(LoadBitmap(kTestBitmap).size(), QSize(10, 8));
+    // clang-format off
     const struct { PictureMode mode; QSize size; int xScale, yScale; } cases[] = {
         {PictureMode::Copy, {9, 7}, 1, 1}, {PictureMode::Stretch, {18, 21}, 2, 3}
     };
+    // clang-format on
     for (const auto& c : cases) {
         Canvas().fill(Qt::transparent);
         DrawPicture(dialog, kPicture, kTestBitmap, c.size, {9, 7}, c.mode);
-        EXPECT_EQ(0, CountPoints(c.size, [&](int x, int y) {
-            return Canvas().pixel(x, y) != Expected(x / c.xScale, y / c.yScale);
-        })) << "pixels unlike the source's";
-        EXPECT_EQ(qAlpha(Canvas().pixel(c.size.width(), 0)) + qAlpha(Canvas().pixel(0, c.size.height())), 0);
+        EXPECT_EQ(0, CountPoints(c.size,
+                                 [&](int x, int y) {
+                                     return Canvas().pixel(x, y) !=
+                                            Expected(x / c.xScale, y / c.yScale);
+                                 }))
+            << "pixels unlike the source's";
+        EXPECT_EQ(
+            qAlpha(Canvas().pixel(c.size.width(), 0)) + qAlpha(Canvas().pixel(0, c.size.height())),
+            0);
         const QRgb unused = LoadBitmap(kTestBitmap).color(15);
-        EXPECT_EQ(0, CountPoints(Canvas().size(), [&](int x, int y) { return Canvas().pixel(x, y) == unused; }));
+        EXPECT_EQ(0, CountPoints(Canvas().size(),
+                                 [&](int x, int y) { return Canvas().pixel(x, y) == unused; }));
     }
     DrawPicture(dialog, kPicture, kTestBitmap, {9, 7}, {9, 7}, PictureMode::Copy);
-    EXPECT_EQ(std::make_pair(Canvas().pixel(17, 20), Canvas().pixel(9, 0)), std::make_pair(Expected(8, 6), Expected(4, 0)));
+    EXPECT_EQ(std::make_pair(Canvas().pixel(17, 20), Canvas().pixel(9, 0)),
+              std::make_pair(Expected(8, 6), Expected(4, 0)));
 }
 
 TEST_F(DrawPictureTest, AMissingBitmapOrControlDrawsNothingAndALargeDrawingIsCutAtTheEdge) {
@@ -82,7 +92,8 @@ TEST(PictureTable, EveryPictureIsABitmapOfItsSizeThatHoldsItsShownPart) {
         const QImage bitmap = LoadBitmap(picture.id);
         const QSize size(picture.bitmap.width, picture.bitmap.height);
         EXPECT_EQ(bitmap.size(), size) << picture.id;
-        EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(QRect(0, 0, picture.shown.width, picture.shown.height)))
+        EXPECT_TRUE(QRect(QPoint(0, 0), size)
+                        .contains(QRect(0, 0, picture.shown.width, picture.shown.height)))
             << picture.id;
     }
 }
@@ -100,7 +111,8 @@ int BlurredPixels(const QImage& shown, const QImage* expected) {
             const QRgb corner = shown.pixel(kRatio * x, kRatio * y);
             bool sharp = !expected || corner == expected->pixel(x, y);
             for (int d = 1; d < kRatio * kRatio; ++d) {
-                sharp = sharp && shown.pixel(kRatio * x + d % kRatio, kRatio * y + d / kRatio) == corner;
+                sharp = sharp &&
+                        shown.pixel(kRatio * x + d % kRatio, kRatio * y + d / kRatio) == corner;
             }
             blurred += sharp ? 0 : 1;
         }
@@ -109,7 +121,9 @@ int BlurredPixels(const QImage& shown, const QImage* expected) {
 }
 
 // The picture control as the screen shows it, one pixel per device pixel.
-QImage OnScreen(QWidget* picture) { return picture->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage OnScreen(QWidget* picture) {
+    return picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 using HighDpiTest = AppTest;
 
@@ -135,7 +149,8 @@ TEST_F(HighDpiTest, AStretchedEventPictureKeepsItsHardEdges) {
         auto* picture = dialog.Item<PictureControl>(CEventDlg::kPictureId);
         const QImage& canvas = picture->Canvas();
         const auto painted = [&](int x, int y) { return qAlpha(canvas.pixel(x, y)) != 0; };
-        EXPECT_TRUE(QTest::qWaitFor([&] { return CountPoints(canvas.size(), painted) > 0; })) << "never painted";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return CountPoints(canvas.size(), painted) > 0; }))
+            << "never painted";
         pictureSize = picture->size();
         shown = OnScreen(picture);
         SaveScreenshot(&dialog, "event-2x");

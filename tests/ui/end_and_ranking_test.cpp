@@ -18,11 +18,19 @@ namespace {
 using Answer = ModalSequence::Answer;
 using Table = std::vector<std::pair<QString, QString>>;  // points and name, place 1 first
 // A clear's patients and money, the name typed and the key that closes, then the place and points.
-struct Clear { int patients, money; const char* typed; int key; QString rank, points; };
+struct Clear {
+    int patients, money;
+    const char* typed;
+    int key;
+    QString rank, points;
+};
 
 constexpr int kRankingPoints[] = {1027, 1028, 1029, 1030, 1015};
-const Table kDefaultTable{{"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "??????"},
-                          {"610", "??????"}, {"450", "??????"}};
+const Table kDefaultTable{{"1570", "ZORMASTER"},
+                          {"1300", "??????"},
+                          {"820", "??????"},
+                          {"610", "??????"},
+                          {"450", "??????"}};
 
 QString CloseBox(QWidget* w) {
     return w->windowFlags().testFlag(Qt::WindowCloseButtonHint) ? "close box" : "no close box";
@@ -50,8 +58,8 @@ protected:
     Answer Read(QStringList& seen, int first, int second, int key, const QString& name = {}) {
         return [this, &seen, first, second, key, name](QWidget* w) {
             auto* message = DialogItem<MultiLineEdit>(w, 1028);
-            seen = {DialogText(w, first), DialogText(w, second), WindowText(w->focusWidget()), CloseBox(w),
-                    QString::number(message ? message->document()->blockCount() : 0)};
+            seen = {DialogText(w, first), DialogText(w, second), WindowText(w->focusWidget()),
+                    CloseBox(w), QString::number(message ? message->document()->blockCount() : 0)};
             timerRanWhileOpen |= View().TurnTimer().isActive();
             if (!name.isEmpty()) {
                 DialogItem<QLineEdit>(w, 1029)->setFocus();
@@ -69,14 +77,18 @@ protected:
             seen.clear();
             for (int place = 1; place <= 5; ++place) {
                 QLabel* digit = nullptr;
-                for (QLabel* label : w->findChildren<QLabel*>()) digit = label->text() == QString::number(place) ? label : digit;
+                for (QLabel* label : w->findChildren<QLabel*>())
+                    digit = label->text() == QString::number(place) ? label : digit;
                 std::vector<MultiLineEdit*> row;
                 const int line = digit ? digit->geometry().center().y() : -1;
                 for (auto* field : w->findChildren<MultiLineEdit*>()) {
-                    if (field->y() <= line && line < field->y() + field->height()) row.push_back(field);
+                    if (field->y() <= line && line < field->y() + field->height())
+                        row.push_back(field);
                 }
-                std::sort(row.begin(), row.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
-                seen.emplace_back(row.size() == 2 ? row[0]->Text() : "?", row.size() == 2 ? row[1]->Text() : "?");
+                std::sort(row.begin(), row.end(),
+                          [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+                seen.emplace_back(row.size() == 2 ? row[0]->Text() : "?",
+                                  row.size() == 2 ? row[1]->Text() : "?");
             }
             timerRanWhileOpen |= View().TurnTimer().isActive();
             PressKey(Qt::Key_Escape)(w);
@@ -86,7 +98,8 @@ protected:
     Table StoredTable() {
         const RankingTable& stored = View().Ranking();
         Table table;
-        for (int i = 0; i < 5; ++i) table.emplace_back(QString::number(stored.points[i]), stored.names[i].c_str());
+        for (int i = 0; i < 5; ++i)
+            table.emplace_back(QString::number(stored.points[i]), stored.names[i].c_str());
         return table;
     }
 
@@ -97,9 +110,11 @@ protected:
 // A capture scores nothing; a clear below the table shows only its score. Each ending shows its
 // picture, all but the bitmap's last row and column, stretched over the frame.
 TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
+    // clang-format off
     const struct { bool caught; int patients; const char *title, *message; int bitmap; } runs[] = {
         {true, 10000, "GAME OVER", "捕まってしまった......", 143},
         {false, 0, "CLEAR!!", "POINT:197\r\n「わはははは！！」", 144}};
+    // clang-format on
     for (const auto& run : runs) {
         QStringList end;
         QImage picture;
@@ -107,7 +122,9 @@ TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
         EndRun(run.caught, run.patients, 1500000, {[&](QWidget* w) {
                    EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
                    w->repaint();
-                   picture = DialogItem<PictureControl>(w, CEndDlg::IDC_PICTURE)->Canvas().copy(0, 0, 258, 200);
+                   picture = DialogItem<PictureControl>(w, CEndDlg::IDC_PICTURE)
+                                 ->Canvas()
+                                 .copy(0, 0, 258, 200);
                    read(w);
                }});
         const QImage bitmap = LoadBitmap(run.bitmap);
@@ -131,6 +148,7 @@ TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
 // above it.
 TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
     const QString q = "??????";
+    // clang-format off
     const std::pair<Clear, Table> runs[] = {
         // 932 × 0.88 = 820.16, and 7577 yen add nothing.
         {{932, 7577, "THIRD", Qt::Key_Return, "3", "820"},
@@ -140,6 +158,7 @@ TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
         {{10000, 1500000, "鵺田", Qt::Key_Escape, "1", "8997"},
          {{"8997", "ZORMADER"}, {"8997", "ﾇｴﾀﾞ"}, {"1570", "ZORMASTER"}, {"1300", q}, {"820", "THIRD"}}},
     };
+    // clang-format on
     for (const auto& [run, expected] : runs) {
         SCOPED_TRACE(run.typed);
         QStringList end, rankIn;
@@ -162,8 +181,11 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
     RankingTable& table = View().Ranking();
     table.points = {4294967295u, 8997, 820, 1, 0};
     table.names = {"全角五文字", "ZORMASTER", "", "  ", "a,b;c=d"};
-    const Table expected{{"4294967295", "全角五文字"}, {"8997", "ZORMASTER"}, {"820", ""},
-                         {"1", "  "}, {"0", "a,b;c=d"}};
+    const Table expected{{"4294967295", "全角五文字"},
+                         {"8997", "ZORMASTER"},
+                         {"820", ""},
+                         {"1", "  "},
+                         {"0", "a,b;c=d"}};
     Table ranking;
     QStringList seen;  // the focused control, the close box, the labels
     ModalSequence windows({[&](QWidget* w) {
@@ -173,22 +195,26 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
             // A place's digit stands on the baseline of its points, shrunk to fit or not.
             const int place = label->text().toInt();
             if (place >= 1 && place <= 5) {
-                EXPECT_EQ(TextBaseline(label), TextBaseline(DialogItem<QWidget>(w, kRankingPoints[place - 1])))
+                EXPECT_EQ(TextBaseline(label),
+                          TextBaseline(DialogItem<QWidget>(w, kRankingPoints[place - 1])))
                     << place;
             }
         }
         // A number too wide for its field shrinks rather than lose a digit.
         for (int id : kRankingPoints) {
             auto* field = DialogItem<MultiLineEdit>(w, id);
-            const int room = field->viewport()->width() - 2 * static_cast<int>(field->document()->documentMargin());
-            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->Text()), room) << field->Text().toStdString();
+            const int room = field->viewport()->width() -
+                             2 * static_cast<int>(field->document()->documentMargin());
+            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->Text()), room)
+                << field->Text().toStdString();
         }
         SaveScreenshot(w, "ranking");
         ReadRanking(ranking)(w);
     }});
     Trigger(ID_RANKING);
     EXPECT_EQ(windows.Titles(), QStringList{"RANKING"});
-    EXPECT_EQ(seen, QStringList({"OK", "no close box", "1", "2", "3", "4", "5", "RANK", "POINT", "NAME"}));
+    EXPECT_EQ(seen, QStringList(
+                        {"OK", "no close box", "1", "2", "3", "4", "5", "RANK", "POINT", "NAME"}));
     EXPECT_EQ(ranking, expected);
     EXPECT_EQ(StoredTable(), expected);
     ExpectStartBoard("after the ranking");

@@ -14,7 +14,9 @@
 namespace zormade::test {
 namespace {
 
-QListWidget* AnswerList(const CEventDlg& d) { return d.Item<QListWidget>(CEventDlg::kAnswerListId); }
+QListWidget* AnswerList(const CEventDlg& d) {
+    return d.Item<QListWidget>(CEventDlg::kAnswerListId);
+}
 
 using EventDlgTest = AppTest;
 
@@ -24,14 +26,16 @@ TEST_F(EventDlgTest, OpensWithThePromptAndTheAnswersInOrderTheFirstSelected) {
         const EventRecord& event = EventRecordAt(22);
         QListWidget* list = AnswerList(d);
         auto* confirm = d.Item<QPushButton>(IDOK);
-        QStringList texts{d.windowTitle(), WindowText(d.GetDlgItem(CEventDlg::kPromptId)), confirm->text()};
+        QStringList texts{d.windowTitle(), WindowText(d.GetDlgItem(CEventDlg::kPromptId)),
+                          confirm->text()};
         QStringList expected{"EVENT", event.prompt, "決定"};
         for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
         for (const auto& a : event.answers) expected << a.text;
         EXPECT_EQ(texts, expected);
         EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
         EXPECT_EQ(d.Item<MultiLineEdit>(CEventDlg::kPromptId)->document()->lineCount(), 2);
-        EXPECT_TRUE(list->currentRow() == 0 && list->item(0)->isSelected() && d.focusWidget() == list);
+        EXPECT_TRUE(list->currentRow() == 0 && list->item(0)->isSelected() &&
+                    d.focusWidget() == list);
         EXPECT_FALSE(confirm->isDefault());
         SaveScreenshot(&d, "event-22");
     };
@@ -51,12 +55,14 @@ TEST_F(EventDlgTest, EnterEscapeAndTheButtonEachTakeTheSelectedAnswerADoubleClic
         EXPECT_TRUE(w->isVisible());
         ClickButton("決定")(w);
     };
+    // clang-format off
     const struct { const char* name; int row; ModalSequence::Answer close; int chosen; } cases[] = {
         {"Enter with the list focused, first answer", 0, PressKey(Qt::Key_Return), 0},
         {"Escape, fourth answer", 3, PressKey(Qt::Key_Escape), 3},
         {"決定, second answer", 1, ClickButton("決定"), 1},
         {"a double-click on the third, then 決定", 0, doubleClickThird, 2},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EventAnswer answer(c.row, c.close);
@@ -66,13 +72,15 @@ TEST_F(EventDlgTest, EnterEscapeAndTheButtonEachTakeTheSelectedAnswerADoubleClic
         bool plainBoxOverTheBoard = false;
         answer.whileBoxOpen = [&](QWidget* window) {
             auto* box = qobject_cast<QMessageBox*>(window);
-            plainBoxOverTheBoard = dialog && !dialog->isVisible() && box && box->icon() == QMessageBox::NoIcon &&
+            plainBoxOverTheBoard = dialog && !dialog->isVisible() && box &&
+                                   box->icon() == QMessageBox::NoIcon &&
                                    box->buttons().size() == 1 && box->parentWidget() == &Frame();
         };
         EXPECT_EQ(View().AnswerEvent(41), c.chosen);
 
         ASSERT_TRUE(answer.BoxAnswered());
-        const QString result = QString::fromUtf8(EventRecordAt(41).answers[c.chosen].result).replace("\r\n", "\n");
+        const QString result =
+            QString::fromUtf8(EventRecordAt(41).answers[c.chosen].result).replace("\r\n", "\n");
         EXPECT_EQ(answer.Box().TitleAndText(), QStringList({"結果", result}));
         EXPECT_TRUE(plainBoxOverTheBoard);
     }

@@ -13,11 +13,11 @@
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
-#include "ui/event_dlg.h"
 #include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/multi_line_edit.h"
 #include "platform/resources.h"
+#include "ui/event_dlg.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -39,7 +39,9 @@ TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsContro
         // The picture is among the program's bitmaps, and the part shown lies inside it.
         const std::optional<PictureRow> picture = EventPictureRow(EventRecordAt(index).pictureRow);
         ASSERT_TRUE(picture);
-        EXPECT_TRUE(LoadBitmap(picture->bitmapId).rect().contains(QRect(0, 0, picture->width, picture->height)));
+        EXPECT_TRUE(LoadBitmap(picture->bitmapId)
+                        .rect()
+                        .contains(QRect(0, 0, picture->width, picture->height)));
 
         const QFontMetrics face(dialog.font());
         auto* prompt = dialog.Item<MultiLineEdit>(CEventDlg::kPromptId);
@@ -49,25 +51,28 @@ TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsContro
         EXPECT_LE(lines.size(), 2);
         EXPECT_LE(lines.size() * face.lineSpacing() + 2 * margin, prompt->viewport()->height());
         for (const QString& line : lines) {
-            EXPECT_TRUE(!line.isEmpty() && face.horizontalAdvance(line) <= prompt->viewport()->width() - 2 * margin)
+            EXPECT_TRUE(!line.isEmpty() &&
+                        face.horizontalAdvance(line) <= prompt->viewport()->width() - 2 * margin)
                 << line.toStdString();
         }
 
         auto* list = dialog.Item<QListWidget>(CEventDlg::kAnswerListId);
-        const int textMargin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        const int textMargin =
+            list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
         EXPECT_FALSE(list->verticalScrollBar()->isVisible());
         EXPECT_LE(list->visualItemRect(list->item(3)).bottom(), list->viewport()->height());
         for (int row = 0; row < list->count(); ++row) {
             const QString text = list->item(row)->text();
-            EXPECT_LE(list->fontMetrics().horizontalAdvance(text), list->viewport()->width() - 2 * textMargin)
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(text),
+                      list->viewport()->width() - 2 * textMargin)
                 << text.toStdString();
         }
 
-        if (QList<int>{0, 13, 27, 41}.contains(index)) SaveScreenshot(&dialog, QStringLiteral("event-%1").arg(index));
+        if (QList<int>{0, 13, 27, 41}.contains(index))
+            SaveScreenshot(&dialog, QStringLiteral("event-%1").arg(index));
         dialog.hide();
     }
 }
-
 
 QRect ScreenArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
@@ -79,10 +84,12 @@ TEST_F(EventTextFitTest, EveryResultKeepsItsLinesWholeOnTheScreen) {
                 const auto* label = window->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
                 EXPECT_TRUE(ScreenArea().contains(window->geometry())) << answer.result;
                 EXPECT_TRUE(label && LinesStayWhole(label)) << answer.result;
-                if (index == 37) SaveScreenshot(window, "result-37-" + QString::fromUtf8(answer.text).left(1));
+                if (index == 37)
+                    SaveScreenshot(window, "result-37-" + QString::fromUtf8(answer.text).left(1));
                 PressKey(Qt::Key_Return)(window);
             });
-            MessageBox(MainWindow(), QString::fromUtf8(answer.result), QStringLiteral("結果"), MessageBoxKind::Plain);
+            MessageBox(MainWindow(), QString::fromUtf8(answer.result), QStringLiteral("結果"),
+                       MessageBoxKind::Plain);
         }
     }
 }
@@ -118,24 +125,29 @@ bool RoundTripsThroughCp932(const QString& text) {
     QStringEncoder encode("windows-31j");
     QStringDecoder decode("windows-31j");
     const QByteArray bytes = encode(text);
-    return encode.isValid() && decode.isValid() && !encode.hasError() && QString(decode(bytes)) == text;
+    return encode.isValid() && decode.isValid() && !encode.hasError() &&
+           QString(decode(bytes)) == text;
 }
 
 TEST(TextEncoding, EveryTextOfTheGameRoundTripsThroughCodePage932) {
     EXPECT_TRUE(RoundTripsThroughCp932(QStringLiteral("ナガレ薬研～－")));
-    for (const char16_t lookAlike : {u'\u301C', u'\u2212'}) EXPECT_FALSE(RoundTripsThroughCp932(QString(QChar(lookAlike))));
+    for (const char16_t lookAlike : {u'\u301C', u'\u2212'})
+        EXPECT_FALSE(RoundTripsThroughCp932(QString(QChar(lookAlike))));
     for (int index = 0; index < kEventCount; ++index) {
         const EventRecord& event = EventRecordAt(index);
         std::vector<const char*> texts{event.prompt};
-        for (const auto& answer : event.answers) texts.insert(texts.end(), {answer.text, answer.result});
-        for (const char* text : texts) EXPECT_TRUE(RoundTripsThroughCp932(QString::fromUtf8(text))) << text;
+        for (const auto& answer : event.answers)
+            texts.insert(texts.end(), {answer.text, answer.result});
+        for (const char* text : texts)
+            EXPECT_TRUE(RoundTripsThroughCp932(QString::fromUtf8(text))) << text;
     }
     QStringList files = {":/strings.json", ":/menus/128.json"};
     for (const QString& name : QDir(":/templates").entryList()) files << ":/templates/" + name;
     EXPECT_GE(files.size(), 11) << "the strings, the menu and at least the nine templates";
     for (const QString& path : files) {
         QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && RoundTripsThroughCp932(QString::fromUtf8(file.readAll())))
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) &&
+                    RoundTripsThroughCp932(QString::fromUtf8(file.readAll())))
             << path.toStdString();
     }
 }

@@ -32,9 +32,11 @@ protected:
         View().OnTimer();
         const int x = (View().State().year - 1991) * 12 + View().State().month - 2;
         const std::vector<int> b = Board();
+        // clang-format off
         const std::pair<const char*, int> shown[] = {
             {"体力", b[4]}, {"ナガレ薬研信頼", b[5]}, {"鵺田君パワー", b[6]}, {"厚生省疑惑", b[7]},
             {"所持金（万円）", b[2] / 10000}, {"ＨＩＶ患者数（人）", b[3]}};
+        // clang-format on
         for (const auto& [name, value] : shown) board[name].emplace_back(x, value);
     }
 
@@ -59,8 +61,10 @@ protected:
                 events << list->item(i)->text();
                 // The focus frame runs round the row's text, not through it, and no row runs past
                 // the list's edge.
-                EXPECT_GT(list->visualItemRect(list->item(i)).height(), list->fontMetrics().height());
-                EXPECT_LE(list->fontMetrics().horizontalAdvance(events.back()), list->viewport()->width());
+                EXPECT_GT(list->visualItemRect(list->item(i)).height(),
+                          list->fontMetrics().height());
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(events.back()),
+                          list->viewport()->width());
             }
             for (QChartView* view : w->findChildren<QChartView*>()) {
                 EXPECT_FALSE(view->accessibleName().isEmpty());
@@ -68,12 +72,14 @@ protected:
                     if (!axis->titleText().isEmpty()) axisTitles << axis->titleText();
                 }
                 for (QAbstractAxis* axis : view->chart()->axes()) {
-                    if (auto* labelled = qobject_cast<QCategoryAxis*>(axis)) axisLabels << labelled->categoriesLabels().join(' ');
+                    if (auto* labelled = qobject_cast<QCategoryAxis*>(axis))
+                        axisLabels << labelled->categoriesLabels().join(' ');
                 }
                 for (QAbstractSeries* s : view->chart()->series()) {
                     if (s->name() == "限界") continue;
                     auto& points = lines[s->name().toStdString()];
-                    for (const QPointF& p : static_cast<QXYSeries*>(s)->points()) points.emplace_back(p.x(), p.y());
+                    for (const QPointF& p : static_cast<QXYSeries*>(s)->points())
+                        points.emplace_back(p.x(), p.y());
                 }
             }
             SaveScreenshot(w, screenshot);
@@ -111,12 +117,14 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     OpenGraph(Qt::Key_Return, "graph-capture");
     board[""] = {{4, 0}, {4, 5000}};
     EXPECT_EQ(lines, board);
-    EXPECT_EQ(endLine, "体力が尽きた、鵺田君パワーが限界を超えた（1991/05）　……そして捕まってしまった");
+    EXPECT_EQ(endLine,
+              "体力が尽きた、鵺田君パワーが限界を超えた（1991/05）　……そして捕まってしまった");
     const EventRecord& event = EventRecordAt(0);
     // The whole prompt runs on in indented rows, and the answer takes a row of its own.
     EXPECT_GE(events.size(), 2);
-    EXPECT_EQ(events.join("").remove("　　　　　"), "1991/04　問1・答4　" + QString::fromUtf8(event.prompt).remove("\r\n") +
-                                                   "→ " + QString::fromUtf8(event.answers[3].text));
+    EXPECT_EQ(events.join("").remove("　　　　　"),
+              "1991/04　問1・答4　" + QString::fromUtf8(event.prompt).remove("\r\n") + "→ " +
+                  QString::fromUtf8(event.answers[3].text));
     EXPECT_EQ(axisTitles, QStringList({"万円", "人"}));
     // The run's own year only; money's and patients' highs rounded up to 1, 2 or 5 times a power of ten.
     EXPECT_EQ(axisLabels, QStringList({"1991", "1991", "0 500", "0 1000"}));
@@ -137,7 +145,8 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     ASSERT_TRUE(GraphEnabled());
     OpenGraph(Qt::Key_Escape, "graph-stopped");
     EXPECT_EQ(lines, board);
-    EXPECT_TRUE(endLine == "1991/11 でゲームを中断した" && events.isEmpty()) << endLine.toStdString();
+    EXPECT_TRUE(endLine == "1991/11 でゲームを中断した" && events.isEmpty())
+        << endLine.toStdString();
 
     board.clear();
     StartGame();
@@ -154,7 +163,8 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     EXPECT_EQ(lines, board) << "the stopped run's months are gone";
     EXPECT_EQ(axisLabels.front(), "1996") << "a run of the last months spans only them";
     EXPECT_EQ(endMessage, "POINT:266\r\n「わはははは！！」");
-    EXPECT_EQ(endLine, "1996年12月まで逃げ切った！　POINT:266（患者144人×0.88＋所持金1068000円÷7578）");
+    EXPECT_EQ(endLine,
+              "1996年12月まで逃げ切った！　POINT:266（患者144人×0.88＋所持金1068000円÷7578）");
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 // keys, Enter and Esc, the sliders by Tab and the arrow keys. Only the turn timer is the test's:
 // it ticks when the test says, not every few seconds.
 #include <QApplication>
-#include <algorithm>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 
 #include "app_fixture.h"
 #include "platform/dialog_host.h"
@@ -100,21 +100,27 @@ TEST_F(KeyboardTest, ASliderStopsAt25AndTheMonthPlaysAll25) {
 
 TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
     // Tab stops at each group's ticked button only; Up ticks the faster ones, Enter is OK.
-    ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_O, [](QWidget* dialog) {
-        const auto item = [dialog](int id) { return DialogItem<QRadioButton>(dialog, id); };
-        ASSERT_TRUE(TabTo(dialog, 1033));
-        Press(dialog, Qt::Key_Tab);
-        EXPECT_EQ(KeyTarget(dialog), item(1036)) << "the level group's ticked button";
-        Press(dialog, Qt::Key_Tab);
-        EXPECT_EQ(KeyTarget(dialog), item(1039)) << "the speed group's ticked button";
-        // The arrows move from the application's focus widget; the offscreen platform may still
-        // count another window active.
-        QApplication::setActiveWindow(dialog);
-        Keys({Qt::Key_Up, Qt::Key_Up})(dialog);
-        EXPECT_TRUE(item(1037)->isChecked());
-        EXPECT_EQ(KeyTarget(dialog), item(1037));
-        Keys({Qt::Key_Return})(dialog);
-    }), "OPTION");
+    ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_O,
+                         [](QWidget* dialog) {
+                             const auto item = [dialog](int id) {
+                                 return DialogItem<QRadioButton>(dialog, id);
+                             };
+                             ASSERT_TRUE(TabTo(dialog, 1033));
+                             Press(dialog, Qt::Key_Tab);
+                             EXPECT_EQ(KeyTarget(dialog), item(1036))
+                                 << "the level group's ticked button";
+                             Press(dialog, Qt::Key_Tab);
+                             EXPECT_EQ(KeyTarget(dialog), item(1039))
+                                 << "the speed group's ticked button";
+                             // The arrows move from the application's focus widget; the offscreen platform may still
+                             // count another window active.
+                             QApplication::setActiveWindow(dialog);
+                             Keys({Qt::Key_Up, Qt::Key_Up})(dialog);
+                             EXPECT_TRUE(item(1037)->isChecked());
+                             EXPECT_EQ(KeyTarget(dialog), item(1037));
+                             Keys({Qt::Key_Return})(dialog);
+                         }),
+              "OPTION");
     ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_S, PressKey(Qt::Key_Return)), "ZORMADE");
     EXPECT_EQ(View().GameRun().TimerPeriod(), 3000);
     MoveSlider(IDC_SLIDER_DOSE, 2);
@@ -140,8 +146,8 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
     // The months to December 1996; an event that comes is answered with Enter twice.
     View().Random().Seed(1);
     while (View().State().year < 1996 || View().State().month < 12) {
-        ASSERT_FALSE(View().State().caught) << "caught in " << View().State().year << "/"
-                                            << View().State().month;
+        ASSERT_FALSE(View().State().caught)
+            << "caught in " << View().State().year << "/" << View().State().month;
         ModalSequence anyEvent({PressKey(Qt::Key_Return), PressKey(Qt::Key_Return)});
         Tick();
     }

@@ -10,15 +10,19 @@ namespace zormade::test {
 namespace {
 
 TEST(Cp932Length, CountsHalfWidthOnceAndFullWidthTwiceAndKnowsWhatItCannotHold) {
+    // clang-format off
     const struct { const char* text; std::optional<int> bytes; } cases[] = {
         {"", 0},           {"ZORMADER", 8},        {"ﾅｶﾞﾚ", 4},          {"鵺田君", 6},
         {"～①髙", 6},      {"\\", 1},              {"〜", std::nullopt}, {"😀", std::nullopt},
         {"¥", std::nullopt}, {"ok€", std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(Cp932Length(QString::fromUtf8(c.text)), c.bytes) << c.text;
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(Cp932Length(QString::fromUtf8(c.text)), c.bytes) << c.text;
 }
 
 TEST(FitEditToCp932Limit, KeepsWhatFitsOfTheInsertedTextAndLetsDeletionsStand) {
+    // clang-format off
     const struct {
         const char* what;
         const char* before;
@@ -40,9 +44,10 @@ TEST(FitEditToCp932Limit, KeepsWhatFitsOfTheInsertedTextAndLetsDeletionsStand) {
         {"a deletion", "abc", "ac", 1, "ac", 1},
         {"a deletion from a text already too long", "0123456789AB", "0123456789A", 11, "0123456789A", 11},
     };
+    // clang-format on
     for (const auto& c : cases) {
-        const FittedEdit fitted = FitEditToCp932Limit(QString::fromUtf8(c.before), QString::fromUtf8(c.after),
-                                                      c.cursor, 10);
+        const FittedEdit fitted = FitEditToCp932Limit(QString::fromUtf8(c.before),
+                                                      QString::fromUtf8(c.after), c.cursor, 10);
         EXPECT_EQ(fitted.text, QString::fromUtf8(c.text)) << c.what;
         EXPECT_EQ(fitted.cursor, c.fittedCursor) << c.what;
     }
@@ -53,8 +58,10 @@ using NameLimitTest = AppTest;
 // The cuts themselves are the table above's; here, that typing into the dialog goes through them,
 // and that OK refuses a name put there before the limit, as a typed name never could be.
 TEST_F(NameLimitTest, TypingStopsAtTenBytesOfCodePage932AndOkRefusesALongerName) {
+    // clang-format off
     const struct { const char* typed; const char* kept; } cases[] = {
         {"ABCDEFGHIJKL", "ABCDEFGHIJ"}, {"ZORMADE12あ!", "ZORMADE12!"}, {"鵺😀田〜君", "鵺田君"}};
+    // clang-format on
     for (const auto& c : cases) {
         CRankInDlg dialog;
         QString field;

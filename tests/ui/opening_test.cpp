@@ -44,19 +44,21 @@ protected:
     // Runs an event loop one level below the test, as the program's main loop runs below
     // InitInstance, until the opening goes, `done` holds after a sleep, or `limitMs` pass. Notes
     // when the opening went, and counts the loop's sleeps.
-    void RunMainLoopUntilTheOpeningGoes(int limitMs, const std::function<bool()>& done = [] { return false; }) {
+    void RunMainLoopUntilTheOpeningGoes(
+        int limitMs, const std::function<bool()>& done = [] { return false; }) {
         hiddenAt.reset();
         mainLoopSleeps = 0;
         QEventLoop loop;
         // The loop is the connections' context: the window hides once more when the program goes.
-        QObject::connect(Opening().windowHandle(), &QWindow::visibleChanged, &loop, [&](bool visible) {
-            if (visible) return;
-            hiddenAt = Now();
-            loop.quit();
-        });
+        QObject::connect(Opening().windowHandle(), &QWindow::visibleChanged, &loop,
+                         [&](bool visible) {
+                             if (visible) return;
+                             hiddenAt = Now();
+                             loop.quit();
+                         });
         const int mainLevel = QThread::currentThread()->loopLevel() + 1;
-        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop,
-                         [&, mainLevel] {
+        QObject::connect(QAbstractEventDispatcher::instance(),
+                         &QAbstractEventDispatcher::aboutToBlock, &loop, [&, mainLevel] {
                              if (QThread::currentThread()->loopLevel() != mainLevel) return;
                              ++mainLoopSleeps;
                              if (done()) loop.quit();
@@ -75,8 +77,9 @@ protected:
 // bitmap 134 copied unscaled, both windows centred on the 800 x 800 desktop; never made otherwise.
 TEST_F(OpeningTest, ShownTopmostOverTheUsableMainWindowOnlyWhenOpeningIsZeroOrMissing) {
     const QImage bitmap = LoadBitmap(134).convertToFormat(QImage::Format_ARGB32);
-    for (const std::optional<int> opening : {std::optional<int>(), std::optional<int>(0), std::optional<int>(1),
-                                             std::optional<int>(-1), std::optional<int>(2)}) {
+    for (const std::optional<int> opening :
+         {std::optional<int>(), std::optional<int>(0), std::optional<int>(1),
+          std::optional<int>(-1), std::optional<int>(2)}) {
         SCOPED_TRACE(opening ? *opening : 99);
         Start(opening);
         EXPECT_TRUE(app->Frame()->isVisible() && app->Frame()->isEnabled());

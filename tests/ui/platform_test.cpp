@@ -34,6 +34,7 @@ namespace zormade::test {
 namespace {
 
 TEST(DialogUnits, MapEachEdgeWithTheFacesBaseUnits) {
+    // clang-format off
     const struct { const char* name; QRect dlu; int pointSize; QRect pixels; } cases[] = {
         {"event picture", {24, 1, 165, 170}, 11, {48, 2, 330, 319}},
         {"ending picture", {6, 18, 115, 100}, 12, {14, 36, 258, 200}},
@@ -41,7 +42,9 @@ TEST(DialogUnits, MapEachEdgeWithTheFacesBaseUnits) {
         {"opening picture", {0, 0, 229, 210}, 9, {0, 0, 344, 315}},
         {"a face without its own row", {0, 0, 8, 8}, 10, {0, 0, 14, 13}},
     };
-    for (const auto& c : cases) EXPECT_EQ(DialogUnitsToPixels(c.dlu, c.pointSize), c.pixels) << c.name;
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(DialogUnitsToPixels(c.dlu, c.pointSize), c.pixels) << c.name;
 }
 
 // A text too wide for its control takes the largest size that fits, never below 3/4 of its own;
@@ -53,18 +56,21 @@ TEST(TextFit, ShrinksToTheLargestSizeThatFitsAndNoFurtherThanItsFloor) {
         font.setPixelSize(size);
         return QFontMetrics(font).horizontalAdvance(text);
     };
+    // clang-format off
     const struct { const char* text; int room; int floor; } cases[] = {
         {"ナガレ薬研信頼", width("ナガレ薬研信頼", 19), 14}, {"ナガレ薬研信頼", width("ナガレ薬研信頼", 17), 14},
         {"ナガレ薬研信頼", width("ナガレ薬研信頼", 16) - 1, 14}, {"ナガレ薬研信頼", 10, 14},
         {"4294967295", width("4294967295", 13) + 1, 9}, {"4294967295", 10, 9},
     };
+    // clang-format on
     for (const auto& c : cases) {
         QLabel label;
         label.setFont(face);
         ShrinkFontToFit(&label, c.text, c.room);
         const int size = label.font().pixelSize();
         const bool fits = width(c.text, size) <= c.room;
-        EXPECT_TRUE(size >= c.floor && (fits || size == c.floor) && (size == 19 || width(c.text, size + 1) > c.room))
+        EXPECT_TRUE(size >= c.floor && (fits || size == c.floor) &&
+                    (size == 19 || width(c.text, size + 1) > c.room))
             << c.text << " in " << c.room << " took " << size;
     }
 }
@@ -75,7 +81,8 @@ TEST(WindowPos, AShownWindowChangesLayerInPlace) {
     window.show();
     QWindow* const native = window.windowHandle();
     for (const bool topMost : {true, false}) {
-        SetWindowPos(&window, topMost ? WindowLayer::TopMost : WindowLayer::Normal, 10, 20, 300, 200);
+        SetWindowPos(&window, topMost ? WindowLayer::TopMost : WindowLayer::Normal, 10, 20, 300,
+                     200);
         EXPECT_EQ(window.windowHandle(), native);
         EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), topMost);
         EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), topMost);
@@ -128,12 +135,14 @@ TEST(DataExchange, NumbersGoBothWaysAndBadTextIsRefused) {
 
 // Qt's own style option keeps the player's choice; a look-alike option or an empty override does not.
 TEST(ClassicLook, GivesWayOnlyToAStyleThePlayerChose) {
+    // clang-format off
     const struct { std::vector<const char*> args; const char* override; bool chosen; } cases[] = {
         {{"zormade", "-style", "fusion"}, "", true},
         {{"zormade", "--style=fusion"}, "", true},
         {{"zormade", "-stylesheet", "a.qss"}, "", false},
         {{"zormade"}, "fusion", true},
     };
+    // clang-format on
     const QByteArray before = qgetenv("QT_STYLE_OVERRIDE");
     for (const auto& c : cases) {
         qputenv("QT_STYLE_OVERRIDE", c.override);
@@ -157,15 +166,18 @@ void ExpectControls(int templateId, ControlId<T>... ids) {
 }
 
 TEST(ControlIds, EveryTypedIdIsInItsTemplateAsThatType) {
-    ExpectControls(CZormadeView::kTemplateId, IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST, IDC_PROGRESS_RIVAL,
-                   IDC_PROGRESS_SUSPICION, IDC_EDIT_MONEY, IDC_EDIT_PATIENTS, IDC_EDIT_MONTH, IDC_EDIT_YEAR,
-                   IDC_SLIDER_DOSE, IDC_SLIDER_DONATION, IDC_SLIDER_DEMAND, IDC_SLIDER_COUNTER, IDC_LIST_LOG);
-    ExpectControls(CEventDlg::kTemplateId, CEventDlg::kAnswerListId, CEventDlg::kPromptId, CEventDlg::kPictureId,
-                   CEventDlg::kConfirmId);
-    ExpectControls(CEndDlg::kTemplateId, CEndDlg::IDC_PICTURE, CEndDlg::IDC_TITLE, CEndDlg::IDC_MESSAGE);
-    ExpectControls(CRankInDlg::kTemplateId, CRankInDlg::IDC_POINTS, CRankInDlg::IDC_RANK, CRankInDlg::IDC_NAME);
-    ExpectControls(COptionDlg::kTemplateId, COptionDlg::IDC_SKIP_OPENING, COptionDlg::IDC_LEVEL_FIRST,
-                   COptionDlg::IDC_SPEED_FIRST);
+    ExpectControls(CZormadeView::kTemplateId, IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST,
+                   IDC_PROGRESS_RIVAL, IDC_PROGRESS_SUSPICION, IDC_EDIT_MONEY, IDC_EDIT_PATIENTS,
+                   IDC_EDIT_MONTH, IDC_EDIT_YEAR, IDC_SLIDER_DOSE, IDC_SLIDER_DONATION,
+                   IDC_SLIDER_DEMAND, IDC_SLIDER_COUNTER, IDC_LIST_LOG);
+    ExpectControls(CEventDlg::kTemplateId, CEventDlg::kAnswerListId, CEventDlg::kPromptId,
+                   CEventDlg::kPictureId, CEventDlg::kConfirmId);
+    ExpectControls(CEndDlg::kTemplateId, CEndDlg::IDC_PICTURE, CEndDlg::IDC_TITLE,
+                   CEndDlg::IDC_MESSAGE);
+    ExpectControls(CRankInDlg::kTemplateId, CRankInDlg::IDC_POINTS, CRankInDlg::IDC_RANK,
+                   CRankInDlg::IDC_NAME);
+    ExpectControls(COptionDlg::kTemplateId, COptionDlg::IDC_SKIP_OPENING,
+                   COptionDlg::IDC_LEVEL_FIRST, COptionDlg::IDC_SPEED_FIRST);
     ExpectControls(COpeningDlg::kTemplateId, COpeningDlg::kPictureId);
 }
 
@@ -175,7 +187,8 @@ TEST(Accessibility, EveryControlOfEveryWindowHasASpokenName) {
     const QStringList files = QDir(":/templates").entryList({"*.json"});
     ASSERT_GE(files.size(), 9);
     for (const QString& file : files) {
-        const std::optional<DialogTemplate> dialog = LoadDialogTemplate(file.section('.', 0, 0).toInt());
+        const std::optional<DialogTemplate> dialog =
+            LoadDialogTemplate(file.section('.', 0, 0).toInt());
         ASSERT_TRUE(dialog) << file.toStdString();
         QWidget host;
         ControlSet controls;
@@ -190,7 +203,8 @@ TEST(Accessibility, EveryControlOfEveryWindowHasASpokenName) {
 }
 
 TEST_F(AppTest, TheMoneyEditTellsItsValueBesideItsName) {
-    QAccessibleInterface* money = QAccessible::queryAccessibleInterface(View().GetDlgItem(IDC_EDIT_MONEY));
+    QAccessibleInterface* money =
+        QAccessible::queryAccessibleInterface(View().GetDlgItem(IDC_EDIT_MONEY));
     ASSERT_NE(money, nullptr);
     EXPECT_EQ(money->text(QAccessible::Name), "所持金");
     EXPECT_EQ(money->text(QAccessible::Value), "1500000");

@@ -37,8 +37,10 @@ int main(int argc, char** argv) {
                        auto* field = DialogItem<QLineEdit>(rankIn, 1029);
                        field->setFocus();
                        TypeText(field, text);
-                       if (enter) PressKey(Qt::Key_Return)(rankIn);
-                       else Ready();
+                       if (enter)
+                           PressKey(Qt::Key_Return)(rankIn);
+                       else
+                           Ready();
                    },
                    PressKey(Qt::Key_Return)};
     } else if (mode != "end-dialog") {

@@ -31,10 +31,10 @@
 #include <vector>
 
 #include "app_fixture.h"
+#include "core/ranking_table.h"
 #include "platform/ini_profile.h"
 #include "platform/profile_file.h"
 #include "platform/termination_signals.h"
-#include "core/ranking_table.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -112,16 +112,20 @@ std::string InChild(rlim_t sizeLimit, const std::function<std::string()>& body) 
         ::alarm(kWaitMs / 1000);
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{sizeLimit, sizeLimit};
-        const bool dropped = ::geteuid() != 0 ||
-                             (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
+        const bool dropped = ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 &&
+                                                  ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
         const bool ready = dropped && (sizeLimit == 0 || ::setrlimit(RLIMIT_FSIZE, &limit) == 0);
         const std::string report = ready ? body() : "the child could not be set up";
-        ::_exit(::write(channel[1], report.data(), report.size()) == static_cast<ssize_t>(report.size()) ? 0 : 1);
+        ::_exit(::write(channel[1], report.data(), report.size()) ==
+                        static_cast<ssize_t>(report.size())
+                    ? 0
+                    : 1);
     }
     ::close(channel[1]);
     std::string report;
     char buffer[4096];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) report.append(buffer, got);
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, got);
     ::close(channel[0]);
     ::waitpid(child, nullptr, 0);
     return report;
@@ -149,7 +153,8 @@ protected:
         ModalAnswer box(ClickButton("OK"));
         Trigger(ID_APP_EXIT);
         if (!box.Answered()) return {};
-        EXPECT_EQ(box.Window().icon, QMessageBox::Critical) << "a lost save is told with the stop icon";
+        EXPECT_EQ(box.Window().icon, QMessageBox::Critical)
+            << "a lost save is told with the stop icon";
         return box.Window().text;
     }
 
@@ -161,7 +166,8 @@ protected:
     int folders = 0;
 };
 
-TEST_F(ProfileTest, ANewPlayersRunIsSeededFromTheClockAndItsExitWritesTheDefaultsAsEarlierVersionsDid) {
+TEST_F(ProfileTest,
+       ANewPlayersRunIsSeededFromTheClockAndItsExitWritesTheDefaultsAsEarlierVersionsDid) {
     const auto before = static_cast<std::uint32_t>(std::time(nullptr));
     StartAgain();
     const auto after = static_cast<std::uint32_t>(std::time(nullptr));
@@ -180,9 +186,11 @@ TEST_F(ProfileTest, ANewPlayersRunIsSeededFromTheClockAndItsExitWritesTheDefault
 // for ever a link that leads back to itself, made while the game ran, nor read a profile far
 // larger than any the game writes: its size alone says so.
 TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas) {
+    // clang-format off
     const struct { const char* kind; const char* told; } cases[] = {
         {"folder", "通常のファイルではありません"}, {"fifo", "通常のファイルではありません"}, {"loop", "循環しています"},
         {"large", "64 MiB"}};
+    // clang-format on
     const QByteArray start = "[Option]\nSpeed=0\n";
     for (const auto& c : cases) {
         UseFreshFolder();
@@ -190,16 +198,20 @@ TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas
         const std::string kind = c.kind;
         ASSERT_TRUE(QDir().mkpath(kind == "folder" ? path : QFileInfo(path).absolutePath()));
         ASSERT_TRUE(kind != "fifo" || ::mkfifo(QFile::encodeName(path), 0600) == 0);
-        ASSERT_TRUE(kind != "large" || (WriteFile(path, start) && QFile::resize(path, kLargestProfile + 1)));
+        ASSERT_TRUE(kind != "large" ||
+                    (WriteFile(path, start) && QFile::resize(path, kLargestProfile + 1)));
         StartAgain();
         ExpectDefaultsLoaded();
         ASSERT_TRUE(kind != "loop" || ::symlink("zormade.ini", QFile::encodeName(path)) == 0);
         const QString complaint = ExitComplaint();
-        EXPECT_TRUE(complaint.contains(path) && complaint.contains(c.told)) << complaint.toStdString();
+        EXPECT_TRUE(complaint.contains(path) && complaint.contains(c.told))
+            << complaint.toStdString();
         QFile file(path);
-        EXPECT_TRUE(kind == "large" ? file.open(QIODevice::ReadOnly) && file.size() == kLargestProfile + 1 &&
-                                          file.read(start.size()) == start
-                                    : QFileInfo(path).isSymLink() || (file.exists() && !QFileInfo(path).isFile()))
+        EXPECT_TRUE(kind == "large"
+                        ? file.open(QIODevice::ReadOnly) && file.size() == kLargestProfile + 1 &&
+                              file.read(start.size()) == start
+                        : QFileInfo(path).isSymLink() ||
+                              (file.exists() && !QFileInfo(path).isFile()))
             << c.kind;
     }
 }
@@ -211,6 +223,7 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhe
     // The permission bits of the file and its folder, whether the file is the player's, `level` as
     // the child read it, the reason in words of ours and `error` whose text follows them (0: none
     // follows), and where it happened.
+    // clang-format off
     const struct { const char* what; mode_t file, folder; bool owned, lockFolder; rlim_t sizeLimit; int level; const char* words; int error; Where where; } cases[] = {
         {"a file the player may not read", 0200, 0700, true, false, 0, 2, "アクセスが許可されていません", EACCES, kFile},
         {"another user's private file", mode_t(root ? 0600 : 0), 0700, !root, false, 0, 2, "アクセスが許可されていません", EACCES, kFile},
@@ -219,9 +232,11 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhe
         {"a full disk", 0640, 0700, true, false, 4096, 0, "ファイルが大きすぎます", EFBIG, kFile},
         {"a folder where the lock file goes", 0600, 0700, true, true, 0, 0, "フォルダーです", EISDIR, kLock},
     };
+    // clang-format on
     QTemporaryDir top;
-    ASSERT_TRUE(QFile::setPermissions(top.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                      QFile::ExeGroup | QFile::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(top.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ExeOwner | QFile::ExeGroup |
+                                                      QFile::ExeOther));
     int n = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -242,9 +257,14 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhe
             return std::to_string(level) + (saved ? " saved " : " failed ") +
                    profile.FailedPath().toStdString() + ": " + profile.Error().toStdString();
         });
-        const std::string reason = std::string(c.words) + (c.error ? "（" + std::string(std::strerror(c.error)) + "）" : "");
-        const std::string expected = std::to_string(c.level) + " failed " + QStringList{path, folder, path + ".lock"}[c.where].toStdString() + ": ";
-        EXPECT_TRUE(report.rfind(expected, 0) == 0 && report.find(reason) != std::string::npos) << report;
+        const std::string reason =
+            std::string(c.words) +
+            (c.error ? "（" + std::string(std::strerror(c.error)) + "）" : "");
+        const std::string expected =
+            std::to_string(c.level) + " failed " +
+            QStringList{path, folder, path + ".lock"}[c.where].toStdString() + ": ";
+        EXPECT_TRUE(report.rfind(expected, 0) == 0 && report.find(reason) != std::string::npos)
+            << report;
         ::chmod(QFile::encodeName(folder), 0700);
         ::chmod(QFile::encodeName(path), 0600);
         EXPECT_EQ(ReadFile(path), old);
@@ -270,16 +290,22 @@ TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
 // Names in the code page the Windows programs of the time kept profiles in, or in UTF-16; a name
 // that cannot be read whole is shown as far as it can be, and its bytes go back as they were.
 TEST_F(ProfileTest, NamesInOtherEncodingsOrWithADamagedByteAreShownAndKeptThroughAnExit) {
-    const QString text = QString::fromUtf8("[Ranking]\r\nPlayer0=9000\r\nPlayername0=ﾅｶﾞﾚ全角\r\nPlayername1=Bob\r\n");
+    const QString text = QString::fromUtf8(
+        "[Ranking]\r\nPlayer0=9000\r\nPlayername0=ﾅｶﾞﾚ全角\r\nPlayername1=Bob\r\n");
     QStringEncoder cp932("windows-31j");
     QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
-    const QByteArray top = "[Ranking]\nPlayer0=9000\nPlayername1=Bob\nPlayername0=", damaged[] = {"全角\xff名", "AB\x01" "CD"};
+    const QByteArray top = "[Ranking]\nPlayer0=9000\nPlayername1=Bob\nPlayername0=",
+                     damaged[] = {"全角\xff名",
+                                  "AB\x01"
+                                  "CD"};
+    // clang-format off
     const struct { const char* what; QByteArray file; const char* shown; QByteArray kept; } cases[] = {
         {"code page 932", cp932.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
         {"UTF-16", utf16.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
         {"an invalid byte", top + damaged[0], "全角\uFFFD名", damaged[0]},
         {"a raw control character", top + damaged[1], "AB\uFFFDCD", damaged[1]},
     };
+    // clang-format on
     auto firstTwo = [](Rows rows) { return Rows(rows.begin(), rows.begin() + 2); };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -300,14 +326,16 @@ TEST_F(ProfileTest, NamesInOtherEncodingsOrWithADamagedByteAreShownAndKeptThroug
 TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsModeAndOwnerAndRemovesOnlyItsOwnTemporaries) {
     const QString target = configHome->filePath("elsewhere/real.ini");
     ASSERT_TRUE(WriteFile(target, "[Option]\nSpeed=0\n"));
-    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    ASSERT_TRUE(
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     // Root runs the game on a player's profile.
     const uid_t owner = ::geteuid() == 0 ? kNobody : ::geteuid();
     const gid_t group = ::geteuid() == 0 ? kNobody : ::getegid();
     ASSERT_EQ(::chown(QFile::encodeName(target), owner, group), 0);
-    const QStringList players{"real.ini.backup", "real.ini.240101", "real.ini.before", "real.ini.old001",
-                              "real.ini.BACKUP.lock", "real.ini.backup.before", "real.ini.AbC123",
-                              "real.ini.bak", ".real.ini.~tmp~AbC12", ".real.ini.~tmp~AbC1234"};
+    const QStringList players{
+        "real.ini.backup",      "real.ini.240101",        "real.ini.before", "real.ini.old001",
+        "real.ini.BACKUP.lock", "real.ini.backup.before", "real.ini.AbC123", "real.ini.bak",
+        ".real.ini.~tmp~AbC12", ".real.ini.~tmp~AbC1234"};
     for (const QString& name : players + QStringList{".real.ini.~tmp~AbC123"}) {
         ASSERT_TRUE(WriteFile(configHome->filePath("elsewhere/" + name), "left"));
     }
@@ -329,7 +357,9 @@ TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsModeAndOwnerAndRemovesOnlyItsO
     EXPECT_EQ(std::make_pair(status.st_uid, status.st_gid), std::make_pair(owner, group));
     QStringList expected = players + QStringList{"real.ini", "real.ini.lock"};
     expected.sort();
-    EXPECT_EQ(QDir(configHome->filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    EXPECT_EQ(
+        QDir(configHome->filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+        expected);
 }
 
 TEST_F(ProfileTest, AVeryLongStoredNameIsKeptWholeAndShownOnlyAsFarAsItsControlGoes) {
@@ -358,6 +388,7 @@ using TerminationTest = AppTest;
 // never lets the lock go delays the exit by the bound at most; the save is made anyway, and told.
 TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBesideOtherCopies) {
     // Together: every copy signalled before any is waited for, so they save in either order.
+    // clang-format off
     const struct { int signal; QList<QStringList> copies; bool reverse; std::vector<std::string> ranked; bool together = false, held = false; } cases[] = {
         {SIGTERM, {{"end-dialog"}}, false, {"ZORMADER"}},
         {SIGHUP, {{"name-entry", "ﾅｶﾞﾚ"}}, false, {"ﾅｶﾞﾚ"}},
@@ -370,6 +401,7 @@ TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBe
         // standard error: a box would keep the ending program alive.
         {SIGTERM, {{"end-dialog"}}, false, {}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.ranked) + " " + std::to_string(c.signal));
         QTemporaryDir home;
@@ -384,14 +416,19 @@ TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBe
             ASSERT_TRUE(copies.back()) << arguments.join(' ').toStdString();
         }
         // Saved when made, so that a lost display, which ends a copy without its exit, loses nothing.
-        if (c.copies[0][0] == "enter") { EXPECT_EQ(StoredRanking(profile)[0], "8997 FIRST"); }
+        if (c.copies[0][0] == "enter") {
+            EXPECT_EQ(StoredRanking(profile)[0], "8997 FIRST");
+        }
         if (c.reverse) std::reverse(copies.begin(), copies.end());
         QString errors;
-        const auto signal = [&c](const auto& copy) { ::kill(static_cast<pid_t>(copy->processId()), c.signal); };
+        const auto signal = [&c](const auto& copy) {
+            ::kill(static_cast<pid_t>(copy->processId()), c.signal);
+        };
         if (c.together) std::for_each(copies.begin(), copies.end(), signal);
         for (const auto& copy : copies) {
             if (!c.together) signal(copy);
-            ASSERT_TRUE(copy->waitForFinished(kWaitMs + (c.held ? static_cast<int>(kLongestLockWait.count()) : 0)));
+            ASSERT_TRUE(copy->waitForFinished(
+                kWaitMs + (c.held ? static_cast<int>(kLongestLockWait.count()) : 0)));
             errors += QString::fromLocal8Bit(copy->readAllStandardError());
             // A session script can tell a lost save by the status.
             EXPECT_EQ(std::make_pair(copy->exitStatus(), copy->exitCode()),
@@ -399,9 +436,12 @@ TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBe
                 << errors.toStdString();
         }
         // It names the file in the way of the folder.
-        const bool complained = errors.contains("保存できませんでした") && errors.contains(QFileInfo(profile).absolutePath());
+        const bool complained = errors.contains("保存できませんでした") &&
+                                errors.contains(QFileInfo(profile).absolutePath());
         EXPECT_EQ(complained, !writable) << errors.toStdString();
-        EXPECT_EQ(errors.contains("待たずに保存しました") && errors.contains(profile + ".lock"), c.held) << errors.toStdString();
+        EXPECT_EQ(errors.contains("待たずに保存しました") && errors.contains(profile + ".lock"),
+                  c.held)
+            << errors.toStdString();
         Rows expected;
         for (const std::string& name : c.ranked) expected.push_back("8997 " + name);
         expected.insert(expected.end(), kDefaultRows.begin(), kDefaultRows.end() - expected.size());
@@ -435,7 +475,8 @@ TEST_P(SignalDuringExitTest, CutsTheWaitForAHeldLockShortAndTheBoxTellsOfIt) {
     exited = true;
     signaller.join();
     EXPECT_LT(waited.elapsed(), kLongestLockWait.count() / 2);
-    EXPECT_TRUE(box.Answered() && box.Window().text.contains("待たずに保存しました")) << box.Window().text.toStdString();
+    EXPECT_TRUE(box.Answered() && box.Window().text.contains("待たずに保存しました"))
+        << box.Window().text.toStdString();
     EXPECT_EQ(IniProfile(ProfilePath()).GetProfileInt("Option", "Speed", 2), 0);
 }
 

@@ -25,7 +25,8 @@ struct Shown {
 // Reads the screen's labels, buttons, flags and picture, checks every text fits its control (a
 // one-line text in its box, a wrapped one in its lines, broken only where the text breaks it: the
 // briefing breaks its own lines so that no name is split), then answers with `answer`.
-std::function<void(QWidget*)> Read(Shown& shown, const char* name, const std::function<void(QWidget*)>& answer) {
+std::function<void(QWidget*)> Read(Shown& shown, const char* name,
+                                   const std::function<void(QWidget*)>& answer) {
     return [&shown, name, answer](QWidget* window) {
         shown.flags = window->windowFlags();
         for (QLabel* label : window->findChildren<QLabel*>()) {
@@ -33,14 +34,17 @@ std::function<void(QWidget*)> Read(Shown& shown, const char* name, const std::fu
             shown.icon = shown.icon || !label->pixmap().isNull();
             const QFontMetrics metrics(label->font());
             const QRect box = label->contentsRect();
-            const QRect needed = label->wordWrap() ? metrics.boundingRect(box, Qt::TextWordWrap, label->text())
-                                                   : metrics.tightBoundingRect(label->text());
+            const QRect needed = label->wordWrap()
+                                     ? metrics.boundingRect(box, Qt::TextWordWrap, label->text())
+                                     : metrics.tightBoundingRect(label->text());
             EXPECT_TRUE(needed.width() <= box.width() && needed.height() <= box.height() &&
                         (!label->wordWrap() || LinesStayWhole(label)))
                 << name << ": " << label->text().toStdString();
         }
-        for (QPushButton* button : window->findChildren<QPushButton*>()) shown.buttons << button->text();
-        if (auto* picture = window->findChild<PictureControl*>()) shown.picture = picture->Canvas().copy();
+        for (QPushButton* button : window->findChildren<QPushButton*>())
+            shown.buttons << button->text();
+        if (auto* picture = window->findChild<PictureControl*>())
+            shown.picture = picture->Canvas().copy();
         SaveScreenshot(window, name);
         answer(window);
     };
@@ -55,7 +59,8 @@ TEST_F(ScreensTest, TheBriefingShowsItsPictureAndTextsAndItsOkStartsTheGame) {
     Shown shown;
     ModalAnswer briefing(Read(shown, "briefing", ClickButton("OK")));
     Trigger(ID_GAME_START);
-    EXPECT_TRUE(shown.texts.size() == 3 && shown.texts.contains("ZORMADE Version 0.1")) << shown.texts.join('|').toStdString();
+    EXPECT_TRUE(shown.texts.size() == 3 && shown.texts.contains("ZORMADE Version 0.1"))
+        << shown.texts.join('|').toStdString();
     EXPECT_FALSE(shown.flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
     EXPECT_EQ(shown.picture.convertToFormat(QImage::Format_ARGB32),
               LoadBitmap(161).convertToFormat(QImage::Format_ARGB32));
@@ -69,11 +74,13 @@ TEST_F(ScreensTest, AboutBoxShowsTheIconNameAndVersionAndClosesEveryWay) {
         Trigger(ID_APP_ABOUT);
         EXPECT_EQ(about.Window().title, "ﾊﾞｰｼﾞｮﾝ情報");
         EXPECT_EQ(shown.buttons, QStringList("OK"));
-        EXPECT_TRUE(shown.texts.contains("ZORMade Version 0.1") && shown.icon && (shown.flags & Qt::WindowCloseButtonHint));
+        EXPECT_TRUE(shown.texts.contains("ZORMade Version 0.1") && shown.icon &&
+                    (shown.flags & Qt::WindowCloseButtonHint));
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
     const QList<QSize> sizes = Frame().windowIcon().availableSizes();
-    for (int size : {16, 32, 48, 64, 128, 256}) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
 }
 
 TEST_F(ScreensTest, ARunGoesOnBehindTheAboutBox) {
@@ -99,20 +106,23 @@ using Choices = std::tuple<int, int, bool, QString>;
 int Ticked(QWidget* dialog, int firstId) {
     int ticked = -1;
     for (int i = 0; i < 3; ++i) {
-        if (DialogItem<QRadioButton>(dialog, firstId + i)->isChecked()) ticked = ticked == -1 ? i : -3;
+        if (DialogItem<QRadioButton>(dialog, firstId + i)->isChecked())
+            ticked = ticked == -1 ? i : -3;
     }
     return ticked;
 }
 
 // Picks the fastest speed, the hardest level and ticks the box.
 void ChangeAll(QWidget* dialog) {
-    for (int id : {1037, 1034, 1033}) QTest::mouseClick(DialogItem<QAbstractButton>(dialog, id), Qt::LeftButton);
+    for (int id : {1037, 1034, 1033})
+        QTest::mouseClick(DialogItem<QAbstractButton>(dialog, id), Qt::LeftButton);
 }
 
 class OptionDlgTest : public AppTest {
 protected:
     // Opens the options from the menu, reads them, lets `change` act, then closes with `close`.
-    Choices Open(const std::function<void(QWidget*)>& change, const std::function<void(QWidget*)>& close) {
+    Choices Open(const std::function<void(QWidget*)>& change,
+                 const std::function<void(QWidget*)>& close) {
         Choices shown;
         ModalAnswer window([&](QWidget* w) {
             shown = {Ticked(w, 1034), Ticked(w, 1037), DialogItem<QCheckBox>(w, 1033)->isChecked(),
@@ -133,15 +143,18 @@ protected:
 TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
     for (const auto& way : {ClickButton("ｷｬﾝｾﾙ"), PressKey(Qt::Key_Escape), CloseWindow}) {
         EXPECT_EQ(Open(ChangeAll, way), Choices(2, 2, false, "OK"));
-        EXPECT_EQ(View().Options(), (GameOptions{Level::Normal, Speed::Normal, 0})) << "after leaving without OK";
+        EXPECT_EQ(View().Options(), (GameOptions{Level::Normal, Speed::Normal, 0}))
+            << "after leaving without OK";
     }
     Open(ChangeAll, ClickButton("OK"));
     EXPECT_EQ(View().Options(), (GameOptions{Level::Hardest, Speed::Fastest, 1}));
     StartGame();
-    EXPECT_EQ(std::make_pair(View().TurnTimer().interval(), View().State().levelFactor), std::make_pair(3000, 1.5));
+    EXPECT_EQ(std::make_pair(View().TurnTimer().interval(), View().State().levelFactor),
+              std::make_pair(3000, 1.5));
     Frame().close();
     StartAgain();
-    EXPECT_FALSE(app->OpeningDlg().IsBuilt()) << "the box ticked leaves the opening out from the next start";
+    EXPECT_FALSE(app->OpeningDlg().IsBuilt())
+        << "the box ticked leaves the opening out from the next start";
 }
 
 TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAtFactorOneAndTheSlowestPace) {
@@ -151,7 +164,8 @@ TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAtFactorOne
     // OK with nothing ticked stores -1, which plays like any value outside the group.
     EXPECT_EQ(View().Options(), (GameOptions{Level{-1}, Speed{-1}, 0}));
     StartGame();
-    EXPECT_EQ(std::make_pair(View().TurnTimer().interval(), View().State().levelFactor), std::make_pair(7000, 1.0));
+    EXPECT_EQ(std::make_pair(View().TurnTimer().interval(), View().State().levelFactor),
+              std::make_pair(7000, 1.0));
 }
 
 }  // namespace

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui_helpers.h"
 
-#include "platform/control_set.h"
-
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <algorithm>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
-#include <QTextEdit>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
+
+#include "platform/control_set.h"
 
 namespace zormade::test {
 
@@ -21,15 +21,17 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer, QWidget* answered
     : answer_(std::move(answer)) {
     auto* timer = new QTimer;
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [this, timer, before = QPointer<QWidget>(answeredBefore)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (answered_ || !modal || !modal->isVisible() || (before && modal == before)) return;
-        answered_ = true;
-        timer->stop();
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        seen_ = {modal->windowTitle(), box ? box->text() : QString(), box ? box->icon() : QMessageBox::NoIcon, modal};
-        answer_(modal);
-    });
+    QObject::connect(
+        timer, &QTimer::timeout, [this, timer, before = QPointer<QWidget>(answeredBefore)] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (answered_ || !modal || !modal->isVisible() || (before && modal == before)) return;
+            answered_ = true;
+            timer->stop();
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            seen_ = {modal->windowTitle(), box ? box->text() : QString(),
+                     box ? box->icon() : QMessageBox::NoIcon, modal};
+            answer_(modal);
+        });
     timer->start();
     poller_.reset(timer);
 }
@@ -90,9 +92,12 @@ std::function<void(QWidget*)> PressKey(int key) {
 std::function<void(QWidget*)> ClickButton(const QString& text) {
     return [text](QWidget* window) {
         const auto buttons = window->findChildren<QAbstractButton*>();
-        const auto it = std::find_if(buttons.begin(), buttons.end(), [&](auto* b) { return b->text().startsWith(text); });
-        if (it == buttons.end()) ADD_FAILURE_AT(__FILE__, __LINE__) << "no button " << text.toStdString();
-        else QTest::mouseClick(*it, Qt::LeftButton);
+        const auto it = std::find_if(buttons.begin(), buttons.end(),
+                                     [&](auto* b) { return b->text().startsWith(text); });
+        if (it == buttons.end())
+            ADD_FAILURE_AT(__FILE__, __LINE__) << "no button " << text.toStdString();
+        else
+            QTest::mouseClick(*it, Qt::LeftButton);
     };
 }
 
@@ -127,7 +132,8 @@ bool LinesStayWhole(const QLabel* label) {
     const QRect room(0, 0, label->contentsRect().width(), 10000);
     const QFontMetrics face = label->fontMetrics();
     for (const QString& line : label->text().split(QLatin1Char('\n'))) {
-        if (face.boundingRect(room, Qt::TextWordWrap, line).height() >= 2 * face.height()) return false;
+        if (face.boundingRect(room, Qt::TextWordWrap, line).height() >= 2 * face.height())
+            return false;
     }
     return true;
 }

@@ -12,8 +12,8 @@
 #include <memory>
 #include <vector>
 
-#include "ui/event_dlg.h"
 #include "platform/dialog_host.h"
+#include "ui/event_dlg.h"
 
 namespace zormade::test {
 

@@ -38,31 +38,41 @@ using Reply = std::unique_ptr<T, decltype(&std::free)>;
 // The outer frame of top-level window `window` as the X server sees it: the window manager's
 // frame round it, decoration included; null while it has none or the server cannot say.
 QRect OuterFrame(WId window) {
-    xcb_connection_t* x = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    xcb_connection_t* x =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     // Climb to the window manager's frame: the ancestor whose parent is the root. A window that
     // is itself a child of the root has no frame yet.
     auto frame = static_cast<xcb_window_t>(window);
     for (bool framed = false;; framed = true) {
-        Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(x, xcb_query_tree(x, frame), nullptr), std::free);
+        Reply<xcb_query_tree_reply_t> tree(
+            xcb_query_tree_reply(x, xcb_query_tree(x, frame), nullptr), std::free);
         if (!tree || (tree->parent == root && !framed)) return {};
         if (tree->parent == root) break;
         frame = tree->parent;
     }
-    Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(x, xcb_get_geometry(x, frame), nullptr), std::free);
+    Reply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(x, xcb_get_geometry(x, frame), nullptr), std::free);
     if (!geometry) return {};
     const int border = geometry->border_width;
-    return QRect(geometry->x, geometry->y, geometry->width + 2 * border, geometry->height + 2 * border);
+    return QRect(geometry->x, geometry->y, geometry->width + 2 * border,
+                 geometry->height + 2 * border);
 }
 
-struct Desktop { QSize screen; QRect mainFrame; QPoint opening; };
+struct Desktop {
+    QSize screen;
+    QRect mainFrame;
+    QPoint opening;
+};
 // On the smallest screen the board takes the next smaller face, and the main window with it.
+// clang-format off
 constexpr Desktop kDesktops[] = {
     {{1024, 768}, {234, 112, 555, 544}, {307, 227}},
     {{1024, 600}, {234, 28, 555, 544}, {307, 143}},
     {{800, 600}, {122, 28, 555, 544}, {195, 143}},
     {{640, 480}, {69, 6, 501, 468}, {115, 83}},
 };
+// clang-format on
 
 // The window's outer frame once it is `expected`, or as it was when the wait ran out.
 QRect FrameOnceAt(WId window, const QRect& expected) {
@@ -71,7 +81,8 @@ QRect FrameOnceAt(WId window, const QRect& expected) {
 }
 
 QImage ScreenArea(const QRect& area) {
-    return QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
 }
@@ -84,14 +95,17 @@ void ExpectInside(QWidget* window, const char* name) {
     const bool decorated = !window->windowFlags().testFlag(Qt::FramelessWindowHint);
     const auto inside = [&] {
         const QRect outer = OuterFrame(window->winId());
-        return (!decorated || !outer.isNull()) && room.contains(decorated ? outer : window->frameGeometry());
+        return (!decorated || !outer.isNull()) &&
+               room.contains(decorated ? outer : window->frameGeometry());
     };
-    EXPECT_TRUE(QTest::qWaitFor(inside, kWaitMs)) << name << ": " << OuterFrame(window->winId()) << " in " << room;
+    EXPECT_TRUE(QTest::qWaitFor(inside, kWaitMs))
+        << name << ": " << OuterFrame(window->winId()) << " in " << room;
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (control->isWindow() || !control->isVisibleTo(window)) continue;
         const QRect global(control->mapToGlobal(QPoint(0, 0)), control->size());
-        EXPECT_TRUE(room.contains(global)) << name << ": " << control->metaObject()->className() << " "
-                                           << WindowText(control).toStdString() << " at " << global;
+        EXPECT_TRUE(room.contains(global))
+            << name << ": " << control->metaObject()->className() << " "
+            << WindowText(control).toStdString() << " at " << global;
     }
 }
 
@@ -106,17 +120,24 @@ protected:
 
     // Checks and answers the window `open` shows and, when `second` names it, the window that
     // answer opens. Armed only then: the checks' waits run the event loop while the first is up.
-    void Open(const std::function<void()>& open, const char* name, const Answer& answer = PressKey(Qt::Key_Escape),
-              const char* second = nullptr, const Answer& then = {}) {
+    void Open(const std::function<void()>& open, const char* name,
+              const Answer& answer = PressKey(Qt::Key_Escape), const char* second = nullptr,
+              const Answer& then = {}) {
         std::unique_ptr<ModalAnswer> next;
         ModalAnswer window([&](QWidget* first) {
             ExpectInside(first, name);
-            if (second) next = std::make_unique<ModalAnswer>([&](QWidget* w) { ExpectInside(w, second); then(w); });
+            if (second)
+                next = std::make_unique<ModalAnswer>([&](QWidget* w) {
+                    ExpectInside(w, second);
+                    then(w);
+                });
             answer(first);
         });
         open();
         EXPECT_TRUE(window.Answered()) << name;
-        if (second) { EXPECT_TRUE(next && next->Answered()) << second; }
+        if (second) {
+            EXPECT_TRUE(next && next->Answered()) << second;
+        }
     }
 };
 
@@ -124,9 +145,9 @@ protected:
 // round the picture's top-left part. The main frame lands in place in 20 starts out of 20,
 // however late the window manager tells the size of its frame.
 TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
-    const Desktop* desktop = std::find_if(std::begin(kDesktops), std::end(kDesktops), [](const Desktop& d) {
-        return d.screen == QGuiApplication::primaryScreen()->size();
-    });
+    const Desktop* desktop = std::find_if(
+        std::begin(kDesktops), std::end(kDesktops),
+        [](const Desktop& d) { return d.screen == QGuiApplication::primaryScreen()->size(); });
     ASSERT_NE(desktop, std::end(kDesktops)) << "no expectations for this screen size";
     const QRect opening(desktop->opening, QSize(409, 314));
     QImage framed(opening.size(), QImage::Format_RGB32);
@@ -139,17 +160,20 @@ TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
     EXPECT_GE(Frame().menuBar()->mapToGlobal(QPoint(0, 0)).y(), 0);
     for (int start = 1; start <= 20; ++start) {
         if (start > 1) StartAgain();
-        EXPECT_EQ(FrameOnceAt(Frame().winId(), desktop->mainFrame), desktop->mainFrame) << "start " << start;
+        EXPECT_EQ(FrameOnceAt(Frame().winId(), desktop->mainFrame), desktop->mainFrame)
+            << "start " << start;
     }
 }
 
 // The line of each group box runs between its top edge and its first row, with the caption on it.
 TEST_F(DesktopTest, GroupBoxLinesLeaveTheFirstRowsAlone) {
     // In dialog units of the form.
+    // clang-format off
     const struct { const char* caption; int boxTop, rowTop, rowBottom, gapLeft, gapRight; } boxes[] = {
         {"ステータス", 15, 23, 31, 26, 58},  // the gap between "体力" and its bar
         {"コマンド", 92, 98, 107, 57, 69},    // between "患者への投与" and "小"
     };
+    // clang-format on
     const QImage form = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb line = QApplication::palette().color(QPalette::Dark).rgb();
     const int captionHeight = QFontMetrics(View().findChild<QGroupBox*>()->font()).height();
@@ -186,7 +210,8 @@ TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
     auto* log = View().Item<QListWidget>(IDC_LIST_LOG);
     ASSERT_EQ(log->count(), 6);
     for (int row = 0; row < log->count(); ++row) {
-        EXPECT_TRUE(log->viewport()->rect().contains(log->visualItemRect(log->item(row)))) << "log line " << row;
+        EXPECT_TRUE(log->viewport()->rect().contains(log->visualItemRect(log->item(row))))
+            << "log line " << row;
     }
     Open([this] { Trigger(ID_GAME_PAUSE); }, "pause", ClickButton("OK"));
     Open([this] { Trigger(ID_GAME_PAUSE); }, "resume", ClickButton("OK"));
@@ -197,17 +222,19 @@ TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
     NextDraws(0, 0);
     View().OnTimer();
     Open([this] { View().OnTimer(); }, "end", PressKey(Qt::Key_Return));
-    Open([this] { Trigger(ID_GRAPH); }, "graph", [](QWidget* graph) {
-        for (QChartView* chart : graph->findChildren<QChartView*>()) {
-            for (QAbstractAxis* axis : chart->chart()->axes()) {
-                EXPECT_FALSE(axis->labelsTruncated()) << axis->titleText().toStdString();
-                EXPECT_FALSE(axis->titleText().contains("...")) << axis->titleText().toStdString();
-            }
-        }
-        ClickButton("OK")(graph);
-    });
+    Open([this] { Trigger(ID_GRAPH); }, "graph",
+         [](QWidget* graph) {
+             for (QChartView* chart : graph->findChildren<QChartView*>()) {
+                 for (QAbstractAxis* axis : chart->chart()->axes()) {
+                     EXPECT_FALSE(axis->labelsTruncated()) << axis->titleText().toStdString();
+                     EXPECT_FALSE(axis->titleText().contains("..."))
+                         << axis->titleText().toStdString();
+                 }
+             }
+             ClickButton("OK")(graph);
+         });
     Open([this] { View().EnterRanking(1234567); }, "rank-in", ClickButton("OK"), "ranking",
-            PressKey(Qt::Key_Escape));
+         PressKey(Qt::Key_Escape));
     Open([this] { Trigger(ID_OPTION); }, "options");
     Open([this] { Trigger(ID_APP_ABOUT); }, "about");
 }

@@ -20,6 +20,7 @@ struct LayoutCase {
 // past 255, one- and two-pixel leftovers and short absolute runs (PicturesMatchTheirGenerator).
 // These shapes reach what it leaves out: alternation and noise past 255, rows too narrow for an
 // absolute run, odd widths.
+// clang-format off
 const LayoutCase kLayouts[] = {
     {"one_pixel", 1, 1, [](int, int) { return 15; }},
     {"three_columns", 3, 4, [](int x, int y) { return (x * 5 + y) % 16; }},
@@ -30,6 +31,7 @@ const LayoutCase kLayouts[] = {
     {"noise_longer_than_255", 700, 2,
      [](int x, int y) { return int((x * 2246822519u + y) >> 9) & 15; }},
 };
+// clang-format on
 
 class BmpLayoutTest : public testing::TestWithParam<LayoutCase> {};
 
