@@ -21,9 +21,8 @@ NamedAmounts AmountsIn(std::string text) {
     const std::string wide = "０１２３４５６７８９";
     for (std::size_t at = 0; at < text.size(); ++at) {
         const std::size_t digit = wide.find(text.substr(at, 3));
-        if (text.size() - at >= 3 && digit != std::string::npos && digit % 3 == 0) {
+        if (text.size() - at >= 3 && digit != std::string::npos && digit % 3 == 0)
             text.replace(at, 3, 1, static_cast<char>('0' + digit / 3));
-        }
     }
     NamedAmounts found;
     const std::regex amount("([0-9]+)(人|万円|円)");
@@ -61,11 +60,8 @@ TEST(EventCatalogue, AnswersAreNumberedToldAndTrueToTheirAmountsAndNoOtherChange
                 named += static_cast<int>(amounts.patients.size() + amounts.yen.size());
             }
         }
-        for (const StatusChange& none : {AnswerChange(i, -1), AnswerChange(i, 4)}) {
-            EXPECT_EQ(none.stamina | none.money | none.patients | none.trust | none.rivalPower |
-                          none.suspicion,
-                      0);
-        }
+        for (const StatusChange& c : {AnswerChange(i, -1), AnswerChange(i, 4)})
+            EXPECT_EQ(c.stamina | c.money | c.patients | c.trust | c.rivalPower | c.suspicion, 0);
     }
     EXPECT_GT(named, 0);
 }
