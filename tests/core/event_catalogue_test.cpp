@@ -48,15 +48,14 @@ TEST(EventCatalogue, AnswersAreNumberedToldAndTrueToTheirAmountsAndNoOtherChange
     for (int i = 0; i < kEventCount; ++i) {
         for (int a = 0; a < 4; ++a) {
             const EventAnswer& answer = EventRecordAt(i).answers[a];
+            const StatusChange& c = answer.change;
             EXPECT_EQ(std::string(answer.text).rfind(numbers[a], 0), 0u)
                 << "event " << i << " answer " << a;
             EXPECT_NE(*answer.result, '\0') << "event " << i << " answer " << a;
             for (const std::string text : {answer.text, answer.result}) {
                 const NamedAmounts amounts = AmountsIn(text);
-                for (long long n : amounts.patients)
-                    EXPECT_EQ(n, std::llabs(answer.change.patients)) << text;
-                for (long long n : amounts.yen)
-                    EXPECT_EQ(n, std::llabs(answer.change.money)) << text;
+                for (long long n : amounts.patients) EXPECT_EQ(n, std::llabs(c.patients)) << text;
+                for (long long n : amounts.yen) EXPECT_EQ(n, std::llabs(c.money)) << text;
                 named += static_cast<int>(amounts.patients.size() + amounts.yen.size());
             }
         }

@@ -208,9 +208,7 @@ TEST(Run, ACaptureComesOneTickLaterAndWinsOverTheClear) {
     for (const bool capture : {true, false}) {
         run.Start(GameOptions{});
         GameState& s = run.State();
-        s.year = 1996;
-        s.month = 11;
-        s.stamina = capture ? 1 : 5000;
+        std::tie(s.year, s.month, s.stamina) = std::make_tuple(1996, 11, capture ? 1 : 5000);
         EXPECT_EQ(run.Tick({25, 0, 0, 0}, NoEvent<int>).ended, RunOutcome::Going);
         EXPECT_EQ(std::make_tuple(s.caught, s.month, run.Running()),
                   std::make_tuple(capture, 12, true));

@@ -109,19 +109,17 @@ TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) 
     NextDraws(0, 2);
     // The timer in the dialog and in the box, the stamina under the box; the dialog hidden under
     // the box is the event dialog test's.
-    std::tuple<bool, bool, int> whileOpen;
+    std::tuple<bool, bool, int> seen;
     EventAnswer answer(3, ClickButton("決定"));
-    answer.whileDialogOpen = [&](CEventDlg&) {
-        std::get<0>(whileOpen) = View().TurnTimer().isActive();
-    };
+    answer.whileDialogOpen = [&](CEventDlg&) { std::get<0>(seen) = View().TurnTimer().isActive(); };
     answer.whileBoxOpen = [&](QWidget*) {
-        std::get<1>(whileOpen) = View().TurnTimer().isActive();
-        std::get<2>(whileOpen) = View().State().stamina;
+        std::get<1>(seen) = View().TurnTimer().isActive();
+        std::get<2>(seen) = View().State().stamina;
     };
     View().OnTimer();
 
     EXPECT_EQ(answer.Prompt(), QString::fromUtf8(EventRecordAt(2).prompt));
-    EXPECT_EQ(whileOpen, std::make_tuple(false, false, 5000));
+    EXPECT_EQ(seen, std::make_tuple(false, false, 5000));
     EXPECT_EQ(std::make_pair(View().TurnTimer().isActive(), View().TurnTimer().interval()),
               std::make_pair(true, 3000));
     // Event 2's fourth answer costs 100 stamina, half as much again at level 0.

@@ -66,8 +66,7 @@ protected:
         loop.exec();
     }
 
-    std::uint32_t clockStart = 0;
-    std::uint32_t clockMs = 0;
+    std::uint32_t clockStart = 0, clockMs = 0;
     std::optional<std::uint32_t> hiddenAt;
     int mainLoopSleeps = 0;
 };

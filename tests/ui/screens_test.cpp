@@ -60,8 +60,7 @@ TEST_F(ScreensTest, TheBriefingShowsItsPictureAndTextsAndItsOkStartsTheGame) {
     Shown shown;
     ModalAnswer briefing(Read(shown, "briefing", ClickButton("OK")));
     Trigger(ID_GAME_START);
-    EXPECT_TRUE(shown.texts.size() == 3 && shown.texts.contains("ZORMADE Version 0.1"))
-        << shown.texts.join('|').toStdString();
+    EXPECT_TRUE(shown.texts.size() == 3 && shown.texts.contains("ZORMADE Version 0.1"));
     EXPECT_FALSE(shown.flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
     EXPECT_EQ(shown.picture.convertToFormat(QImage::Format_ARGB32),
               LoadBitmap(161).convertToFormat(QImage::Format_ARGB32));
@@ -88,16 +87,14 @@ TEST_F(ScreensTest, ARunGoesOnBehindTheAboutBox) {
     View().Options().speed = Speed::Fastest;  // the fastest turns, 3 s
     StartGame();
     ASSERT_EQ(EditText(IDC_EDIT_MONTH), "1");
-    QString monthWhileOpen;
-    int pausedWhileOpen = -1;
     ModalAnswer about([&](QWidget* window) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return EditText(IDC_EDIT_MONTH) != "1"; }, 10000));
-        monthWhileOpen = EditText(IDC_EDIT_MONTH);
-        pausedWhileOpen = View().GameRun().Paused();
+        EXPECT_EQ(EditText(IDC_EDIT_MONTH), "2");
+        EXPECT_FALSE(View().GameRun().Paused());
         PressKey(Qt::Key_Escape)(window);
     });
     Trigger(ID_APP_ABOUT);
-    EXPECT_EQ(std::make_pair(monthWhileOpen, pausedWhileOpen), std::make_pair(QString("2"), 0));
+    EXPECT_TRUE(about.Answered());
     EXPECT_TRUE(View().TurnTimer().isActive());
 }
 
