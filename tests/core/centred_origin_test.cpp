@@ -31,9 +31,8 @@ TEST(CentredOrigin, CentresWithHalvesTruncatedTowardZeroOnADesktopAnywhere) {
     for (const auto& c : cases) {
         const Origin origin = CentredOrigin(c.left, c.top, c.right, c.bottom, c.width, c.height);
         const Origin kept = KeptOnDesktop(origin, c.left, c.top);
-        EXPECT_EQ(std::make_tuple(origin.x, origin.y, kept.x, kept.y),
-                  std::make_tuple(c.x, c.y, c.keptX, c.keptY))
-            << c.name;
+        EXPECT_EQ(std::make_pair(origin.x, origin.y), std::make_pair(c.x, c.y)) << c.name;
+        EXPECT_EQ(std::make_pair(kept.x, kept.y), std::make_pair(c.keptX, c.keptY)) << c.name;
     }
 }
 

@@ -21,9 +21,8 @@ NamedAmounts AmountsIn(std::string text) {
     const std::string wide = "０１２３４５６７８９";
     for (std::size_t at = 0; at < text.size(); ++at) {
         const std::size_t digit = wide.find(text.substr(at, 3));
-        if (text.size() - at >= 3 && digit != std::string::npos && digit % 3 == 0) {
+        if (text.size() - at >= 3 && digit != std::string::npos && digit % 3 == 0)
             text.replace(at, 3, 1, static_cast<char>('0' + digit / 3));
-        }
     }
     NamedAmounts found;
     const std::regex amount("([0-9]+)(人|万円|円)");
@@ -49,23 +48,19 @@ TEST(EventCatalogue, AnswersAreNumberedToldAndTrueToTheirAmountsAndNoOtherChange
     for (int i = 0; i < kEventCount; ++i) {
         for (int a = 0; a < 4; ++a) {
             const EventAnswer& answer = EventRecordAt(i).answers[a];
+            const StatusChange& c = answer.change;
             EXPECT_EQ(std::string(answer.text).rfind(numbers[a], 0), 0u)
                 << "event " << i << " answer " << a;
             EXPECT_NE(*answer.result, '\0') << "event " << i << " answer " << a;
             for (const std::string text : {answer.text, answer.result}) {
                 const NamedAmounts amounts = AmountsIn(text);
-                for (long long n : amounts.patients)
-                    EXPECT_EQ(n, std::llabs(answer.change.patients)) << text;
-                for (long long n : amounts.yen)
-                    EXPECT_EQ(n, std::llabs(answer.change.money)) << text;
+                for (long long n : amounts.patients) EXPECT_EQ(n, std::llabs(c.patients)) << text;
+                for (long long n : amounts.yen) EXPECT_EQ(n, std::llabs(c.money)) << text;
                 named += static_cast<int>(amounts.patients.size() + amounts.yen.size());
             }
         }
-        for (const StatusChange& none : {AnswerChange(i, -1), AnswerChange(i, 4)}) {
-            EXPECT_EQ(none.stamina | none.money | none.patients | none.trust | none.rivalPower |
-                          none.suspicion,
-                      0);
-        }
+        for (const StatusChange& c : {AnswerChange(i, -1), AnswerChange(i, 4)})
+            EXPECT_EQ(c.stamina | c.money | c.patients | c.trust | c.rivalPower | c.suspicion, 0);
     }
     EXPECT_GT(named, 0);
 }

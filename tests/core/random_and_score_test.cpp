@@ -32,9 +32,8 @@ TEST(RunSettings, EachLevelAndSpeedAndAnyOtherValue) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        EXPECT_EQ(std::make_pair(TimerPeriodFor(Speed{c.value}), LevelFactorFor(Level{c.value})),
-                  std::make_pair(c.period, c.factor))
-            << c.value;
+        EXPECT_EQ(TimerPeriodFor(Speed{c.value}), c.period) << c.value;
+        EXPECT_EQ(LevelFactorFor(Level{c.value}), c.factor) << c.value;
     }
 }
 

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QListWidget>
 #include <QTest>
 #include <functional>
 
@@ -29,9 +28,8 @@ QRgb Expected(int x, int y) { return LoadBitmap(kTestBitmap).color(1 + (x + 2 * 
 // How many points of an area of `size` meet `test`.
 int CountPoints(QSize size, const std::function<bool(int x, int y)>& test) {
     int count = 0;
-    for (int y = 0; y < size.height(); ++y) {
+    for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x) count += test(x, y) ? 1 : 0;
-    }
     return count;
 }
 
@@ -52,20 +50,17 @@ TEST_F(DrawPictureTest, CopyAndStretchDrawTheSourceRectangleAndNothingElse) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        Canvas().fill(Qt::transparent);
+        QImage& canvas = Canvas();
+        canvas.fill(Qt::transparent);
         DrawPicture(dialog, kPicture, kTestBitmap, c.size, {9, 7}, c.mode);
-        EXPECT_EQ(0, CountPoints(c.size,
-                                 [&](int x, int y) {
-                                     return Canvas().pixel(x, y) !=
-                                            Expected(x / c.xScale, y / c.yScale);
-                                 }))
-            << "pixels unlike the source's";
-        EXPECT_EQ(
-            qAlpha(Canvas().pixel(c.size.width(), 0)) + qAlpha(Canvas().pixel(0, c.size.height())),
-            0);
+        const auto unlike = [&](int x, int y) {
+            return canvas.pixel(x, y) != Expected(x / c.xScale, y / c.yScale);
+        };
+        EXPECT_EQ(CountPoints(c.size, unlike), 0) << "pixels unlike the source's";
+        EXPECT_EQ(qAlpha(canvas.pixel(c.size.width(), 0) | canvas.pixel(0, c.size.height())), 0);
         const QRgb unused = LoadBitmap(kTestBitmap).color(15);
-        EXPECT_EQ(0, CountPoints(Canvas().size(),
-                                 [&](int x, int y) { return Canvas().pixel(x, y) == unused; }));
+        const auto isUnused = [&](int x, int y) { return canvas.pixel(x, y) == unused; };
+        EXPECT_EQ(CountPoints(canvas.size(), isUnused), 0);
     }
     DrawPicture(dialog, kPicture, kTestBitmap, {9, 7}, {9, 7}, PictureMode::Copy);
     EXPECT_EQ(std::make_pair(Canvas().pixel(17, 20), Canvas().pixel(9, 0)),
@@ -92,9 +87,8 @@ TEST(PictureTable, EveryPictureIsABitmapOfItsSizeThatHoldsItsShownPart) {
         const QImage bitmap = LoadBitmap(picture.id);
         const QSize size(picture.bitmap.width, picture.bitmap.height);
         EXPECT_EQ(bitmap.size(), size) << picture.id;
-        EXPECT_TRUE(QRect(QPoint(0, 0), size)
-                        .contains(QRect(0, 0, picture.shown.width, picture.shown.height)))
-            << picture.id;
+        const QRect shown(0, 0, picture.shown.width, picture.shown.height);
+        EXPECT_TRUE(QRect(QPoint(), size).contains(shown)) << picture.id;
     }
 }
 
@@ -110,10 +104,8 @@ int BlurredPixels(const QImage& shown, const QImage* expected) {
         for (int x = 0; x < shown.width() / kRatio; ++x) {
             const QRgb corner = shown.pixel(kRatio * x, kRatio * y);
             bool sharp = !expected || corner == expected->pixel(x, y);
-            for (int d = 1; d < kRatio * kRatio; ++d) {
-                sharp = sharp &&
-                        shown.pixel(kRatio * x + d % kRatio, kRatio * y + d / kRatio) == corner;
-            }
+            for (int d = 1; d < kRatio * kRatio; ++d)
+                sharp &= shown.pixel(kRatio * x + d % kRatio, kRatio * y + d / kRatio) == corner;
             blurred += sharp ? 0 : 1;
         }
     }
@@ -149,8 +141,7 @@ TEST_F(HighDpiTest, AStretchedEventPictureKeepsItsHardEdges) {
         auto* picture = dialog.Item<PictureControl>(CEventDlg::kPictureId);
         const QImage& canvas = picture->Canvas();
         const auto painted = [&](int x, int y) { return qAlpha(canvas.pixel(x, y)) != 0; };
-        EXPECT_TRUE(QTest::qWaitFor([&] { return CountPoints(canvas.size(), painted) > 0; }))
-            << "never painted";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return CountPoints(canvas.size(), painted) > 0; }));
         pictureSize = picture->size();
         shown = OnScreen(picture);
         SaveScreenshot(&dialog, "event-2x");

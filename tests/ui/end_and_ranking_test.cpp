@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QTest>
 #include <QTextDocument>
-#include <algorithm>
 
 #include "app_fixture.h"
 #include "platform/multi_line_edit.h"
@@ -17,20 +17,12 @@ namespace {
 
 using Answer = ModalSequence::Answer;
 using Table = std::vector<std::pair<QString, QString>>;  // points and name, place 1 first
-// A clear's patients and money, the name typed and the key that closes, then the place and points.
-struct Clear {
-    int patients, money;
-    const char* typed;
-    int key;
-    QString rank, points;
-};
 
 constexpr int kRankingPoints[] = {1027, 1028, 1029, 1030, 1015};
-const Table kDefaultTable{{"1570", "ZORMASTER"},
-                          {"1300", "??????"},
-                          {"820", "??????"},
-                          {"610", "??????"},
-                          {"450", "??????"}};
+// clang-format off
+const Table kDefaultTable{
+    {"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "??????"}, {"610", "??????"}, {"450", "??????"}};
+// clang-format on
 
 QString CloseBox(QWidget* w) {
     return w->windowFlags().testFlag(Qt::WindowCloseButtonHint) ? "close box" : "no close box";
@@ -79,16 +71,13 @@ protected:
                 QLabel* digit = nullptr;
                 for (QLabel* label : w->findChildren<QLabel*>())
                     digit = label->text() == QString::number(place) ? label : digit;
-                std::vector<MultiLineEdit*> row;
+                QMap<int, QString> row;  // by x
                 const int line = digit ? digit->geometry().center().y() : -1;
-                for (auto* field : w->findChildren<MultiLineEdit*>()) {
+                for (auto* field : w->findChildren<MultiLineEdit*>())
                     if (field->y() <= line && line < field->y() + field->height())
-                        row.push_back(field);
-                }
-                std::sort(row.begin(), row.end(),
-                          [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
-                seen.emplace_back(row.size() == 2 ? row[0]->Text() : "?",
-                                  row.size() == 2 ? row[1]->Text() : "?");
+                        row[field->x()] = field->Text();
+                if (row.size() != 2) row = {{0, "?"}, {1, "?"}};
+                seen.emplace_back(row.first(), row.last());
             }
             timerRanWhileOpen |= View().TurnTimer().isActive();
             PressKey(Qt::Key_Escape)(w);
@@ -122,9 +111,7 @@ TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
         EndRun(run.caught, run.patients, 1500000, {[&](QWidget* w) {
                    EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
                    w->repaint();
-                   picture = DialogItem<PictureControl>(w, CEndDlg::IDC_PICTURE)
-                                 ->Canvas()
-                                 .copy(0, 0, 258, 200);
+                   picture = DialogItem<PictureControl>(w, CEndDlg::IDC_PICTURE)->Canvas();
                    read(w);
                }});
         const QImage bitmap = LoadBitmap(run.bitmap);
@@ -132,9 +119,8 @@ TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
                                     .scaled(258, 200, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         int same = 0;  // scalers may round a row or column differently
-        for (int at = 0; at < 258 * 200; ++at) {
+        for (int at = 0; at < 258 * 200; ++at)
             same += picture.pixel(at % 258, at / 258) == expected.pixel(at % 258, at / 258);
-        }
         EXPECT_GT(same, 258 * 200 * 9 / 10) << run.title;
         EXPECT_EQ(shown, QStringList{"END"});
         EXPECT_EQ(end.mid(0, 4), QStringList({run.title, run.message, "OK", "no close box"}));
@@ -148,18 +134,20 @@ TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
 // above it.
 TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
     const QString q = "??????";
+    // A clear's patients and money, the name typed and the key that closes, the place and points.
     // clang-format off
-    const std::pair<Clear, Table> runs[] = {
+    const struct { int patients, money; const char* typed; int key; QString rank, points;
+                   Table expected; } runs[] = {
         // 932 × 0.88 = 820.16, and 7577 yen add nothing.
-        {{932, 7577, "THIRD", Qt::Key_Return, "3", "820"},
+        {932, 7577, "THIRD", Qt::Key_Return, "3", "820",
          {{"1570", "ZORMASTER"}, {"1300", q}, {"820", "THIRD"}, {"820", q}, {"610", q}}},
-        {{10000, 1500000, "ﾇｴﾀﾞ", Qt::Key_Return, "1", "8997"},
+        {10000, 1500000, "ﾇｴﾀﾞ", Qt::Key_Return, "1", "8997",
          {{"8997", "ﾇｴﾀﾞ"}, {"1570", "ZORMASTER"}, {"1300", q}, {"820", "THIRD"}, {"820", q}}},
-        {{10000, 1500000, "鵺田", Qt::Key_Escape, "1", "8997"},
+        {10000, 1500000, "鵺田", Qt::Key_Escape, "1", "8997",
          {{"8997", "ZORMADER"}, {"8997", "ﾇｴﾀﾞ"}, {"1570", "ZORMASTER"}, {"1300", q}, {"820", "THIRD"}}},
     };
     // clang-format on
-    for (const auto& [run, expected] : runs) {
+    for (const auto& run : runs) {
         SCOPED_TRACE(run.typed);
         QStringList end, rankIn;
         Table ranking;
@@ -170,8 +158,8 @@ TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
         const QString score = "POINT:" + run.points + "\r\n「わはははは！！」";
         EXPECT_EQ(end, QStringList({"CLEAR!!", score, "OK", "no close box", "2"}));
         EXPECT_EQ(rankIn.mid(0, 3), QStringList({run.rank, run.points, "OK"}));
-        EXPECT_EQ(ranking, expected);
-        EXPECT_EQ(StoredTable(), expected);
+        EXPECT_EQ(ranking, run.expected);
+        EXPECT_EQ(StoredTable(), run.expected);
         ExpectStartBoard("after a clear in the table");
     }
     EXPECT_FALSE(timerRanWhileOpen);
@@ -181,11 +169,10 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
     RankingTable& table = View().Ranking();
     table.points = {4294967295u, 8997, 820, 1, 0};
     table.names = {"全角五文字", "ZORMASTER", "", "  ", "a,b;c=d"};
-    const Table expected{{"4294967295", "全角五文字"},
-                         {"8997", "ZORMASTER"},
-                         {"820", ""},
-                         {"1", "  "},
-                         {"0", "a,b;c=d"}};
+    // clang-format off
+    const Table expected{
+        {"4294967295", "全角五文字"}, {"8997", "ZORMASTER"}, {"820", ""}, {"1", "  "}, {"0", "a,b;c=d"}};
+    // clang-format on
     Table ranking;
     QStringList seen;  // the focused control, the close box, the labels
     ModalSequence windows({[&](QWidget* w) {
@@ -205,8 +192,7 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
             auto* field = DialogItem<MultiLineEdit>(w, id);
             const int room = field->viewport()->width() -
                              2 * static_cast<int>(field->document()->documentMargin());
-            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->Text()), room)
-                << field->Text().toStdString();
+            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->Text()), room) << id;
         }
         SaveScreenshot(w, "ranking");
         ReadRanking(ranking)(w);

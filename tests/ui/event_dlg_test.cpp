@@ -26,8 +26,7 @@ TEST_F(EventDlgTest, OpensWithThePromptAndTheAnswersInOrderTheFirstSelected) {
         const EventRecord& event = EventRecordAt(22);
         QListWidget* list = AnswerList(d);
         auto* confirm = d.Item<QPushButton>(IDOK);
-        QStringList texts{d.windowTitle(), WindowText(d.GetDlgItem(CEventDlg::kPromptId)),
-                          confirm->text()};
+        QStringList texts{d.windowTitle(), DialogText(&d, CEventDlg::kPromptId), confirm->text()};
         QStringList expected{"EVENT", event.prompt, "決定"};
         for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
         for (const auto& a : event.answers) expected << a.text;
@@ -79,9 +78,8 @@ TEST_F(EventDlgTest, EnterEscapeAndTheButtonEachTakeTheSelectedAnswerADoubleClic
         EXPECT_EQ(View().AnswerEvent(41), c.chosen);
 
         ASSERT_TRUE(answer.BoxAnswered());
-        const QString result =
-            QString::fromUtf8(EventRecordAt(41).answers[c.chosen].result).replace("\r\n", "\n");
-        EXPECT_EQ(answer.Box().TitleAndText(), QStringList({"結果", result}));
+        QString result = EventRecordAt(41).answers[c.chosen].result;
+        EXPECT_EQ(answer.Box().TitleAndText(), QStringList({"結果", result.replace("\r\n", "\n")}));
         EXPECT_TRUE(plainBoxOverTheBoard);
     }
 }

@@ -57,24 +57,21 @@ protected:
             EXPECT_EQ(w->windowTitle(), "GRAPH");
             endLine = DialogText(w, CGraphDlg::kEndLineId);
             auto* list = DialogItem<QListWidget>(w, CGraphDlg::kEventListId);
+            const QFontMetrics metrics = list->fontMetrics();
             for (int i = 0; i < list->count(); ++i) {
                 events << list->item(i)->text();
                 // The focus frame runs round the row's text, not through it, and no row runs past
                 // the list's edge.
-                EXPECT_GT(list->visualItemRect(list->item(i)).height(),
-                          list->fontMetrics().height());
-                EXPECT_LE(list->fontMetrics().horizontalAdvance(events.back()),
-                          list->viewport()->width());
+                EXPECT_GT(list->visualItemRect(list->item(i)).height(), metrics.height());
+                EXPECT_LE(metrics.horizontalAdvance(events.back()), list->viewport()->width());
             }
             for (QChartView* view : w->findChildren<QChartView*>()) {
                 EXPECT_FALSE(view->accessibleName().isEmpty());
-                for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical)) {
+                for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical))
                     if (!axis->titleText().isEmpty()) axisTitles << axis->titleText();
-                }
-                for (QAbstractAxis* axis : view->chart()->axes()) {
+                for (QAbstractAxis* axis : view->chart()->axes())
                     if (auto* labelled = qobject_cast<QCategoryAxis*>(axis))
                         axisLabels << labelled->categoriesLabels().join(' ');
-                }
                 for (QAbstractSeries* s : view->chart()->series()) {
                     if (s->name() == "限界") continue;
                     auto& points = lines[s->name().toStdString()];

@@ -15,6 +15,8 @@
 namespace zormade::test {
 namespace {
 
+using Answer = ModalSequence::Answer;
+
 struct Shown {
     QStringList texts, buttons;
     Qt::WindowFlags flags;
@@ -25,8 +27,7 @@ struct Shown {
 // Reads the screen's labels, buttons, flags and picture, checks every text fits its control (a
 // one-line text in its box, a wrapped one in its lines, broken only where the text breaks it: the
 // briefing breaks its own lines so that no name is split), then answers with `answer`.
-std::function<void(QWidget*)> Read(Shown& shown, const char* name,
-                                   const std::function<void(QWidget*)>& answer) {
+Answer Read(Shown& shown, const char* name, const Answer& answer) {
     return [&shown, name, answer](QWidget* window) {
         shown.flags = window->windowFlags();
         for (QLabel* label : window->findChildren<QLabel*>()) {
@@ -50,7 +51,7 @@ std::function<void(QWidget*)> Read(Shown& shown, const char* name,
     };
 }
 
-const std::function<void(QWidget*)> CloseWindow = [](QWidget* w) { w->close(); };
+const Answer CloseWindow = [](QWidget* w) { w->close(); };
 
 using ScreensTest = AppTest;
 
@@ -59,8 +60,7 @@ TEST_F(ScreensTest, TheBriefingShowsItsPictureAndTextsAndItsOkStartsTheGame) {
     Shown shown;
     ModalAnswer briefing(Read(shown, "briefing", ClickButton("OK")));
     Trigger(ID_GAME_START);
-    EXPECT_TRUE(shown.texts.size() == 3 && shown.texts.contains("ZORMADE Version 0.1"))
-        << shown.texts.join('|').toStdString();
+    EXPECT_TRUE(shown.texts.size() == 3 && shown.texts.contains("ZORMADE Version 0.1"));
     EXPECT_FALSE(shown.flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
     EXPECT_EQ(shown.picture.convertToFormat(QImage::Format_ARGB32),
               LoadBitmap(161).convertToFormat(QImage::Format_ARGB32));
@@ -87,16 +87,14 @@ TEST_F(ScreensTest, ARunGoesOnBehindTheAboutBox) {
     View().Options().speed = Speed::Fastest;  // the fastest turns, 3 s
     StartGame();
     ASSERT_EQ(EditText(IDC_EDIT_MONTH), "1");
-    QString monthWhileOpen;
-    int pausedWhileOpen = -1;
     ModalAnswer about([&](QWidget* window) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return EditText(IDC_EDIT_MONTH) != "1"; }, 10000));
-        monthWhileOpen = EditText(IDC_EDIT_MONTH);
-        pausedWhileOpen = View().GameRun().Paused();
+        EXPECT_EQ(EditText(IDC_EDIT_MONTH), "2");
+        EXPECT_FALSE(View().GameRun().Paused());
         PressKey(Qt::Key_Escape)(window);
     });
     Trigger(ID_APP_ABOUT);
-    EXPECT_EQ(std::make_pair(monthWhileOpen, pausedWhileOpen), std::make_pair(QString("2"), 0));
+    EXPECT_TRUE(about.Answered());
     EXPECT_TRUE(View().TurnTimer().isActive());
 }
 
@@ -105,10 +103,9 @@ using Choices = std::tuple<int, int, bool, QString>;
 
 int Ticked(QWidget* dialog, int firstId) {
     int ticked = -1;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
         if (DialogItem<QRadioButton>(dialog, firstId + i)->isChecked())
             ticked = ticked == -1 ? i : -3;
-    }
     return ticked;
 }
 
@@ -120,9 +117,14 @@ void ChangeAll(QWidget* dialog) {
 
 class OptionDlgTest : public AppTest {
 protected:
+    // The turn period and level factor a run started now plays at.
+    std::pair<int, double> StartedPace() {
+        StartGame();
+        return {View().TurnTimer().interval(), View().State().levelFactor};
+    }
+
     // Opens the options from the menu, reads them, lets `change` act, then closes with `close`.
-    Choices Open(const std::function<void(QWidget*)>& change,
-                 const std::function<void(QWidget*)>& close) {
+    Choices Open(const Answer& change, const Answer& close) {
         Choices shown;
         ModalAnswer window([&](QWidget* w) {
             shown = {Ticked(w, 1034), Ticked(w, 1037), DialogItem<QCheckBox>(w, 1033)->isChecked(),
@@ -143,18 +145,14 @@ protected:
 TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
     for (const auto& way : {ClickButton("ｷｬﾝｾﾙ"), PressKey(Qt::Key_Escape), CloseWindow}) {
         EXPECT_EQ(Open(ChangeAll, way), Choices(2, 2, false, "OK"));
-        EXPECT_EQ(View().Options(), (GameOptions{Level::Normal, Speed::Normal, 0}))
-            << "after leaving without OK";
+        EXPECT_EQ(View().Options(), (GameOptions{Level::Normal, Speed::Normal, 0})) << "not kept";
     }
     Open(ChangeAll, ClickButton("OK"));
     EXPECT_EQ(View().Options(), (GameOptions{Level::Hardest, Speed::Fastest, 1}));
-    StartGame();
-    EXPECT_EQ(std::make_pair(View().TurnTimer().interval(), View().State().levelFactor),
-              std::make_pair(3000, 1.5));
+    EXPECT_EQ(StartedPace(), std::make_pair(3000, 1.5));
     Frame().close();
     StartAgain();
-    EXPECT_FALSE(app->OpeningDlg().IsBuilt())
-        << "the box ticked leaves the opening out from the next start";
+    EXPECT_FALSE(app->OpeningDlg().IsBuilt()) << "the box left the opening in";
 }
 
 TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAtFactorOneAndTheSlowestPace) {
@@ -163,9 +161,7 @@ TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAtFactorOne
     EXPECT_EQ(Open([](QWidget*) {}, ClickButton("OK")), Choices(-1, -1, false, "OK"));
     // OK with nothing ticked stores -1, which plays like any value outside the group.
     EXPECT_EQ(View().Options(), (GameOptions{Level{-1}, Speed{-1}, 0}));
-    StartGame();
-    EXPECT_EQ(std::make_pair(View().TurnTimer().interval(), View().State().levelFactor),
-              std::make_pair(7000, 1.0));
+    EXPECT_EQ(StartedPace(), std::make_pair(7000, 1.0));
 }
 
 }  // namespace

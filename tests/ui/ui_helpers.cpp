@@ -6,12 +6,9 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
-#include <algorithm>
 
 #include "platform/control_set.h"
 
@@ -20,7 +17,6 @@ namespace zormade::test {
 ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer, QWidget* answeredBefore)
     : answer_(std::move(answer)) {
     auto* timer = new QTimer;
-    timer->setInterval(5);
     QObject::connect(
         timer, &QTimer::timeout, [this, timer, before = QPointer<QWidget>(answeredBefore)] {
             QWidget* modal = QApplication::activeModalWidget();
@@ -32,7 +28,7 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer, QWidget* answered
                      box ? box->icon() : QMessageBox::NoIcon, modal};
             answer_(modal);
         });
-    timer->start();
+    timer->start(5);
     poller_.reset(timer);
 }
 
@@ -42,19 +38,17 @@ ModalSequence::ModalSequence(std::vector<Answer> answers) : answers_(std::move(a
 
 void ModalSequence::Arm(std::size_t step, QWidget* previous) {
     // An answer that leaves its window open must not have the next answer land on it too.
-    steps_.push_back(std::make_unique<ModalAnswer>(
-        [this, step](QWidget* window) {
-            if (step + 1 < answers_.size()) Arm(step + 1, window);
-            answers_[step](window);
-        },
-        previous));
+    const auto answer = [this, step](QWidget* window) {
+        if (step + 1 < answers_.size()) Arm(step + 1, window);
+        answers_[step](window);
+    };
+    steps_.push_back(std::make_unique<ModalAnswer>(answer, previous));
 }
 
 std::vector<ModalAnswer::Seen> ModalSequence::Windows() const {
     std::vector<ModalAnswer::Seen> windows;
-    for (const auto& step : steps_) {
+    for (const auto& step : steps_)
         if (step->Answered()) windows.push_back(step->Window());
-    }
     return windows;
 }
 
@@ -91,13 +85,9 @@ std::function<void(QWidget*)> PressKey(int key) {
 
 std::function<void(QWidget*)> ClickButton(const QString& text) {
     return [text](QWidget* window) {
-        const auto buttons = window->findChildren<QAbstractButton*>();
-        const auto it = std::find_if(buttons.begin(), buttons.end(),
-                                     [&](auto* b) { return b->text().startsWith(text); });
-        if (it == buttons.end())
-            ADD_FAILURE_AT(__FILE__, __LINE__) << "no button " << text.toStdString();
-        else
-            QTest::mouseClick(*it, Qt::LeftButton);
+        for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+            if (b->text().startsWith(text)) return QTest::mouseClick(b, Qt::LeftButton);
+        ADD_FAILURE_AT(__FILE__, __LINE__) << "no button " << text.toStdString();
     };
 }
 
@@ -131,10 +121,9 @@ int TextBaseline(QWidget* control) {
 bool LinesStayWhole(const QLabel* label) {
     const QRect room(0, 0, label->contentsRect().width(), 10000);
     const QFontMetrics face = label->fontMetrics();
-    for (const QString& line : label->text().split(QLatin1Char('\n'))) {
+    for (const QString& line : label->text().split(QLatin1Char('\n')))
         if (face.boundingRect(room, Qt::TextWordWrap, line).height() >= 2 * face.height())
             return false;
-    }
     return true;
 }
 

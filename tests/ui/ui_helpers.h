@@ -23,8 +23,7 @@ namespace zormade::test {
 class ModalAnswer {
 public:
     struct Seen {
-        QString title;
-        QString text;  // a message box's, else ""
+        QString title, text;  // the text a message box's, else ""
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QWidget* window = nullptr;
         QStringList TitleAndText() const { return {title, text}; }
@@ -87,8 +86,7 @@ struct TickCounter : QObject {
         ticks += event->type() == QEvent::Timer && timer && timer->interval() == interval ? 1 : 0;
         return false;
     }
-    int interval;
-    int ticks = 0;
+    int interval, ticks = 0;
 };
 
 // Answers with a key (Return, Escape) or by clicking the button whose text starts with `text`.
