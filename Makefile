@@ -56,7 +56,7 @@ FORMATTED = $(shell git ls-files '*.cpp' '*.h')
 format:
 	clang-format -i $(FORMATTED)
 format-check: deps
-	clang-format --dry-run --Werror $(FORMATTED)
+	@clang-format --dry-run --Werror $(FORMATTED) && echo "format-check: $(words $(FORMATTED)) files in the house style"
 
 # The built tree into PREFIX (the programs in games/); DESTDIR, when given, stages the files below
 # a folder instead of the live system. Builds nothing and installs no packages: run `make` first.
