@@ -56,9 +56,8 @@ std::vector<int> AppTest::Board() {
         EXPECT_TRUE(number) << id << ": " << EditText(id).toStdString();
     }
     for (int id :
-         {IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST, IDC_PROGRESS_RIVAL, IDC_PROGRESS_SUSPICION}) {
+         {IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST, IDC_PROGRESS_RIVAL, IDC_PROGRESS_SUSPICION})
         shown.push_back(View().Item<QProgressBar>(id)->value());
-    }
     return shown;
 }
 
@@ -75,9 +74,8 @@ void AppTest::ExpectStartBoard(const char* when) {
 QAction* AppTest::MenuItem(int command) {
     QAction* action = Frame().Router().ActionFor(command);
     if (!action) return nullptr;
-    for (QAction* top : Frame().menuBar()->actions()) {
+    for (QAction* top : Frame().menuBar()->actions())
         if (top->menu() && top->menu()->actions().contains(action)) emit top->menu()->aboutToShow();
-    }
     return action;
 }
 

@@ -106,9 +106,8 @@ TEST_F(EventTextFitTest, EverySliderAndStatusBarExplainsItselfInATipThatFits) {
         QApplication::sendEvent(under, &ask);
         QLabel* shown = nullptr;
         ASSERT_TRUE(QTest::qWaitFor([&] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
+            for (QWidget* w : QApplication::topLevelWidgets())
                 if (w->inherits("QTipLabel") && w->isVisible()) shown = static_cast<QLabel*>(w);
-            }
             return shown && shown->text() == tip;
         })) << id;
         EXPECT_TRUE(ScreenArea().contains(shown->geometry())) << id;

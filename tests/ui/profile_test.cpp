@@ -91,9 +91,8 @@ std::unique_ptr<QProcess> StartCopy(const QStringList& arguments, const QString&
     environment.insert("XDG_CONFIG_HOME", home);
     copy->setProcessEnvironment(environment);
     copy->start(PROFILE_GAME, arguments);
-    while (copy->waitForReadyRead(kWaitMs)) {
+    while (copy->waitForReadyRead(kWaitMs))
         if (copy->canReadLine() && copy->readLine().trimmed() == "ready") return copy;
-    }
     copy->kill();
     copy->waitForFinished();
     return nullptr;

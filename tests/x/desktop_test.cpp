@@ -38,8 +38,7 @@ using Reply = std::unique_ptr<T, decltype(&std::free)>;
 // The outer frame of top-level window `window` as the X server sees it: the window manager's
 // frame round it, decoration included; null while it has none or the server cannot say.
 QRect OuterFrame(WId window) {
-    xcb_connection_t* x =
-        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    auto* x = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     // Climb to the window manager's frame: the ancestor whose parent is the root. A window that
     // is itself a child of the root has no frame yet.
