@@ -278,8 +278,7 @@ TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
 // that cannot be read whole is shown as far as it can be, and its bytes go back as they were. A
 // very long name is kept whole and shown only as far as its control goes.
 TEST_F(ProfileTest, NamesInOtherEncodingsOrDamagedOrVeryLongAreShownAndKeptThroughAnExit) {
-    const QString text = QString::fromUtf8(
-        "[Ranking]\r\nPlayer0=9000\r\nPlayername0=ﾅｶﾞﾚ全角\r\nPlayername1=Bob\r\n");
+    const QString text = "[Ranking]\r\nPlayer0=9000\r\nPlayername0=ﾅｶﾞﾚ全角\r\nPlayername1=Bob\r\n";
     QStringEncoder cp932("windows-31j");
     QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
     const QByteArray top = "[Ranking]\nPlayer0=9000\nPlayername1=Bob\nPlayername0=",
@@ -465,8 +464,7 @@ TEST(TerminationSignals, EachSignalCallsBackOnceFromTheEventLoopAndTheOldHandler
             int calls = 0;
             TerminationSignals termination([&] { ++calls; });
             ASSERT_TRUE(termination.Installed());
-            ::raise(signal);
-            ::raise(signal);
+            for (int twice = 0; twice < 2; ++twice) ::raise(signal);
             EXPECT_EQ(calls, 0) << "a handler must not call back from inside the signal";
             EXPECT_TRUE(QTest::qWaitFor([&] { return calls > 0; }, kWaitMs)) << signal;
             // Two turns of the loop: a second wake-up left in the socket would have come by then.
