@@ -37,15 +37,11 @@ TEST(IniDocument, ReadsEarlierProfilesAndWritesThemAgainByteForByte) {
     // clang-format off
     const struct { const char* file; Names names; Points points; GameOptions options; } cases[] = {
         {"new_player.ini", kDefaultNames, kDefaultPoints, {Level{2}, Speed{2}, 0}},
-        {"odd_names.ini",
-         {"a,b;c=d\"e", "@home \\ back\\slash", "  blanks  ", "ﾅｶﾞﾚ 全角　名前", ""},
-         {4294967295u, 2147483648u, 1570, 1, 0},
-         {Level{7}, Speed{-1}, 1}},
-        {"escapes.ini",
-         {"tab\there\r\n", std::string("ctl\x01" "1 nul\0" "7", 11), "@Variant(0)",
-          "#;not a comment\x7f", "=\"quoted\"="},
-         {9000, 8000, 7000, 6000, 5000},
-         {Level{0}, Speed{0}, 0}},
+        {"odd_names.ini", {"a,b;c=d\"e", "@home \\ back\\slash", "  blanks  ", "ﾅｶﾞﾚ 全角　名前", ""},
+         {4294967295u, 2147483648u, 1570, 1, 0}, {Level{7}, Speed{-1}, 1}},
+        {"escapes.ini", {"tab\there\r\n", std::string("ctl\x01" "1 nul\0" "7", 11), "@Variant(0)",
+                         "#;not a comment\x7f", "=\"quoted\"="},
+         {9000, 8000, 7000, 6000, 5000}, {Level{0}, Speed{0}, 0}},
         {"other_keys.ini", {"ZORMASTER", "Bob", "??????", "??????", "??????"},
          {5, 1300, 820, 610, 450}, {Level{2}, Speed{1}, 0}},
     };
@@ -71,10 +67,8 @@ TEST(IniDocument, ADamagedLineCostsOnlyItself) {
         "Player3=6\nPlayer4=5\nPlayername0=A\nPlayername1=B\nPlayername2=C\nPlayername3=D\n"
         "Playername4=E\n";
     // clang-format off
-    const struct {
-        const char* what;
-        std::string from, damaged, meant;  // "" meant: the key is lost
-    } cases[] = {
+    // An empty `meant`: the key is lost.
+    const struct { const char* what; std::string from, damaged, meant; } cases[] = {
         {"an unmatched quote", "Playername0=A", "Playername0=\"Bob", "Playername0=\\\"Bob"},
         {"a trailing backslash", "Playername1=B", "Playername1=Bob\\", "Playername1=Bob\\\\"},
         {"a raw control character", "Playername2=C", "Playername2=C\x01" "D", "Playername2=C\uFFFD" "D"},
@@ -108,12 +102,7 @@ TEST(IniDocument, ADamagedLineCostsOnlyItself) {
 
 // Nothing this run changed goes back as it stood, and a hand-edited file keeps its own lines.
 TEST(IniDocument, WhatTheGameDidNotChangeStaysWhereAndAsItWas) {
-    const std::string unread[] = {
-        "ctl\x01"
-        "x",
-        "bad\xff"
-        "byte",
-        "E\\q", "\"open"};
+    const std::string unread[] = {"ctl\x01x", "bad\377byte", "E\\q", "\"open"};
     const std::string text =
         "; first\n[ranking]\n# the table\nPLAYERNAME0=Mine\nplayer0=9000\n[Player2=7000\nodd line\n"
         "Playername1=" +

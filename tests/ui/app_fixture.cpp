@@ -36,10 +36,9 @@ void AppTest::StartAgain(TickSource ticks) {
 }
 
 void AppTest::NextDraws(int first, int second) {
-    View().GameRun().SetDraws(
-        [this, draws = std::array<int, 2>{first, second}, made = 0]() mutable {
-            return made < 2 ? draws[made++] : ThreeWayOf(View().Random().Next());
-        });
+    View().GameRun().SetDraws([this, draws = std::array{first, second}, made = 0]() mutable {
+        return made < 2 ? draws[made++] : ThreeWayOf(View().Random().Next());
+    });
 }
 
 QStringList AppTest::LogLines() {
@@ -57,30 +56,26 @@ std::vector<int> AppTest::Board() {
         EXPECT_TRUE(number) << id << ": " << EditText(id).toStdString();
     }
     for (int id :
-         {IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST, IDC_PROGRESS_RIVAL, IDC_PROGRESS_SUSPICION}) {
+         {IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST, IDC_PROGRESS_RIVAL, IDC_PROGRESS_SUSPICION})
         shown.push_back(View().Item<QProgressBar>(id)->value());
-    }
     return shown;
 }
 
 void AppTest::ExpectStartBoard(const char* when) {
     EXPECT_EQ(Board(), (std::vector<int>{1991, 1, 1500000, 0, 5000, 1800, 200, 400})) << when;
-    for (int id : {IDC_SLIDER_DOSE, IDC_SLIDER_DONATION, IDC_SLIDER_DEMAND, IDC_SLIDER_COUNTER}) {
+    for (int id : {IDC_SLIDER_DOSE, IDC_SLIDER_DONATION, IDC_SLIDER_DEMAND, IDC_SLIDER_COUNTER})
         EXPECT_EQ(Slider(id)->value(), 0) << when;
-    }
     EXPECT_TRUE(LogLines().isEmpty()) << when;
     EXPECT_FALSE(View().TurnTimer().isActive()) << when;
-    for (int command : {ID_GAME_START, ID_RANKING, ID_OPTION}) {
+    for (int command : {ID_GAME_START, ID_RANKING, ID_OPTION})
         EXPECT_TRUE(MenuItem(command)->isEnabled()) << when << " " << command;
-    }
 }
 
 QAction* AppTest::MenuItem(int command) {
     QAction* action = Frame().Router().ActionFor(command);
     if (!action) return nullptr;
-    for (QAction* top : Frame().menuBar()->actions()) {
+    for (QAction* top : Frame().menuBar()->actions())
         if (top->menu() && top->menu()->actions().contains(action)) emit top->menu()->aboutToShow();
-    }
     return action;
 }
 

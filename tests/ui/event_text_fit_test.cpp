@@ -39,33 +39,30 @@ TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsContro
         // The picture is among the program's bitmaps, and the part shown lies inside it.
         const std::optional<PictureRow> picture = EventPictureRow(EventRecordAt(index).pictureRow);
         ASSERT_TRUE(picture);
-        EXPECT_TRUE(LoadBitmap(picture->bitmapId)
-                        .rect()
-                        .contains(QRect(0, 0, picture->width, picture->height)));
+        const QRect shown(0, 0, picture->width, picture->height);
+        EXPECT_TRUE(LoadBitmap(picture->bitmapId).rect().contains(shown));
 
         const QFontMetrics face(dialog.font());
         auto* prompt = dialog.Item<MultiLineEdit>(CEventDlg::kPromptId);
         EXPECT_EQ(prompt->font().pixelSize(), dialog.font().pixelSize());
         const int margin = static_cast<int>(prompt->document()->documentMargin());
+        const QSize room = prompt->viewport()->size() - QSize(2 * margin, 2 * margin);
         const QStringList lines = WindowText(prompt).split("\r\n");
         EXPECT_LE(lines.size(), 2);
-        EXPECT_LE(lines.size() * face.lineSpacing() + 2 * margin, prompt->viewport()->height());
-        for (const QString& line : lines) {
-            EXPECT_TRUE(!line.isEmpty() &&
-                        face.horizontalAdvance(line) <= prompt->viewport()->width() - 2 * margin)
+        EXPECT_LE(lines.size() * face.lineSpacing(), room.height());
+        for (const QString& line : lines)
+            EXPECT_TRUE(!line.isEmpty() && face.horizontalAdvance(line) <= room.width())
                 << line.toStdString();
-        }
 
         auto* list = dialog.Item<QListWidget>(CEventDlg::kAnswerListId);
         const int textMargin =
             list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        const int width = list->viewport()->width() - 2 * textMargin;
         EXPECT_FALSE(list->verticalScrollBar()->isVisible());
         EXPECT_LE(list->visualItemRect(list->item(3)).bottom(), list->viewport()->height());
         for (int row = 0; row < list->count(); ++row) {
             const QString text = list->item(row)->text();
-            EXPECT_LE(list->fontMetrics().horizontalAdvance(text),
-                      list->viewport()->width() - 2 * textMargin)
-                << text.toStdString();
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(text), width) << text.toStdString();
         }
 
         if (QList<int>{0, 13, 27, 41}.contains(index))
@@ -109,9 +106,8 @@ TEST_F(EventTextFitTest, EverySliderAndStatusBarExplainsItselfInATipThatFits) {
         QApplication::sendEvent(under, &ask);
         QLabel* shown = nullptr;
         ASSERT_TRUE(QTest::qWaitFor([&] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
+            for (QWidget* w : QApplication::topLevelWidgets())
                 if (w->inherits("QTipLabel") && w->isVisible()) shown = static_cast<QLabel*>(w);
-            }
             return shown && shown->text() == tip;
         })) << id;
         EXPECT_TRUE(ScreenArea().contains(shown->geometry())) << id;
@@ -124,9 +120,8 @@ TEST_F(EventTextFitTest, EverySliderAndStatusBarExplainsItselfInATipThatFits) {
 bool RoundTripsThroughCp932(const QString& text) {
     QStringEncoder encode("windows-31j");
     QStringDecoder decode("windows-31j");
-    const QByteArray bytes = encode(text);
-    return encode.isValid() && decode.isValid() && !encode.hasError() &&
-           QString(decode(bytes)) == text;
+    const QString back = decode(encode(text));
+    return encode.isValid() && decode.isValid() && !encode.hasError() && back == text;
 }
 
 TEST(TextEncoding, EveryTextOfTheGameRoundTripsThroughCodePage932) {

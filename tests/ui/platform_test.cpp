@@ -80,12 +80,11 @@ TEST(WindowPos, AShownWindowChangesLayerInPlace) {
     QWidget window;
     window.show();
     QWindow* const native = window.windowHandle();
-    for (const bool topMost : {true, false}) {
-        SetWindowPos(&window, topMost ? WindowLayer::TopMost : WindowLayer::Normal, 10, 20, 300,
-                     200);
+    for (const bool top : {true, false}) {
+        SetWindowPos(&window, top ? WindowLayer::TopMost : WindowLayer::Normal, 10, 20, 300, 200);
         EXPECT_EQ(window.windowHandle(), native);
-        EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), topMost);
-        EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), topMost);
+        EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), top);
+        EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), top);
     }
 }
 
@@ -102,13 +101,9 @@ TEST(MessageBox, ALineWiderThanTheScreenWrapsOnIt) {
     EXPECT_LE(width, QGuiApplication::primaryScreen()->availableGeometry().width());
 }
 
-class FormForTest : public CFormView {
-public:
+struct FormForTest : CFormView {
     FormForTest() : CFormView(101) {}
-    int money = 0;
-    int month = 0;
-
-protected:
+    int money = 0, month = 0;
     void DoDataExchange(DataExchange* pDX) override {
         DDX_Text(pDX, 1015, money);
         DDX_Text(pDX, 1017, month);
@@ -187,8 +182,7 @@ TEST(Accessibility, EveryControlOfEveryWindowHasASpokenName) {
     const QStringList files = QDir(":/templates").entryList({"*.json"});
     ASSERT_GE(files.size(), 9);
     for (const QString& file : files) {
-        const std::optional<DialogTemplate> dialog =
-            LoadDialogTemplate(file.section('.', 0, 0).toInt());
+        const auto dialog = LoadDialogTemplate(file.section('.', 0, 0).toInt());
         ASSERT_TRUE(dialog) << file.toStdString();
         QWidget host;
         ControlSet controls;
@@ -203,8 +197,7 @@ TEST(Accessibility, EveryControlOfEveryWindowHasASpokenName) {
 }
 
 TEST_F(AppTest, TheMoneyEditTellsItsValueBesideItsName) {
-    QAccessibleInterface* money =
-        QAccessible::queryAccessibleInterface(View().GetDlgItem(IDC_EDIT_MONEY));
+    auto* money = QAccessible::queryAccessibleInterface(View().GetDlgItem(IDC_EDIT_MONEY));
     ASSERT_NE(money, nullptr);
     EXPECT_EQ(money->text(QAccessible::Name), "所持金");
     EXPECT_EQ(money->text(QAccessible::Value), "1500000");

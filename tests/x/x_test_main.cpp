@@ -41,8 +41,7 @@ struct XSession {
         const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
         // Xvfb picks a free display and writes its number to the -displayfd once it takes connections.
         server.setStandardErrorFile(QProcess::nullDevice());
-        server.start(QStringLiteral("Xvfb"),
-                     {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
+        server.start("Xvfb", {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
         const QByteArray number = FirstLine(server);
         if (number.isEmpty()) return QStringLiteral("Xvfb did not start (is it installed?)");
         qputenv("DISPLAY", ':' + number);
