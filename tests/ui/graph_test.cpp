@@ -2,6 +2,7 @@
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QListWidget>
+#include <QValueAxis>
 #include <QXYSeries>
 #include <map>
 
@@ -52,7 +53,7 @@ protected:
     // Reads the graph window into endLine, events and lines, then closes it with `key`.
     void OpenGraph(int key, const char* screenshot) {
         lines.clear();
-        events = axisTitles = axisLabels = QStringList();
+        events = axisTitles = axisLabels = timeSpans = QStringList();
         ModalAnswer graph([&](QWidget* w) {
             EXPECT_EQ(w->windowTitle(), "GRAPH");
             endLine = DialogText(w, CGraphDlg::kEndLineId);
@@ -72,6 +73,9 @@ protected:
                 for (QAbstractAxis* axis : view->chart()->axes())
                     if (auto* labelled = qobject_cast<QCategoryAxis*>(axis))
                         axisLabels << labelled->categoriesLabels().join(' ');
+                for (QAbstractAxis* axis : view->chart()->axes(Qt::Horizontal))
+                    if (auto* time = qobject_cast<QValueAxis*>(axis))
+                        timeSpans << QString("%1-%2").arg(time->min()).arg(time->max());
                 for (QAbstractSeries* s : view->chart()->series()) {
                     if (s->name() == "限界") continue;
                     auto& points = lines[s->name().toStdString()];
@@ -89,7 +93,7 @@ protected:
     QString endLine, endMessage;
     // The list's rows as shown; the axes' titles; each labelled axis's labels: the years, then
     // money's and patients'.
-    QStringList events, axisTitles, axisLabels;
+    QStringList events, axisTitles, axisLabels, timeSpans;
 };
 
 TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
@@ -125,6 +129,7 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     EXPECT_EQ(axisTitles, QStringList({"万円", "人"}));
     // The run's own year only; money's and patients' highs rounded up to 1, 2 or 5 times a power of ten.
     EXPECT_EQ(axisLabels, QStringList({"1991", "1991", "0 500", "0 1000"}));
+    EXPECT_EQ(timeSpans, QStringList({"0-4", "0-4"})) << "both charts span the run's months";
 }
 
 TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
@@ -159,6 +164,7 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     OpenGraph(Qt::Key_Escape, "graph-clear");
     EXPECT_EQ(lines, board) << "the stopped run's months are gone";
     EXPECT_EQ(axisLabels.front(), "1996") << "a run of the last months spans only them";
+    EXPECT_EQ(timeSpans, QStringList({"68-70", "68-70"}));
     EXPECT_EQ(endMessage, "POINT:266\r\n「わはははは！！」");
     EXPECT_EQ(endLine,
               "1996年12月まで逃げ切った！　POINT:266（患者144人×0.88＋所持金1068000円÷7578）");
