@@ -138,6 +138,7 @@ TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
     const struct { const char* name; std::array<int, 5> historyBefore; int dose, expectedGrowth; } cases[] = {
         {"three before, none four back", {10, 10, 10, 0, 0}, 10, 8 - (0 + 10) / 2},
         {"three before, nine four back", {10, 10, 10, 9, 0}, 10, -1},
+        {"the smallest dose repeats too", {1, 1, 1, 9, 0}, 1, 0 - (9 + 1) / 2},
         {"five turns running", {10, 10, 10, 10, 3}, 10, 0},
         {"only three running", {10, 10, 0, 10, 10}, 10, 8},
         {"three running after another dose", {10, 10, 7, 7, 7}, 10, 8},
