@@ -95,11 +95,20 @@ void ExpectInside(QWidget* window, const char* name) {
     };
     EXPECT_TRUE(QTest::qWaitFor(inside, kWaitMs))
         << name << ": " << OuterFrame(window->winId()) << " in " << room;
+    QList<QWidget*> shown;
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (control->isWindow() || !control->isVisibleTo(window)) continue;
         const QRect global(control->mapToGlobal(QPoint(0, 0)), control->size());
         EXPECT_TRUE(room.contains(global))
             << name << ": " << control->metaObject()->className() << " at " << global;
+        // A group box is drawn round its rows; any other two controls side by side are apart.
+        for (QWidget* other : shown)
+            EXPECT_TRUE(other->parent() != control->parent() || qobject_cast<QGroupBox*>(other) ||
+                        qobject_cast<QGroupBox*>(control) ||
+                        !other->geometry().intersects(control->geometry()))
+                << name << ": " << WindowText(control).toStdString() << " " << control->geometry()
+                << " on " << WindowText(other).toStdString() << " " << other->geometry();
+        shown << control;
     }
 }
 
