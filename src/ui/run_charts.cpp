@@ -211,7 +211,7 @@ QScatterSeries* Crossings(const std::vector<MonthRecord>& months) {
 double NiceCeiling(double value) {
     double step = 1;
     while (step * 10 <= value) step *= 10;
-    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+    for (double factor : {1.0, 2.0, 5.0}) {
         if (step * factor >= value) return step * factor;
     }
     return step * 10;

@@ -59,6 +59,9 @@ TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsContro
             list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
         const int width = list->viewport()->width() - 2 * textMargin;
         EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+        // The four rows fill the list: the text is no smaller than the room for them needs.
+        EXPECT_GT(list->visualItemRect(list->item(3)).bottom(),
+                  list->viewport()->height() * 9 / 10);
         EXPECT_LE(list->visualItemRect(list->item(3)).bottom(), list->viewport()->height());
         for (int row = 0; row < list->count(); ++row) {
             const QString text = list->item(row)->text();

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCategoryAxis>
 #include <QChartView>
+#include <QGraphicsSimpleTextItem>
 #include <QListWidget>
 #include <QValueAxis>
 #include <QXYSeries>
+#include <algorithm>
 #include <map>
 
 #include "app_fixture.h"
@@ -17,6 +19,26 @@ namespace {
 // Each line of both charts by its name, as (months since 1991/01, value); "" names the rings
 // where a capture crossed its limits.
 using Lines = std::map<std::string, std::vector<std::pair<int, int>>>;
+
+// Money from 0 up is drawn above its zero line and patients below it, so that the two never lie
+// on each other; true of a chart without them.
+bool MoneyAbovePatients(QChart* chart) {
+    QXYSeries *money = nullptr, *patients = nullptr;
+    for (QAbstractSeries* s : chart->series()) {
+        if (s->name().startsWith("所持金")) money = static_cast<QXYSeries*>(s);
+        if (s->name().startsWith("ＨＩＶ")) patients = static_cast<QXYSeries*>(s);
+    }
+    if (!money || !patients) return !money && !patients;
+    const auto y = [chart](const QPointF& p, QXYSeries* s) {
+        return chart->mapToPosition(p, s).y();
+    };
+    const qreal zero = y({0, 0}, money);
+    const auto& m = money->points();
+    const auto& p = patients->points();
+    return std::all_of(m.begin(), m.end(),
+                       [&](auto v) { return v.y() < 0 || y(v, money) <= zero + 1; }) &&
+           std::all_of(p.begin(), p.end(), [&](auto v) { return y(v, patients) >= zero - 1; });
+}
 
 class GraphTest : public AppTest {
 protected:
@@ -54,11 +76,13 @@ protected:
     void OpenGraph(int key, const char* screenshot) {
         lines.clear();
         events = axisTitles = axisLabels = timeSpans = QStringList();
+        marks.clear();
         ModalAnswer graph([&](QWidget* w) {
             EXPECT_EQ(w->windowTitle(), "GRAPH");
             endLine = DialogText(w, CGraphDlg::kEndLineId);
             auto* list = DialogItem<QListWidget>(w, CGraphDlg::kEventListId);
             const QFontMetrics metrics = list->fontMetrics();
+            EXPECT_EQ(list->font().pixelSize(), w->font().pixelSize()) << "smaller than it need be";
             for (int i = 0; i < list->count(); ++i) {
                 events << list->item(i)->text();
                 // The focus frame runs round the row's text, not through it, and no row runs past
@@ -68,6 +92,10 @@ protected:
             }
             for (QChartView* view : w->findChildren<QChartView*>()) {
                 EXPECT_FALSE(view->accessibleName().isEmpty());
+                for (QGraphicsItem* item : view->chart()->childItems())
+                    if (auto* mark = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item))
+                        marks.push_back(mark->sceneBoundingRect());
+                EXPECT_TRUE(MoneyAbovePatients(view->chart()));
                 for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical))
                     if (!axis->titleText().isEmpty()) axisTitles << axis->titleText();
                 for (QAbstractAxis* axis : view->chart()->axes())
@@ -94,6 +122,7 @@ protected:
     // The list's rows as shown; the axes' titles; each labelled axis's labels: the years, then
     // money's and patients'.
     QStringList events, axisTitles, axisLabels, timeSpans;
+    std::vector<QRectF> marks;  // where the events' labels stand
 };
 
 TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
@@ -149,6 +178,7 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     EXPECT_EQ(lines, board);
     EXPECT_TRUE(endLine == "1991/11 でゲームを中断した" && events.isEmpty())
         << endLine.toStdString();
+    EXPECT_EQ(axisLabels, QStringList({"1991", "1991", "0 200", "0 10"})) << "no patient at all";
 
     board.clear();
     StartGame();
@@ -168,6 +198,26 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     EXPECT_EQ(endMessage, "POINT:266\r\n「わはははは！！」");
     EXPECT_EQ(endLine,
               "1996年12月まで逃げ切った！　POINT:266（患者144人×0.88＋所持金1068000円÷7578）");
+}
+
+// Events in months running, in a run long enough that their labels would meet: each label takes
+// a row of its own where it would.
+TEST_F(GraphTest, MarksOfEventsInMonthsRunningStandApart) {
+    StartGame();
+    View().State().year = 1992;
+    for (int month = 1; month <= 18; ++month) PlayMonth();
+    for (int month = 7; month <= 9; ++month) {
+        NextDraws(0, 2);
+        EventAnswer answer(0, PressKey(Qt::Key_Return));
+        PlayMonth(false);
+        ASSERT_TRUE(answer.BoxAnswered()) << month;
+    }
+    ModalAnswer stop(ClickButton("はい"));
+    Trigger(ID_GAME_STOP);
+    OpenGraph(Qt::Key_Escape, "graph-marks");
+    ASSERT_EQ(marks.size(), 3u);
+    for (std::size_t i = 0; i < marks.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(marks[i].intersects(marks[j])) << i << j;
 }
 
 }  // namespace

@@ -47,6 +47,23 @@ TEST(DialogUnits, MapEachEdgeWithTheFacesBaseUnits) {
         EXPECT_EQ(DialogUnitsToPixels(c.dlu, c.pointSize), c.pixels) << c.name;
 }
 
+// A window as large as its room keeps the template's face; a pixel less either way takes a smaller
+// face that fits; a room too small for any stops at the smallest legible face.
+TEST(DialogUnits, AWindowTakesTheLargestFaceItsRoomHolds) {
+    const QSize form(215, 203), frame(8, 30);
+    const QSize exact = QSize(538, 482) + frame;
+    const BaseUnits face = BaseUnitsFor(14);
+    EXPECT_EQ(FittingUnits(form, 14, frame, exact), face);
+    for (const QSize room : {exact - QSize(1, 0), exact - QSize(0, 1)}) {
+        const BaseUnits smaller = FittingUnits(form, 14, frame, room);
+        const QSize needs = DialogUnitsToPixels(QRect(QPoint(0, 0), form), smaller).size() + frame;
+        EXPECT_TRUE(smaller.pixelHeight < face.pixelHeight && needs.width() <= room.width() &&
+                    needs.height() <= room.height())
+            << room.width() << "x" << room.height();
+    }
+    EXPECT_EQ(FittingUnits(form, 14, frame, QSize(100, 100)).pixelHeight, 10);
+}
+
 // A text too wide for its control takes the largest size that fits, never below 3/4 of its own;
 // a number may go down to half.
 TEST(TextFit, ShrinksToTheLargestSizeThatFitsAndNoFurtherThanItsFloor) {

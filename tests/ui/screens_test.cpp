@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "app_fixture.h"
+#include "platform/ini_profile.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
 #include "ui_helpers.h"
@@ -149,6 +150,8 @@ TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
     }
     Open(ChangeAll, ClickButton("OK"));
     EXPECT_EQ(View().Options(), (GameOptions{Level::Hardest, Speed::Fastest, 1}));
+    // Saved at once, so that a lost display later cannot lose them.
+    EXPECT_EQ(IniProfile(ProfilePath()).GetProfileInt("Option", "Speed", 2), 0);
     EXPECT_EQ(StartedPace(), std::make_pair(3000, 1.5));
     Frame().close();
     StartAgain();
