@@ -23,21 +23,19 @@ using Lines = std::map<std::string, std::vector<std::pair<int, int>>>;
 // Money from 0 up is drawn above its zero line and patients below it, so that the two never lie
 // on each other; true of a chart without them.
 bool MoneyAbovePatients(QChart* chart) {
-    QXYSeries *money = nullptr, *patients = nullptr;
-    for (QAbstractSeries* s : chart->series()) {
-        if (s->name().startsWith("所持金")) money = static_cast<QXYSeries*>(s);
-        if (s->name().startsWith("ＨＩＶ")) patients = static_cast<QXYSeries*>(s);
-    }
-    if (!money || !patients) return !money && !patients;
-    const auto y = [chart](const QPointF& p, QXYSeries* s) {
-        return chart->mapToPosition(p, s).y();
-    };
-    const qreal zero = y({0, 0}, money);
-    const auto& m = money->points();
-    const auto& p = patients->points();
-    return std::all_of(m.begin(), m.end(),
-                       [&](auto v) { return v.y() < 0 || y(v, money) <= zero + 1; }) &&
-           std::all_of(p.begin(), p.end(), [&](auto v) { return y(v, patients) >= zero - 1; });
+    const QList<QAbstractSeries*> all = chart->series();
+    const auto money = std::find_if(all.begin(), all.end(),
+                                    [](auto* s) { return s->name().startsWith("所持金"); });
+    if (money == all.end()) return true;
+    const qreal zero = chart->mapToPosition({0, 0}, *money).y();
+    bool apart = true;
+    for (QAbstractSeries* s : all)
+        for (const QPointF& v : static_cast<QXYSeries*>(s)->points()) {
+            const qreal y = chart->mapToPosition(v, s).y();
+            if (s == *money) apart = apart && (v.y() < 0 || y <= zero + 1);
+            if (s->name().startsWith("ＨＩＶ")) apart = apart && y >= zero - 1;
+        }
+    return apart;
 }
 
 class GraphTest : public AppTest {
