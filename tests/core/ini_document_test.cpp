@@ -131,6 +131,10 @@ TEST(IniDocument, WhatTheGameDidNotChangeStaysWhereAndAsItWas) {
     }
     EXPECT_TRUE(moved.find("PLAYERNAME0=TOP\n") != std::string::npos &&
                 moved.find("Playername0=") == std::string::npos);
+    // What the game adds after the player's last section stands apart by a blank line.
+    IniDocument notes = IniDocument::Parse("[Notes]\nkept=yes");
+    ApplyChanges(notes, {});
+    EXPECT_EQ(notes.Text().rfind("[Notes]\nkept=yes\n\n[Option]\n", 0), 0u) << notes.Text();
 }
 
 TEST(IniDocument, EveryTextComesBackFromItsStoredForm) {

@@ -293,7 +293,7 @@ TEST_F(ProfileTest, NamesInOtherEncodingsOrDamagedOrVeryLongAreShownAndKeptThrou
     // clang-format off
     const struct { const char* what; QByteArray file, shown, kept; } cases[] = {
         {"code page 932", cp932.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
-        {"UTF-16", utf16.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
+        {"UTF-16, a pair of surrogates", utf16.encode(QString(text).replace("全", "𠮷")), "ﾅｶﾞﾚ𠮷角", "Playername0=ﾅｶﾞﾚ𠮷角\n"},
         {"an invalid byte", top + damaged[0], "全角\uFFFD名", damaged[0]},
         {"a raw control character", top + damaged[1], "AB\uFFFDCD", damaged[1]},
         {"a very long name", top + longName, longName, longName},
