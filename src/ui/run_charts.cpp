@@ -137,20 +137,31 @@ QChartView* ViewIn(QWidget* picture, QChart* chart) {
     return view;
 }
 
-// The row above the plot each label goes in: the first where it clears the label before it.
-std::vector<int> LabelRows(const std::vector<EventMark>& events, const QFontMetrics& metrics,
-                           double pixelsPerMonth, double firstMonth) {
+// Where a label stands above the plot: its row, and its left edge from the plot's left edge.
+struct LabelPlace {
+    int row;
+    double left;
+};
+
+// Each label beside its month's line, moved left where it would run past `room` (the width from
+// the plot's left edge to the chart's right one), in the first row where it clears the label
+// before it.
+std::vector<LabelPlace> PlaceLabels(const std::vector<EventMark>& events,
+                                    const QFontMetrics& metrics, double pixelsPerMonth,
+                                    double firstMonth, double room) {
     std::vector<double> rowEnds;
-    std::vector<int> rows;
+    std::vector<LabelPlace> places;
     for (const EventMark& e : events) {
-        const double left = (e.month - firstMonth) * pixelsPerMonth;
+        const int width = metrics.horizontalAdvance(e.label);
+        const double left =
+            std::max(0.0, std::min((e.month - firstMonth) * pixelsPerMonth + 1, room - width));
         std::size_t row = 0;
         while (row < rowEnds.size() && rowEnds[row] + kLabelGap > left) ++row;
         if (row == rowEnds.size()) rowEnds.push_back(0);
-        rowEnds[row] = left + metrics.horizontalAdvance(e.label);
-        rows.push_back(static_cast<int>(row));
+        rowEnds[row] = left + width;
+        places.push_back({static_cast<int>(row), left});
     }
-    return rows;
+    return places;
 }
 
 // A dotted line down the plot at each event month, its label above the plot and the prompt and
@@ -160,10 +171,12 @@ void MarkEvents(QChart* chart, const std::vector<EventMark>& events, const QFont
     const QFontMetrics metrics(font);
     // Room for the rows the labels need, guessed from the plot being a little narrower than the
     // chart; the labels take their rows from the real plot below.
-    const std::vector<int> guessed =
-        LabelRows(events, metrics, (width - kAxisRoom) / span.Length(), span.first);
-    const int rowCount =
-        guessed.empty() ? 0 : *std::max_element(guessed.begin(), guessed.end()) + 1;
+    const double plotWidth = width - kAxisRoom;
+    int rowCount = 0;
+    for (const LabelPlace& place :
+         PlaceLabels(events, metrics, plotWidth / span.Length(), span.first, plotWidth)) {
+        rowCount = std::max(rowCount, place.row + 1);
+    }
     chart->setMargins(QMargins(2, 2 + rowCount * metrics.height(), 2, 2));
     std::vector<QGraphicsLineItem*> lines;
     std::vector<QGraphicsSimpleTextItem*> labels;
@@ -179,13 +192,14 @@ void MarkEvents(QChart* chart, const std::vector<EventMark>& events, const QFont
         labels.push_back(label);
     }
     QObject::connect(chart, &QChart::plotAreaChanged, chart, [=](const QRectF& plot) {
-        const std::vector<int> rows =
-            LabelRows(events, metrics, plot.width() / span.Length(), span.first);
+        const double room = chart->size().width() - kLabelGap - plot.left();
+        const std::vector<LabelPlace> places =
+            PlaceLabels(events, metrics, plot.width() / span.Length(), span.first, room);
         for (std::size_t i = 0; i < events.size(); ++i) {
             const double x = chart->mapToPosition(QPointF(events[i].month, 0)).x();
-            const double y = plot.top() - (rows[i] + 1) * metrics.height();
+            const double y = plot.top() - (places[i].row + 1) * metrics.height();
             lines[i]->setLine(x, y, x, plot.bottom());
-            labels[i]->setPos(x + 1, y);
+            labels[i]->setPos(plot.left() + places[i].left, y);
         }
     });
 }

@@ -153,6 +153,14 @@ TEST(IniDocument, EveryTextComesBackFromItsStoredForm) {
     }
 }
 
+// Escapes as a hand or another program wrote them: a number that is no single UTF-16 unit, or is
+// half of a pair, is not read, so that the value is kept as it stood.
+TEST(IniDocument, AnEscapeIsReadOnlyWhenItNamesOneWholeCharacter) {
+    EXPECT_EQ(DecodeIniValue("\\x41\\102\\x3042"), "AB\u3042");
+    for (const char* refused : {"\\x10000", "\\200000", "\\xD800", "\\337777", "\\x"})
+        EXPECT_FALSE(DecodeIniValue(refused)) << refused;
+}
+
 TEST(ProfileChanges, NewEntriesGoIntoTheStoredTableAndOnlyChangedOptionsAreWritten) {
     IniDocument stored = IniDocument::Parse(
         "[Option]\nSpeed=0\n[Ranking]\nPlayername0=OTHER\nPlayer0=5000\n[Notes]\nkept=yes\n");

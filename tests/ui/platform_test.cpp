@@ -50,16 +50,13 @@ TEST(DialogUnits, MapEachEdgeWithTheFacesBaseUnits) {
 // A window as large as its room keeps the template's face; a pixel less either way takes a smaller
 // face that fits; a room too small for any stops at the smallest legible face.
 TEST(DialogUnits, AWindowTakesTheLargestFaceItsRoomHolds) {
-    const QSize form(215, 203), frame(8, 30);
-    const QSize exact = QSize(538, 482) + frame;
-    const BaseUnits face = BaseUnitsFor(14);
-    EXPECT_EQ(FittingUnits(form, 14, frame, exact), face);
+    const QSize form(215, 203), frame(8, 30), exact = QSize(538, 482) + frame;
+    EXPECT_EQ(FittingUnits(form, 14, frame, exact), BaseUnitsFor(14));
     for (const QSize room : {exact - QSize(1, 0), exact - QSize(0, 1)}) {
         const BaseUnits smaller = FittingUnits(form, 14, frame, room);
         const QSize needs = DialogUnitsToPixels(QRect(QPoint(0, 0), form), smaller).size() + frame;
-        EXPECT_TRUE(smaller.pixelHeight < face.pixelHeight && needs.width() <= room.width() &&
-                    needs.height() <= room.height())
-            << room.width() << "x" << room.height();
+        EXPECT_TRUE(smaller.pixelHeight < BaseUnitsFor(14).pixelHeight &&
+                    room.expandedTo(needs) == room);
     }
     EXPECT_EQ(FittingUnits(form, 14, frame, QSize(100, 100)).pixelHeight, 10);
 }

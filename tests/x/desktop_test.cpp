@@ -106,8 +106,7 @@ void ExpectInside(QWidget* window, const char* name) {
             EXPECT_TRUE(other->parent() != control->parent() || qobject_cast<QGroupBox*>(other) ||
                         qobject_cast<QGroupBox*>(control) ||
                         !other->geometry().intersects(control->geometry()))
-                << name << ": " << WindowText(control).toStdString() << " " << control->geometry()
-                << " on " << WindowText(other).toStdString() << " " << other->geometry();
+                << name << ": " << control->geometry() << " on " << other->geometry();
         shown << control;
     }
 }
