@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/event_catalogue.h"
+#include "core/event_schedule.h"
 #include "core/game_state.h"
 #include "core/run.h"
 
@@ -199,6 +200,8 @@ TEST(MonthlyTurn, AScheduledEventWaitsForASecondDrawOfTwo) {
             s, {}, [&] { return draws++ == 0 ? 2 : second; }, NoEvent<StatusChange>);
         EXPECT_EQ(std::make_pair(draws, r.eventShown), std::make_pair(2, -1)) << second;
     }
+    // A first draw outside 0..2 picks nothing, not a neighbouring month's row.
+    EXPECT_FALSE(ScheduledEvent(1991, 4, 3) || ScheduledEvent(1991, 4, -1));
 }
 
 // A capture flagged in November 1996 ends the run one tick later, ahead of the clear; the

@@ -21,7 +21,7 @@ namespace {
 using Lines = std::map<std::string, std::vector<std::pair<int, int>>>;
 
 // Money from 0 up is drawn above its zero line and patients below it, so that the two never lie
-// on each other; true of a chart without them.
+// on each other (the chart holds only those two); true of a chart without money.
 bool MoneyAbovePatients(QChart* chart) {
     const QList<QAbstractSeries*> all = chart->series();
     const auto money = std::find_if(all.begin(), all.end(),
@@ -32,8 +32,7 @@ bool MoneyAbovePatients(QChart* chart) {
     for (QAbstractSeries* s : all)
         for (const QPointF& v : static_cast<QXYSeries*>(s)->points()) {
             const qreal y = chart->mapToPosition(v, s).y();
-            if (s == *money) apart = apart && (v.y() < 0 || y <= zero + 1);
-            if (s->name().startsWith("ＨＩＶ")) apart = apart && y >= zero - 1;
+            apart = apart && (s == *money ? v.y() < 0 || y <= zero + 1 : y >= zero - 1);
         }
     return apart;
 }

@@ -274,8 +274,7 @@ TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
         // The file first, then why.
         const QString told =
             "保存できませんでした。\n" + ProfilePath() + "\n書き込みが許可されていない";
-        const QString said = ExitComplaint();
-        EXPECT_EQ(said.contains(told), changed) << said.toStdString();
+        EXPECT_EQ(ExitComplaint().contains(told), changed);
     }
     EXPECT_EQ(ReadFile(ProfilePath()), old);
 }
@@ -464,9 +463,9 @@ TEST_F(TerminationTest, AnEntryMadeBeforeTheDisplayIsLostStaysInTheFile) {
     QProcess server;
     server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
     ASSERT_TRUE(server.waitForReadyRead(kWaitMs)) << "Xvfb did not start";
-    const QString display = ':' + QString::fromLatin1(server.readLine().trimmed());
     QTemporaryDir home;
-    const std::unique_ptr<QProcess> copy = StartCopy({"enter", "LOST"}, home.path(), display);
+    const std::unique_ptr<QProcess> copy =
+        StartCopy({"enter", "LOST"}, home.path(), ':' + server.readLine().trimmed());
     ASSERT_TRUE(copy);
     server.kill();
     ASSERT_TRUE(server.waitForFinished(kWaitMs) && copy->waitForFinished(kWaitMs));
