@@ -72,7 +72,7 @@ void BM_WholeRun(benchmark::State& state) {
             benchmark::DoNotOptimize(run.Tick(player.Read(), FirstAnswer));
             ++monthsPlayed;
         }
-        benchmark::DoNotOptimize(ClearScore(run.State().patients, run.State().money));
+        benchmark::DoNotOptimize(ClearScore(run.State().values.patients, run.State().values.money));
     });
     const double datesOnly = NanosecondsPerCall(state.iterations(), [&] {
         run.Start(kMiddleLevel);

@@ -38,6 +38,11 @@ grep -q '^usage: zormade' "$work/err" || fail "a misspelled option: no usage"
 run -- "$game" -style=Windows -reverse stray; expect 2 "a stray argument" "unknown option 'stray'"
 run -- "$replay" --version;                 expect 0 "zormade-replay --version" '^zormade-replay 0\.1$'
 run -- "$replay" --verison;                 expect 2 "zormade-replay with a misspelled option" '^usage: zormade-replay'
+# The engine gives numbers only: the replay's log lines are the board's words.
+printf 'turn 0 0 0 0 0 0\nturn 5 0 0 9 0 0\n' >"$work/script"
+run -- "$replay" "$work/script"
+expect 0 "the replay's log in words" '^  | 患者数－－＞増えていません。投与しましょう。$'
+grep -q '^  | 鵺田君－－＞81減少$' "$work/out" || fail "the replay's fall in words: $(cat "$work/out")"
 
 # An X display nobody serves.
 display=77

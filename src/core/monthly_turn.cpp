@@ -2,7 +2,6 @@
 #include "core/monthly_turn.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -12,27 +11,12 @@
 namespace zormade {
 namespace {
 
-constexpr int kScaleMax = 5000;
+using namespace rules;
 
-// The monthly update's coefficients. y is the year's index (1 in 1991) and k the level factor.
-// Stamina lost per unit of the command bracket (y × dose + 3 × counter + demand + donation),
-// scaled by k.
-constexpr double kStaminaPerCommand = 1.5;
-// The company pays only while its trust is above this much per unit demanded; the log says the
-// demand is too large when the trust is below it.
-constexpr int kTrustPerDemand = 200;
-// The company pays y × demand × kYenPerDemand, times kPayoutFactor and the relief 2 − k.
-constexpr int kYenPerDemand = 10000;
-constexpr double kPayoutFactor = 1.8;
-// A unit of donation costs y × kYenPerDonation; a unit of counter kYenPerCounter, every year.
-constexpr int kYenPerDonation = 12000;
-constexpr int kYenPerCounter = 1000;
-// The rival gains y for every this many patients.
-constexpr int kPatientsPerRivalStep = 9;
+// The year's index y of the monthly formulas: 1 in the first year.
+int YearIndex(int year) { return year - kFirstYear + 1; }
 
-// What the easier levels soften: the company's payment and the calming by donation and counter
-// grow as k falls (0.5 at the hardest level, 1.5 at the easiest).
-double Relief(double k) { return 2.0 - k; }
+double Relief(double k) { return kReliefBase - k; }
 
 // Truncation toward zero, saturating instead of overflowing on absurd inputs.
 int Trunc(double x) {
@@ -46,25 +30,12 @@ int Trunc(double x) {
     return static_cast<int>(x);
 }
 
-StatusValues StoredValues(const GameState& s) {
-    return {s.stamina, s.money, s.patients, s.trust, s.rivalPower, s.suspicion};
-}
-
-void StoreValues(GameState& s, const StatusValues& v) {
-    s.stamina = v.stamina;
-    s.money = v.money;
-    s.patients = v.patients;
-    s.trust = v.trust;
-    s.rivalPower = v.rivalPower;
-    s.suspicion = v.suspicion;
-}
-
-int PatientGrowth(int y, int dose, const std::array<int, 5>& history) {
+int PatientGrowth(int y, int dose, const std::array<int, kDoseHistoryLength>& history) {
     const bool fourSame = history[0] != 0 && history[0] == history[1] && history[1] == history[2] &&
                           history[2] == history[3];
-    if (!fourSame) return Trunc(y * 0.8 * dose);
+    if (!fourSame) return Trunc(y * kPatientsPerDose * dose);
     if (history[4] == history[0]) return 0;
-    return Trunc(0.8 * dose) - (history[4] + history[0]) / 2;
+    return Trunc(kPatientsPerDose * dose) - (history[4] + history[0]) / 2;
 }
 
 void Clamp(StatusValues& v, LimitsCrossed& crossed) {
@@ -91,42 +62,38 @@ void Clamp(StatusValues& v, LimitsCrossed& crossed) {
     if (v.money < 0) v.money = 0;
 }
 
-// One log line's number and the suffix shared down the six lines.
-class SuffixSelector {
+// Each change line reads as a rise or a fall; an unmoved line reads as the one above it did.
+class DirectionCarry {
 public:
-    std::string Line(const char* format, int before, int after, bool firstLine) {
+    LogLine Line(int before, int after) {
         const long long diff = static_cast<long long>(after) - before;
-        if (diff > 0 || (firstLine && diff == 0)) suffix_ = "増加";
-        if (diff < 0) suffix_ = "減少";
-        char buffer[128];
-        std::snprintf(buffer, sizeof buffer, format, std::llabs(diff), suffix_);
-        return buffer;
+        if (diff != 0) rise_ = diff > 0;
+        return {LogNote::Change, std::llabs(diff), rise_};
     }
 
 private:
-    const char* suffix_ = "増加";
+    bool rise_ = true;
 };
 
-std::array<std::string, 6> LogLines(const StatusValues& before, const StatusValues& after,
-                                    int storedTrust, int demand) {
-    SuffixSelector selector;
-    std::array<std::string, 6> lines;
-    lines[0] = selector.Line("体力   －－＞%lld%s", before.stamina, after.stamina, true);
+MonthLog LogLines(const StatusValues& before, const StatusValues& after, int demand) {
+    DirectionCarry carry;
+    MonthLog lines;
+    lines[0] = carry.Line(before.stamina, after.stamina);
     if (after.money <= 0) {
-        lines[1] = "所持金－－＞そこをつきました。";
-    } else if (storedTrust < kTrustPerDemand * demand) {
-        lines[1] = "所持金－－＞要求額が大きすぎます。";
+        lines[1].note = LogNote::MoneyGone;
+    } else if (before.trust < kTrustPerDemand * demand) {
+        lines[1].note = LogNote::DemandTooLarge;
     } else {
-        lines[1] = selector.Line("所持金－－＞%lld%s", before.money, after.money, false);
+        lines[1] = carry.Line(before.money, after.money);
     }
     if (after.patients == before.patients) {
-        lines[2] = "患者数－－＞増えていません。投与しましょう。";
+        lines[2].note = LogNote::NoNewPatients;
     } else {
-        lines[2] = selector.Line("患者数－－＞%lld人%s", before.patients, after.patients, false);
+        lines[2] = carry.Line(before.patients, after.patients);
     }
-    lines[3] = selector.Line("ナガレ信頼－＞%lld%s", before.trust, after.trust, false);
-    lines[4] = selector.Line("鵺田君－－＞%lld%s", before.rivalPower, after.rivalPower, false);
-    lines[5] = selector.Line("厚生省疑惑＞%lld%s", before.suspicion, after.suspicion, false);
+    lines[3] = carry.Line(before.trust, after.trust);
+    lines[4] = carry.Line(before.rivalPower, after.rivalPower);
+    lines[5] = carry.Line(before.suspicion, after.suspicion);
     return lines;
 }
 
@@ -134,7 +101,7 @@ std::array<std::string, 6> LogLines(const StatusValues& before, const StatusValu
 
 RunOutcome DueRunEnd(const GameState& state) {
     if (state.caught) return RunOutcome::Capture;
-    if (state.month == 12 && state.year == 1996) return RunOutcome::Clear;
+    if (state.month == kMonthsPerYear && state.year == kLastYear) return RunOutcome::Clear;
     return RunOutcome::Going;
 }
 
@@ -149,15 +116,17 @@ void ApplyAnswer(StatusValues& values, const StatusChange& answer, double k) {
 
 MonthResult RunMonthlyUpdate(GameState& state, const Sliders& in, const DrawFn& draw,
                              const EventFn& showEvent) {
-    const StatusValues before = StoredValues(state);
+    const StatusValues before = state.values;
     StatusValues v = before;
-    const int y = state.year - 1990;
+    const int y = YearIndex(state.year);
     const double k = state.levelFactor;
 
-    for (int i = 4; i > 0; --i) state.doseHistory[i] = state.doseHistory[i - 1];
+    for (int i = kDoseHistoryLength - 1; i > 0; --i)
+        state.doseHistory[i] = state.doseHistory[i - 1];
     state.doseHistory[0] = in.dose;
 
-    const int staminaCost = y * in.dose + 3 * in.counter + in.demand + in.donation;
+    const int staminaCost =
+        y * in.dose + kCounterWeightInBracket * in.counter + in.demand + in.donation;
     v.stamina = Trunc(v.stamina - staminaCost * k * kStaminaPerCommand);
 
     if (before.trust > kTrustPerDemand * in.demand && in.demand != 0) {
@@ -167,19 +136,21 @@ MonthResult RunMonthlyUpdate(GameState& state, const Sliders& in, const DrawFn& 
 
     v.patients += PatientGrowth(y, in.dose, state.doseHistory);
 
-    v.trust += 2 * y * in.dose;
+    v.trust += kTrustPerDose * y * in.dose;
     v.trust -= y * (in.counter + in.donation);
 
     v.rivalPower += y * (v.patients / kPatientsPerRivalStep);
-    v.rivalPower -= Trunc(Relief(k) * (6 * y * in.counter));
+    v.rivalPower -= Trunc(Relief(k) * (kRivalPerCounter * y * in.counter));
 
-    v.suspicion += 5 * y * in.dose;
-    if (before.money > 0) v.suspicion = Trunc(v.suspicion - Relief(k) * (2 * y * in.donation));
+    v.suspicion += kSuspicionPerDose * y * in.dose;
+    if (before.money > 0) {
+        v.suspicion = Trunc(v.suspicion - Relief(k) * (kSuspicionPerDonation * y * in.donation));
+    }
 
     MonthResult result;
     const std::optional<int> scheduled = ScheduledEvent(state.year, state.month, draw());
     const int secondDraw = draw();
-    if (scheduled && secondDraw == 2) {
+    if (scheduled && secondDraw == kEventDraw) {
         result.eventShown = *scheduled;
         ApplyAnswer(v, showEvent(*scheduled), k);
     }
@@ -188,14 +159,14 @@ MonthResult RunMonthlyUpdate(GameState& state, const Sliders& in, const DrawFn& 
     if (result.crossed.stamina || result.crossed.rivalPower || result.crossed.suspicion) {
         state.caught = true;
     }
-    result.log = LogLines(before, v, before.trust, in.demand);
-    StoreValues(state, v);
+    result.log = LogLines(before, v, in.demand);
+    state.values = v;
     return result;
 }
 
 void AdvanceDate(GameState& state) {
     state.month += 1;
-    if (state.month > 12) {
+    if (state.month > kMonthsPerYear) {
         state.month = 1;
         state.year += 1;
     }

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <functional>
-#include <string>
 
 #include "core/game_state.h"
 #include "core/status_change.h"
@@ -30,8 +29,26 @@ struct LimitsCrossed {
     bool suspicion = false;   // above 5000
 };
 
+// What one of the month's six log lines tells, in the panel's order of the six values.
+enum class LogNote {
+    Change,          // the value moved by `amount`, up or down
+    MoneyGone,       // the money ran out
+    DemandTooLarge,  // the company's trust was too low for the demand: it paid nothing
+    NoNewPatients,   // no patient was added
+};
+
+struct LogLine {
+    LogNote note = LogNote::Change;
+    long long amount = 0;  // how far the value moved, never negative
+    // Whether a change reads as a rise. A line whose value did not move reads as the line above
+    // it did, the first as a rise.
+    bool rise = true;
+};
+
+using MonthLog = std::array<LogLine, 6>;
+
 struct MonthResult {
-    std::array<std::string, 6> log;
+    MonthLog log;
     int eventShown = -1;  // index of the event put to the player, or -1
     LimitsCrossed crossed;
 };

@@ -23,7 +23,9 @@ TickResult Run::Tick(const Sliders& sliders, const AnswerFn& answer) {
     }
     tick.ended = DueRunEnd(state_);
     if (tick.ended != RunOutcome::Going) {
-        if (tick.ended == RunOutcome::Clear) tick.score = ClearScore(state_.patients, state_.money);
+        if (tick.ended == RunOutcome::Clear) {
+            tick.score = ClearScore(state_.values.patients, state_.values.money);
+        }
         End(tick.ended);
         return tick;
     }

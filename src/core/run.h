@@ -7,6 +7,7 @@
 #include "core/game_options.h"
 #include "core/game_state.h"
 #include "core/monthly_turn.h"
+#include "core/rules.h"
 #include "core/run_history.h"
 
 namespace zormade {
@@ -64,7 +65,7 @@ private:
     DrawFn draws_;
     GameState state_;
     RunHistory history_;
-    int timerPeriod_ = 7000;
+    int timerPeriod_ = rules::kTurnPeriodNormal;
     bool running_ = false;
     bool paused_ = false;
 };

@@ -5,13 +5,9 @@
 
 namespace zormade {
 
-namespace {
-constexpr std::size_t kMonthsOfARun = 71;
-}  // namespace
-
 void RunHistory::Begin() {
     months_.clear();
-    months_.reserve(kMonthsOfARun);
+    months_.reserve(rules::kMonthsOfARun);
     outcome_ = RunOutcome::Going;
 }
 
@@ -19,8 +15,7 @@ void RunHistory::Record(const GameState& state, const MonthResult& result, int a
     MonthRecord record;
     record.year = state.year;
     record.month = state.month;
-    record.values = {state.stamina, state.money,      state.patients,
-                     state.trust,   state.rivalPower, state.suspicion};
+    record.values = state.values;
     record.event = result.eventShown;
     record.answer = result.eventShown < 0 ? -1 : answer;
     record.crossed = result.crossed;

@@ -6,6 +6,7 @@
 
 #include "core/game_state.h"
 #include "core/monthly_turn.h"
+#include "core/rules.h"
 #include "core/status_change.h"
 
 namespace zormade {
@@ -20,8 +21,10 @@ struct MonthRecord {
     LimitsCrossed crossed;
 };
 
-// Months since January 1991: the time scale of the run's chart.
-constexpr double MonthsSinceStart(int year, int month) { return (year - 1991) * 12 + (month - 1); }
+// Months since the first January: the time scale of the run's chart.
+constexpr double MonthsSinceStart(int year, int month) {
+    return (year - rules::kFirstYear) * rules::kMonthsPerYear + (month - 1);
+}
 
 // The months of the last run, kept in memory only, so the player can look back at it.
 class RunHistory {

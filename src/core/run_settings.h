@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "core/game_options.h"
 
@@ -15,8 +14,5 @@ double LevelFactorFor(Level level);
 
 // A clear's points. A run that ends with fewer than no patients scores 0 rather than wrapping.
 std::uint32_t ClearScore(int patients, int money);
-
-// "POINT:<score>", CR LF, then the laugh.
-std::string ScoreLine(std::uint32_t score);
 
 }  // namespace zormade

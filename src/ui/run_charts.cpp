@@ -32,8 +32,8 @@ const QColor kGrey(128, 128, 128);
 const QColor kRed(255, 0, 0);
 const QColor kWhite(255, 255, 255);
 
-constexpr int kScaleMax = 5000;
-constexpr int kFirstYear = 1991;  // month 0 of MonthsSinceStart
+using rules::kFirstYear;
+using rules::kScaleMax;
 constexpr int kLabelGap = 3;
 constexpr double kYenPerUnit = 10000;  // money is charted in 万円, which keeps its axis narrow
 constexpr int kAxisRoom = 60;  // what the value axis and the margins take from a chart's width
@@ -111,7 +111,7 @@ QCategoryAxis* YearAxis(const QFont& font, const Span& span) {
     auto* axis = new QCategoryAxis;
     axis->setRange(span.first, span.last);
     axis->setStartValue(span.first);
-    for (int year = kFirstYear + static_cast<int>(span.first) / 12;
+    for (int year = kFirstYear + static_cast<int>(span.first) / rules::kMonthsPerYear;
          MonthsSinceStart(year, 1) <= span.last; ++year) {
         axis->append(QString::number(year), std::min(MonthsSinceStart(year + 1, 1), span.last));
     }

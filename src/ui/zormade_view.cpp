@@ -8,6 +8,7 @@
 #include <ctime>
 
 #include "core/event_catalogue.h"
+#include "core/rules.h"
 #include "core/run_settings.h"
 #include "platform/ini_profile.h"
 #include "platform/main_window.h"
@@ -20,6 +21,7 @@
 #include "ui/end_dlg.h"
 #include "ui/event_dlg.h"
 #include "ui/graph_dlg.h"
+#include "ui/month_log_text.h"
 #include "ui/option_dlg.h"
 #include "ui/rank_in_dlg.h"
 #include "ui/ranking_dlg.h"
@@ -29,7 +31,6 @@ namespace zormade {
 namespace {
 
 constexpr int kSliderMax = 25;
-constexpr int kBarMax = 5000;
 // Names are kept at any length, but no name control shows more characters than this, even
 // in its narrowest letters.
 constexpr std::size_t kShownNameCharacters = 48;
@@ -157,7 +158,7 @@ void CZormadeView::DoDataExchange(DataExchange* pDX) {
 
 void CZormadeView::ResetControls() {
     for (const BarAndSlider& pair : kPanelPairs) {
-        Control(pair.bar).setRange(0, kBarMax);
+        Control(pair.bar).setRange(0, rules::kScaleMax);
         QSlider& slider = Control(pair.slider);
         slider.setRange(0, kSliderMax);
         slider.setValue(0);
@@ -169,20 +170,20 @@ void CZormadeView::RefreshStatus() {
     const GameState& state = run_.State();
     shownYear_ = state.year;
     shownMonth_ = state.month;
-    shownMoney_ = state.money;
-    shownPatients_ = state.patients;
+    shownMoney_ = state.values.money;
+    shownPatients_ = state.values.patients;
     UpdateData(false);
     // The date reads as one line: the month no larger than the four digits of the year allow.
     const int yearSize = Control(IDC_EDIT_YEAR).font().pixelSize();
     Control(IDC_EDIT_MONTH).ShowNoLargerThan(yearSize);
     const std::pair<ControlId<QProgressBar>, int> bars[] = {
-        {IDC_PROGRESS_STAMINA, state.stamina},
-        {IDC_PROGRESS_TRUST, state.trust},
-        {IDC_PROGRESS_RIVAL, state.rivalPower},
-        {IDC_PROGRESS_SUSPICION, state.suspicion}};
+        {IDC_PROGRESS_STAMINA, state.values.stamina},
+        {IDC_PROGRESS_TRUST, state.values.trust},
+        {IDC_PROGRESS_RIVAL, state.values.rivalPower},
+        {IDC_PROGRESS_SUSPICION, state.values.suspicion}};
     for (const auto& [id, value] : bars) {
         Control(id).setValue(value);
-        ShowValueInTip(*this, id, value, kBarMax);
+        ShowValueInTip(*this, id, value, rules::kScaleMax);
     }
 }
 
@@ -201,7 +202,7 @@ void CZormadeView::DoMonthlyTurn() {
         return;
     }
     QListWidget& log = Control(IDC_LIST_LOG);
-    for (const std::string& line : tick.month.log) log.addItem(QString::fromStdString(line));
+    log.addItems(MonthLogText(tick.month.log));
     AnnounceLines(&log);
 }
 
@@ -229,7 +230,7 @@ void CZormadeView::EndRun(const TickResult& tick) {
         dialog.DoModal();
     } else {
         dialog.endTitle = LoadResourceString(IDS_CLEAR_TITLE);
-        dialog.endMessage = QString::fromStdString(ScoreLine(tick.score));
+        dialog.endMessage = ScoreLineText(tick.score);
         pendingClear_ = tick.score;
         dialog.DoModal();
         if (!destroyed_) EnterRanking(tick.score);

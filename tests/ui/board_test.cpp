@@ -5,6 +5,7 @@
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
+#include "ui/month_log_text.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -85,7 +86,7 @@ TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
         NextDraws(0, 0);
         View().OnTimer();
     }
-    const GameState& now = View().State();
+    const StatusValues& now = View().State().values;
     // clang-format off
     const std::pair<int, QString> tips[] = {
         {IDC_PROGRESS_STAMINA, QString("体力　%1／5000\n体力。毎月のコマンドで減っていく。\n0を下回ると捕まる。").arg(now.stamina)},
@@ -114,7 +115,7 @@ TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) 
     answer.whileDialogOpen = [&](CEventDlg&) { std::get<0>(seen) = View().TurnTimer().isActive(); };
     answer.whileBoxOpen = [&](QWidget*) {
         std::get<1>(seen) = View().TurnTimer().isActive();
-        std::get<2>(seen) = View().State().stamina;
+        std::get<2>(seen) = View().State().values.stamina;
     };
     View().OnTimer();
 
@@ -155,6 +156,23 @@ TEST_F(BoardTest, PauseHoldsTheTicksAndStopAsksOnlyYesEndingTheRun) {
     Answer(ID_GAME_STOP, "はい");
     ExpectStartBoard("after Yes");
     EXPECT_EQ(ShownMenus(), kIdle);
+}
+
+// What the engine notes instead of an amount reads as the board's sentence, and a line's direction
+// as the engine decided it, not from its own amount.
+TEST(MonthLogText, NotesAndDirectionsReadAsTheBoardsWords) {
+    MonthLog log;
+    log[0] = {LogNote::Change, 0, false};
+    log[1] = {LogNote::MoneyGone};
+    log[2] = {LogNote::NoNewPatients};
+    log[3] = {LogNote::Change, 12, true};
+    const QStringList lines = MonthLogText(log);
+    EXPECT_EQ(lines.mid(0, 4), QStringList({"体力   －－＞0減少", "所持金－－＞そこをつきました。",
+                                            "患者数－－＞増えていません。投与しましょう。",
+                                            "ナガレ信頼－＞12増加"}));
+    log[1] = {LogNote::DemandTooLarge};
+    EXPECT_EQ(MonthLogText(log)[1], "所持金－－＞要求額が大きすぎます。");
+    EXPECT_EQ(ScoreLineText(8997), "POINT:8997\r\n「わはははは！！」");
 }
 
 }  // namespace

@@ -38,8 +38,8 @@ protected:
         state.caught = caught;
         state.year = 1996;
         state.month = caught ? 6 : 12;
-        state.patients = patients;
-        state.money = money;
+        state.values.patients = patients;
+        state.values.money = money;
         ModalSequence windows(std::move(answers));
         View().OnTimer();
         shown = windows.Titles();

@@ -136,9 +136,9 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     EventAnswer answer(3, PressKey(Qt::Key_Return));
     PlayMonth(false);
     ASSERT_TRUE(answer.BoxAnswered());
-    View().State().rivalPower = 4990;
-    View().State().patients = 900;  // the rival gains 100 and crosses 5000
-    View().State().stamina = 5;     // and the month costs 11 stamina
+    View().State().values.rivalPower = 4990;
+    View().State().values.patients = 900;  // the rival gains 100 and crosses 5000
+    View().State().values.stamina = 5;     // and the month costs 11 stamina
     PlayMonth();
     EndTheRun();
     ASSERT_TRUE(GraphEnabled());

@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
             GameState& state = app.View()->State();
             state.year = 1996;
             state.month = 12;
-            state.patients = 10000;
-            state.money = 1500000;
+            state.values.patients = 10000;
+            state.values.money = 1500000;
             app.View()->OnTimer();
             if (enter) Ready();
         });

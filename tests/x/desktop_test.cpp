@@ -215,7 +215,7 @@ TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
     // April's event.
     NextDraws(2, 2);
     Open([this] { View().OnTimer(); }, "event", ClickButton("決定"), "result", ClickButton("OK"));
-    View().State().suspicion = 5001;
+    View().State().values.suspicion = 5001;
     NextDraws(0, 0);
     View().OnTimer();
     Open([this] { View().OnTimer(); }, "end", PressKey(Qt::Key_Return));

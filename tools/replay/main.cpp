@@ -8,6 +8,7 @@
 
 #include "replay_runner.h"
 #include "replay_script.h"
+#include "ui/month_log_text.h"
 
 namespace {
 
@@ -30,6 +31,14 @@ constexpr const char* kUsage =
 
 constexpr const char* kShortUsage =
     "usage: zormade-replay [--history] [script]   (reads standard input without a script)\n";
+
+std::array<std::string, 6> LogText(const zormade::MonthLog& log) {
+    const QStringList lines = zormade::MonthLogText(log);
+    std::array<std::string, 6> text;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = lines.value(static_cast<int>(i)).toStdString();
+    return text;
+}
 
 }  // namespace
 
@@ -55,7 +64,8 @@ int main(int argc, char** argv) {
             script = argv[i];
         }
     }
-    if (!script) return zormade::replay::RunScript(std::cin, std::cout, std::cerr, history);
+    if (!script)
+        return zormade::replay::RunScript(std::cin, std::cout, std::cerr, LogText, history);
     // A folder opens as a stream that reads nothing; say so instead of playing an empty script.
     std::error_code ignored;
     const bool folder = std::filesystem::is_directory(script, ignored);
@@ -66,5 +76,5 @@ int main(int argc, char** argv) {
                   << std::strerror(folder ? EISDIR : errno) << "\n";
         return 2;
     }
-    return zormade::replay::RunScript(file, std::cout, std::cerr, history);
+    return zormade::replay::RunScript(file, std::cout, std::cerr, LogText, history);
 }

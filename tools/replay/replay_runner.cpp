@@ -48,8 +48,9 @@ void PrintHistoryCsv(std::ostream& out, const RunHistory& history) {
 
 class Replay {
 public:
-    Replay(std::ostream& out, bool printHistory)
+    Replay(std::ostream& out, const MonthLogWriter& logText, bool printHistory)
         : out_(out),
+          logText_(logText),
           printHistory_(printHistory),
           run_([this] { return draws_[drawsMade_++ % 2]; }) {}
 
@@ -91,8 +92,9 @@ public:
 private:
     void PrintMonth(const std::string& date, const MonthResult& month, int answer) {
         const GameState& s = run_.State();
-        out_ << date << ' ' << s.stamina << ' ' << s.money << ' ' << s.patients << ' ' << s.trust
-             << ' ' << s.rivalPower << ' ' << s.suspicion << ' ' << (s.caught ? 1 : 0) << ' ';
+        const StatusValues& v = s.values;
+        out_ << date << ' ' << v.stamina << ' ' << v.money << ' ' << v.patients << ' ' << v.trust
+             << ' ' << v.rivalPower << ' ' << v.suspicion << ' ' << (s.caught ? 1 : 0) << ' ';
         if (month.eventShown < 0) {
             out_ << "-\n";
         } else {
@@ -102,10 +104,11 @@ private:
             out_ << "  > " << OneLine(event.answers[answer].text) << "\n";
             out_ << "  = " << OneLine(event.answers[answer].result) << "\n";
         }
-        for (const std::string& line : month.log) out_ << "  | " << line << "\n";
+        for (const std::string& line : logText_(month.log)) out_ << "  | " << line << "\n";
     }
 
     std::ostream& out_;
+    const MonthLogWriter& logText_;
     bool printHistory_;
     GameOptions options_;
     std::array<int, 2> draws_{};
@@ -153,8 +156,9 @@ LineRead ReadScriptLine(std::istream& script, std::string& line) {
 
 }  // namespace
 
-int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, bool history) {
-    Replay replay(out, history);
+int RunScript(std::istream& script, std::ostream& out, std::ostream& errors,
+              const MonthLogWriter& logText, bool history) {
+    Replay replay(out, logText, history);
     std::string line;
     for (long lineNumber = 1;; ++lineNumber) {
         const LineRead read = ReadScriptLine(script, line);

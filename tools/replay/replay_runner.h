@@ -1,15 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <functional>
 #include <istream>
 #include <ostream>
+#include <string>
+
+#include "core/monthly_turn.h"
 
 namespace zormade::replay {
+
+// The six log lines of a month in words, UTF-8: the engine gives only what happened.
+using MonthLogWriter = std::function<std::array<std::string, 6>(const MonthLog&)>;
 
 // Plays a script through the game's core and prints each tick. Returns the exit status:
 // 0; 1 when `out` could not be written; 2 after the first bad line (reported on `errors` with
 // its line number) or a failed read. With `history`, each run's months follow as CSV when it
 // ends, or when the script ends with it still going.
-int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, bool history = false);
+int RunScript(std::istream& script, std::ostream& out, std::ostream& errors,
+              const MonthLogWriter& logText, bool history = false);
 
 }  // namespace zormade::replay
