@@ -11,20 +11,28 @@ CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORMADE_WERROR=ON
 # Packages are stamped with the time of the last commit, so that two builds of it are identical.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 
-.PHONY: all deps build run test test-sanitize fuzz bench mutants format format-check install uninstall package reproducible clean
+.PHONY: all deps game-deps build run test test-sanitize fuzz bench mutants format format-check install uninstall package reproducible clean
 
 all: build
 
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh all
 
-$(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) $(CMAKE_GEN)
+game-deps:
+	@scripts/install-deps.sh game
 
-build: deps $(BUILD)/build.ninja
+# The full tree, tests included; a tree `make run` configured without them gains them here.
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DBUILD_TESTING=ON
 	cmake --build $(BUILD)
 
-run: build
+# Only the game and its chart module, after the game's own packages; a new tree leaves the tests
+# out, so that their packages are not needed. The display is asked for before anything is done.
+run:
+	@[ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || { echo "make run: no display to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is set)" >&2; exit 1; }
+	@$(MAKE) --no-print-directory game-deps
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) $(CMAKE_GEN) -DBUILD_TESTING=OFF
+	cmake --build $(BUILD) --target zormade zormade-charts
 	@$(BUILD)/zormade
 
 test: build
@@ -60,15 +68,18 @@ format-check: deps
 
 # The built tree into PREFIX (the programs in games/); DESTDIR, when given, stages the files below
 # a folder instead of the live system. Builds nothing and installs no packages: run `make` first.
+# What it installed is kept in INSTALL_MANIFEST, which no test or package build writes (they all
+# overwrite CMake's own install_manifest.txt).
+INSTALL_MANIFEST ?= $(BUILD)/make_install_manifest.txt
 install:
 	@test -f $(BUILD)/zormade || { echo "make install: nothing built in $(BUILD); run make first" >&2; exit 1; }
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
-	cp $(BUILD)/install_manifest.txt $(BUILD)/make_install_manifest.txt
+	cp $(BUILD)/install_manifest.txt $(INSTALL_MANIFEST)
 
-# Removes what the last `make install` put in place, with the same DESTDIR. Its list is a copy of
-# CMake's manifest, which the tests' and CPack's installs into staging folders overwrite.
+# Removes what the last `make install` put in place, with the same DESTDIR, and the game's folders
+# left empty; a file someone else put there stays, and so does its folder.
 uninstall:
-	DESTDIR="$(DESTDIR)" cmake -DMANIFEST=$(BUILD)/make_install_manifest.txt -P cmake/uninstall.cmake
+	DESTDIR="$(DESTDIR)" cmake -DMANIFEST=$(INSTALL_MANIFEST) -P cmake/uninstall.cmake
 
 # A Debian package of the installed files: $(BUILD)/zormade_<version>_<arch>.deb.
 package: build

@@ -14,6 +14,18 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "without a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# Stripping leaves the compilers' notes (.comment), which Debian's packages do not carry; the
+# stripped install, the package's, removes them from the three programs after the strip.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program \"${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:zormade>\"
+                    \"${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:zormade-replay>\"
+                    \"${ZORMADE_MODULE_INSTALL_DIR}/$<TARGET_FILE_NAME:zormade-charts>\")
+      execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${program}\"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "ZORMADE developers <zormade@example.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

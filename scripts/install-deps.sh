@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages the build, the tests and the game need, but only those missing.
+# Installs the Debian packages that are missing: `game` those the game needs to build and run,
+# `all` (the default) those and what the tests, the fuzzers, the benchmarks and the packaging add.
+#   scripts/install-deps.sh [game|all]
 set -eu
-packages=(
-  build-essential cmake ninja-build pkg-config file python3
+game=(
+  build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools
   qt6-charts-dev libqt6opengl6-dev  # Qt Charts' CMake files need the OpenGL ones; Debian does not pull them in
+  libgl-dev
+  fonts-ipafont-gothic qt6-wayland
+)
+tests=(
+  file python3
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format  # the fuzzers; the house style's check
-  fonts-ipafont-gothic qt6-wayland
-  libgl-dev
   qt6-svg-dev  # the picture generator draws the scalable icon through Qt SVG
   xvfb openbox libxcb1-dev desktop-file-utils appstream appstream-compose lintian
+  weston x11-utils  # a headless Wayland compositor and xprop, for the windows' names
+  at-spi2-core python3-pyatspi  # the accessibility bus and a listener for what a screen reader hears
+  reuse
 )
+case ${1:-all} in
+  game) packages=("${game[@]}") ;;
+  all) packages=("${game[@]}" "${tests[@]}") ;;
+  *) echo "usage: $0 [game|all]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

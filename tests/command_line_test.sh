@@ -35,9 +35,13 @@ run -- "$game" --help;                      expect 0 "--help" '^usage: zormade'
 run -- "$game" -style Windows --version;    expect 0 "--version after a Qt option" '^zormade 0\.1$'
 run -- "$game" --hepl;                      expect 2 "a misspelled option" "unknown option '--hepl'"
 grep -q '^usage: zormade' "$work/err" || fail "a misspelled option: no usage"
-run -- "$game" -style=Windows -reverse stray; expect 2 "a stray argument" "unknown option 'stray'"
+run -- "$game" -style=Windows -reverse stray; expect 2 "a stray argument" "^zormade: unexpected argument 'stray'"
 run -- "$replay" --version;                 expect 0 "zormade-replay --version" '^zormade-replay 0\.1$'
 run -- "$replay" --verison;                 expect 2 "zormade-replay with a misspelled option" '^usage: zormade-replay'
+grep -q "^zormade-replay: unknown option '--verison'" "$work/err" || fail "the replay's bad option is not named"
+printf 'jump\n' >"$work/bad"
+run -- "$replay" "$work/bad";               expect 2 "zormade-replay with a bad line" "^zormade-replay: line 1: unknown directive 'jump'"
+run -- "$replay" "$work/bad" stray;         expect 2 "zormade-replay with a stray argument" "^zormade-replay: unexpected argument 'stray'"
 # The engine gives numbers only: the replay's log lines are the board's words.
 printf 'turn 0 0 0 0 0 0\nturn 5 0 0 9 0 0\n' >"$work/script"
 run -- "$replay" "$work/script"

@@ -2,11 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Every file of the repository states its licence: an SPDX line among its first three lines, or,
 # for files that cannot hold a comment (pictures, JSON, profiles, golden output), a stanza of
-# .reuse/dep5 whose patterns cover it. Both must name GPL-3.0-or-later.
+# .reuse/dep5 whose patterns cover it. Both must name GPL-3.0-or-later. The stanza of all files
+# (`*`) gives their copyright and covers no file's licence here.
 set -eu
 source_dir=$1
 cd "$source_dir"
+# REUSE-IgnoreStart: the line looked for, not this file's own
 expected='SPDX-License-Identifier: GPL-3.0-or-later'
+# REUSE-IgnoreEnd
 
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   mapfile -t files < <(git ls-files)
@@ -25,7 +28,7 @@ while IFS= read -r line || [ -n "$line" ]; do
       if [ -n "$stanza_files" ]; then
         [ "${line#License: }" = GPL-3.0-or-later ] || { echo "FAIL: .reuse/dep5: $line for$stanza_files"; exit 1; }
         read -r -a more <<<"$stanza_files"
-        patterns+=("${more[@]}")
+        [ "${more[*]}" = '*' ] || patterns+=("${more[@]}")
         stanza_files=""
       fi ;;
   esac

@@ -222,6 +222,20 @@ void ControlSet::Build(QWidget* host, const DialogTemplate& dialog,
          host->findChildren<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly)) {
         TabToTicked(group);
     }
+    DescribeRadiosByTheirBox();
+}
+
+// A group box is its radio buttons' sibling, drawn round them; a screen reader learns which
+// group a button is in from its description.
+void ControlSet::DescribeRadiosByTheirBox() {
+    for (std::size_t radio = 0; radio < templates_.size(); ++radio) {
+        if (templates_[radio].kind != ControlKind::Radio) continue;
+        for (const ControlTemplate& box : templates_) {
+            if (box.kind == ControlKind::GroupBox && box.rect.contains(templates_[radio].rect)) {
+                ordered_[radio]->setAccessibleDescription(box.text);
+            }
+        }
+    }
 }
 
 int ControlSet::IdOf(const QWidget* control) const {

@@ -42,6 +42,7 @@ private:
                            QSize design);
     static QWidget* CreateWidget(const ControlTemplate& control, QWidget* host);
     static void FitText(const ControlTemplate& control, QWidget* widget, const QRect& pixels);
+    void DescribeRadiosByTheirBox();
 
     QMap<int, QWidget*> items_;
     std::vector<QWidget*> ordered_;

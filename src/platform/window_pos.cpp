@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/window_pos.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -29,6 +30,19 @@ void MoveWindow(QWidget* control, int x, int y, int width, int height) {
     if (!control) return;
     control->setGeometry(x, y, width, height);
     control->update();
+}
+
+void KeepAbove(QWidget* window, QWidget* owner) {
+    QWindow* shown = window->windowHandle();
+    QWindow* ownerWindow = owner->windowHandle();
+    if (!shown || !ownerWindow || shown->transientParent() == ownerWindow) return;
+    shown->setTransientParent(ownerWindow);
+    // A Wayland surface takes its parent when it is mapped, so it is mapped again.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        window->isVisible()) {
+        window->hide();
+        window->show();
+    }
 }
 
 }  // namespace zormade

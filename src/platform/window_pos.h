@@ -11,6 +11,10 @@ enum class WindowLayer { Normal, TopMost };
 // program's other windows.
 void SetWindowPos(QWidget* window, WindowLayer layer, int x, int y, int width, int height);
 
+// Keeps a shown top-level window above its owner where the window system ignores "topmost"
+// (Wayland): it becomes the owner's transient child.
+void KeepAbove(QWidget* window, QWidget* owner);
+
 // Moves a control inside its window and repaints it.
 void MoveWindow(QWidget* control, int x, int y, int width, int height);
 

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QListWidget>
 
+#include "platform/announcer.h"
 #include "platform/dialog_host.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
@@ -22,10 +23,12 @@ void AnnounceLines(QListWidget* log) {
     QStringList lines;
     for (int row = 0; row < log->count(); ++row) lines << log->item(row)->text();
     const QString text = lines.join(QLatin1Char('\n'));
-    // The description carries the month to a screen reader, told of it by the event.
+    // The description holds the month for a reader on the log; the announcement speaks it
+    // wherever the focus is.
     log->setAccessibleDescription(text);
     QAccessibleEvent changed(log, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
+    Announce(log, text);
 }
 
 }  // namespace zormade

@@ -10,7 +10,7 @@ class DialogHost;
 // Puts a bar's value and limit on the first line of its tip, above what the tip says of it.
 void ShowValueInTip(const DialogHost& form, int barId, int value, int limit);
 
-// Tells a screen reader that the log has the month's new lines.
+// Tells a screen reader the month's new lines in the log, wherever the focus is.
 void AnnounceLines(QListWidget* log);
 
 }  // namespace zormade

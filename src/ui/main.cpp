@@ -14,8 +14,9 @@ int main(int argc, char** argv) {
         std::puts("zormade " ZORMADE_VERSION);
         return std::fflush(stdout) == 0 ? 0 : 1;
     case zormade::CommandLineAction::Unknown:
-        std::fprintf(stderr, "zormade: unknown option '%s'\n%s", line.unknown.c_str(),
-                     zormade::kGameUsage);
+        std::fprintf(stderr, "zormade: %s '%s'\n%s",
+                     line.unknown.rfind('-', 0) == 0 ? "unknown option" : "unexpected argument",
+                     line.unknown.c_str(), zormade::kGameUsage);
         return 2;
     case zormade::CommandLineAction::Run: break;
     }

@@ -22,6 +22,9 @@ int RunGame(int argc, char** argv, const std::function<void(CZormadeApp&)>& star
         DisplayFailureExit displayFailure("zormade");
         application.emplace(argc, argv);
     }
+    // The names the desktop matches to the entry: Wayland's app id and X11's window class.
+    QGuiApplication::setApplicationName(QStringLiteral("zormade"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zormade.zormade"));
     if (!ownStyle) UseClassicLook();
     InstallDialogFonts();
     CZormadeApp app;

@@ -40,6 +40,7 @@ bool CZormadeApp::InitInstance() {
     view_->OnInitialUpdate();
     frame_->PlaceCentred();
     frame_->show();
+    if (openingDlg_.IsWindow()) KeepAbove(&openingDlg_, frame_.get());
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "core/event_catalogue.h"
 #include "core/rules.h"
 #include "core/run_settings.h"
+#include "platform/announcer.h"
 #include "platform/ini_profile.h"
 #include "platform/main_window.h"
 #include "platform/message_box.h"
@@ -72,7 +73,7 @@ void CZormadeView::OnInitialUpdate() {
     options_.Load(*profile_);
     loadedOptions_ = options_;
     random_.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
-    if (QWidget* first = GetDlgItem(IDC_PROGRESS_STAMINA)) first->setFocus();
+    if (QWidget* first = GetDlgItem(IDC_SLIDER_DOSE)) first->setFocus();
     ResetControls();
     RefreshStatus();
 }
@@ -213,8 +214,10 @@ int CZormadeView::AnswerEvent(int index) {
     dialog.LoadEvent(index);
     const int answer = dialog.AskAnswer();
     if (answer >= 0) {
-        MessageBox(MainWindow(), QString::fromUtf8(EventRecordAt(index).answers[answer].result),
-                   LoadResourceString(IDS_RESULT_CAPTION), MessageBoxKind::Plain);
+        const QString result = QString::fromUtf8(EventRecordAt(index).answers[answer].result);
+        Announce(this, result);
+        MessageBox(MainWindow(), result, LoadResourceString(IDS_RESULT_CAPTION),
+                   MessageBoxKind::Plain);
     }
     turnTimer_.start(run_.TimerPeriod());
     return answer;
@@ -227,11 +230,13 @@ void CZormadeView::EndRun(const TickResult& tick) {
     if (tick.ended == RunOutcome::Capture) {
         dialog.endTitle = LoadResourceString(IDS_GAME_OVER_TITLE);
         dialog.endMessage = CaptureMessage(run_.History());
+        Announce(this, dialog.endTitle + QLatin1Char('\n') + dialog.endMessage);
         dialog.DoModal();
     } else {
         dialog.endTitle = LoadResourceString(IDS_CLEAR_TITLE);
         dialog.endMessage = ScoreLineText(tick.score);
         pendingClear_ = tick.score;
+        Announce(this, dialog.endTitle + QLatin1Char('\n') + dialog.endMessage);
         dialog.DoModal();
         if (!destroyed_) EnterRanking(tick.score);
         pendingClear_.reset();

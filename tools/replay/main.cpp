@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string_view>
 
 #include "replay_runner.h"
@@ -40,6 +41,14 @@ std::array<std::string, 6> LogText(const zormade::MonthLog& log) {
     return text;
 }
 
+// The engine's one error message, under the program's name as every other message is.
+int Play(std::istream& script, bool history) {
+    std::ostringstream error;
+    const int status = zormade::replay::RunScript(script, std::cout, error, LogText, history);
+    if (!error.str().empty()) std::cerr << "zormade-replay: " << error.str() << std::flush;
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,14 +67,16 @@ int main(int argc, char** argv) {
         if (argument == "--history" && !history) {
             history = true;
         } else if (script || (argument.size() > 1 && argument.front() == '-')) {
-            std::cerr << kShortUsage;
+            std::cerr << "zormade-replay: "
+                      << (script ? "unexpected argument '" : "unknown option '")
+                      << zormade::replay::Echo(argv[i]) << "'\n"
+                      << kShortUsage;
             return 2;
         } else {
             script = argv[i];
         }
     }
-    if (!script)
-        return zormade::replay::RunScript(std::cin, std::cout, std::cerr, LogText, history);
+    if (!script) return Play(std::cin, history);
     // A folder opens as a stream that reads nothing; say so instead of playing an empty script.
     std::error_code ignored;
     const bool folder = std::filesystem::is_directory(script, ignored);
@@ -76,5 +87,5 @@ int main(int argc, char** argv) {
                   << std::strerror(folder ? EISDIR : errno) << "\n";
         return 2;
     }
-    return zormade::replay::RunScript(file, std::cout, std::cerr, LogText, history);
+    return Play(file, history);
 }
