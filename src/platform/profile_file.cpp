@@ -110,8 +110,11 @@ void KeepUserAttributes(int fd, const std::string& path) {
         at += name.size() + 1;
         if (name.rfind("user.", 0) != 0) continue;
         const ssize_t size = ::getxattr(path.c_str(), name.c_str(), nullptr, 0);
-        std::vector<char> value(static_cast<std::size_t>(std::max<ssize_t>(size, 0)));
-        const ssize_t got = ::getxattr(path.c_str(), name.c_str(), value.data(), value.size());
+        if (size < 0) continue;
+        std::vector<char> value(static_cast<std::size_t>(size));
+        // A size of 0 asks for the size: an empty value is set from nothing.
+        const ssize_t got =
+            size == 0 ? 0 : ::getxattr(path.c_str(), name.c_str(), value.data(), value.size());
         if (got >= 0) ::fsetxattr(fd, name.c_str(), value.data(), static_cast<std::size_t>(got), 0);
     }
 }
