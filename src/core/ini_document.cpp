@@ -118,6 +118,23 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     return text;
 }
 
+// A UTF-16 file without its byte order mark: its first line is ASCII characters, each beside a
+// zero byte, whose side tells the byte order. true for big-endian.
+std::optional<bool> UnmarkedUtf16(std::string_view text) {
+    for (const bool bigEndian : {false, true}) {
+        const std::size_t zero = bigEndian ? 0 : 1;
+        std::size_t units = 0;
+        bool lineEnded = false;
+        for (std::size_t i = 0; i + 1 < text.size() && !lineEnded; i += 2, ++units) {
+            const auto ascii = static_cast<unsigned char>(text[i + 1 - zero]);
+            if (text[i + zero] != '\0' || ascii == 0 || ascii >= 0x80) break;
+            lineEnded = ascii == '\n';
+        }
+        if (units >= 2 && (lineEnded || units * 2 == text.size())) return bigEndian;
+    }
+    return std::nullopt;
+}
+
 // "[name]" with nothing after the bracket but blanks; its name.
 std::optional<std::string> HeaderName(std::string_view line) {
     const std::size_t close = line.find(']');
@@ -218,6 +235,9 @@ IniDocument IniDocument::Parse(std::string_view text, LegacyDecoder legacy) {
     if (text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF") {
         converted = Utf16ToUtf8(text.substr(2), text[0] == '\xFE');
         text = converted;
+    } else if (const std::optional<bool> bigEndian = UnmarkedUtf16(text)) {
+        converted = Utf16ToUtf8(text, *bigEndian);
+        text = converted;
     }
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         text.remove_prefix(kByteOrderMark.size());
@@ -263,6 +283,17 @@ void IniDocument::Overlay(const IniDocument& other) {
             if (line.entry) Store(section.name, line.key, line.value);
         }
     }
+}
+
+bool IniDocument::HasSection(const std::string& name) const {
+    return std::any_of(sections_.begin() + 1, sections_.end(),
+                       [&name](const Section& section) { return SameLetters(section.name, name); });
+}
+
+bool IniDocument::Blank() const {
+    return sections_.size() == 1 &&
+           std::all_of(sections_[0].lines.begin(), sections_[0].lines.end(),
+                       [](const Line& line) { return Trim(line.text).empty(); });
 }
 
 IniDocument::Line* IniDocument::Find(const std::string& section, const std::string& key) {
@@ -312,16 +343,23 @@ void IniDocument::Store(const std::string& section, const std::string& key,
 }
 
 IniDocument::Shown IniDocument::Show(std::string_view stored) const {
+    if (!IsUtf8(stored)) {
+        // Text of the older code page is decoded whole, and only then are its escapes read.
+        const std::optional<std::string> text = legacy_ ? legacy_(stored) : std::nullopt;
+        if (!text) return {Showable(stored), Reading::Unread};
+        if (std::optional<std::string> decoded = DecodeIniValue(*text))
+            return {std::move(*decoded), Reading::Legacy};
+        return {Showable(*text), Reading::Unread};
+    }
     if (std::optional<std::string> text = DecodeIniValue(stored))
         return {std::move(*text), Reading::Exact};
+    // Escapes that stand for the older code page's bytes.
     if (const std::optional<std::string> bytes = Unescape(stored); bytes && legacy_) {
         if (std::optional<std::string> text = legacy_(*bytes)) {
             return {Unwrapped(std::move(*text)), Reading::Legacy};
         }
     }
-    std::optional<std::string> legacyText;
-    if (!IsUtf8(stored) && legacy_) legacyText = legacy_(stored);
-    return {Showable(legacyText ? *legacyText : stored), Reading::Unread};
+    return {Showable(stored), Reading::Unread};
 }
 
 int IniDocument::GetProfileInt(const std::string& section, const std::string& key, int def) {

@@ -28,7 +28,8 @@ std::optional<int> Cp932Length(const QString& text) {
 }
 
 std::optional<std::string> Cp932ToUtf8(std::string_view bytes) {
-    QStringDecoder decoder("windows-31j");
+    // Stateless: a lead byte at the end, with nothing after it, is no character either.
+    QStringDecoder decoder("windows-31j", QStringConverter::Flag::Stateless);
     if (!decoder.isValid()) return std::nullopt;
     const QString text =
         decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ini_profile.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include "platform/cp932_text.h"
 #include "platform/profile_file.h"
@@ -27,19 +30,30 @@ QString ReasonText(int error) {
         {EFBIG, IDS_REASON_FILE_TOO_LARGE},  {EISDIR, IDS_REASON_IS_A_FOLDER},
         {ENOTDIR, IDS_REASON_NOT_A_FOLDER},  {ELOOP, IDS_REASON_TOO_MANY_LINKS},
         {EMLINK, IDS_REASON_TOO_MANY_LINKS}, {EDQUOT, IDS_REASON_QUOTA},
+        {ENOENT, IDS_REASON_MISSING},        {ENAMETOOLONG, IDS_REASON_NAME_TOO_LONG},
+        {ENXIO, IDS_REASON_NOT_OPENABLE},    {ENODEV, IDS_REASON_NOT_OPENABLE},
     };
     switch (error) {
     case kNotARegularFile: return LoadResourceString(IDS_PROFILE_NOT_A_FILE);
     case kReadOnly: return LoadResourceString(IDS_PROFILE_READ_ONLY);
     case kTooLarge: return LoadResourceString(IDS_PROFILE_TOO_LARGE);
+    case kForeignLink: return LoadResourceString(IDS_PROFILE_FOREIGN_LINK);
+    case kSymbolicLink: return LoadResourceString(IDS_PROFILE_SYMBOLIC_LINK);
     default: break;
     }
+    const auto known = std::find_if(std::begin(kReasons), std::end(kReasons),
+                                    [error](const auto& reason) { return reason.error == error; });
+    const StringId words = known != std::end(kReasons) ? known->text : IDS_REASON_UNEXPECTED;
     // The system's own words after ours, for whoever has to look further.
-    const QString system = QString::fromLocal8Bit(std::strerror(error));
-    for (const auto& reason : kReasons) {
-        if (reason.error == error) return LoadResourceString(reason.text) + "（" + system + "）";
-    }
-    return system;
+    return LoadResourceString(words) + "（" + QString::fromLocal8Bit(std::strerror(error)) + "）";
+}
+
+// The home folder: $HOME, or the user database's when it is unset, as other desktop programs do.
+QString HomeFolder() {
+    const QString home = qEnvironmentVariable("HOME");
+    if (!home.isEmpty()) return home;
+    const passwd* user = ::getpwuid(::geteuid());
+    return user && user->pw_dir ? QFile::decodeName(user->pw_dir) : QString();
 }
 
 std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -62,7 +76,9 @@ IniDocument IniProfile::Parse(std::string_view text) {
 }
 
 QString IniProfile::DefaultPath() {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    // A relative $XDG_CONFIG_HOME is not to be used: it would depend on the working folder.
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(base)) base = HomeFolder() + QStringLiteral("/.config");
     return base + QStringLiteral("/zormade/zormade.ini");
 }
 
@@ -95,35 +111,48 @@ bool IniProfile::Fail(const std::string& path, const QString& reason) {
 
 bool IniProfile::Flush(const std::function<void(ProfileStore&)>& update, bool ownChanges) {
     notice_.clear();
+    locked_ = false;
     if (readError_ != 0) {
         return Fail(Native(path_),
                     LoadResourceString(IDS_PROFILE_LEFT_UNREAD).arg(ReasonText(readError_)));
     }
+    const std::string own = Native(path_);
     const std::string folder = Native(QFileInfo(path_).absolutePath());
-    std::error_code made;
-    std::filesystem::create_directories(std::filesystem::path(folder), made);
-    if (made) return Fail(folder, ReasonText(made.value()));
-    const std::string target = LinkTarget(Native(path_));
-    const ProfileLock lock(target, kLongestLockWait, &TerminationSignals::Pending);
-    if (lock.Error() != 0) return Fail(lock.Path(), ReasonText(lock.Error()));
+    for (const std::string& link : {folder, own}) {
+        if (const int refused = CheckLink(link)) return Fail(link, ReasonText(refused));
+    }
+    if (const FileFailure made = MakeFolders(folder); made.error != 0)
+        return Fail(made.path, ReasonText(made.error));
+    const std::string target = LinkTarget(own);
+    // Beside the profile's own name, never beside where a link leads.
+    const ProfileLock lock(own, kLongestLockWait, &TerminationSignals::Pending);
     // Without the lock another copy may be writing, and its temporary file is not stale.
     if (lock.Held()) RemoveStaleTemporaries(target);
-    const ProfileFileText now = ReadProfileFile(target);
+    // What this copy wrote itself is read back whatever its size.
+    const ProfileFileText now = ReadProfileFile(target, std::max(kLargestProfile, writtenSize_));
     if (now.error != 0) return Fail(target, ReasonText(now.error));
     IniDocument document = Parse(now.text);
+    if (!document.Blank() && !document.HasSection("Ranking") && !document.HasSection("Option"))
+        return Fail(target, LoadResourceString(IDS_PROFILE_NOT_OURS));
     if (update) update(document);
     document.Overlay(written_);
     const std::string text = document.Text();
     error_.clear();
     failedPath_.clear();
+    locked_ = lock.Held();
     // A file that already holds all of it is left alone.
     if (now.exists && text == now.text) return true;
     const FileFailure failure = ReplaceProfileFile(target, text);
     if (failure.error == kReadOnly && !ownChanges) return true;
     if (failure.error != 0) return Fail(failure.path, ReasonText(failure.error));
-    if (!lock.Held())
+    writtenSize_ = static_cast<long long>(text.size());
+    const QString lockPath = QFile::decodeName(lock.Path().c_str());
+    if (lock.Error() != 0) {
         notice_ =
-            LoadResourceString(IDS_PROFILE_LOCK_BUSY).arg(QFile::decodeName(lock.Path().c_str()));
+            LoadResourceString(IDS_PROFILE_LOCK_UNUSABLE).arg(lockPath, ReasonText(lock.Error()));
+    } else if (!lock.Held()) {
+        notice_ = LoadResourceString(IDS_PROFILE_LOCK_BUSY).arg(lockPath);
+    }
     return true;
 }
 

@@ -14,7 +14,8 @@ class IniProfile : public ProfileStore {
 public:
     explicit IniProfile(const QString& path = DefaultPath());
 
-    // $XDG_CONFIG_HOME/zormade/zormade.ini or the platform's equivalent.
+    // $XDG_CONFIG_HOME/zormade/zormade.ini, or ~/.config/zormade/zormade.ini when that is unset
+    // or relative; the home folder from the user database when $HOME is unset.
     static QString DefaultPath();
 
     // The file as read (nothing when it could not be read), with this object's writes over it.
@@ -26,9 +27,11 @@ public:
     void WriteProfileString(const std::string& section, const std::string& key,
                             const std::string& value) override;
 
-    // Under a lock beside the file: reads it again as it is now, lets `update` change that,
+    // Under a lock beside the file's own name: reads it again as it is now, lets `update` change that,
     // puts this object's writes over it and writes it whole or not at all when that changed
-    // anything. A file that could not be read when this object was made is never written. The
+    // anything. A file that could not be read when this object was made is never written, nor
+    // one that holds neither section of the game's, nor a link of another user's to a file or
+    // folder that is not the running user's. The
     // lock is waited for a bounded time, cut short by a termination signal; the file is then
     // written without it, and Notice() says so. false when the file was not written, and
     // Error() says why and FailedPath() on which file; a read-only file is no failure when
@@ -40,6 +43,9 @@ public:
     QString FailedPath() const { return failedPath_; }
     // Empty, or what the last Flush that wrote the file has to tell.
     QString Notice() const { return notice_; }
+    // The last Flush found the file under the lock: what it holds stays unless another program
+    // that ignores the lock writes it.
+    bool Locked() const { return locked_; }
 
     // The profile's text as the game reads it, values of the older code page included.
     static IniDocument Parse(std::string_view text);
@@ -54,6 +60,9 @@ private:
     QString error_;
     QString failedPath_;
     QString notice_;
+    bool locked_ = false;
+    // The size of the last text this object wrote.
+    long long writtenSize_ = 0;
 };
 
 }  // namespace zormade

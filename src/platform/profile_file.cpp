@@ -6,11 +6,14 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 namespace zormade {
 namespace {
@@ -78,9 +81,47 @@ void KeepOwner(int fd, const struct stat& old) {
     }
 }
 
+// What the running user makes inside another user's folder is that user's, as far as it may be
+// given (only root may give it).
+void GiveToFolderOwner(const std::string& folder, const std::function<void(uid_t, gid_t)>& give) {
+    struct stat status {};
+    if (::stat(folder.c_str(), &status) == 0 && status.st_uid != ::geteuid())
+        give(status.st_uid, status.st_gid);
+}
+
+// The list of a file's attribute names, NUL-separated; empty where the file system has none.
+std::vector<char> AttributeNames(const std::string& path) {
+    for (;;) {
+        const ssize_t size = ::listxattr(path.c_str(), nullptr, 0);
+        if (size <= 0) return {};
+        std::vector<char> names(static_cast<std::size_t>(size));
+        const ssize_t got = ::listxattr(path.c_str(), names.data(), names.size());
+        if (got < 0 && errno == ERANGE) continue;  // more names came meanwhile
+        names.resize(static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+        return names;
+    }
+}
+
+// The user's own extended attributes of the file replaced; the others belong to the system.
+void KeepUserAttributes(int fd, const std::string& path) {
+    const std::vector<char> names = AttributeNames(path);
+    for (std::size_t at = 0; at < names.size();) {
+        const std::string name(names.data() + at);
+        at += name.size() + 1;
+        if (name.rfind("user.", 0) != 0) continue;
+        const ssize_t size = ::getxattr(path.c_str(), name.c_str(), nullptr, 0);
+        if (size < 0) continue;
+        std::vector<char> value(static_cast<std::size_t>(size));
+        // A size of 0 asks for the size: an empty value is set from nothing.
+        const ssize_t got =
+            size == 0 ? 0 : ::getxattr(path.c_str(), name.c_str(), value.data(), value.size());
+        if (got >= 0) ::fsetxattr(fd, name.c_str(), value.data(), static_cast<std::size_t>(got), 0);
+    }
+}
+
 }  // namespace
 
-ProfileFileText ReadProfileFile(const std::string& path) {
+ProfileFileText ReadProfileFile(const std::string& path, long long largest) {
     ProfileFileText result;
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
@@ -103,7 +144,7 @@ ProfileFileText ReadProfileFile(const std::string& path) {
         return result;
     }
     // Bounded before a byte is read, and while reading, in case the file grows meanwhile.
-    if (status.st_size > kLargestProfile) {
+    if (status.st_size > largest) {
         result.error = kTooLarge;
         return result;
     }
@@ -111,7 +152,8 @@ ProfileFileText ReadProfileFile(const std::string& path) {
     for (;;) {
         const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0 || result.text.size() + static_cast<std::size_t>(got) > kLargestProfile) {
+        if (got < 0 || result.text.size() + static_cast<std::size_t>(got) >
+                           static_cast<unsigned long long>(largest)) {
             result.error = got < 0 ? errno : kTooLarge;
             result.text.clear();
             return result;
@@ -135,7 +177,16 @@ FileFailure ReplaceProfileFile(const std::string& path, std::string_view text) {
     std::string temporary = TemporaryTemplate(path);
     Descriptor file(::mkstemp(temporary.data()));
     if (file.Get() < 0) return {errno, folderPath};
-    if (existed) KeepOwner(file.Get(), status);
+    if (existed) {
+        KeepOwner(file.Get(), status);
+        KeepUserAttributes(file.Get(), path);
+    } else {
+        GiveToFolderOwner(folderPath, [&file](uid_t uid, gid_t gid) {
+            if (::fchown(file.Get(), uid, gid) != 0) {
+                // Not root: the file stays the running user's.
+            }
+        });
+    }
     int error = ::fchmod(file.Get(), mode) == 0 ? 0 : errno;
     if (error == 0) error = WriteAll(file.Get(), text);
     if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
@@ -150,6 +201,33 @@ FileFailure ReplaceProfileFile(const std::string& path, std::string_view text) {
     Descriptor folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.Get() >= 0) ::fsync(folder.Get());
     return {};
+}
+
+FileFailure MakeFolders(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0)
+        return S_ISDIR(status.st_mode) ? FileFailure{} : FileFailure{ENOTDIR, path};
+    if (errno != ENOENT) return {errno, path};
+    const std::string parent = FolderOf(path);
+    if (parent != path) {
+        const FileFailure above = MakeFolders(parent);
+        if (above.error != 0) return above;
+    }
+    if (::mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) return {errno, path};
+    GiveToFolderOwner(parent, [&path](uid_t uid, gid_t gid) {
+        if (::chown(path.c_str(), uid, gid) != 0) {
+            // Not root: the folder stays the running user's.
+        }
+    });
+    return {};
+}
+
+int CheckLink(const std::string& path) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode) || link.st_uid == ::geteuid())
+        return 0;
+    struct stat target {};
+    return ::stat(path.c_str(), &target) == 0 && target.st_uid == ::geteuid() ? 0 : kForeignLink;
 }
 
 std::string LinkTarget(const std::string& path) {
@@ -190,13 +268,28 @@ void RemoveStaleTemporaries(const std::string& path) {
 ProfileLock::ProfileLock(const std::string& profilePath, std::chrono::milliseconds wait,
                          const std::function<bool()>& cutShort)
     : path_(profilePath + ".lock") {
-    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
+    struct stat status {};
+    const bool existed = ::lstat(path_.c_str(), &status) == 0;
+    // Nothing but a regular file of its own name: a link could lead anywhere, a socket or a
+    // device opens as something else.
+    if (existed && !S_ISREG(status.st_mode)) {
+        error_ = S_ISLNK(status.st_mode) ? kSymbolicLink : kNotARegularFile;
+        return;
+    }
+    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY,
+                 S_IRUSR | S_IWUSR);
     if (fd_ < 0) {
         error_ = errno;
         // A lock file that is not there could not be made: the folder is what refused.
-        struct stat status {};
         if (::lstat(path_.c_str(), &status) != 0 && errno == ENOENT) path_ = FolderOf(path_);
         return;
+    }
+    if (!existed) {
+        GiveToFolderOwner(FolderOf(path_), [this](uid_t uid, gid_t gid) {
+            if (::fchown(fd_, uid, gid) != 0) {
+                // Not root: the lock file stays the running user's.
+            }
+        });
     }
     // Tried again and again rather than waited on, so that the wait has an end.
     const auto deadline = std::chrono::steady_clock::now() + wait;

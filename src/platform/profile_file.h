@@ -9,7 +9,14 @@
 namespace zormade {
 
 // The profile's file on disk. Every result is 0 or a reason: an errno value, or one of these.
-enum ProfileFileError { kNotARegularFile = -1, kReadOnly = -2, kTooLarge = -3 };
+enum ProfileFileError {
+    kNotARegularFile = -1,
+    kReadOnly = -2,
+    kTooLarge = -3,
+    // A link, not the running user's own, to a file or folder of another user's.
+    kForeignLink = -4,
+    kSymbolicLink = -5,
+};
 
 // Far more than any profile the game writes; a larger file is not read at all.
 constexpr long long kLargestProfile = 64LL << 20;
@@ -21,8 +28,8 @@ struct ProfileFileText {
 };
 
 // Opens nothing but a regular file, and never waits: a FIFO or a device at the path is an error.
-// A missing file (or folder) is no error.
-ProfileFileText ReadProfileFile(const std::string& path);
+// A missing file (or folder) is no error. A file over `largest` bytes is not read.
+ProfileFileText ReadProfileFile(const std::string& path, long long largest = kLargestProfile);
 
 // A failure and the file or folder it happened on.
 struct FileFailure {
@@ -32,8 +39,17 @@ struct FileFailure {
 
 // Replaces the file's content whole or not at all: a temporary file beside it, every write
 // checked, synced, then renamed over it with the old file's permission bits, owner and group
-// (as far as this process may give them). A file without write permission is left as it is.
+// (as far as this process may give them) and its user extended attributes. A new file takes the
+// owner of its folder. A file without write permission is left as it is.
 FileFailure ReplaceProfileFile(const std::string& path, std::string_view text);
+
+// Makes the folder and those above it that are missing; each takes the owner of the folder it is
+// made in, so that root's run in a player's home leaves nothing the player cannot write.
+FileFailure MakeFolders(const std::string& path);
+
+// 0 when `path` is no link, or a link that the running user may follow: one of their own, or one
+// that leads to a file or folder of theirs; kForeignLink otherwise.
+int CheckLink(const std::string& path);
 
 // The file a chain of symbolic links ends at, existing or not.
 std::string LinkTarget(const std::string& path);
@@ -51,7 +67,8 @@ void RemoveStaleTemporaries(const std::string& path);
 constexpr std::chrono::milliseconds kLongestLockWait{5000};
 
 // An exclusive lock on a file beside the profile, held for this object's life. Waits at most
-// `wait`, and less once `cutShort` says so; Held() then says it was not had.
+// `wait`, and less once `cutShort` says so; Held() then says it was not had. A lock file that
+// cannot be used (a link, a socket, a folder) is not had either, and Error() says why.
 class ProfileLock {
 public:
     ProfileLock(const std::string& profilePath, std::chrono::milliseconds wait,
@@ -59,8 +76,8 @@ public:
     ~ProfileLock();
     ProfileLock(const ProfileLock&) = delete;
     ProfileLock& operator=(const ProfileLock&) = delete;
-    // The lock file could not be opened or locked; Path() then names it, or its folder when
-    // that would not let it be made.
+    // Why the lock file could not be opened or locked; Path() names it, or its folder when that
+    // would not let it be made.
     int Error() const { return error_; }
     const std::string& Path() const { return path_; }
     bool Held() const { return held_; }

@@ -89,20 +89,48 @@ void CZormadeView::OnDestroy() {
     }
     if (!SaveProfile()) {
         saveFailed_ = true;
-        Tell(LoadResourceString(IDS_PROFILE_NOT_SAVED)
-                 .arg(profile_->FailedPath(), profile_->Error()),
-             MessageBoxKind::Stop);
+        TellNotSaved();
+    } else if (!unsure_.empty()) {
+        // Another copy may still write over them after this one has ended.
+        Tell(LoadResourceString(IDS_PROFILE_ENTRIES_UNSURE).arg(EntryList(unsure_)),
+             MessageBoxKind::Exclamation);
     }
+}
+
+QString CZormadeView::EntryList(const std::vector<RankingEntry>& entries) {
+    QStringList lines;
+    for (const RankingEntry& entry : entries) {
+        lines << LoadResourceString(IDS_PROFILE_ENTRY)
+                     .arg(QString::fromStdString(entry.name))
+                     .arg(entry.points);
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+void CZormadeView::TellNotSaved() {
+    QString text =
+        LoadResourceString(IDS_PROFILE_NOT_SAVED).arg(profile_->FailedPath(), profile_->Error());
+    std::vector<RankingEntry> missing = unsure_;
+    missing.insert(missing.end(), newEntries_.begin(), newEntries_.end());
+    if (!missing.empty())
+        text += "\r\n" + LoadResourceString(IDS_PROFILE_ENTRIES_UNSURE).arg(EntryList(missing));
+    Tell(text, MessageBoxKind::Stop);
 }
 
 bool CZormadeView::SaveProfile() {
     if (!profile_) profile_ = std::make_unique<IniProfile>();
-    ProfileChanges changes{newEntries_, std::nullopt};
+    ProfileChanges changes{newEntries_, std::nullopt, unsure_};
     if (options_ != loadedOptions_) changes.options = options_;
-    const bool own = !changes.entries.empty() || changes.options;
+    const bool own = !changes.entries.empty() || !changes.unsure.empty() || changes.options;
     if (!profile_->Flush([&changes](ProfileStore& stored) { ApplyChanges(stored, changes); },
                          own)) {
         return false;
+    }
+    // Saved without the lock, an entry stays unsure until a save under the lock finds it.
+    if (profile_->Locked()) {
+        unsure_.clear();
+    } else {
+        unsure_.insert(unsure_.end(), newEntries_.begin(), newEntries_.end());
     }
     newEntries_.clear();
     loadedOptions_ = options_;
@@ -295,7 +323,7 @@ void CZormadeView::OnOption() {
         options_.speed = static_cast<Speed>(dialog.speed);
         options_.level = static_cast<Level>(dialog.level);
         options_.skipOpening = dialog.skipOpening;
-        if (options_ != loadedOptions_) SaveProfile();
+        if (options_ != loadedOptions_ && !SaveProfile()) TellNotSaved();
     }
 }
 

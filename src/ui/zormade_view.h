@@ -114,6 +114,9 @@ private:
     bool SaveProfile();
     // A box, or standard error when the session is ending and nothing may wait for the player.
     void Tell(const QString& text, MessageBoxKind kind);
+    // The last save failed: which file, why, and the entries it leaves out.
+    void TellNotSaved();
+    static QString EntryList(const std::vector<RankingEntry>& entries);
     void ClearLog();
 
     int shownMoney_ = 0;
@@ -128,6 +131,8 @@ private:
     std::unique_ptr<IniProfile> profile_;
     GameOptions loadedOptions_;
     std::vector<RankingEntry> newEntries_;
+    // Entries saved without the lock, not yet found in the file under it.
+    std::vector<RankingEntry> unsure_;
     // A clear's score from the end dialog's opening until its entry is made.
     std::optional<std::uint32_t> pendingClear_;
     CRankInDlg* nameEntry_ = nullptr;

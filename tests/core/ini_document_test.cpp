@@ -123,7 +123,7 @@ TEST(IniDocument, WhatTheGameDidNotChangeStaysWhereAndAsItWas) {
     }
     EXPECT_EQ(Load(saved), before);
     // A new first place moves every name down a key; the unread ones keep their bytes.
-    ApplyChanges(document, {{{"TOP", 99999}}, std::nullopt});
+    ApplyChanges(document, {{{"TOP", 99999}}, std::nullopt, {}});
     const std::string moved = document.Text();
     for (int i = 0; i < 3; ++i) {
         const std::string line = "\nPlayername" + std::to_string(i + 2) + "=" + unread[i] + "\n";
@@ -164,15 +164,21 @@ TEST(IniDocument, AnEscapeIsReadOnlyWhenItNamesOneWholeCharacter) {
 TEST(ProfileChanges, NewEntriesGoIntoTheStoredTableAndOnlyChangedOptionsAreWritten) {
     IniDocument stored = IniDocument::Parse(
         "[Option]\nSpeed=0\n[Ranking]\nPlayername0=OTHER\nPlayer0=5000\n[Notes]\nkept=yes\n");
-    ApplyChanges(stored, {{{"MINE", 1570}, {"", 9000}}, std::nullopt});
+    ApplyChanges(stored, {{{"MINE", 1570}, {"", 9000}}, std::nullopt, {}});
     EXPECT_EQ(Load(stored.Text()), Loaded({"ZORMADER", "OTHER", "MINE", "??????", "??????"},
                                           {9000, 5000, 1570, 1300, 820}, {Level{2}, Speed{0}, 0}));
     EXPECT_EQ(stored.GetProfileString("Notes", "kept", ""), "yes");
 
-    ApplyChanges(stored, {{{"LOW", 1}}, GameOptions{Level::Hard, Speed::Fast, 1}});
+    ApplyChanges(stored, {{{"LOW", 1}}, GameOptions{Level::Hard, Speed::Fast, 1}, {}});
     const auto [names, points, options] = Load(stored.Text());
     EXPECT_EQ(points[4], 820u) << "a score below the table enters nothing";
     EXPECT_EQ(options, (GameOptions{Level::Hard, Speed::Fast, 1}));
+
+    // Entries saved earlier without the lock go back only where the table lost them, each row of
+    // the table standing for one entry, before the new ones.
+    IniDocument written = IniDocument::Parse("[Ranking]\nPlayername0=A\nPlayer0=9000\n");
+    ApplyChanges(written, {{{"NEW", 9000}}, std::nullopt, {{"A", 9000}, {"A", 9000}, {"B", 5000}}});
+    EXPECT_EQ(std::get<Names>(Load(written.Text())), (Names{"NEW", "A", "A", "B", "??????"}));
 }
 
 }  // namespace

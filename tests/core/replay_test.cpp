@@ -99,6 +99,8 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
         // C1 controls, raw or as UTF-8, and bytes that are no UTF-8 never reach a terminal raw.
         {"jump\x9b" "2J\xc2\x9b" "2J\n", "line 1: unknown directive 'jump\\x9b2J\\xc2\\x9b2J'"},
         {"turn \xff\xe3\x81 0 0 0 0 0\n", "line 1: dose '\\xff\\xe3\\x81' is not a number"},
+        // Characters that show nothing or turn the line's direction are no less hidden.
+        {"ju\u202Emp\u2028x\u200B\uFEFF\u00AD\n", "line 1: unknown directive 'ju\\xe2\\x80\\xaemp\\xe2\\x80\\xa8x\\xe2\\x80\\x8b\\xef\\xbb\\xbf\\xc2\\xad'"},
         {"é名\n", "line 1: unknown directive 'é名'"},
         {std::string(200, 'x') + "\n", "line 1: unknown directive '" + std::string(80, 'x') + "...'"},
         // Each byte that is no UTF-8 counts as a character.

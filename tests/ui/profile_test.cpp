@@ -4,16 +4,21 @@
 #include <grp.h>
 #include <poll.h>
 #include <pthread.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
 #include <QStringEncoder>
@@ -138,6 +143,22 @@ struct LockHolder : QProcess {
     bool Held() { return waitForReadyRead(kWaitMs) && readLine() == "held\n"; }
 };
 
+// Answers the name entry with `name`.
+ModalSequence::Answer EnterName(const QString& name) {
+    return [name](QWidget* rankIn) {
+        auto* field = DialogItem<QLineEdit>(rankIn, 1029);
+        field->setFocus();
+        TypeText(field, name);
+        PressKey(Qt::Key_Return)(rankIn);
+    };
+}
+
+// The owner of the file or folder itself, not of where a link leads.
+uid_t OwnerOf(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path), &status) == 0 ? status.st_uid : uid_t(-1);
+}
+
 class ProfileTest : public AppTest {
 protected:
     // Points the program at a new, empty profile folder.
@@ -213,18 +234,17 @@ TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas
 TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhere) {
     const QByteArray old = "[Option]\nLevel=0\n";
     const bool root = ::geteuid() == 0;
-    enum Where { kFile, kFolder, kLock };
+    enum Where { kFile, kFolder };
     // The permission bits of the file and its folder, whether the file is the player's, `level` as
     // the child read it, the reason in words of ours and `error` whose text follows them (0: none
     // follows), and where it happened.
     // clang-format off
-    const struct { const char* what; mode_t file, folder; bool owned, lockFolder; rlim_t sizeLimit; int level; const char* words; int error; Where where; } cases[] = {
-        {"a file the player may not read", 0200, 0700, true, false, 0, 2, "アクセスが許可されていません", EACCES, kFile},
-        {"another user's private file", mode_t(root ? 0600 : 0), 0700, !root, false, 0, 2, "アクセスが許可されていません", EACCES, kFile},
-        {"a read-only file", 0444, 0700, true, false, 0, 0, "書き込みが許可されていないファイルです", 0, kFile},
-        {"a folder the player may not write", 0600, 0500, true, false, 0, 0, "アクセスが許可されていません", EACCES, kFolder},
-        {"a full disk", 0640, 0700, true, false, 4096, 0, "ファイルが大きすぎます", EFBIG, kFile},
-        {"a folder where the lock file goes", 0600, 0700, true, true, 0, 0, "フォルダーです", EISDIR, kLock},
+    const struct { const char* what; mode_t file, folder; bool owned; rlim_t sizeLimit; int level; const char* words; int error; Where where; } cases[] = {
+        {"a file the player may not read", 0200, 0700, true, 0, 2, "アクセスが許可されていません", EACCES, kFile},
+        {"another user's private file", mode_t(root ? 0600 : 0), 0700, !root, 0, 2, "アクセスが許可されていません", EACCES, kFile},
+        {"a read-only file", 0444, 0700, true, 0, 0, "書き込みが許可されていないファイルです", 0, kFile},
+        {"a folder the player may not write", 0600, 0500, true, 0, 0, "アクセスが許可されていません", EACCES, kFolder},
+        {"a full disk", 0640, 0700, true, 4096, 0, "ファイルが大きすぎます", EFBIG, kFile},
     };
     // clang-format on
     QTemporaryDir top;
@@ -235,7 +255,6 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhe
         const QString folder = top.filePath(QString::number(++n));
         const QString path = folder + "/zormade.ini";
         ASSERT_TRUE(WriteFile(path, old));
-        ASSERT_TRUE(!c.lockFolder || QDir().mkpath(path + ".lock"));
         ASSERT_TRUE(!root || ::chown(QFile::encodeName(folder), kNobody, kNobody) == 0);
         ASSERT_TRUE(!root || !c.owned || ::chown(QFile::encodeName(path), kNobody, kNobody) == 0);
         ASSERT_EQ(::chmod(QFile::encodeName(path), c.file), 0);
@@ -250,7 +269,7 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhe
                    profile.FailedPath().toStdString() + ": " + profile.Error().toStdString();
         });
         const std::string why = c.error ? "（" + std::string(std::strerror(c.error)) + "）" : "";
-        const QString where = QStringList{path, folder, path + ".lock"}[c.where];
+        const QString where = QStringList{path, folder}[c.where];
         const std::string start = std::to_string(c.level) + " failed " + where.toStdString() + ": ";
         EXPECT_TRUE(report.rfind(start, 0) == 0 && report.find(c.words + why) != report.npos)
             << report;
@@ -279,6 +298,201 @@ TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
     EXPECT_EQ(ReadFile(ProfilePath()), old);
 }
 
+// A lock file that cannot be locked is passed over as one another program holds is: the save goes
+// ahead, and the notice names the lock file and what is wrong with it, in words of ours.
+TEST_F(ProfileTest, AnUnusableLockFileIsPassedOverAsABusyOneIsAndTheNoticeSaysWhy) {
+    // clang-format off
+    const struct { const char* kind; const char* told; } cases[] = {
+        {"folder", "通常のファイルではありません"}, {"socket", "通常のファイルではありません"},
+        {"link", "シンボリックリンクです"}, {"link into a missing folder", "シンボリックリンクです"}};
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        UseFreshFolder();
+        const QString lock = ProfilePath() + ".lock", elsewhere = configHome->filePath("other.txt");
+        const std::string kind = c.kind;
+        ASSERT_TRUE(WriteFile(ProfilePath(), "[Option]\nLevel=1\n") && WriteFile(elsewhere, "x"));
+        ASSERT_TRUE(kind != "folder" || QDir().mkpath(lock));
+        ASSERT_TRUE(kind != "link" || QFile::link(elsewhere, lock));
+        ASSERT_TRUE(kind != "link into a missing folder" || QFile::link(lock + "-gone/x", lock));
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, QFile::encodeName(lock).constData(),
+                     sizeof address.sun_path - 1);
+        ASSERT_TRUE(kind != "socket" ||
+                    ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+        ::close(listener);
+        IniProfile profile(ProfilePath());
+        profile.WriteProfileInt("Option", "Speed", 0);
+        EXPECT_TRUE(profile.Flush()) << profile.Error().toStdString();
+        const QString notice = profile.Notice();
+        EXPECT_TRUE(notice.contains(lock + " をロックに使えなかったため（" + c.told) &&
+                    notice.contains("待たずに保存しました"))
+            << notice.toStdString();
+        EXPECT_EQ(IniProfile(ProfilePath()).GetProfileInt("Option", "Speed", 2), 0);
+        EXPECT_EQ(ReadFile(elsewhere), "x");
+        EXPECT_FALSE(QFileInfo::exists(lock + "-gone"));
+    }
+}
+
+// What the system says comes after words of ours, which name what is wrong with which file.
+TEST_F(ProfileTest, EveryReasonIsGivenInJapaneseWithTheFileItConcerns) {
+    QTemporaryDir top;
+    const QString linked = top.filePath("linked.ini"), missing = top.filePath("missing");
+    ASSERT_TRUE(QFile::link(missing + "/real.ini", linked));
+    const QString longPath = top.filePath((QString(200, QChar('n')) + "/").repeated(21) + "p.ini");
+    // clang-format off
+    const struct { const char* what; QString path, failed; const char* words; int error; } cases[] = {
+        {"a link into a missing folder", linked, missing, "ファイルまたはフォルダーがありません", ENOENT},
+        {"a name over 4096 bytes", longPath, longPath, "名前が長すぎます", ENAMETOOLONG},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        IniProfile profile(c.path);
+        profile.WriteProfileInt("Option", "Speed", 0);
+        EXPECT_FALSE(profile.Flush());
+        EXPECT_EQ(profile.FailedPath(), c.failed);
+        const QString why = c.words + QString("（") + std::strerror(c.error) + "）";
+        EXPECT_TRUE(profile.Error().contains(why)) << profile.Error().toStdString();
+    }
+}
+
+// A copy of a password file, or any file with neither section of the game's, is no profile: it is
+// left as it is, and the exit says so.
+TEST_F(ProfileTest, AFileThatHoldsNeitherSectionIsNotRewritten) {
+    const QByteArray passwd =
+        "root:x:0:0:root:/root:/bin/bash\nnobody:x:65534:65534::/:/bin/false\n";
+    ASSERT_TRUE(WriteFile(ProfilePath(), passwd));
+    StartAgain();
+    const QString said = ExitComplaint();
+    EXPECT_TRUE(said.contains(ProfilePath() + "\nランキングも設定も含まないファイル"))
+        << said.toStdString();
+    EXPECT_EQ(ReadFile(ProfilePath()), passwd);
+}
+
+// Root runs the game on a profile path a player controls: a player's link to a third user's file
+// or folder is not followed, and nothing is made beside where it leads.
+TEST_F(ProfileTest, RootFollowsNoLinkOfAPlayersToAnotherUsersFileOrFolder) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can make a link of another user's";
+    constexpr uid_t kPlayer = kNobody - 1;
+    const QByteArray secret = "secret\n", own = "[Option]\nLevel=1\n";
+    for (const bool folderLink : {false, true}) {
+        SCOPED_TRACE(folderLink ? "the folder" : "the file");
+        QTemporaryDir top;
+        const QString other = top.filePath("other"),
+                      victim = other + (folderLink ? "/zormade.ini" : "/victim");
+        ASSERT_TRUE(WriteFile(victim, folderLink ? own : secret));
+        ASSERT_EQ(::chmod(QFile::encodeName(victim), 0600), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(victim), kNobody, kNobody), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(other), kNobody, kNobody), 0);
+        const QString folder = top.filePath("player/zormade"), path = folder + "/zormade.ini";
+        ASSERT_TRUE(QDir().mkpath(folderLink ? top.filePath("player") : folder));
+        const QString link = folderLink ? folder : path;
+        ASSERT_TRUE(QFile::link(folderLink ? other : victim, link));
+        ASSERT_EQ(::lchown(QFile::encodeName(link), kPlayer, kPlayer), 0);
+        IniProfile profile(path);
+        profile.WriteProfileString("Ranking", "Playername0", "ROOT");
+        EXPECT_FALSE(profile.Flush());
+        EXPECT_EQ(profile.FailedPath(), link);
+        EXPECT_TRUE(profile.Error().contains("シンボリックリンク"))
+            << profile.Error().toStdString();
+        EXPECT_EQ(ReadFile(victim), folderLink ? own : secret);
+        EXPECT_EQ(QDir(other).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QFileInfo(victim).fileName()});
+    }
+}
+
+// Root's first run in a player's home: what it makes there is the player's, who can save later.
+TEST_F(ProfileTest, WhatAFirstRunMakesInAnotherUsersFolderIsThatUsers) {
+    QTemporaryDir top;
+    ASSERT_EQ(::chmod(QFile::encodeName(top.path()), 0711), 0);
+    const QString home = top.filePath("home");
+    ASSERT_TRUE(QDir().mkpath(home));
+    const uid_t player = ::geteuid() == 0 ? kNobody : ::geteuid();
+    ASSERT_EQ(::chown(QFile::encodeName(home), player, player), 0);
+    const QString path = home + "/.config/zormade/zormade.ini";
+    IniProfile profile(path);
+    profile.WriteProfileInt("Option", "Level", 0);
+    ASSERT_TRUE(profile.Flush()) << profile.Error().toStdString();
+    for (const QString& made : {home + "/.config", home + "/.config/zormade", path, path + ".lock"})
+        EXPECT_EQ(OwnerOf(made), player) << made.toStdString();
+    const std::string report = InChild(0, [&] {
+        IniProfile later(path);
+        later.WriteProfileInt("Option", "Level", 1);
+        return later.Flush() ? std::string("saved") : later.Error().toStdString();
+    });
+    EXPECT_EQ(report, "saved");
+}
+
+// A file of exactly the largest size the game reads grows past it with an entry; what the game
+// wrote itself is read back at the exit all the same.
+TEST_F(ProfileTest, AProfileOfExactlyTheLargestSizeTakesAnEntryAndItsExitIsNoFailure) {
+    ASSERT_TRUE(WriteFile(ProfilePath(), "[Option]\nSpeed=0\n") &&
+                QFile::resize(ProfilePath(), kLargestProfile));
+    StartAgain();
+    EXPECT_EQ(View().Options().speed, Speed::Fastest);
+    ModalSequence windows({EnterName("BIG"), PressKey(Qt::Key_Escape)});
+    View().EnterRanking(8997);
+    EXPECT_TRUE(windows.Done());
+    EXPECT_GT(QFileInfo(ProfilePath()).size(), kLargestProfile);
+    View().Options().level = Level::Hardest;
+    EXPECT_EQ(ExitComplaint(), "");
+    const QByteArray written = ReadFile(ProfilePath());
+    EXPECT_TRUE(written.contains("\nLevel=0\n") && written.contains("\nPlayername0=BIG\n"));
+}
+
+// Told when chosen, not only at the exit, which may never come.
+TEST_F(ProfileTest, AFailedSaveOfTheOptionsIsToldWhenTheyAreChosen) {
+    ASSERT_TRUE(WriteFile(ProfilePath(), "[Option]\nLevel=1\n"));
+    ASSERT_TRUE(QFile::setPermissions(ProfilePath(), QFile::ReadOwner));
+    StartAgain();
+    View().Options().level = Level::Hardest;
+    ModalSequence windows({ClickButton("OK"), ClickButton("OK")});
+    Trigger(ID_OPTION);
+    ASSERT_TRUE(windows.Done());
+    EXPECT_TRUE(windows.Windows()[1].text.contains(ProfilePath() + "\n書き込みが許可されていない"))
+        << windows.Windows()[1].text.toStdString();
+}
+
+// A user's extended attributes (a tag, a note) stay with the file the save puts in its place.
+TEST_F(ProfileTest, TheSaveKeepsTheUsersExtendedAttributes) {
+    ASSERT_TRUE(WriteFile(ProfilePath(), "[Option]\nLevel=1\n"));
+    const QByteArray name = QFile::encodeName(ProfilePath());
+    ASSERT_EQ(::setxattr(name, "user.note", "mine", 4, 0), 0) << std::strerror(errno);
+    IniProfile profile(ProfilePath());
+    profile.WriteProfileInt("Option", "Level", 0);
+    ASSERT_TRUE(profile.Flush());
+    char value[16] = {};
+    EXPECT_EQ(::getxattr(name, "user.note", value, sizeof value), 4);
+    EXPECT_STREQ(value, "mine");
+}
+
+// Where the profile is when the environment says little: a relative $XDG_CONFIG_HOME is ignored,
+// and without $HOME the home folder is the user database's.
+TEST(ProfilePlace, ARelativeConfigFolderIsIgnoredAndAMissingHomeComesFromTheUserDatabase) {
+    const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+    const QString databaseHome = QFile::decodeName(::getpwuid(::geteuid())->pw_dir);
+    // clang-format off
+    const struct { const char* home; const char* config; QString expected; } cases[] = {
+        {"/h", "/c", "/c/zormade/zormade.ini"},
+        {"/h", "relative", "/h/.config/zormade/zormade.ini"},
+        {"/h", nullptr, "/h/.config/zormade/zormade.ini"},
+        {nullptr, nullptr, databaseHome + "/.config/zormade/zormade.ini"},
+        {"", "", databaseHome + "/.config/zormade/zormade.ini"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        for (const auto& [variable, value] :
+             {std::pair("HOME", c.home), std::pair("XDG_CONFIG_HOME", c.config)})
+            value ? qputenv(variable, value) : qunsetenv(variable);
+        EXPECT_EQ(IniProfile::DefaultPath(), c.expected) << (c.home ? c.home : "(unset)");
+    }
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+}
+
 // Names in the code page the Windows programs of the time kept profiles in, or in UTF-16; a name
 // that cannot be read whole is shown as far as it can be, and its bytes go back as they were. A
 // very long name is kept whole and shown only as far as its control goes.
@@ -286,13 +500,20 @@ TEST_F(ProfileTest, NamesInOtherEncodingsOrDamagedOrVeryLongAreShownAndKeptThrou
     const QString text = "[Ranking]\r\nPlayer0=9000\r\nPlayername0=ﾅｶﾞﾚ全角\r\nPlayername1=Bob\r\n";
     QStringEncoder cp932("windows-31j");
     QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    QStringEncoder utf16le(QStringEncoder::Utf16LE), utf16be(QStringEncoder::Utf16BE);
+    // A backslash is the second byte of ソ, 表, 能 and many more in code page 932.
+    const QString backslashes = "ソ101表x41表示ソフト";
     const QByteArray top = "[Ranking]\nPlayer0=9000\nPlayername1=Bob\nPlayername0=",
-                     damaged[] = {"全角\xff名", "AB\001CD"},
+                     damaged[] = {"全角\xff名", "AB\001CD", "ab\x83"},
                      longName = QString(100000, QChar(u'長')).toUtf8();
     // clang-format off
     const struct { const char* what; QByteArray file, shown, kept; } cases[] = {
         {"code page 932", cp932.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
         {"UTF-16, a pair of surrogates", utf16.encode(QString(text).replace("全", "𠮷")), "ﾅｶﾞﾚ𠮷角", "Playername0=ﾅｶﾞﾚ𠮷角\n"},
+        {"UTF-16 without its mark", utf16le.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
+        {"big-endian UTF-16 without its mark", utf16be.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
+        {"code page 932 with backslash bytes", cp932.encode(QString(text).replace("ﾅｶﾞﾚ全角", backslashes)), backslashes.toUtf8(), "Playername0=" + backslashes.toUtf8() + "\n"},
+        {"a lone lead byte at the end", top + damaged[2], "ab\uFFFD", "Playername0=" + damaged[2] + "\n"},
         {"an invalid byte", top + damaged[0], "全角\uFFFD名", damaged[0]},
         {"a raw control character", top + damaged[1], "AB\uFFFDCD", damaged[1]},
         {"a very long name", top + longName, longName, longName},
@@ -356,9 +577,11 @@ TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsModeAndOwnerAndRemovesOnlyItsO
     ASSERT_EQ(::stat(QFile::encodeName(target), &status), 0);
     EXPECT_EQ(std::tuple(status.st_mode & 07777, status.st_uid, status.st_gid),
               std::tuple(mode_t(0640), owner, group));
-    QStringList expected = players + QStringList{"real.ini", "real.ini.lock"};
+    // The lock is beside the link, never beside where it leads.
+    QStringList expected = players + QStringList{"real.ini"};
     expected.sort();
     EXPECT_EQ(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    EXPECT_TRUE(QFileInfo::exists(ProfilePath() + ".lock"));
 }
 
 using TerminationTest = AppTest;
@@ -424,6 +647,37 @@ TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBe
         if (c.together) std::sort(stored.begin(), stored.begin() + c.ranked.size());
         EXPECT_EQ(stored, expected);
         EXPECT_EQ(KeyCount(profile), writable ? 13 : 0);
+    }
+}
+
+// Another copy took the lock and stalls before its rename (a slow sync, a debugger) while this
+// one saves its entry without the lock; the stalled copy's older table then lands over it. The
+// exit puts the entry back, or, while the lock is still held, says which entry it cannot be sure
+// of.
+TEST_F(TerminationTest, AnEntrySavedWithoutTheLockIsPutBackOrNamedAtTheExit) {
+    const QByteArray stalled = "[Ranking]\nPlayer0=9000\nPlayername0=STALLED\n";
+    for (const bool heldAtExit : {false, true}) {
+        SCOPED_TRACE(heldAtExit ? "held at the exit" : "let go before the exit");
+        ASSERT_TRUE(WriteFile(ProfilePath(), stalled));
+        StartAgain();
+        auto holder = std::make_unique<LockHolder>(ProfilePath() + ".lock");
+        ASSERT_TRUE(holder->Held());
+        ModalSequence entry({EnterName("MINE"), ClickButton("OK"), PressKey(Qt::Key_Escape)});
+        View().EnterRanking(8997);
+        ASSERT_TRUE(entry.Done());
+        EXPECT_TRUE(entry.Windows()[1].text.contains("待たずに保存しました"));
+        EXPECT_EQ(StoredRanking(ProfilePath())[1], "8997 MINE");
+        ASSERT_TRUE(WriteFile(ProfilePath(), stalled));
+        if (!heldAtExit) holder.reset();
+        ModalSequence exit({ClickButton("OK"), ClickButton("OK")});
+        Trigger(ID_APP_EXIT);
+        const Rows merged{"9000 STALLED", "8997 MINE", "1300 ??????", "820 ??????", "610 ??????"};
+        EXPECT_EQ(StoredRanking(ProfilePath()), merged);
+        EXPECT_EQ(exit.Windows().size(), heldAtExit ? 2u : 0u);
+        if (heldAtExit && exit.Done()) {
+            EXPECT_TRUE(exit.Windows()[1].text.contains("確かめられませんでした。\nMINE（8997点）"))
+                << exit.Windows()[1].text.toStdString();
+        }
     }
 }
 

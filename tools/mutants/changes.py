@@ -63,6 +63,6 @@ def from_files(repo, names):
         chosen = [n for n in listed if is_mutable(n)]
         if not chosen:
             raise UsageError(f"{name}: not a source or data file this tool mutates "
-                             "(src/, tools/ and res/ only; never tests)")
+                             "(src/, tools/, res/, cmake/, Makefile and packaging/ only; never tests)")
         targets.update({n: None for n in chosen})
     return targets

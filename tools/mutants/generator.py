@@ -318,10 +318,49 @@ def _json_row_deletion(lines, number):
     return [("data", "row deleted: " + _short(stripped), edits)]
 
 
+# CMake's commands that open or close a block: deleting one breaks the file, not the build.
+_CMAKE_BLOCKS = {"if", "elseif", "else", "endif", "foreach", "endforeach", "while", "endwhile",
+                 "function", "endfunction", "macro", "endmacro", "block", "endblock"}
+
+
+def _cmake_line_mutants(line):
+    """A line whose parentheses pair up (a command, or one argument line of a longer one) deleted,
+    and its numbers changed."""
+    stripped = line.strip()
+    if not stripped or stripped.startswith("#"):
+        return []
+    out = [("data", f"{t.text} → {new}", _replace(line, t.start, t.end, new))
+           for t in tokenize(line)[0] if t.kind == "num" for new in _number_variants(t.text)]
+    command = re.match(r"(\w+)\s*\(", stripped)
+    if stripped.count("(") == stripped.count(")") and not (
+            command and command.group(1).lower() in _CMAKE_BLOCKS):
+        out.append(("statement", f"deleted: {_short(stripped)}", None))
+    return out
+
+
+def _make_line_mutants(line):
+    """A recipe line of a Makefile deleted."""
+    if not line.startswith("\t") or not line.strip():
+        return []
+    return [("statement", f"deleted: {_short(line.strip())}", None)]
+
+
+def _text_line_mutants(line):
+    """A line of a packaging text (changelog, copyright, manual page) deleted."""
+    return [("data", f"deleted: {_short(line.strip())}", None)] if line.strip() else []
+
+
 def kind_of(path):
-    """'cpp', 'data' (C-syntax data included by the build), 'json' or None."""
+    """'cpp', 'data' (C-syntax data included by the build), 'json', 'cmake', 'make', 'text' or
+    None."""
     if path.endswith(CPP_SUFFIXES):
         return "cpp"
+    if path == "Makefile":
+        return "make"
+    if path.endswith(".cmake") or (path.startswith("packaging/") and path.endswith("CMakeLists.txt")):
+        return "cmake"
+    if path.startswith("packaging/"):
+        return "text"
     if path.startswith("res/") and path.endswith(".inc"):
         return "data"
     if path.startswith("res/") and path.endswith(".json"):
@@ -337,7 +376,7 @@ def generate(path, text, wanted=None):
     lines = [line.rstrip("\r\n") for line in text.splitlines(keepends=True)]
     mutants, in_comment, prev_code, continued = [], False, None, False
     for number, line in enumerate(lines, 1):
-        tokens, in_comment_after = tokenize(line, in_comment) if kind != "json" else ([], False)
+        tokens, in_comment_after = tokenize(line, in_comment) if kind in ("cpp", "data") else ([], False)
         preprocessor = continued or line.lstrip().startswith("#")
         continued = preprocessor and line.endswith("\\")
         if wanted is None or number in wanted:
@@ -351,6 +390,8 @@ def generate(path, text, wanted=None):
                 json_tokens = _json_tokens(line)
                 found = [(op, change, {number: new}) for op, change, new in _data_line_mutants(line, json_tokens)]
                 found += _json_row_deletion(lines, number)
+            elif kind in _LINE_MUTANTS:
+                found = [(op, change, {number: new}) for op, change, new in _LINE_MUTANTS[kind](line)]
             mutants += [Mutant(path, number, op, change, edits) for op, change, edits in found]
         code = _code(tokens)
         if code and not preprocessor:
@@ -370,9 +411,15 @@ def _json_tokens(line):
     return tokens
 
 
+_LINE_MUTANTS = {"cmake": _cmake_line_mutants, "make": _make_line_mutants, "text": _text_line_mutants}
+
+
 def is_mutable(path):
-    """The game's and tools' sources and the data the build reads; never tests or this tool."""
+    """The game's and tools' sources, the data the build reads, the build's own CMake modules, the
+    Makefile and the packaging; never tests or this tool."""
     parts = path.split("/")
-    if parts[0] not in ("src", "tools", "res") or "tests" in parts or path.startswith("tools/mutants/"):
+    if parts[0] not in ("src", "tools", "res", "cmake", "packaging", "Makefile") or "tests" in parts \
+            or path.startswith("tools/mutants/"):
         return False
-    return kind_of(path) is not None and os.path.basename(path) != "CMakeLists.txt"
+    cmake_lists = os.path.basename(path) == "CMakeLists.txt" and parts[0] != "packaging"
+    return kind_of(path) is not None and not cmake_lists

@@ -8,7 +8,8 @@ def score_line(outcomes):
     judged = counts["caught"] + counts["survived"]
     percent = f"{100 * counts['caught'] / judged:.1f} %" if judged else "n/a"
     return (f"score: caught/(caught+survived) = {counts['caught']}/{judged} = {percent}"
-            f"  ({counts['no-compile']} did not compile, not counted)")
+            f"  ({counts['no-compile']} did not compile, {counts['error']} could not be tested, "
+            "not counted)")
 
 
 def table(rows):

@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Builds and tests each mutant in the scratch copy, within a time budget."""
 import os
+import re
+import subprocess
 import sys
 import time
 from dataclasses import dataclass
@@ -9,11 +11,14 @@ import scratch
 from testmap import run_tests
 
 FAST_TEST_SECONDS = 1.0  # tests quicker than this run first, so a caught mutant stops early
+LIST_SECONDS = 300  # far beyond what listing takes on a loaded machine
+BUILD_ATTEMPTS = 3
+_DISCOVERY = re.compile(r"Error running test executable\.\s*Path: '([^']+)'")
 
 
 @dataclass
 class Outcome:
-    result: str  # caught, caught (timeout), survived, no-compile
+    result: str  # caught, caught (timeout), survived, no-compile, error
     test: str = ""
     seconds: float = 0.0
 
@@ -32,10 +37,23 @@ def spread(mutants):
     return [m for _, m in keyed]
 
 
-def _classify_build_failure(output):
-    if "Error running test executable" in output or "gtest_discover_tests" in output:
-        return Outcome("caught", "test discovery (the test program fails to list its tests)")
-    return Outcome("no-compile")
+def listing_verdict(output, seconds=LIST_SECONDS):
+    """After a build that failed in gtest_discover_tests: whether the test program itself fails to
+    list its tests (caught), or lists them when given time (None: the machine was only slow)."""
+    found = _DISCOVERY.search(output)
+    if not found:
+        return Outcome("error", "test discovery failed without naming its program")
+    caught = "test discovery: " + os.path.basename(found.group(1))
+    try:
+        res = subprocess.run([found.group(1), "--gtest_list_tests"], capture_output=True,
+                             timeout=seconds, check=False)
+    except subprocess.TimeoutExpired:
+        return Outcome("caught (timeout)", caught)
+    return None if res.returncode == 0 else Outcome("caught", caught)
+
+
+def discovery_failed(output):
+    return "Error running test executable" in output
 
 
 class Runner:
@@ -67,8 +85,19 @@ class Runner:
         self._originals[mutant.path] = original
         self._write(mutant.path, mutant.apply(original))
         ok, output = scratch.build(self.build, self.jobs)
+        # A discovery that ran out of time on a loaded machine is no kill: the build is tried
+        # again, and only a program that cannot list its tests counts as caught.
+        for _ in range(BUILD_ATTEMPTS - 1):
+            if ok or not discovery_failed(output):
+                break
+            verdict = listing_verdict(output)
+            if verdict:
+                return verdict
+            ok, output = scratch.build(self.build, self.jobs)
         if not ok:
-            return _classify_build_failure(output)
+            if discovery_failed(output):
+                return Outcome("error", "test discovery kept failing while the tests list fine")
+            return Outcome("no-compile")
         numbers = [n for n in self.tests.seeing(mutant.path) if self.tests.tests[n] not in self.broken]
         if not numbers:
             return Outcome("survived", "(no test sees this file)")

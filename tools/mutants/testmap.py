@@ -23,17 +23,12 @@ class TestMap:
             if not command or disabled:
                 continue
             self.tests[number] = test["name"]
-            deps, sources = set(), []
-            for arg in command:
-                path = os.path.normpath(arg) if os.path.isabs(arg) else None
-                if path is None or not os.path.exists(path):
-                    continue
-                if path.startswith(self.build + os.sep) and os.path.isfile(path):
-                    if path not in closures:
-                        closures[path] = self._closure(path, headers)
-                    deps |= closures[path]
-                elif path.startswith(self.tree + os.sep):
-                    sources.append(path)
+            deps = set()
+            outputs, sources = command_paths(command, self.build, self.tree)
+            for path in outputs:
+                if path not in closures:
+                    closures[path] = self._closure(path, headers)
+                deps |= closures[path]
             self._sees[number] = (deps, sources)
 
     def _abs(self, path):
@@ -62,6 +57,24 @@ class TestMap:
         path = os.path.join(self.tree, rel_path)
         return sorted(n for n, (deps, sources) in self._sees.items()
                       if path in deps or any(path == s or path.startswith(s + os.sep) for s in sources))
+
+
+def command_paths(command, build, tree):
+    """The built files a test's command names, and the source paths it can see: those it names,
+    or the whole tree when it takes the build folder itself (the install and package steps read
+    everything the build made and the files the build was made from)."""
+    outputs, sources = [], []
+    for arg in command:
+        path = os.path.normpath(arg) if os.path.isabs(arg) else None
+        if path is None or not os.path.exists(path):
+            continue
+        if path == build:
+            sources.append(tree)
+        elif path.startswith(build + os.sep) and os.path.isfile(path):
+            outputs.append(path)
+        elif path.startswith(tree + os.sep):
+            sources.append(path)
+    return outputs, sources
 
 
 def run_tests(build, numbers, jobs, stop_on_failure):

@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
             script = argv[i];
         }
     }
-    if (!script) return Play(std::cin, history);
+    // "-" names standard input, as for other tools.
+    if (!script || std::string_view(script) == "-") return Play(std::cin, history);
     // A folder opens as a stream that reads nothing; say so instead of playing an empty script.
     std::error_code ignored;
     const bool folder = std::filesystem::is_directory(script, ignored);

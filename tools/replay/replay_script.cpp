@@ -76,6 +76,18 @@ const std::vector<Field> kTurnFields = {
     {"first draw", 0, 2}, {"second draw", 0, 2}, {"answer", 1, 4},
 };
 
+// Characters that show nothing or turn the text's direction: a reader could not tell what the
+// line holds.
+bool Invisible(std::uint32_t code) {
+    static constexpr std::pair<std::uint32_t, std::uint32_t> kRanges[] = {
+        {0xAD, 0xAD},     {0x61C, 0x61C},   {0x180E, 0x180E}, {0x200B, 0x200F},   {0x2028, 0x202E},
+        {0x2060, 0x206F}, {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFB}, {0xE0000, 0xE007F},
+    };
+    return std::any_of(std::begin(kRanges), std::end(kRanges), [code](const auto& range) {
+        return code >= range.first && code <= range.second;
+    });
+}
+
 }  // namespace
 
 std::string Echo(std::string_view text) {
@@ -88,7 +100,7 @@ std::string Echo(std::string_view text) {
         std::uint32_t code = 0;
         length = Utf8Character(text, i, code);
         // A byte that starts no character, a C0 or C1 control: a terminal must never see it raw.
-        if (length == 0 || code < 0x20 || (code >= 0x7F && code < 0xA0)) {
+        if (length == 0 || code < 0x20 || (code >= 0x7F && code < 0xA0) || Invisible(code)) {
             for (std::size_t k = i; k < i + std::max<std::size_t>(length, 1); ++k) {
                 const auto byte = static_cast<unsigned char>(text[k]);
                 shown += {'\\', 'x', kDigits[byte >> 4], kDigits[byte & 15]};

@@ -77,13 +77,37 @@ class DataMutants(unittest.TestCase):
         self.assertEqual(json.loads(mutant.apply(text)), {"a": 1})
 
 
+class BuildAndPackagingMutants(unittest.TestCase):
+    def test_cmake_commands_and_numbers(self):
+        self.assertEqual(changes("cmake/uninstall.cmake", '  file(REMOVE "$ENV{DESTDIR}${f}")\n'),
+                         ['deleted: file(REMOVE "$ENV{DESTDIR}${f}")'])
+        self.assertEqual(changes("packaging/CMakeLists.txt", "set(CPACK_X 2)\n"),
+                         ["2 → 0", "2 → 3", "deleted: set(CPACK_X 2)"])
+        # An argument line of a longer command goes on its own; opening or closing one, or a
+        # block, would only break the file.
+        for line, expected in [("        DESTINATION share/man\n", ["deleted: DESTINATION share/man"]),
+                               ("install(FILES a\n", []), ("endif()\n", []), ("if(X)\n", []),
+                               ("# note(1)\n", [])]:
+            with self.subTest(line=line):
+                self.assertEqual(changes("cmake/package.cmake", line), expected)
+
+    def test_makefile_recipes_and_packaging_texts(self):
+        text = "# note\ninstall:\n\tcmake --install $(BUILD)\n"
+        self.assertEqual(changes("Makefile", text), ["deleted: cmake --install $(BUILD)"])
+        self.assertEqual(changes("packaging/changelog", "zormade (0.1) unstable\n\n"),
+                         ["deleted: zormade (0.1) unstable"])
+
+
 class Selection(unittest.TestCase):
     def test_mutable_paths(self):
         table = {"src/game/monthly_turn.cpp": True, "src/core/x.h": True, "tools/replay/main.cpp": True,
                  "res/templates/100.json": True, "res/event_catalogue.inc": True,
+                 "cmake/uninstall.cmake": True, "Makefile": True, "packaging/CMakeLists.txt": True,
+                 "packaging/man/zormade.6": True, "packaging/changelog": True,
                  "tests/core/x_test.cpp": False, "tools/picgen/tests/a_test.cpp": False,
                  "tools/mutants/generator.py": False, "bench/core_bench.cpp": False,
-                 "fuzz/a.cpp": False, "res/zormade.desktop": False, "src/CMakeLists.txt": False}
+                 "fuzz/a.cpp": False, "res/zormade.desktop": False, "src/CMakeLists.txt": False,
+                 "CMakeLists.txt": False, "tests/install_test.sh": False}
         self.assertEqual({p: is_mutable(p) for p in table}, table)
 
     def test_every_prefix_of_the_order_is_spread_over_files_and_lines(self):
