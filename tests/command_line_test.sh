@@ -38,13 +38,13 @@ grep -q '^usage: zormade' "$work/err" || fail "a misspelled option: no usage"
 run -- "$game" -style=Windows -reverse stray; expect 2 "a stray argument" "^zormade: unexpected argument 'stray'"
 run -- "$replay" --version;                 expect 0 "zormade-replay --version" '^zormade-replay 0\.1$'
 run -- "$replay" --verison;                 expect 2 "zormade-replay with a misspelled option" '^usage: zormade-replay'
-# "-" names standard input, as for other tools.
-printf 'turn 0 0 0 0 0 0\n' >"$work/script"
-run -- sh -c "\"$replay\" - <\"$work/script\""; expect 0 "zormade-replay -" '^1991/01 '
 grep -q "^zormade-replay: unknown option '--verison'" "$work/err" || fail "the replay's bad option is not named"
 printf 'jump\n' >"$work/bad"
 run -- "$replay" "$work/bad";               expect 2 "zormade-replay with a bad line" "^zormade-replay: line 1: unknown directive 'jump'"
 run -- "$replay" "$work/bad" stray;         expect 2 "zormade-replay with a stray argument" "^zormade-replay: unexpected argument 'stray'"
+# "-" names standard input, as for other tools.
+printf 'turn 0 0 0 0 0 0\n' >"$work/script"
+run -- sh -c "\"$replay\" - <\"$work/script\""; expect 0 "zormade-replay -" '^1991/01 '
 # The engine gives numbers only: the replay's log lines are the board's words.
 printf 'turn 0 0 0 0 0 0\nturn 5 0 0 9 0 0\n' >"$work/script"
 run -- "$replay" "$work/script"
