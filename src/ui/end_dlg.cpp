@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/end_dlg.h"
 
+#include <QFontMetrics>
+#include <QStringList>
+#include <QTextDocument>
+#include <QtMath>
+
 #include "core/picture_ids.h"
-#include "platform/text_fit.h"
+#include "platform/multi_line_edit.h"
 #include "ui/draw_picture.h"
 
 namespace zormade {
@@ -10,6 +15,27 @@ namespace {
 
 constexpr Picture kNoPicture{0, {0, 0}, {0, 0}};
 constexpr QSize kPictureArea(258, 200);
+
+// `text` with every line that is wider than `width` broken after its last "、" that fits, or after
+// its first when none does.
+QString BrokenAfterCommas(const QString& text, const QFontMetrics& metrics, int width) {
+    const QChar comma(u'、');
+    QStringList lines;
+    for (QString rest : text.split(QStringLiteral("\r\n"))) {
+        while (metrics.horizontalAdvance(rest) > width) {
+            qsizetype cut = 0;
+            for (qsizetype next = rest.indexOf(comma) + 1; next > 0 && next < rest.size();
+                 next = rest.indexOf(comma, next) + 1) {
+                if (cut == 0 || metrics.horizontalAdvance(rest.left(next)) <= width) cut = next;
+            }
+            if (cut == 0) break;
+            lines << rest.left(cut);
+            rest = rest.mid(cut);
+        }
+        lines << rest;
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
 
 const Picture& PictureFor(RunOutcome outcome) {
     switch (outcome) {
@@ -29,9 +55,21 @@ void CEndDlg::DoDataExchange(DataExchange* pDX) {
 
 bool CEndDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    // A capture that crossed two limits at once has the longest cause line.
-    QWidget* message = GetDlgItem(IDC_MESSAGE);
-    ShrinkFontToFit(message, endMessage, message->contentsRect().width() - 4);
+    // A capture may cross all three limits at once: its cause line breaks after a "、" where it
+    // would not fit, and the box grows by the lines that adds, the button moving down with it.
+    MultiLineEdit& message = Control(IDC_MESSAGE);
+    const int margins = 2 * (message.frameWidth() + qRound(message.document()->documentMargin()));
+    const QString shown =
+        BrokenAfterCommas(endMessage, QFontMetrics(message.font()), message.width() - margins - 2);
+    message.SetText(shown);
+    const int around = message.height() - message.viewport()->height();
+    const int grow = qCeil(message.document()->size().height()) + around - message.height();
+    if (grow > 0) {
+        message.resize(message.width(), message.height() + grow);
+        QWidget* ok = GetDlgItem(IDOK);
+        ok->move(ok->x(), ok->y() + grow);
+        setFixedSize(width(), height() + grow);
+    }
     return true;
 }
 

@@ -30,6 +30,7 @@ public:
 
 protected:
     void DoDataExchange(DataExchange* pDX) override;
+    bool OnInitDialog() override;
 };
 
 }  // namespace zormade

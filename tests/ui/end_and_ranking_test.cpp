@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QScreen>
 #include <QTest>
 #include <QTextDocument>
 
@@ -204,6 +206,50 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
     EXPECT_EQ(ranking, expected);
     EXPECT_EQ(StoredTable(), expected);
     ExpectStartBoard("after the ranking");
+}
+
+// However many limits a capture crossed in its last month, the end dialog names each of them, every
+// line whole in its box and the box clear of the button, inside the screen.
+TEST_F(EndAndRankingTest, ACaptureNamesEveryLimitItCrossedWholeInTheEndDialog) {
+    const QString causes[] = {"体力が尽きた", "鵺田君パワーが限界を超えた",
+                              "厚生省疑惑が限界を超えた"};
+    for (int crossed = 1; crossed < 8; ++crossed) {
+        SCOPED_TRACE("limits crossed: " + std::to_string(crossed));
+        StartGame();
+        GameState& state = View().State();
+        if (crossed & 1) state.values.stamina = -1;
+        if (crossed & 2) state.values.rivalPower = 5001;
+        if (crossed & 4) state.values.suspicion = 5001;
+        NextDraws(0, 0);
+        View().OnTimer();
+        QStringList lines;
+        ModalAnswer end([&](QWidget* w) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
+            auto* message = DialogItem<MultiLineEdit>(w, CEndDlg::IDC_MESSAGE);
+            QWidget* ok = DialogItem<QWidget>(w, IDOK);
+            lines = message->Text().split("\r\n");
+            const QFontMetrics metrics(message->font());
+            const int margin = static_cast<int>(message->document()->documentMargin());
+            for (const QString& line : lines)
+                EXPECT_LE(metrics.horizontalAdvance(line),
+                          message->viewport()->width() - 2 * margin)
+                    << line.toStdString();
+            EXPECT_LE(message->document()->size().height(), message->viewport()->height());
+            EXPECT_FALSE(message->geometry().intersects(ok->geometry()));
+            EXPECT_TRUE(w->rect().contains(ok->geometry()) &&
+                        w->rect().contains(message->geometry()));
+            EXPECT_TRUE(
+                QGuiApplication::primaryScreen()->availableGeometry().contains(w->geometry()));
+            if (crossed == 7) SaveScreenshot(w, "end-all-limits");
+            PressKey(Qt::Key_Return)(w);
+        });
+        View().OnTimer();
+        ASSERT_TRUE(end.Answered());
+        QStringList named;
+        for (int limit = 0; limit < 3; ++limit)
+            if (crossed & 1 << limit) named << causes[limit];
+        EXPECT_EQ(lines.join(""), named.join("、") + "。捕まってしまった......");
+    }
 }
 
 }  // namespace

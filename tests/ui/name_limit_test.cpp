@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLineEdit>
+#include <QTest>
 
 #include "app_fixture.h"
 #include "platform/cp932_text.h"
@@ -79,6 +80,35 @@ TEST_F(NameLimitTest, TypingStopsAtTenBytesOfCodePage932AndOkRefusesALongerName)
     ASSERT_TRUE(windows.Done());
     EXPECT_EQ(windows.Windows()[1].text, "半角10文字（全角5文字）以内で入力してください。");
     EXPECT_TRUE(stillOpen);
+}
+
+// A name as long as one may be is seen whole while it is typed: from its end, Home moves the
+// cursor back by the name's whole width, the field not scrolling, and both ends lie inside it.
+TEST_F(NameLimitTest, ANameOfTenBytesIsSeenWholeInItsField) {
+    for (const char* name :
+         {"ABCDEFGHIJ", "WWWWWWWWWW", "MMMMMMMMMM", "@@@@@@@@@@", "ｱｲｳｴｵｶｷｸｹｺ", "鵺田君ＺＯ"}) {
+        CRankInDlg dialog;
+        int travelled = -1;
+        int width = 0;
+        bool inside = false;
+        ModalAnswer typing([&](QWidget* w) {
+            auto* edit = DialogItem<QLineEdit>(w, CRankInDlg::IDC_NAME);
+            edit->setFocus();
+            TypeText(edit, QString::fromUtf8(name));
+            const QRect end = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+            QTest::keyClick(edit, Qt::Key_Home);
+            const QRect start = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+            travelled = end.center().x() - start.center().x();
+            width = edit->fontMetrics().horizontalAdvance(edit->text());
+            inside = edit->rect().contains(start) && edit->rect().contains(end) &&
+                     w->rect().contains(edit->geometry());
+            ClickButton("OK")(w);
+        });
+        EXPECT_EQ(dialog.DoModal(), IDOK) << name;
+        EXPECT_EQ(dialog.name, QString::fromUtf8(name));
+        EXPECT_EQ(travelled, width) << name;
+        EXPECT_TRUE(inside) << name;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The company: its executives bowing, its boardroom, its offices searched, and the manager who
-// briefs the player.
+// The company: its executives bowing, its boardroom and its offices searched.
 #include <algorithm>
 
 #include "draw/architecture.h"
@@ -229,41 +228,6 @@ void draw(QPainter& p, const QSizeF&) {
 }
 }  // namespace raid
 
-namespace portrait {
-const QColor kBackTop(0x2e2646u);
-const QColor kBackBottom(0x0e0c16u);
-const QColor kSkin(0xe9b98eu);
-const QColor kHair(0x141014u);
-const QColor kSuit(0x2e2e38u);
-const QColor kStripe(0x4c4c5au);
-const QColor kShirt(0xf0eeeau);
-const QColor kTie(0xb01c2cu);
-const QColor kBlack(0x08080au);
-const QColor kGold(0xe0b040u);
-const QColor kShine(0x8a86a8u);
-
-void draw(QPainter& p, const QSizeF& size) {
-    p.fillRect(QRectF(QPointF(0, 0), size),
-               verticalGradient(0, size.height(), kBackTop, kBackBottom));
-    const QRectF bust(6, 26, 126, 190);
-    drawBust(p, bust, {kSkin, kHair, kSuit, kShirt, kTie, kBlack},
-             {Hair::SlickedBack, Eyewear::DarkGlasses, true});
-    // Pinstripes and a gold tie pin, and the glint on the dark glasses.
-    p.save();
-    p.setPen(QPen(kStripe, 1));
-    for (qreal x = 14; x < 132; x += 9) {
-        if (x > 44 && x < 94) continue;
-        p.drawLine(QPointF(x, 150), QPointF(x + (x < 69 ? -2 : 2), 212));
-    }
-    p.setPen(QPen(kGold, 2.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(63, 172), QPointF(75, 172));
-    p.setPen(QPen(kShine, 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(46, 78), QPointF(52, 74));
-    p.drawLine(QPointF(77, 78), QPointF(83, 74));
-    p.restore();
-}
-}  // namespace portrait
-
 }  // namespace
 
 Scene apologyPressConferenceScene() {
@@ -288,14 +252,6 @@ Scene officeRaidScene() {
             paletteOf({kWall, kWallDark, kGlass, kGlassLight, kSign, kWhite, kOutline, kSuit, kSkin,
                        kHair, kBox, kBoxSide, kTape, kPavement, kFlashGlow}),
             raid::draw};
-}
-
-Scene briefingPortraitScene() {
-    using namespace portrait;
-    return {QSize(138, 212),
-            paletteOf({kBackTop, kBackBottom, kSkin, kHair, kSuit, kStripe, kShirt, kTie, kBlack,
-                       kGold, kShine}),
-            portrait::draw};
 }
 
 }  // namespace picgen

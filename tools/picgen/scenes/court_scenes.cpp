@@ -123,7 +123,10 @@ void draw(QPainter& p, const QSizeF& size) {
         p.drawRect(QRectF(-58, -94, 126, 176));  // shadow
         drawDocument(p, QRectF(-64, -100, 124, 176), sheet.heading, 32, {kPaper, kBlack, kOutline},
                      true);
-        drawSeal(p, QPointF(-36, 40), 36, QStringLiteral("受理"), kRed, true, -12);
+        // Large, square to the sheet and on the blank top of it: at the size the event shows it,
+        // a small round seal over the lines reads as a red blot.
+        p.fillRect(QRectF(-62, -74, 68, 46), kPaper);
+        drawSeal(p, QPointF(-28, -51), 66, QStringLiteral("受理"), kRed, false, 0);
         p.restore();
     }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Laboratories, and the former research chief facing the press.
+// Laboratories, the former research chief facing the press, and the player: a physician of the
+// ministry's research group.
 #include <QPainterPath>
 
 #include "draw/figures.h"
@@ -186,6 +187,55 @@ void draw(QPainter& p, const QSizeF& size) {
 }
 }  // namespace chief
 
+namespace portrait {
+// The same man as in the ending's cell: the skin and the cropped hair match.
+const QColor kBackTop(0x8696a8u);
+const QColor kBackBottom(0x46505cu);
+const QColor kSkin(0xc89c7cu);
+const QColor kHair(0x242428u);
+const QColor kCoat(0xf4f4f2u);
+const QColor kCoatShade(0x9ca6b4u);
+const QColor kSuit(0x3a3e48u);
+const QColor kShirt(0xdde5eeu);
+const QColor kTie(0x5a6a8au);
+const QColor kOutline(0x0e0e10u);
+const QColor kMetal(0x80848cu);
+const QColor kRed(0xc03030u);
+
+void draw(QPainter& p, const QSizeF& size) {
+    p.fillRect(QRectF(QPointF(0, 0), size),
+               verticalGradient(0, size.height(), kBackTop, kBackBottom));
+    drawBust(p, QRectF(6, 26, 126, 190), {kSkin, kHair, kSuit, kShirt, kTie, kOutline},
+             {Hair::Short, Eyewear::Glasses, true, kCoat});
+    // The coat's folds and its breast pocket with two pens.
+    p.setPen(QPen(kCoatShade, 2));
+    p.drawLine(QPointF(30, 168), QPointF(28, 212));
+    p.drawLine(QPointF(108, 168), QPointF(110, 212));
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(kCoat);
+    p.drawRect(QRectF(90, 168, 24, 26));
+    p.setPen(QPen(kOutline, 1));
+    p.setBrush(kRed);
+    p.drawRect(QRectF(95, 160, 4, 10));
+    p.setBrush(kSuit);
+    p.drawRect(QRectF(102, 158, 4, 12));
+    // The stethoscope round the neck, its chest piece hanging on the left.
+    QPainterPath tube;
+    tube.moveTo(50, 118);
+    tube.cubicTo(38, 150, 40, 170, 44, 184);
+    tube.moveTo(88, 118);
+    tube.cubicTo(98, 140, 92, 160, 74, 170);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kOutline, 4.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(tube);
+    p.setPen(QPen(kMetal, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(tube);
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(kMetal);
+    p.drawEllipse(QPointF(45, 190), 7, 7);
+}
+}  // namespace portrait
+
 }  // namespace
 
 Scene researchReportScene() {
@@ -202,6 +252,14 @@ Scene researchChiefScene() {
             paletteOf({kBackdrop, kBackdropDark, kSkin, kWhite, kCoatShade, kSuit, kShirt, kTie,
                        kOutline, kMic, kRed, kBlue, kGreen, kYellow, kFlashGlow}),
             chief::draw};
+}
+
+Scene briefingPortraitScene() {
+    using namespace portrait;
+    return {QSize(138, 212),
+            paletteOf({kBackTop, kBackBottom, kSkin, kHair, kCoat, kCoatShade, kSuit, kShirt, kTie,
+                       kOutline, kMetal, kRed}),
+            portrait::draw};
 }
 
 }  // namespace picgen

@@ -155,8 +155,8 @@ void panelHandover(QPainter& p) {
     p.rotate(-10);
     p.setPen(QPen(kBlack, 1.5));
     p.setBrush(kEnvelope);
-    p.drawRect(QRectF(-20, -12, 40, 24));
-    drawText(p, QRectF(-16, -9, 32, 18), QStringLiteral("寄付"), {japaneseFont(13), kRed});
+    p.drawRect(QRectF(-24, -14, 48, 28));
+    drawText(p, QRectF(-20, -11, 40, 22), QStringLiteral("献金"), {japaneseFont(17), kRed});
     p.restore();
     drawBalloon(p, QRectF(14, 14, 92, 54), {44, 78}, QStringLiteral("よろしく…"), 16);
 }

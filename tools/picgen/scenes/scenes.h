@@ -25,11 +25,11 @@ Scene archiveFilesScene();
 Scene apologyPressConferenceScene();
 Scene boardroomScene();
 Scene officeRaidScene();
-Scene briefingPortraitScene();
 
-// Laboratories and the research chief.
+// Laboratories, the research chief, and the player in his white coat.
 Scene researchReportScene();
 Scene researchChiefScene();
+Scene briefingPortraitScene();
 
 // Book, newspaper and comic.
 Scene critiqueBookScene();
