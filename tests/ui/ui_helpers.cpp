@@ -131,6 +131,8 @@ void SaveScreenshot(QWidget* window, const QString& name) {
     const QString folder = qEnvironmentVariable("ZORMADE_SCREENSHOTS");
     if (folder.isEmpty()) return;
     QDir().mkpath(folder);
+    // An inactive window draws its selection in grey: the picture waits for the activation.
+    static_cast<void>(QTest::qWaitForWindowActive(window));
     window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
