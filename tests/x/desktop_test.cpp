@@ -9,6 +9,9 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QSlider>
+#include <QStyleOptionGroupBox>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
@@ -189,6 +192,58 @@ TEST_F(DesktopTest, GroupBoxLinesLeaveTheFirstRowsAlone) {
         ASSERT_FALSE(lineRows.empty()) << b.caption << ": no frame line";
         EXPECT_LT(lineRows.back(), rowTop) << b.caption;
         EXPECT_LE(lineRows.front(), area.top() + captionHeight) << b.caption;
+    }
+}
+
+// The dose slider stands just below the command box's caption: wherever its thumb is, the caption
+// stays whole above it.
+TEST_F(DesktopTest, TheDoseThumbLeavesTheCommandCaptionWhole) {
+    QGroupBox* commands = nullptr;
+    for (QGroupBox* box : View().findChildren<QGroupBox*>()) {
+        if (box->title() == "コマンド") commands = box;
+    }
+    ASSERT_NE(commands, nullptr);
+    QStyleOptionGroupBox boxOption;
+    boxOption.initFrom(commands);
+    boxOption.text = commands->title();
+    boxOption.textAlignment = commands->alignment();
+    boxOption.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect caption =
+        commands->style()
+            ->subControlRect(QStyle::CC_GroupBox, &boxOption, QStyle::SC_GroupBoxLabel, commands)
+            .translated(commands->pos());
+    // The caption's ink as drawn, read with the slider out of the way.
+    auto* dose = View().Item<QSlider>(IDC_SLIDER_DOSE);
+    dose->hide();
+    const QImage form = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    dose->show();
+    const QRgb text = commands->palette().color(QPalette::WindowText).rgb();
+    int inkBottom = -1;
+    for (int y = caption.top(); y <= caption.bottom(); ++y) {
+        for (int x = caption.left(); x <= caption.right(); ++x) {
+            if (form.pixel(x, y) == text) inkBottom = y;
+        }
+    }
+    ASSERT_GE(inkBottom, caption.top()) << "no caption drawn in " << caption;
+    for (int value = dose->minimum(); value <= dose->maximum(); ++value) {
+        dose->setValue(value);
+        QStyleOptionSlider thumb;
+        thumb.initFrom(dose);
+        thumb.orientation = dose->orientation();
+        thumb.minimum = dose->minimum();
+        thumb.maximum = dose->maximum();
+        thumb.sliderPosition = thumb.sliderValue = value;
+        thumb.tickPosition = dose->tickPosition();
+        thumb.tickInterval = dose->tickInterval();
+        thumb.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+        const QRect handle =
+            dose->style()
+                ->subControlRect(QStyle::CC_Slider, &thumb, QStyle::SC_SliderHandle, dose)
+                .translated(dose->pos());
+        // One clear row at least: a thumb right under the ink reads as cutting it.
+        if (handle.right() < caption.left() || handle.left() > caption.right()) continue;
+        EXPECT_GT(handle.top(), inkBottom + 1) << "at " << value << ": " << handle << " over "
+                                           << caption;
     }
 }
 
