@@ -242,8 +242,8 @@ TEST_F(DesktopTest, TheDoseThumbLeavesTheCommandCaptionWhole) {
                 .translated(dose->pos());
         // One clear row at least: a thumb right under the ink reads as cutting it.
         if (handle.right() < caption.left() || handle.left() > caption.right()) continue;
-        EXPECT_GT(handle.top(), inkBottom + 1) << "at " << value << ": " << handle << " over "
-                                           << caption;
+        EXPECT_GT(handle.top(), inkBottom + 1)
+            << "at " << value << ": " << handle << " over " << caption;
     }
 }
 
