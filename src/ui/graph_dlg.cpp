@@ -102,8 +102,9 @@ bool CGraphDlg::OnInitDialog() {
             list->addItems(Wrapped(line, list->fontMetrics(), rowWidth,
                                    LoadResourceString(IDS_GRAPH_EVENT_INDENT)));
         }
-        charts.events.push_back({MonthsSinceStart(m.year, m.month), shown.label,
-                                 shown.prompt + QLatin1Char('\n') + shown.answer});
+        charts.events.push_back(
+            {MonthsSinceStart(m.year, m.month),
+             QStringList({shown.label, shown.prompt, shown.answer}).join('\n')});
     }
     QString error;
     const ShowRunChartsFn draw = LoadRunCharts(error);

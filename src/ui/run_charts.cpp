@@ -4,8 +4,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QFontMetrics>
 #include <QGraphicsLineItem>
+#include <QGraphicsPolygonItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -34,9 +34,13 @@ const QColor kWhite(255, 255, 255);
 
 using rules::kFirstYear;
 using rules::kScaleMax;
-constexpr int kLabelGap = 3;
 constexpr double kYenPerUnit = 10000;  // money is charted in 万円, which keeps its axis narrow
-constexpr int kAxisRoom = 60;  // what the value axis and the margins take from a chart's width
+constexpr int kChartMargin = 2;
+constexpr int kTitleGap = 2;  // between an axis's title and its labels
+// An event's mark: a small triangle pointing down at the plot's top edge.
+constexpr double kMarkHalfWidth = 3;
+constexpr int kMarkHeight = 6;
+constexpr int kMarkGap = 1;
 
 QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style = Qt::SolidLine) {
     auto* series = new QLineSeries;
@@ -90,7 +94,7 @@ QChart* NewChart(const QFont& font) {
     chart->setBackgroundBrush(kSilver);
     chart->setPlotAreaBackgroundBrush(kWhite);
     chart->setPlotAreaBackgroundVisible(true);
-    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->setMargins(QMargins(kChartMargin, kChartMargin, kChartMargin, kChartMargin));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setFont(font);
     chart->legend()->setLabelColor(kBlack);
@@ -137,70 +141,55 @@ QChartView* ViewIn(QWidget* picture, QChart* chart) {
     return view;
 }
 
-// Where a label stands above the plot: its row, and its left edge from the plot's left edge.
-struct LabelPlace {
-    int row;
-    double left;
-};
-
-// Each label beside its month's line, moved left where it would run past `room` (the width from
-// the plot's left edge to the chart's right one), in the first row where it clears the label
-// before it.
-std::vector<LabelPlace> PlaceLabels(const std::vector<EventMark>& events,
-                                    const QFontMetrics& metrics, double pixelsPerMonth,
-                                    double firstMonth, double room) {
-    std::vector<double> rowEnds;
-    std::vector<LabelPlace> places;
-    for (const EventMark& e : events) {
-        const int width = metrics.horizontalAdvance(e.label);
-        const double left =
-            std::max(0.0, std::min((e.month - firstMonth) * pixelsPerMonth + 1, room - width));
-        std::size_t row = 0;
-        while (row < rowEnds.size() && rowEnds[row] + kLabelGap > left) ++row;
-        if (row == rowEnds.size()) rowEnds.push_back(0);
-        rowEnds[row] = left + width;
-        places.push_back({static_cast<int>(row), left});
-    }
-    return places;
-}
-
-// A dotted line down the plot at each event month, its label above the plot and the prompt and
-// answer on hover. They follow the plot area, which is known only once the chart is laid out.
-void MarkEvents(QChart* chart, const std::vector<EventMark>& events, const QFont& font,
-                double width, const Span& span) {
-    const QFontMetrics metrics(font);
-    // Room for the rows the labels need, guessed from the plot being a little narrower than the
-    // chart; the labels take their rows from the real plot below.
-    const double plotWidth = width - kAxisRoom;
-    int rowCount = 0;
-    for (const LabelPlace& place :
-         PlaceLabels(events, metrics, plotWidth / span.Length(), span.first, plotWidth)) {
-        rowCount = std::max(rowCount, place.row + 1);
-    }
-    chart->setMargins(QMargins(2, 2 + rowCount * metrics.height(), 2, 2));
+// A short mark above the plot at each event month, a dotted line down the plot, and the prompt
+// and answer on hover. The marks keep to one row, so that the plot's height is the same whatever
+// the events; the list below the charts gives each event in full.
+void MarkEvents(QChart* chart, const std::vector<EventMark>& events) {
     std::vector<QGraphicsLineItem*> lines;
-    std::vector<QGraphicsSimpleTextItem*> labels;
+    std::vector<QGraphicsPolygonItem*> marks;
     for (const EventMark& e : events) {
         auto* line = new QGraphicsLineItem(chart);
         line->setPen(QPen(kGrey, 1, Qt::DotLine));
         line->setToolTip(e.toolTip);
-        auto* label = new QGraphicsSimpleTextItem(e.label, chart);
-        label->setFont(font);
-        label->setBrush(kBlack);
-        label->setToolTip(e.toolTip);
+        auto* mark = new QGraphicsPolygonItem(chart);
+        mark->setPen(Qt::NoPen);
+        mark->setBrush(kBlack);
+        mark->setToolTip(e.toolTip);
         lines.push_back(line);
-        labels.push_back(label);
+        marks.push_back(mark);
     }
     QObject::connect(chart, &QChart::plotAreaChanged, chart, [=](const QRectF& plot) {
-        const double room = chart->size().width() - kLabelGap - plot.left();
-        const std::vector<LabelPlace> places =
-            PlaceLabels(events, metrics, plot.width() / span.Length(), span.first, room);
         for (std::size_t i = 0; i < events.size(); ++i) {
             const double x = chart->mapToPosition(QPointF(events[i].month, 0)).x();
-            const double y = plot.top() - (places[i].row + 1) * metrics.height();
-            lines[i]->setLine(x, y, x, plot.bottom());
-            labels[i]->setPos(plot.left() + places[i].left, y);
+            const double top = plot.top() - kMarkHeight - kMarkGap;
+            lines[i]->setLine(x, top, x, plot.bottom());
+            marks[i]->setPolygon(QPolygonF(
+                {{x - kMarkHalfWidth, top}, {x + kMarkHalfWidth, top}, {x, top + kMarkHeight}}));
         }
+    });
+}
+
+// An axis's title upright, one character above the other, beside the axis's labels on `side`
+// and level with the plot's middle: turned on its side, a Japanese title reads wrongly.
+void UprightTitle(QChart* chart, const QString& title, const QFont& font, Qt::Alignment side) {
+    QStringList characters;
+    for (const QChar c : title) characters << QString(c);
+    auto* text = new QGraphicsSimpleTextItem(characters.join(QLatin1Char('\n')), chart);
+    text->setFont(font);
+    text->setBrush(kBlack);
+    QMargins margins = chart->margins();
+    const int room = static_cast<int>(std::ceil(text->boundingRect().width())) + kTitleGap;
+    if (side == Qt::AlignLeft) {
+        margins.setLeft(margins.left() + room);
+    } else {
+        margins.setRight(margins.right() + room);
+    }
+    chart->setMargins(margins);
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [=](const QRectF& plot) {
+        const QRectF box = text->boundingRect();
+        const double x = side == Qt::AlignLeft ? kChartMargin
+                                               : chart->size().width() - kChartMargin - box.width();
+        text->setPos(x, plot.center().y() - box.height() / 2);
     });
 }
 
@@ -233,8 +222,7 @@ double NiceCeiling(double value) {
 
 // Money or patients on an axis of its own, labelled from 0 to a round number in its half of
 // the chart, money above and patients below, so that the two lines never lie on each other.
-QCategoryAxis* HalfAxis(const QFont& font, const QLineSeries* series, const QString& unit,
-                        bool upper) {
+QCategoryAxis* HalfAxis(const QFont& font, const QLineSeries* series, bool upper) {
     double high = 10;
     for (const QPointF& p : series->points()) high = std::max(high, std::abs(p.y()));
     high = NiceCeiling(high);
@@ -248,8 +236,6 @@ QCategoryAxis* HalfAxis(const QFont& font, const QLineSeries* series, const QStr
     axis->setLabelsFont(font);
     axis->setLabelsColor(kBlack);
     axis->setGridLineVisible(false);
-    axis->setTitleText(unit);
-    axis->setTitleFont(font);
     // Charts share a label's height out by the axis's whole height, which a short chart makes
     // too small for a digit; the labels stand far enough apart to be whole.
     axis->setTruncateLabels(false);
@@ -288,7 +274,10 @@ QChart* GaugesChart(const RunCharts& charts, const QFont& font) {
         Attach(chart, crossing, time, scale);
         chart->legend()->markers(crossing).front()->setVisible(false);
     }
-    MarkEvents(chart, charts.events, font, charts.gauges->contentsRect().width(), span);
+    // The row of event marks is kept in every run, so that every run's plot is as high.
+    chart->setMargins(
+        QMargins(kChartMargin, kChartMargin + kMarkHeight + kMarkGap, kChartMargin, kChartMargin));
+    MarkEvents(chart, charts.events);
     return chart;
 }
 
@@ -302,8 +291,9 @@ QChart* MoneyChart(const RunCharts& charts, const QFont& font) {
         {kPatientsLine, kMaroon, Qt::AlignRight, charts.patientsUnit}};
     for (const auto& [line, colour, side, unit] : lines) {
         QLineSeries* series = RunLine(charts, line, colour);
-        QCategoryAxis* axis = HalfAxis(font, series, unit, line == kMoneyLine);
+        QCategoryAxis* axis = HalfAxis(font, series, line == kMoneyLine);
         chart->addAxis(axis, side);
+        UprightTitle(chart, unit, font, side);
         Attach(chart, series, time, axis);
     }
     return chart;

@@ -11,11 +11,9 @@ class QWidget;
 
 namespace zormade {
 
-// An event month as the chart marks it: a short label on the time axis and, on hover, the
-// prompt and the answer taken.
+// An event month as the chart marks it, with what hovering the mark tells.
 struct EventMark {
     double month;  // MonthsSinceStart
-    QString label;
     QString toolTip;
 };
 

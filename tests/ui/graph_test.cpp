@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCategoryAxis>
 #include <QChartView>
+#include <QGraphicsPolygonItem>
 #include <QGraphicsSimpleTextItem>
 #include <QListWidget>
 #include <QValueAxis>
@@ -74,6 +75,7 @@ protected:
         lines.clear();
         events = axisTitles = axisLabels = timeSpans = QStringList();
         marks.clear();
+        gaugesPlotHeight = 0;
         ModalAnswer graph([&](QWidget* w) {
             EXPECT_EQ(w->windowTitle(), "GRAPH");
             endLine = DialogText(w, CGraphDlg::kEndLineId);
@@ -89,15 +91,33 @@ protected:
             for (QChartView* view : w->findChildren<QChartView*>()) {
                 EXPECT_FALSE(view->accessibleName().isEmpty());
                 QChart* chart = view->chart();
-                for (QGraphicsItem* item : chart->childItems())
-                    if (auto* mark = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item)) {
+                const QRectF plot = chart->mapRectToScene(chart->plotArea());
+                for (QGraphicsItem* item : chart->childItems()) {
+                    if (auto* mark = qgraphicsitem_cast<QGraphicsPolygonItem*>(item)) {
                         marks.push_back(mark->sceneBoundingRect());
-                        // Whole: a label of the run's last months stays inside the chart.
+                        // Whole: a mark of the run's last months stays inside the chart.
                         EXPECT_TRUE(chart->sceneBoundingRect().contains(marks.back()));
+                        EXPECT_FALSE(mark->toolTip().isEmpty());
+                        EXPECT_LE(marks.back().bottom(), plot.top() + 1) << "above the plot";
                     }
+                    if (auto* title = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item)) {
+                        // Upright, one character above the other, beside the plot.
+                        const QRectF box = title->sceneBoundingRect();
+                        EXPECT_EQ(title->sceneTransform(),
+                                  QTransform::fromTranslate(box.x(), box.y()));
+                        const QStringList rows = title->text().split('\n');
+                        EXPECT_GE(box.height(), rows.size() * QFontMetrics(title->font()).height());
+                        EXPECT_FALSE(box.intersects(plot));
+                        EXPECT_TRUE(chart->sceneBoundingRect().contains(box));
+                        axisTitles
+                            << QString(box.right() <= plot.left() ? "<" : ">") + rows.join("");
+                    }
+                }
                 EXPECT_TRUE(MoneyAbovePatients(chart));
-                for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical))
-                    if (!axis->titleText().isEmpty()) axisTitles << axis->titleText();
+                // The upper chart is the one whose scale is a plain value axis.
+                const QList<QAbstractAxis*> scales = chart->axes(Qt::Vertical);
+                if (scales.size() == 1 && !qobject_cast<QCategoryAxis*>(scales.front()))
+                    gaugesPlotHeight = chart->plotArea().height();
                 for (QAbstractAxis* axis : view->chart()->axes())
                     if (auto* labelled = qobject_cast<QCategoryAxis*>(axis))
                         axisLabels << labelled->categoriesLabels().join(' ');
@@ -122,7 +142,8 @@ protected:
     // The list's rows as shown; the axes' titles; each labelled axis's labels: the years, then
     // money's and patients'.
     QStringList events, axisTitles, axisLabels, timeSpans;
-    std::vector<QRectF> marks;  // where the events' labels stand
+    std::vector<QRectF> marks;   // where the events' marks stand
+    qreal gaugesPlotHeight = 0;  // the upper chart's plot
 };
 
 TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
@@ -155,7 +176,7 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     EXPECT_EQ(events.join("").remove("　　　　　"),
               "1991/04　問1・答4　" + QString::fromUtf8(event.prompt).remove("\r\n") + "→ " +
                   QString::fromUtf8(event.answers[3].text));
-    EXPECT_EQ(axisTitles, QStringList({"万円", "人"}));
+    EXPECT_EQ(axisTitles, QStringList({"<万円", ">人"})) << "each beside its axis";
     // The run's own year only; money's and patients' highs rounded up to 1, 2 or 5 times a power of ten.
     EXPECT_EQ(axisLabels, QStringList({"1991", "1991", "0 500", "0 1000"}));
     EXPECT_EQ(timeSpans, QStringList({"0-4", "0-4"})) << "both charts span the run's months";
@@ -200,23 +221,41 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
               "1996年12月まで逃げ切った！　POINT:266（患者144人×0.88＋所持金1068000円÷7578）");
 }
 
-// Events in months running, in a run long enough that their labels would meet: each label takes
-// a row of its own where it would.
-TEST_F(GraphTest, MarksOfEventsInMonthsRunningStandApart) {
-    StartGame();
-    View().State().year = 1992;
-    for (int month = 1; month <= 18; ++month) PlayMonth();
-    for (int month = 7; month <= 9; ++month) {
-        NextDraws(0, 2);
-        EventAnswer answer(0, PressKey(Qt::Key_Return));
-        PlayMonth(false);
+// Events crowding a run's last months, in months running: each has a mark of its own, and the
+// upper plot keeps the height of a run without any.
+TEST_F(GraphTest, EventsCrowdingTheLastMonthsLeaveThePlotItsHeight) {
+    // 1995/03 to 1996/02, as the schedule holds them: months 3 to 14 from 1995/01.
+    const std::vector<int> nineEventMonths = {3, 4, 7, 8, 9, 10, 11, 13, 14};
+    qreal heightWithout = 0;
+    for (const std::vector<int>& eventMonths : {std::vector<int>(), nineEventMonths}) {
+        StartGame();
+        const auto start = View().State().values;
+        PlayMonth();  // 1991/01, so that the run spans six years
+        View().State().year = 1995;
+        View().State().month = 1;
+        for (int month = 1; month <= 23; ++month) {
+            View().State().values = start;  // no limit crossed, whatever the answers
+            if (std::count(eventMonths.begin(), eventMonths.end(), month) == 0) {
+                PlayMonth();
+                continue;
+            }
+            NextDraws(0, 2);
+            EventAnswer answer(0, PressKey(Qt::Key_Return));
+            PlayMonth(false);
+            ASSERT_TRUE(answer.BoxAnswered());
+        }
+        ModalAnswer stop(ClickButton("はい"));
+        Trigger(ID_GAME_STOP);
+        OpenGraph(Qt::Key_Escape, eventMonths.empty() ? "graph-no-events" : "graph-marks");
+        ASSERT_EQ(marks.size(), eventMonths.size()) << "one mark for each event";
+        for (std::size_t i = 1; i < marks.size(); ++i) {
+            EXPECT_EQ(marks[i].top(), marks[0].top()) << "one row";
+            EXPECT_LT(marks[i - 1].center().x(), marks[i].center().x());
+        }
+        if (eventMonths.empty()) heightWithout = gaugesPlotHeight;
     }
-    ModalAnswer stop(ClickButton("はい"));
-    Trigger(ID_GAME_STOP);
-    OpenGraph(Qt::Key_Escape, "graph-marks");
-    ASSERT_EQ(marks.size(), 3u) << "one mark for each event";
-    EXPECT_FALSE(marks[0].intersects(marks[1]) || marks[1].intersects(marks[2]) ||
-                 marks[0].intersects(marks[2]));
+    EXPECT_GT(heightWithout, 0);
+    EXPECT_EQ(gaugesPlotHeight, heightWithout);
 }
 
 }  // namespace
