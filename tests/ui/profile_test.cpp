@@ -33,6 +33,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "app_fixture.h"
@@ -283,6 +284,18 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhe
 }
 
 // Told once there is something of this run's to save, not at every exit.
+// What this run wrote is what it reads, before any save, under the section and key it was given.
+TEST_F(ProfileTest, AWriteIsReadBackBeforeTheSave) {
+    IniProfile profile(ProfilePath());
+    profile.WriteProfileInt("Option", "Speed", 0);
+    profile.WriteProfileString("Ranking", "Playername0", "表示");
+    EXPECT_EQ(std::make_tuple(profile.GetProfileInt("Option", "Speed", 2),
+                              profile.GetProfileString("Ranking", "Playername0", ""),
+                              profile.GetProfileInt("Speed", "Option", 2),
+                              profile.GetProfileString("Playername0", "Ranking", "none")),
+              std::make_tuple(0, std::string("表示"), 2, std::string("none")));
+}
+
 TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
     const QByteArray old = "[Option]\nLevel=1\n";
     ASSERT_TRUE(WriteFile(ProfilePath(), old));
