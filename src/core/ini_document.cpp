@@ -119,7 +119,7 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
 }
 
 // A UTF-16 file without its byte order mark: its first line is ASCII characters, each beside a
-// zero byte, whose side tells the byte order. true for big-endian.
+// zero byte, whose side tells the byte order, and so are most of its units. true for big-endian.
 std::optional<bool> UnmarkedUtf16(std::string_view text) {
     for (const bool bigEndian : {false, true}) {
         const std::size_t zero = bigEndian ? 0 : 1;
@@ -130,7 +130,12 @@ std::optional<bool> UnmarkedUtf16(std::string_view text) {
             if (text[i + zero] != '\0' || ascii == 0 || ascii >= 0x80) break;
             lineEnded = ascii == '\n';
         }
-        if (units >= 2 && (lineEnded || units * 2 == text.size())) return bigEndian;
+        if (units < 2 || !(lineEnded || units * 2 == text.size())) continue;
+        // One such line before plain text is no UTF-16 file: the game writes unknown lines back
+        // as they stand, and its own file must read back the same. Most units keep their zero.
+        std::size_t zeroUnits = 0;
+        for (std::size_t i = 0; i + 1 < text.size(); i += 2) zeroUnits += text[i + zero] == '\0';
+        if (zeroUnits * 2 >= text.size() / 2) return bigEndian;
     }
     return std::nullopt;
 }

@@ -137,6 +137,21 @@ TEST(IniDocument, WhatTheGameDidNotChangeStaysWhereAndAsItWas) {
     EXPECT_EQ(notes.Text().rfind("[Notes]\nkept=yes\n\n[Option]\n", 0), 0u) << notes.Text();
 }
 
+// A first line that looks like UTF-16 (a zero byte beside each character) before plain text is no
+// UTF-16 file: the game's own save of it reads back with its sections, and saves the same again.
+TEST(IniDocument, AFirstLineOfZeroBytesDoesNotTurnTheFileIntoUtf16) {
+    for (const std::string& first :
+         {std::string("\0,\0", 3), std::string("\0a\0b\0\n", 6), std::string("a\0b\0\n\0", 6)}) {
+        IniDocument document = IniDocument::Parse(first + "\n[Ranking]\nPlayer0=9000\n");
+        ApplyChanges(document, {});
+        const std::string saved = document.Text();
+        IniDocument again = IniDocument::Parse(saved);
+        EXPECT_EQ(again.GetProfileInt("Ranking", "Player0", 0), 9000) << saved;
+        ApplyChanges(again, {});
+        EXPECT_EQ(again.Text(), saved);
+    }
+}
+
 TEST(IniDocument, EveryTextComesBackFromItsStoredForm) {
     // clang-format off
     const std::string texts[] = {"",       " ",         "@",          "@@x",       "@String(x)",
