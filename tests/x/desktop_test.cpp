@@ -196,6 +196,34 @@ TEST_F(DesktopTest, GroupBoxLinesLeaveTheFirstRowsAlone) {
     }
 }
 
+// Where the style puts a group box's caption, in its parent's coordinates.
+QRect CaptionRect(const QGroupBox* box) {
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return box->style()
+        ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box)
+        .translated(box->pos());
+}
+
+// Where the style puts a slider's thumb at its present value, in its parent's coordinates.
+QRect ThumbRect(const QSlider* slider) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = option.sliderValue = slider->value();
+    option.tickPosition = slider->tickPosition();
+    option.tickInterval = slider->tickInterval();
+    option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    return slider->style()
+        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+        .translated(slider->pos());
+}
+
 // The dose slider stands just below the command box's caption: wherever its thumb is, the caption
 // stays whole above it.
 TEST_F(DesktopTest, TheDoseThumbLeavesTheCommandCaptionWhole) {
@@ -204,15 +232,7 @@ TEST_F(DesktopTest, TheDoseThumbLeavesTheCommandCaptionWhole) {
         if (box->title() == "コマンド") commands = box;
     }
     ASSERT_NE(commands, nullptr);
-    QStyleOptionGroupBox boxOption;
-    boxOption.initFrom(commands);
-    boxOption.text = commands->title();
-    boxOption.textAlignment = commands->alignment();
-    boxOption.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect caption =
-        commands->style()
-            ->subControlRect(QStyle::CC_GroupBox, &boxOption, QStyle::SC_GroupBoxLabel, commands)
-            .translated(commands->pos());
+    const QRect caption = CaptionRect(commands);
     // The caption's ink as drawn, read with the slider out of the way.
     auto* dose = View().Item<QSlider>(IDC_SLIDER_DOSE);
     dose->hide();
@@ -228,19 +248,7 @@ TEST_F(DesktopTest, TheDoseThumbLeavesTheCommandCaptionWhole) {
     ASSERT_GE(inkBottom, caption.top()) << "no caption drawn in " << caption;
     for (int value = dose->minimum(); value <= dose->maximum(); ++value) {
         dose->setValue(value);
-        QStyleOptionSlider thumb;
-        thumb.initFrom(dose);
-        thumb.orientation = dose->orientation();
-        thumb.minimum = dose->minimum();
-        thumb.maximum = dose->maximum();
-        thumb.sliderPosition = thumb.sliderValue = value;
-        thumb.tickPosition = dose->tickPosition();
-        thumb.tickInterval = dose->tickInterval();
-        thumb.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
-        const QRect handle =
-            dose->style()
-                ->subControlRect(QStyle::CC_Slider, &thumb, QStyle::SC_SliderHandle, dose)
-                .translated(dose->pos());
+        const QRect handle = ThumbRect(dose);
         // One clear row at least: a thumb right under the ink reads as cutting it.
         if (handle.right() < caption.left() || handle.left() > caption.right()) continue;
         EXPECT_GT(handle.top(), inkBottom + 1)
