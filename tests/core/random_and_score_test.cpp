@@ -24,19 +24,6 @@ TEST(Random15, GivesTheClassicFifteenBitSequence) {
     EXPECT_EQ(std::make_tuple(first, second, third), std::make_tuple(41, 18467, 6334));
 }
 
-// A value outside 0 to 2 plays at factor 1.0, which is level 1's, but at speed 2's pace.
-TEST(RunSettings, EachLevelAndSpeedAndAnyOtherValue) {
-    // clang-format off
-    const struct { int value, period; double factor; } cases[] = {
-        {0, 3000, 1.5}, {1, 5000, 1.0}, {2, 7000, 0.5}, {-1, 7000, 1.0}, {3, 7000, 1.0}, {7, 7000, 1.0},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(TimerPeriodFor(Speed{c.value}), c.period) << c.value;
-        EXPECT_EQ(LevelFactorFor(Level{c.value}), c.factor) << c.value;
-    }
-}
-
 TEST(ClearScore, TakesTheIntegerQuotientFirstAndNeverWrapsBelowZero) {
     // 1 patient is 0.88, 2 are 1.76; -150 are -132 and -100 are -88 beside 1000000 yen's 131.
     // clang-format off
