@@ -11,7 +11,8 @@
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
-#include "ui/graph_dlg.h"
+#include "platform/list_box.h"
+#include "ui/graph_dialog.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -45,14 +46,15 @@ protected:
         AppTest::SetUp();
     }
 
-    bool GraphEnabled() { return MenuItem(ID_GRAPH)->isEnabled(); }
+    bool GraphEnabled() { return MenuItem("graph")->isEnabled(); }
 
     // Plays a month, with no event unless the draws were seeded for one, and notes the board.
     void PlayMonth(bool quiet = true) {
         if (quiet) NextDraws(0, 0);
-        View().OnTimer();
-        const int x = (View().State().year - 1991) * 12 + View().State().month - 2;
-        const std::vector<int> b = Board();
+        Session().Tick();
+        const int x =
+            (Session().GameRun().State().year - 1991) * 12 + Session().GameRun().State().month - 2;
+        const std::vector<int> b = BoardValues();
         // clang-format off
         const std::pair<const char*, int> shown[] = {
             {"体力", b[4]}, {"ナガレ薬研信頼", b[5]}, {"鵺田君パワー", b[6]}, {"厚生省疑惑", b[7]},
@@ -67,7 +69,7 @@ protected:
             endMessage = DialogText(w, 1028);
             PressKey(Qt::Key_Return)(w);
         });
-        View().OnTimer();
+        Session().Tick();
     }
 
     // Reads the graph window into endLine, events and lines, then closes it with `key`.
@@ -78,8 +80,8 @@ protected:
         gaugesPlotHeight = 0;
         ModalAnswer graph([&](QWidget* w) {
             EXPECT_EQ(w->windowTitle(), "GRAPH");
-            endLine = DialogText(w, CGraphDlg::kEndLineId);
-            auto* list = DialogItem<QListWidget>(w, CGraphDlg::kEventListId);
+            endLine = DialogText(w, GraphDialog::kEndLineId);
+            auto* list = DialogItem<ListBox>(w, GraphDialog::kEventListId);
             const QFontMetrics metrics = list->fontMetrics();
             for (int i = 0; i < list->count(); ++i) {
                 events << list->item(i)->text();
@@ -134,7 +136,7 @@ protected:
             SaveScreenshot(w, screenshot);
             PressKey(key)(w);
         });
-        Trigger(ID_GRAPH);
+        Trigger("graph");
     }
 
     Lines board, lines;  // as the board showed them, as the charts drew them
@@ -150,16 +152,16 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     EXPECT_FALSE(GraphEnabled()) << "no run played since start-up";
     StartGame();
     EXPECT_FALSE(GraphEnabled()) << "while a run is going";
-    Slider(IDC_SLIDER_DOSE)->setValue(10);
-    Slider(IDC_SLIDER_DEMAND)->setValue(5);
+    Slider(Board::kDoseSlider)->setValue(10);
+    Slider(Board::kDemandSlider)->setValue(5);
     for (int month = 1; month <= 3; ++month) PlayMonth();
     NextDraws(0, 2);  // 1991/04: event 0
     EventAnswer answer(3, PressKey(Qt::Key_Return));
     PlayMonth(false);
     ASSERT_TRUE(answer.BoxAnswered());
-    View().State().values.rivalPower = 4990;
-    View().State().values.patients = 900;  // the rival gains 100 and crosses 5000
-    View().State().values.stamina = 5;     // and the month costs 11 stamina
+    Session().GameRun().State().values.rivalPower = 4990;
+    Session().GameRun().State().values.patients = 900;  // the rival gains 100 and crosses 5000
+    Session().GameRun().State().values.stamina = 5;     // and the month costs 11 stamina
     PlayMonth();
     EndTheRun();
     ASSERT_TRUE(GraphEnabled());
@@ -185,15 +187,15 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
 TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     StartGame();
     ModalAnswer yes(ClickButton("はい"));
-    Trigger(ID_GAME_STOP);
+    Trigger("stop");
     EXPECT_FALSE(GraphEnabled()) << "stopped before its first month";
 
     StartGame();
-    View().State().month = 10;  // a two-digit month in the date
+    Session().GameRun().State().month = 10;  // a two-digit month in the date
     PlayMonth();
     PlayMonth();
     ModalAnswer stop(ClickButton("はい"));
-    Trigger(ID_GAME_STOP);
+    Trigger("stop");
     ASSERT_TRUE(GraphEnabled());
     OpenGraph(Qt::Key_Escape, "graph-stopped");
     EXPECT_EQ(lines, board);
@@ -206,10 +208,10 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     EXPECT_FALSE(GraphEnabled());
     // The last three months of a run, each adding 48 patients and taking 144 000 of the money:
     // the POINT is the end dialog's, from the last month's 144 × 0.88 + 1 068 000 / 7578.
-    View().State().year = 1996;
-    View().State().month = 9;
-    Slider(IDC_SLIDER_DOSE)->setValue(10);
-    Slider(IDC_SLIDER_DONATION)->setValue(2);
+    Session().GameRun().State().year = 1996;
+    Session().GameRun().State().month = 9;
+    Slider(Board::kDoseSlider)->setValue(10);
+    Slider(Board::kDonationSlider)->setValue(2);
     for (int month = 9; month <= 11; ++month) PlayMonth();
     EndTheRun();
     OpenGraph(Qt::Key_Escape, "graph-clear");
@@ -229,12 +231,12 @@ TEST_F(GraphTest, EventsCrowdingTheLastMonthsLeaveThePlotItsHeight) {
     qreal heightWithout = 0;
     for (const std::vector<int>& eventMonths : {std::vector<int>(), nineEventMonths}) {
         StartGame();
-        const auto start = View().State().values;
+        const auto start = Session().GameRun().State().values;
         PlayMonth();  // 1991/01, so that the run spans six years
-        View().State().year = 1995;
-        View().State().month = 1;
+        Session().GameRun().State().year = 1995;
+        Session().GameRun().State().month = 1;
         for (int month = 1; month <= 23; ++month) {
-            View().State().values = start;  // no limit crossed, whatever the answers
+            Session().GameRun().State().values = start;  // no limit crossed, whatever the answers
             if (std::count(eventMonths.begin(), eventMonths.end(), month) == 0) {
                 PlayMonth();
                 continue;
@@ -245,7 +247,7 @@ TEST_F(GraphTest, EventsCrowdingTheLastMonthsLeaveThePlotItsHeight) {
             ASSERT_TRUE(answer.BoxAnswered());
         }
         ModalAnswer stop(ClickButton("はい"));
-        Trigger(ID_GAME_STOP);
+        Trigger("stop");
         OpenGraph(Qt::Key_Escape, eventMonths.empty() ? "graph-no-events" : "graph-marks");
         ASSERT_EQ(marks.size(), eventMonths.size()) << "one mark for each event";
         for (std::size_t i = 1; i < marks.size(); ++i) {

@@ -159,7 +159,7 @@ TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
     const QImage bitmap = LoadBitmap(134);
     ASSERT_FALSE(bitmap.isNull());
     QPainter(&framed).drawImage(1, 1, bitmap, 0, 0, opening.width() - 2, opening.height() - 2);
-    EXPECT_EQ(FrameOnceAt(app->OpeningDlg().winId(), opening), opening);
+    EXPECT_EQ(FrameOnceAt(app->Opening()->winId(), opening), opening);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ScreenArea(opening) == framed; }, kWaitMs));
     for (int start = 1; start <= 20; ++start) {
         if (start > 1) StartAgain();
@@ -234,7 +234,7 @@ TEST_F(DesktopTest, TheDoseThumbLeavesTheCommandCaptionWhole) {
     ASSERT_NE(commands, nullptr);
     const QRect caption = CaptionRect(commands);
     // The caption's ink as drawn, read with the slider out of the way.
-    auto* dose = View().Item<QSlider>(IDC_SLIDER_DOSE);
+    auto* dose = &View().Control(Board::kDoseSlider);
     dose->hide();
     const QImage form = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
     dose->show();
@@ -260,29 +260,29 @@ TEST_F(DesktopTest, TheDoseThumbLeavesTheCommandCaptionWhole) {
 // lines, the opening, the briefing, the event and its result box, pause and stop boxes, the end,
 // the name entry and the ranking, the graph, the options and the about box.
 TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
-    ExpectInside(&app->OpeningDlg(), "opening");
+    ExpectInside(app->Opening(), "opening");
     // Gone, so that it hides none of the others.
-    app->OpeningDlg().DestroyWindow();
-    Open([this] { Trigger(ID_GAME_START); }, "briefing");
+    app->Opening()->hide();
+    Open([this] { Trigger("start"); }, "briefing");
     for (int month = 0; month < 3; ++month) {
         NextDraws(0, 0);
-        View().OnTimer();
+        Session().Tick();
     }
     ExpectInside(&Frame(), "board");
-    auto* log = View().Item<QListWidget>(IDC_LIST_LOG);
+    auto* log = &View().Control(Board::kLog);
     ASSERT_EQ(log->count(), 6);
     const QRect shown = log->viewport()->rect();
     for (int row = 0; row < log->count(); ++row)
         EXPECT_TRUE(shown.contains(log->visualItemRect(log->item(row)))) << "log line " << row;
-    Open([this] { Trigger(ID_GAME_PAUSE); }, "pause", ClickButton("OK"));
-    Open([this] { Trigger(ID_GAME_PAUSE); }, "resume", ClickButton("OK"));
+    Open([this] { Trigger("pause"); }, "pause", ClickButton("OK"));
+    Open([this] { Trigger("pause"); }, "resume", ClickButton("OK"));
     // April's event.
     NextDraws(2, 2);
-    Open([this] { View().OnTimer(); }, "event", ClickButton("決定"), "result", ClickButton("OK"));
-    View().State().values.suspicion = 5001;
+    Open([this] { Session().Tick(); }, "event", ClickButton("決定"), "result", ClickButton("OK"));
+    Session().GameRun().State().values.suspicion = 5001;
     NextDraws(0, 0);
-    View().OnTimer();
-    Open([this] { View().OnTimer(); }, "end", PressKey(Qt::Key_Return));
+    Session().Tick();
+    Open([this] { Session().Tick(); }, "end", PressKey(Qt::Key_Return));
     const Answer axesWhole = [](QWidget* graph) {
         for (QChartView* chart : graph->findChildren<QChartView*>()) {
             for (QAbstractAxis* axis : chart->chart()->axes())
@@ -297,10 +297,10 @@ TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
         }
         ClickButton("OK")(graph);
     };
-    Open([this] { Trigger(ID_GRAPH); }, "graph", axesWhole);
-    Open([this] { View().EnterRanking(1234567); }, "rank-in", ClickButton("OK"), "ranking");
-    Open([this] { Trigger(ID_OPTION); }, "options");
-    Open([this] { Trigger(ID_APP_ABOUT); }, "about");
+    Open([this] { Trigger("graph"); }, "graph", axesWhole);
+    Open([this] { Frame().EnterRanking(1234567); }, "rank-in", ClickButton("OK"), "ranking");
+    Open([this] { Trigger("options"); }, "options");
+    Open([this] { Trigger("about"); }, "about");
 }
 
 }  // namespace
