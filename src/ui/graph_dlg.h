@@ -3,11 +3,13 @@
 
 #include "core/run_history.h"
 #include "platform/cdialog.h"
+#include "platform/growing_layout.h"
 
 namespace zormade {
 
 // The last run month by month: the four gauges on their shared scale, money and patients
-// below them, the events with the answers taken, and one line on how the run ended.
+// below them, the events with the answers taken, and one line on how the run ended. It opens at a
+// share of a larger screen, and the player may make it larger still.
 class CGraphDlg : public CDialog {
     Q_OBJECT
 public:
@@ -23,6 +25,17 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ShowRun();
+    void WrapEventLines();
+    void GrowWithTheScreen();
+
+    QStringList eventLines_;  // each event's lines, as long as they are
+    int wrappedAt_ = 0;
+    GrowingLayout layout_;
+    QSize smallest_;
 };
 
 }  // namespace zormade
