@@ -358,7 +358,8 @@ TEST_F(GraphTest, TheWindowGrowsWithTheScreenAndItsContentsFollowItsSize) {
     whileOpen = [&](QWidget* w) {
         EXPECT_EQ(w->size(), expected->opened);
         EXPECT_EQ(w->minimumSize(), expected->today);
-        EXPECT_TRUE(screen->availableGeometry().contains(w->geometry())) << w->geometry().x();
+        EXPECT_TRUE(screen->availableGeometry().contains(w->geometry()))
+            << w->x() << ", " << w->y() << " on the screen";
         ASSERT_NE(w->findChild<QSizeGrip*>(), nullptr) << "the player can resize it";
         ExpectLaidOutWhole(w, "opened");
         opened = Measure(w);
