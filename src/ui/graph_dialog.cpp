@@ -4,7 +4,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QStyle>
+#include <utility>
 
 #include "core/event_catalogue.h"
 #include "platform/list_box.h"
@@ -21,6 +23,13 @@ namespace {
 
 // The rows the event list shows at the template's face.
 constexpr int kListRows = 5;
+
+// The charts and the list take what a larger window adds; the texts keep their size.
+constexpr std::pair<int, Follow> kFollows[] = {{GraphDialog::kValuesChartId.id, Follow::Grow},
+                                               {GraphDialog::kMoneyChartId.id, Follow::Grow},
+                                               {GraphDialog::kEndLineId.id, Follow::Widen},
+                                               {GraphDialog::kEventListId.id, Follow::Grow},
+                                               {GraphDialog::kAcceptButton.id, Follow::Centre}};
 
 QString DateOf(const MonthRecord& m) {
     return QStringLiteral("%1/%2").arg(m.year).arg(m.month, 2, 10, QLatin1Char('0'));
@@ -86,29 +95,42 @@ GraphDialog::GraphDialog(const RunHistory& history, QWidget* parent)
     endLine.setText(EndLine(history_));
     // Two limits crossed in one month make the longest line.
     ShrinkFontToFit(&endLine, endLine.text(), endLine.width());
+    Control(kEventListId).MakeRoomForFocusFrame(kListRows);
+    ShowRun();
+    GrowWithTheScreen();
+}
+
+// The event lines in rows as wide as the list is now.
+void GraphDialog::WrapEventLines() {
     ListBox* list = &Control(kEventListId);
-    list->MakeRoomForFocusFrame(kListRows);
     // Room for the text beside the scroll bar a long run brings.
     const int rowWidth = list->contentsRect().width() -
                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
                          2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 4;
+    if (rowWidth == wrappedAt_) return;
+    wrappedAt_ = rowWidth;
+    list->clear();
+    for (const QString& line : eventLines_) {
+        list->addItems(Wrapped(line, list->fontMetrics(), rowWidth,
+                               LoadResourceString(IDS_GRAPH_EVENT_INDENT)));
+    }
+}
+
+void GraphDialog::ShowRun() {
     RunCharts charts;
     for (const MonthRecord& m : history_.Months()) {
         if (m.event < 0) continue;
         const EventShown shown = EventOf(m, static_cast<int>(charts.events.size()) + 1);
         // The list's rows are one line high: the prompt runs on in rows of its own, and the
         // answer starts another.
-        const QStringList lines = LoadResourceString(IDS_GRAPH_EVENT_LINE)
-                                      .arg(DateOf(m), shown.label, shown.prompt, shown.answer)
-                                      .split(QLatin1Char('\n'));
-        for (const QString& line : lines) {
-            list->addItems(Wrapped(line, list->fontMetrics(), rowWidth,
-                                   LoadResourceString(IDS_GRAPH_EVENT_INDENT)));
-        }
+        eventLines_ << LoadResourceString(IDS_GRAPH_EVENT_LINE)
+                           .arg(DateOf(m), shown.label, shown.prompt, shown.answer)
+                           .split(QLatin1Char('\n'));
         charts.events.push_back(
             {MonthsSinceStart(m.year, m.month),
              QStringList({shown.label, shown.prompt, shown.answer}).join('\n')});
     }
+    WrapEventLines();
     QString error;
     const ShowRunChartsFn draw = LoadRunCharts(error);
     if (!draw) {
@@ -126,6 +148,23 @@ GraphDialog::GraphDialog(const RunHistory& history, QWidget* parent)
     charts.moneyUnit = LoadResourceString(IDS_GRAPH_MONEY_AXIS);
     charts.patientsUnit = LoadResourceString(IDS_GRAPH_PATIENTS_AXIS);
     draw(charts);
+}
+
+// The end line was fitted to the smallest size, so it stays whole at any larger one.
+void GraphDialog::GrowWithTheScreen() {
+    smallest_ = size();
+    for (const auto& [id, follow] : kFollows) layout_.Add(Item<QWidget>(id), follow);
+    setMinimumSize(smallest_);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizeGripEnabled(true);
+    resize(ShareOfRoom(smallest_, screen()->availableGeometry().size()));
+}
+
+void GraphDialog::resizeEvent(QResizeEvent* event) {
+    TemplateDialog::resizeEvent(event);
+    if (smallest_.isEmpty()) return;
+    layout_.LayOut(smallest_, size());
+    WrapEventLines();
 }
 
 }  // namespace zormade

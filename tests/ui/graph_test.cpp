@@ -3,10 +3,15 @@
 #include <QChartView>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsSimpleTextItem>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSizeGrip>
 #include <QValueAxis>
 #include <QXYSeries>
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "app_fixture.h"
@@ -37,6 +42,65 @@ bool MoneyAbovePatients(QChart* chart) {
             apart = apart && (s == *money ? v.y() < 0 || y <= zero + 1 : y >= zero - 1);
         }
     return apart;
+}
+
+// The upper chart, the one whose scale is a plain value axis; nullptr while none is drawn.
+QChart* GaugesChart(QWidget* graph) {
+    for (QChartView* view : graph->findChildren<QChartView*>()) {
+        const QList<QAbstractAxis*> scales = view->chart()->axes(Qt::Vertical);
+        if (scales.size() == 1 && !qobject_cast<QCategoryAxis*>(scales.front()))
+            return view->chart();
+    }
+    return nullptr;
+}
+
+// What grows with the window: the upper plot's height, the list's and the lines' width; and
+// the rows the list's lines take, fewer in a wider list.
+struct Grown {
+    qreal plotHeight = 0;
+    int listHeight = 0;
+    qreal lineWidth = 0;
+    int rows = 0;
+};
+
+Grown Measure(QWidget* graph) {
+    QChart* gauges = GaugesChart(graph);
+    if (!gauges) return {};
+    auto* list = DialogItem<QListWidget>(graph, GraphDialog::kEventListId.id);
+    return {gauges->plotArea().height(), list->viewport()->height(),
+            static_cast<QXYSeries*>(gauges->series().back())->pen().widthF(), list->count()};
+}
+
+// Every control inside the window and apart from the others, every text whole in its control, at
+// the window's present size.
+void ExpectLaidOutWhole(QWidget* graph, const char* size) {
+    const QList<QWidget*> controls = {DialogItem<QWidget>(graph, GraphDialog::kValuesChartId.id),
+                                      DialogItem<QWidget>(graph, GraphDialog::kMoneyChartId.id),
+                                      DialogItem<QWidget>(graph, GraphDialog::kEndLineId.id),
+                                      DialogItem<QWidget>(graph, GraphDialog::kEventListId.id),
+                                      DialogItem<QWidget>(graph, GraphDialog::kAcceptButton.id)};
+    for (int i = 0; i < controls.size(); ++i) {
+        EXPECT_TRUE(graph->rect().contains(controls[i]->geometry())) << size << " control " << i;
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                << size << ": controls " << j << " and " << i;
+    }
+    auto* endLine = static_cast<QLabel*>(controls[2]);
+    EXPECT_LE(QFontMetrics(endLine->font()).horizontalAdvance(endLine->text()),
+              endLine->contentsRect().width())
+        << size;
+    auto* ok = static_cast<QPushButton*>(controls[4]);
+    EXPECT_LT(QFontMetrics(ok->font()).horizontalAdvance(ok->text()), ok->width()) << size;
+    auto* list = static_cast<QListWidget*>(controls[3]);
+    for (int i = 0; i < list->count(); ++i)
+        EXPECT_LE(list->fontMetrics().horizontalAdvance(list->item(i)->text()),
+                  list->viewport()->width())
+            << size;
+    for (QChartView* view : graph->findChildren<QChartView*>()) {
+        EXPECT_EQ(view->size(), view->parentWidget()->contentsRect().size()) << size;
+        for (QAbstractAxis* axis : view->chart()->axes())
+            EXPECT_FALSE(axis->labelsTruncated()) << size;
+    }
 }
 
 class GraphTest : public AppTest {
@@ -116,10 +180,7 @@ protected:
                     }
                 }
                 EXPECT_TRUE(MoneyAbovePatients(chart));
-                // The upper chart is the one whose scale is a plain value axis.
-                const QList<QAbstractAxis*> scales = chart->axes(Qt::Vertical);
-                if (scales.size() == 1 && !qobject_cast<QCategoryAxis*>(scales.front()))
-                    gaugesPlotHeight = chart->plotArea().height();
+                if (chart == GaugesChart(w)) gaugesPlotHeight = chart->plotArea().height();
                 for (QAbstractAxis* axis : view->chart()->axes())
                     if (auto* labelled = qobject_cast<QCategoryAxis*>(axis))
                         axisLabels << labelled->categoriesLabels().join(' ');
@@ -133,6 +194,7 @@ protected:
                         points.emplace_back(p.x(), p.y());
                 }
             }
+            whileOpen(w);
             SaveScreenshot(w, screenshot);
             PressKey(key)(w);
         });
@@ -146,6 +208,7 @@ protected:
     QStringList events, axisTitles, axisLabels, timeSpans;
     std::vector<QRectF> marks;   // where the events' marks stand
     qreal gaugesPlotHeight = 0;  // the upper chart's plot
+    std::function<void(QWidget*)> whileOpen = [](QWidget*) {};
 };
 
 TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
@@ -258,6 +321,68 @@ TEST_F(GraphTest, EventsCrowdingTheLastMonthsLeaveThePlotItsHeight) {
     }
     EXPECT_GT(heightWithout, 0);
     EXPECT_EQ(gaugesPlotHeight, heightWithout);
+}
+
+// The window on the screen the tests run on, at today's size where a larger one would not fit a
+// share of the screen (at 640 × 480 with a smaller face), else larger in today's proportions.
+struct GraphOnScreen {
+    QSize screen, today, opened;
+};
+// clang-format off
+const GraphOnScreen kGraphOnScreens[] = {
+    {{640, 480}, {552, 473}, {552, 473}},
+    {{800, 600}, {552, 516}, {552, 516}},
+    {{800, 800}, {552, 516}, {640, 598}},  // the offscreen platform's own
+    {{1024, 768}, {552, 516}, {657, 614}},
+    {{1600, 1200}, {552, 516}, {1026, 960}},
+};
+// clang-format on
+
+// Opened on a larger screen the window is larger, inside the screen's free area, its plot higher,
+// its list longer and its lines thicker, every text whole; made as small as the player may, it is
+// today's window.
+TEST_F(GraphTest, TheWindowGrowsWithTheScreenAndItsContentsFollowItsSize) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const GraphOnScreen* expected =
+        std::find_if(std::begin(kGraphOnScreens), std::end(kGraphOnScreens),
+                     [&](const GraphOnScreen& g) { return g.screen == screen->size(); });
+    ASSERT_NE(expected, std::end(kGraphOnScreens))
+        << "no expectations for " << screen->size().width() << " x " << screen->size().height();
+    StartGame();
+    for (int month = 1; month <= 3; ++month) PlayMonth();
+    NextDraws(2, 2);  // 1991/04: an event whose prompt takes two rows at the smallest size
+    EventAnswer answer(0, PressKey(Qt::Key_Return));
+    PlayMonth(false);
+    ASSERT_TRUE(answer.BoxAnswered());
+    ModalAnswer stop(ClickButton("はい"));
+    Trigger("stop");
+    Grown opened, smallest;
+    whileOpen = [&](QWidget* w) {
+        EXPECT_EQ(w->size(), expected->opened);
+        EXPECT_EQ(w->minimumSize(), expected->today);
+        EXPECT_TRUE(screen->availableGeometry().contains(w->geometry()))
+            << w->x() << ", " << w->y() << " on the screen";
+        ASSERT_NE(w->findChild<QSizeGrip*>(), nullptr) << "the player can resize it";
+        ExpectLaidOutWhole(w, "opened");
+        opened = Measure(w);
+        w->resize(w->minimumSize());
+        QCoreApplication::sendPostedEvents();
+        ExpectLaidOutWhole(w, "smallest");
+        smallest = Measure(w);
+    };
+    OpenGraph(Qt::Key_Escape, "graph-on-screen");
+    EXPECT_GT(smallest.plotHeight, 0);
+    EXPECT_EQ(smallest.lineWidth, 2);
+    if (expected->opened == expected->today) {
+        EXPECT_EQ(opened.plotHeight, smallest.plotHeight);
+        EXPECT_EQ(opened.lineWidth, smallest.lineWidth);
+        EXPECT_EQ(opened.rows, smallest.rows);
+        return;
+    }
+    EXPECT_LT(opened.rows, smallest.rows) << "the prompt's last characters join its first row";
+    EXPECT_GT(opened.plotHeight, smallest.plotHeight);
+    EXPECT_GT(opened.listHeight, smallest.listHeight);
+    EXPECT_GT(opened.lineWidth, smallest.lineWidth);
 }
 
 }  // namespace
