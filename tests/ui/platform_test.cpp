@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -21,6 +22,7 @@
 #include "platform/message_box.h"
 #include "platform/multi_line_edit.h"
 #include "platform/picture_control.h"
+#include "platform/sized_files_icon.h"
 #include "platform/template_controls.h"
 #include "platform/template_dialog.h"
 #include "platform/text_fit.h"
@@ -97,6 +99,30 @@ TEST(TextFit, ShrinksToTheLargestSizeThatFitsAndNoFurtherThanItsFloor) {
 }
 
 // A window already on screen goes on top in place, not made anew, and its record follows.
+// Each size is read from its file when first asked for, not when the icon is made; a size
+// between two drawn ones is the larger scaled down.
+TEST(SizedFilesIcon, ReadsASizeWhenItIsFirstAskedFor) {
+    QTemporaryDir folder;
+    const QString pattern = folder.filePath(QStringLiteral("icon-%1.png"));
+    const auto drawn = [&pattern](int side, Qt::GlobalColor colour) {
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(pattern.arg(side)));
+    };
+    drawn(16, Qt::blue);
+    drawn(32, Qt::blue);
+    const QIcon icon = SizedFilesIcon(pattern, {16, 32});
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+    drawn(32, Qt::red);
+    const QImage big = icon.pixmap(32, 32).toImage();
+    EXPECT_EQ(big.size(), QSize(32, 32));
+    EXPECT_EQ(big.pixelColor(5, 5), QColor(Qt::red)) << "the 32 was read before it was asked for";
+    const QImage between = icon.pixmap(24, 24).toImage();
+    EXPECT_EQ(between.size(), QSize(24, 24));
+    EXPECT_EQ(between.pixelColor(12, 12), QColor(Qt::red)) << "24 comes from 32, not from 16";
+    EXPECT_EQ(icon.pixmap(16, 16).toImage().pixelColor(3, 3), QColor(Qt::blue));
+}
+
 TEST(WindowPos, AShownWindowGoesOnTopInPlace) {
     QWidget window;
     window.show();
