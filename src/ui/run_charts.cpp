@@ -17,21 +17,10 @@
 #include <tuple>
 #include <utility>
 
+#include "ui/chart_view.h"
+
 namespace zormade {
 namespace {
-
-// The sixteen colours our pictures are drawn in; the charts use the same.
-const QColor kBlack(0, 0, 0);
-const QColor kMaroon(128, 0, 0);
-const QColor kGreen(0, 128, 0);
-const QColor kOlive(128, 128, 0);
-const QColor kNavy(0, 0, 128);
-const QColor kPurple(128, 0, 128);
-const QColor kTeal(0, 128, 128);
-const QColor kSilver(192, 192, 192);
-const QColor kGrey(128, 128, 128);
-const QColor kRed(255, 0, 0);
-const QColor kWhite(255, 255, 255);
 
 using rules::kFirstYear;
 using rules::kScaleMax;
@@ -42,14 +31,11 @@ constexpr int kTitleGap = 2;  // between an axis's title and its labels
 constexpr double kMarkHalfWidth = 3;
 constexpr int kMarkHeight = 6;
 constexpr int kMarkGap = 1;
-// The lines' and the crossings' rings at the pictures' smallest size.
-constexpr double kLineWidth = 2;
-constexpr double kRingSize = 12;
 
 QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style = Qt::SolidLine) {
     auto* series = new QLineSeries;
     series->setName(name);
-    QPen pen(colour, kLineWidth);
+    QPen pen(colour, kChartLineWidth);
     pen.setStyle(style);
     series->setPen(pen);
     return series;
@@ -135,54 +121,6 @@ void Attach(QChart* chart, QXYSeries* series, QAbstractAxis* x, QAbstractAxis* y
     series->attachAxis(y);
 }
 
-// Every line and ring `detail` times as thick as at the smallest size.
-void Thicken(QChart* chart, double detail) {
-    for (QAbstractSeries* series : chart->series()) {
-        auto* line = static_cast<QXYSeries*>(series);
-        QPen pen = line->pen();
-        pen.setWidthF(kLineWidth * detail);
-        line->setPen(pen);
-        if (auto* rings = qobject_cast<QScatterSeries*>(series))
-            rings->setMarkerSize(kRingSize * detail);
-    }
-}
-
-// Keeps a chart over its picture as the picture grows, its lines thicker as the picture is
-// larger than when the chart was drawn into it.
-class FollowPicture : public QObject {
-public:
-    FollowPicture(QWidget* picture, QChartView* view)
-        : QObject(view), picture_(picture), view_(view), drawn_(picture->contentsRect().size()) {
-        picture->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::Resize || drawn_.isEmpty()) return false;
-        const QRect inside = picture_->contentsRect();
-        view_->setGeometry(inside);
-        Thicken(view_->chart(),
-                std::max(1.0, std::min(static_cast<double>(inside.width()) / drawn_.width(),
-                                       static_cast<double>(inside.height()) / drawn_.height())));
-        return false;
-    }
-
-private:
-    QWidget* picture_;
-    QChartView* view_;
-    QSize drawn_;
-};
-
-QChartView* ViewIn(QWidget* picture, QChart* chart) {
-    auto* view = new QChartView(chart, picture);
-    view->setGeometry(picture->contentsRect());
-    view->setFrameShape(QFrame::NoFrame);
-    view->setFocusPolicy(Qt::NoFocus);
-    view->setAccessibleName(picture->accessibleName());
-    new FollowPicture(picture, view);
-    view->show();
-    return view;
-}
-
 // A short mark above the plot at each event month, a dotted line down the plot, and the prompt
 // and answer on hover. The marks keep to one row, so that the plot's height is the same whatever
 // the events; the list below the charts gives each event in full.
@@ -242,9 +180,9 @@ QScatterSeries* Crossings(const std::vector<MonthRecord>& months) {
     const double x = MonthsSinceStart(last.year, last.month);
     auto* ring = new QScatterSeries;
     ring->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    ring->setMarkerSize(kRingSize);
+    ring->setMarkerSize(kChartRingSize);
     ring->setBrush(Qt::NoBrush);
-    ring->setPen(QPen(kRed, kLineWidth));
+    ring->setPen(QPen(kRed, kChartLineWidth));
     if (last.crossed.stamina) ring->append(x, 0);
     if (last.crossed.rivalPower || last.crossed.suspicion) ring->append(x, kScaleMax);
     if (ring->count() > 0) return ring;
