@@ -58,9 +58,9 @@ mutants: deps
 	python3 -B tools/mutants/mutants.py --build $(BUILD) --base "$(BASE)" --files "$(FILES)" \
 		--minutes $(MUTANTS_MINUTES)
 
-# The house style (.clang-format) over every C++ file git tracks: `format` rewrites, `format-check`
-# only says where the style is not kept (CI runs it).
-FORMATTED = $(shell git ls-files '*.cpp' '*.h')
+# The house style (.clang-format) over every C++ file git tracks, the event catalogue included:
+# `format` rewrites, `format-check` only says where the style is not kept (CI runs it).
+FORMATTED = $(shell git ls-files '*.cpp' '*.h' '*.inc')
 format:
 	clang-format -i $(FORMATTED)
 format-check: deps
