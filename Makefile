@@ -11,7 +11,8 @@ CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORMADE_WERROR=ON
 # Packages are stamped with the time of the last commit, so that two builds of it are identical.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 
-.PHONY: all deps game-deps build run test test-sanitize fuzz bench mutants format format-check install uninstall package reproducible clean
+.PHONY: all deps game-deps build run test test-sanitize fuzz bench mutants format format-check \
+	editorconfig-check install uninstall package reproducible clean
 
 all: build
 
@@ -65,6 +66,11 @@ format:
 	clang-format -i $(FORMATTED)
 format-check: deps
 	@clang-format --dry-run --Werror $(FORMATTED) && echo "format-check: $(words $(FORMATTED)) files in the house style"
+
+# .editorconfig over every text file git tracks, less the folders in EDITORCONFIG_SKIP.
+EDITORCONFIG_SKIP ?=
+editorconfig-check:
+	@python3 -B tools/editorconfig_check/editorconfig_check.py . $(addprefix --skip ,$(EDITORCONFIG_SKIP))
 
 # The built tree into PREFIX (the programs in games/); DESTDIR, when given, stages the files below
 # a folder instead of the live system. Builds nothing and installs no packages: run `make` first.
