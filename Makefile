@@ -12,7 +12,7 @@ CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORMADE_WERROR=ON
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 
 .PHONY: all deps game-deps build run test test-sanitize fuzz bench mutants format format-check \
-	editorconfig-check install uninstall package reproducible clean
+	naming-check editorconfig-check install uninstall package reproducible clean
 
 all: build
 
@@ -66,6 +66,12 @@ format:
 	clang-format -i $(FORMATTED)
 format-check: deps
 	@clang-format --dry-run --Werror $(FORMATTED) && echo "format-check: $(words $(FORMATTED)) files in the house style"
+
+# The naming convention (.clang-tidy, README's "House style and names") over every C++ translation unit and
+# header in NAMING_DIRS, with clang-tidy over the built tree's compile_commands.json.
+NAMING_DIRS ?= src tools tests bench fuzz
+naming-check: build
+	@scripts/naming_check.sh $(BUILD) $(NAMING_DIRS)
 
 # .editorconfig over every text file git tracks, less the folders in EDITORCONFIG_SKIP.
 EDITORCONFIG_SKIP ?=
