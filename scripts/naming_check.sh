@@ -27,9 +27,10 @@ trap 'rm -f "$log"' EXIT
 status=0
 run-clang-tidy -p "$build" -quiet -j "$(nproc)" -header-filter "$scope" "$scope" >"$log" 2>&1 ||
   status=$?
-# The tool colours its output and repeats a header's findings for every file that includes it.
+# The tool colours its output and repeats a header's findings for every file that includes it,
+# under each path it was included by (a/../b).
 findings=$(sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -E '^/.*:[0-9]+:[0-9]+: (error|warning):' |
-  sed "s|^$root/||" | sort -u || true)
+  sed -E "s|^$root/||; :a; s#(^|/)[^/.][^/]*/\.\./#\1#; ta" | sort -u || true)
 if [ -n "$findings" ] || [ $status -ne 0 ]; then
   [ -n "$findings" ] || sed 's/\x1b\[[0-9;]*m//g' "$log" >&2
   [ -z "$findings" ] || echo "$findings" >&2
