@@ -79,7 +79,7 @@ double OpenPlainDialogMs() {
     QDialog dialog;
     auto* label = new QLabel(&dialog);
     const QImage picture =
-        LoadBitmap(EventPictureRow(EventRecordAt(kEventIndex).pictureRow)->bitmapId);
+        BitmapResource(EventPictureRow(EventRecordAt(kEventIndex).pictureRow)->bitmapId);
     label->setPixmap(
         QPixmap::fromImage(picture.scaled(EventDialog::kPictureSize, EventDialog::kPictureSize)));
     PaintWatch watch([&](QObject* object) { return object == label; },

@@ -98,21 +98,6 @@
       <translation>It is not a regular file</translation>
     </message>
     <message>
-      <source>整数を入力してください。</source>
-      <comment>240</comment>
-      <translation>Please enter a whole number.</translation>
-    </message>
-    <message>
-      <source>使えない文字が含まれています。</source>
-      <comment>241</comment>
-      <translation>It contains a character that cannot be used.</translation>
-    </message>
-    <message>
-      <source>半角%1文字（全角%2文字）以内で入力してください。</source>
-      <comment>242</comment>
-      <translation>Please enter at most %1 characters (%2 if Japanese).</translation>
-    </message>
-    <message>
       <source>OK</source>
       <comment>250</comment>
       <translation>OK</translation>
@@ -399,6 +384,21 @@
       <source>zormade</source>
       <comment>57344</comment>
       <translation>zormade</translation>
+    </message>
+    <message>
+      <source>使えない文字が含まれています。</source>
+      <comment>241</comment>
+      <translation type="vanished">It contains a character that cannot be used.</translation>
+    </message>
+    <message>
+      <source>半角%1文字（全角%2文字）以内で入力してください。</source>
+      <comment>242</comment>
+      <translation type="vanished">Please enter at most %1 characters (%2 if Japanese).</translation>
+    </message>
+    <message>
+      <source>整数を入力してください。</source>
+      <comment>240</comment>
+      <translation type="vanished">Please enter a whole number.</translation>
     </message>
   </context>
   <context>

@@ -96,7 +96,7 @@ QWidget* ControlSet::Create(const ControlTemplate& c, QWidget* host, const QRect
     FitText(c, widget, pixels);
     if (c.kind == ControlKind::Bitmap) {
         // A bitmap control takes the size of its bitmap, as the dialog face always did.
-        const QImage image = LoadBitmap(c.image);
+        const QImage image = BitmapResource(c.image);
         if (!image.isNull()) static_cast<PictureControl*>(widget)->ShowBitmap(c.image, image);
     }
     return widget;
@@ -179,7 +179,7 @@ QWidget* ControlSet::CreateWidget(const ControlTemplate& c, QWidget* host) {
     case ControlKind::Picture: return CreatePicture(c, host);
     case ControlKind::Icon: {
         auto* label = new QLabel(host);
-        label->setPixmap(LoadAppIcon().pixmap(32, 32));
+        label->setPixmap(AppIcon().pixmap(32, 32));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }

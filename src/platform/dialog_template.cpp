@@ -11,7 +11,7 @@ namespace zormade {
 namespace {
 
 std::optional<ControlKind> KindNamed(const QString& name) {
-    static const QMap<QString, ControlKind> kinds = {
+    static const QMap<QString, ControlKind> kKinds = {
         {"static", ControlKind::Static},     {"groupbox", ControlKind::GroupBox},
         {"edit", ControlKind::Edit},         {"progress", ControlKind::Progress},
         {"trackbar", ControlKind::TrackBar}, {"listbox", ControlKind::ListBox},
@@ -19,18 +19,18 @@ std::optional<ControlKind> KindNamed(const QString& name) {
         {"radio", ControlKind::Radio},       {"bitmap", ControlKind::Bitmap},
         {"picture", ControlKind::Picture},   {"icon", ControlKind::Icon},
     };
-    auto it = kinds.find(name);
-    if (it == kinds.end()) return std::nullopt;
+    auto it = kKinds.find(name);
+    if (it == kKinds.end()) return std::nullopt;
     return *it;
 }
 
 // Every style word the windows act on.
 const QSet<QString>& KnownStyles() {
-    static const QSet<QString> known = {
+    static const QSet<QString> kKnown = {
         "autoticks", "blackframe", "border",    "caption",  "center",      "child",  "default",
         "group",     "modalframe", "multiline", "noprefix", "noselection", "nowrap", "popup",
         "readonly",  "right",      "sunken",    "sysmenu",  "tabstop",     "vscroll"};
-    return known;
+    return kKnown;
 }
 
 // The style words, or the first unknown one in `unknown`.

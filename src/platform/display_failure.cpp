@@ -16,19 +16,19 @@ struct HeldMessage {
     QString text;
 };
 
-const char* g_program = "";
-QtMessageHandler g_previous = nullptr;
-std::vector<HeldMessage> g_held;
+const char* heldProgram = "";
+QtMessageHandler previousHandler = nullptr;
+std::vector<HeldMessage> heldStatus;
 
 void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type != QtFatalMsg) {
-        g_held.push_back({type, context.category, text});
+        heldStatus.push_back({type, context.category, text});
         return;
     }
     // The plugin's own warning ("could not connect to display :77") says why; the fatal
     // message after it only lists plugins.
-    const QString reason = g_held.empty() ? text : g_held.front().text;
-    std::fprintf(stderr, "%s: cannot open a window: %s\n", g_program,
+    const QString reason = heldStatus.empty() ? text : heldStatus.front().text;
+    std::fprintf(stderr, "%s: cannot open a window: %s\n", heldProgram,
                  reason.simplified().toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);
@@ -37,17 +37,17 @@ void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString
 }  // namespace
 
 DisplayFailureExit::DisplayFailureExit(const char* program) {
-    g_program = program;
-    g_previous = qInstallMessageHandler(HoldOrExit);
+    heldProgram = program;
+    previousHandler = qInstallMessageHandler(HoldOrExit);
 }
 
 DisplayFailureExit::~DisplayFailureExit() {
-    qInstallMessageHandler(g_previous);
-    for (const HeldMessage& message : g_held) {
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& message : heldStatus) {
         qt_message_output(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category),
                           message.text);
     }
-    g_held.clear();
+    heldStatus.clear();
 }
 
 }  // namespace zormade

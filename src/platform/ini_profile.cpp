@@ -14,8 +14,8 @@
 #include "platform/cp932_text.h"
 #include "platform/profile_file.h"
 #include "platform/resources.h"
-#include "platform/string_ids.h"
 #include "platform/termination_signals.h"
+#include "platform/text_ids.h"
 
 namespace zormade {
 namespace {
@@ -23,29 +23,29 @@ namespace {
 QString ReasonText(int error) {
     static constexpr struct {
         int error;
-        StringId text;
+        TextId text;
     } kReasons[] = {
-        {ENOSPC, IDS_REASON_NO_SPACE},       {EACCES, IDS_REASON_NO_PERMISSION},
-        {EPERM, IDS_REASON_NO_PERMISSION},   {EROFS, IDS_REASON_READ_ONLY_FILESYSTEM},
-        {EFBIG, IDS_REASON_FILE_TOO_LARGE},  {EISDIR, IDS_REASON_IS_A_FOLDER},
-        {ENOTDIR, IDS_REASON_NOT_A_FOLDER},  {ELOOP, IDS_REASON_TOO_MANY_LINKS},
-        {EMLINK, IDS_REASON_TOO_MANY_LINKS}, {EDQUOT, IDS_REASON_QUOTA},
-        {ENOENT, IDS_REASON_MISSING},        {ENAMETOOLONG, IDS_REASON_NAME_TOO_LONG},
-        {ENXIO, IDS_REASON_NOT_OPENABLE},    {ENODEV, IDS_REASON_NOT_OPENABLE},
+        {ENOSPC, TextId::ReasonNoSpace},      {EACCES, TextId::ReasonNoPermission},
+        {EPERM, TextId::ReasonNoPermission},  {EROFS, TextId::ReasonReadOnlyFilesystem},
+        {EFBIG, TextId::ReasonFileTooLarge},  {EISDIR, TextId::ReasonIsAFolder},
+        {ENOTDIR, TextId::ReasonNotAFolder},  {ELOOP, TextId::ReasonTooManyLinks},
+        {EMLINK, TextId::ReasonTooManyLinks}, {EDQUOT, TextId::ReasonQuota},
+        {ENOENT, TextId::ReasonMissing},      {ENAMETOOLONG, TextId::ReasonNameTooLong},
+        {ENXIO, TextId::ReasonNotOpenable},   {ENODEV, TextId::ReasonNotOpenable},
     };
     switch (error) {
-    case kNotARegularFile: return LoadResourceString(IDS_PROFILE_NOT_A_FILE);
-    case kReadOnly: return LoadResourceString(IDS_PROFILE_READ_ONLY);
-    case kTooLarge: return LoadResourceString(IDS_PROFILE_TOO_LARGE);
-    case kForeignLink: return LoadResourceString(IDS_PROFILE_FOREIGN_LINK);
-    case kSymbolicLink: return LoadResourceString(IDS_PROFILE_SYMBOLIC_LINK);
+    case NotARegularFile: return ResourceText(TextId::ProfileNotAFile);
+    case ReadOnly: return ResourceText(TextId::ProfileReadOnly);
+    case TooLarge: return ResourceText(TextId::ProfileTooLarge);
+    case ForeignLink: return ResourceText(TextId::ProfileForeignLink);
+    case SymbolicLink: return ResourceText(TextId::ProfileSymbolicLink);
     default: break;
     }
     const auto known = std::find_if(std::begin(kReasons), std::end(kReasons),
                                     [error](const auto& reason) { return reason.error == error; });
-    const StringId words = known != std::end(kReasons) ? known->text : IDS_REASON_UNEXPECTED;
+    const TextId words = known != std::end(kReasons) ? known->text : TextId::ReasonUnexpected;
     // The system's own words after ours, for whoever has to look further.
-    return LoadResourceString(words) + "（" + QString::fromLocal8Bit(std::strerror(error)) + "）";
+    return ResourceText(words) + "（" + QString::fromLocal8Bit(std::strerror(error)) + "）";
 }
 
 // The home folder: $HOME, or the user database's when it is unset, as other desktop programs do.
@@ -114,7 +114,7 @@ bool IniProfile::Flush(const std::function<void(ProfileStore&)>& update, bool ow
     locked_ = false;
     if (readError_ != 0) {
         return Fail(Native(path_),
-                    LoadResourceString(IDS_PROFILE_LEFT_UNREAD).arg(ReasonText(readError_)));
+                    ResourceText(TextId::ProfileLeftUnread).arg(ReasonText(readError_)));
     }
     const std::string own = Native(path_);
     const std::string folder = Native(QFileInfo(path_).absolutePath());
@@ -133,7 +133,7 @@ bool IniProfile::Flush(const std::function<void(ProfileStore&)>& update, bool ow
     if (now.error != 0) return Fail(target, ReasonText(now.error));
     IniDocument document = Parse(now.text);
     if (!document.Blank() && !document.HasSection("Ranking") && !document.HasSection("Option"))
-        return Fail(target, LoadResourceString(IDS_PROFILE_NOT_OURS));
+        return Fail(target, ResourceText(TextId::ProfileNotOurs));
     if (update) update(document);
     document.Overlay(written_);
     const std::string text = document.Text();
@@ -143,15 +143,14 @@ bool IniProfile::Flush(const std::function<void(ProfileStore&)>& update, bool ow
     // A file that already holds all of it is left alone.
     if (now.exists && text == now.text) return true;
     const FileFailure failure = ReplaceProfileFile(target, text);
-    if (failure.error == kReadOnly && !ownChanges) return true;
+    if (failure.error == ReadOnly && !ownChanges) return true;
     if (failure.error != 0) return Fail(failure.path, ReasonText(failure.error));
     writtenSize_ = static_cast<long long>(text.size());
     const QString lockPath = QFile::decodeName(lock.Path().c_str());
     if (lock.Error() != 0) {
-        notice_ =
-            LoadResourceString(IDS_PROFILE_LOCK_UNUSABLE).arg(lockPath, ReasonText(lock.Error()));
+        notice_ = ResourceText(TextId::ProfileLockUnusable).arg(lockPath, ReasonText(lock.Error()));
     } else if (!lock.Held()) {
-        notice_ = LoadResourceString(IDS_PROFILE_LOCK_BUSY).arg(lockPath);
+        notice_ = ResourceText(TextId::ProfileLockBusy).arg(lockPath);
     }
     return true;
 }

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "platform/resources.h"
-#include "platform/string_ids.h"
+#include "platform/text_ids.h"
 
 namespace zormade {
 namespace {
@@ -42,22 +42,23 @@ void KeepLinesWhole(QMessageBox& box, const QString& text) {
 
 }  // namespace
 
-bool MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageBoxKind kind) {
+bool ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
+                    MessageBoxKind kind) {
     QMessageBox box(owner);
-    box.setWindowTitle(caption.isEmpty() ? LoadResourceString(IDS_APP_NAME) : caption);
+    box.setWindowTitle(caption.isEmpty() ? ResourceText(TextId::AppName) : caption);
     QString shown = text;
     box.setText(shown.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     box.setTextFormat(Qt::PlainText);
     KeepLinesWhole(box, shown);
     box.setIcon(IconOf(kind));
     if (kind == MessageBoxKind::YesNoQuestion) {
-        QPushButton* yes = box.addButton(LoadResourceString(IDS_BUTTON_YES), QMessageBox::YesRole);
-        box.addButton(LoadResourceString(IDS_BUTTON_NO), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(ResourceText(TextId::ButtonYes), QMessageBox::YesRole);
+        box.addButton(ResourceText(TextId::ButtonNo), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.exec();
         return box.clickedButton() == yes;
     }
-    box.setDefaultButton(box.addButton(LoadResourceString(IDS_BUTTON_OK), QMessageBox::AcceptRole));
+    box.setDefaultButton(box.addButton(ResourceText(TextId::ButtonOk), QMessageBox::AcceptRole));
     box.exec();
     return true;
 }

@@ -13,6 +13,7 @@ enum class MessageBoxKind { Plain, Stop, Exclamation, YesNoQuestion };
 
 // A modal message box with Japanese button texts; an empty caption shows the program's name.
 // True when the answer was OK or Yes.
-bool MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageBoxKind kind);
+bool ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
+                    MessageBoxKind kind);
 
 }  // namespace zormade

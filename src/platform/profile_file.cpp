@@ -130,7 +130,7 @@ ProfileFileText ReadProfileFile(const std::string& path, long long largest) {
     }
     result.exists = true;
     if (!S_ISREG(status.st_mode)) {
-        result.error = kNotARegularFile;
+        result.error = NotARegularFile;
         return result;
     }
     // Without blocking, in case something else took the regular file's place since the stat.
@@ -140,12 +140,12 @@ ProfileFileText ReadProfileFile(const std::string& path, long long largest) {
         return result;
     }
     if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        result.error = kNotARegularFile;
+        result.error = NotARegularFile;
         return result;
     }
     // Bounded before a byte is read, and while reading, in case the file grows meanwhile.
     if (status.st_size > largest) {
-        result.error = kTooLarge;
+        result.error = TooLarge;
         return result;
     }
     char buffer[65536];
@@ -154,7 +154,7 @@ ProfileFileText ReadProfileFile(const std::string& path, long long largest) {
         if (got < 0 && errno == EINTR) continue;
         if (got < 0 || result.text.size() + static_cast<std::size_t>(got) >
                            static_cast<unsigned long long>(largest)) {
-            result.error = got < 0 ? errno : kTooLarge;
+            result.error = got < 0 ? errno : TooLarge;
             result.text.clear();
             return result;
         }
@@ -168,10 +168,10 @@ FileFailure ReplaceProfileFile(const std::string& path, std::string_view text) {
     struct stat status {};
     const bool existed = ::stat(path.c_str(), &status) == 0;
     if (existed) {
-        if (!S_ISREG(status.st_mode)) return {kNotARegularFile, path};
+        if (!S_ISREG(status.st_mode)) return {NotARegularFile, path};
         mode = status.st_mode & 07777;
         // Root may write anything; a file nobody may write is still meant to stay as it is.
-        if ((mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) return {kReadOnly, path};
+        if ((mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) return {ReadOnly, path};
     }
     const std::string folderPath = FolderOf(path);
     std::string temporary = TemporaryTemplate(path);
@@ -227,7 +227,7 @@ int CheckLink(const std::string& path) {
     if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode) || link.st_uid == ::geteuid())
         return 0;
     struct stat target {};
-    return ::stat(path.c_str(), &target) == 0 && target.st_uid == ::geteuid() ? 0 : kForeignLink;
+    return ::stat(path.c_str(), &target) == 0 && target.st_uid == ::geteuid() ? 0 : ForeignLink;
 }
 
 std::string LinkTarget(const std::string& path) {
@@ -273,7 +273,7 @@ ProfileLock::ProfileLock(const std::string& profilePath, std::chrono::millisecon
     // Nothing but a regular file of its own name: a link could lead anywhere, a socket or a
     // device opens as something else.
     if (existed && !S_ISREG(status.st_mode)) {
-        error_ = S_ISLNK(status.st_mode) ? kSymbolicLink : kNotARegularFile;
+        error_ = S_ISLNK(status.st_mode) ? SymbolicLink : NotARegularFile;
         return;
     }
     fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY,

@@ -10,12 +10,12 @@ namespace zormade {
 
 // The profile's file on disk. Every result is 0 or a reason: an errno value, or one of these.
 enum ProfileFileError {
-    kNotARegularFile = -1,
-    kReadOnly = -2,
-    kTooLarge = -3,
+    NotARegularFile = -1,
+    ReadOnly = -2,
+    TooLarge = -3,
     // A link, not the running user's own, to a file or folder of another user's.
-    kForeignLink = -4,
-    kSymbolicLink = -5,
+    ForeignLink = -4,
+    SymbolicLink = -5,
 };
 
 // Far more than any profile the game writes; a larger file is not read at all.
@@ -48,7 +48,7 @@ FileFailure ReplaceProfileFile(const std::string& path, std::string_view text);
 FileFailure MakeFolders(const std::string& path);
 
 // 0 when `path` is no link, or a link that the running user may follow: one of their own, or one
-// that leads to a file or folder of theirs; kForeignLink otherwise.
+// that leads to a file or folder of theirs; ForeignLink otherwise.
 int CheckLink(const std::string& path);
 
 // The file a chain of symbolic links ends at, existing or not.

@@ -9,24 +9,24 @@
 
 namespace zormade {
 
-QImage LoadBitmap(int id) {
+QImage BitmapResource(int id) {
     if (id <= 0) return {};
     return QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(id), "BMP");
 }
 
-QIcon LoadAppIcon() {
+QIcon AppIcon() {
     // Every size drawn, so that no desktop scales a small one up for its task switcher; each is
     // decoded when first asked for, which a headless or Wayland start never does.
     return SizedFilesIcon(QStringLiteral(":/icons/zormade-%1.png"), {16, 32, 48, 64, 128, 256});
 }
 
-QString LoadResourceString(int id) {
-    static const QJsonObject table = [] {
+QString ResourceText(TextId id) {
+    static const QJsonObject kTable = [] {
         QFile file(QStringLiteral(":/strings.json"));
         if (!file.open(QIODevice::ReadOnly)) return QJsonObject();
         return QJsonDocument::fromJson(file.readAll()).object();
     }();
-    return table.value(QString::number(id)).toString();
+    return kTable.value(QString::number(static_cast<int>(id))).toObject().value("text").toString();
 }
 
 }  // namespace zormade

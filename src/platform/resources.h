@@ -5,15 +5,17 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/text_ids.h"
+
 namespace zormade {
 
 // A bitmap resource by number; a null image when the program carries no such bitmap.
-QImage LoadBitmap(int id);
+QImage BitmapResource(int id);
 
 // Icon 128, the program's icon.
-QIcon LoadAppIcon();
+QIcon AppIcon();
 
-// A string of the string table by number; empty when there is none.
-QString LoadResourceString(int id);
+// An entry of the string table.
+QString ResourceText(TextId id);
 
 }  // namespace zormade

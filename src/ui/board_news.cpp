@@ -6,8 +6,8 @@
 
 #include "platform/announcer.h"
 #include "platform/resources.h"
-#include "platform/string_ids.h"
 #include "platform/template_controls.h"
+#include "platform/text_ids.h"
 
 namespace zormade {
 
@@ -15,7 +15,7 @@ void ShowValueInTip(const TemplateControls& form, int barId, int value, int limi
     QWidget* bar = form.Item<QWidget>(barId);
     const ControlTemplate* c = form.TemplateOf(barId);
     if (!bar || !c) return;
-    const QString numbers = LoadResourceString(IDS_BAR_VALUE).arg(c->label).arg(value).arg(limit);
+    const QString numbers = ResourceText(TextId::BarValue).arg(c->label).arg(value).arg(limit);
     bar->setToolTip(c->tip.isEmpty() ? numbers : numbers + QLatin1Char('\n') + c->tip);
 }
 

@@ -15,7 +15,7 @@ void DrawPicture(TemplateControls& window, int controlId, int bitmapId, QSize de
     if (!control) return;
     // A control that shows the bitmap by itself holds it decoded already.
     QImage bitmap = control->Bitmap(bitmapId);
-    if (bitmap.isNull()) bitmap = LoadBitmap(bitmapId);
+    if (bitmap.isNull()) bitmap = BitmapResource(bitmapId);
     if (bitmap.isNull()) return;
     {
         QPainter painter(&control->Canvas());

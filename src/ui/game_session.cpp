@@ -7,7 +7,7 @@
 
 #include "platform/ini_profile.h"
 #include "platform/resources.h"
-#include "platform/string_ids.h"
+#include "platform/text_ids.h"
 
 namespace zormade {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 QString EntryList(const std::vector<RankingEntry>& entries) {
     QStringList lines;
     for (const RankingEntry& entry : entries) {
-        lines << LoadResourceString(IDS_PROFILE_ENTRY)
+        lines << ResourceText(TextId::ProfileEntry)
                      .arg(QString::fromStdString(entry.name))
                      .arg(entry.points);
     }
@@ -47,7 +47,7 @@ void GameSession::Start() {
 
 void GameSession::Tick() {
     // A paused run leaves even the log as it was.
-    if (!run_.Paused()) emit monthDue();
+    if (!run_.Paused()) emit MonthDue();
 }
 
 void GameSession::Stop() {
@@ -59,12 +59,12 @@ void GameSession::PlayMonth(const Sliders& sliders) {
     const TickResult tick = run_.Tick(sliders, [this](int index) { return AskAnswer(index); });
     if (tick.held) return;
     if (tick.ended == RunOutcome::Going) {
-        emit monthPlayed(tick.month.log);
+        emit MonthPlayed(tick.month.log);
         return;
     }
     turnTimer_.stop();
     if (tick.ended == RunOutcome::Clear) pendingClear_ = tick.score;
-    emit runEnded(tick.ended, tick.score);
+    emit RunEnded(tick.ended, tick.score);
     // A score that made no place was never entered.
     pendingClear_.reset();
 }
@@ -73,7 +73,7 @@ int GameSession::AskAnswer(int index) {
     // A tick must not re-enter the turn while the event and its result box are open.
     turnTimer_.stop();
     answer_ = -1;
-    emit eventDue(index);
+    emit EventDue(index);
     if (!closed_) turnTimer_.start(run_.TimerPeriod());
     return answer_;
 }
@@ -108,7 +108,7 @@ void GameSession::Close(const QString& typedName) {
         TellNotSaved();
     } else if (!unsure_.empty()) {
         // Another copy may still write over them after this one has ended.
-        Tell(LoadResourceString(IDS_PROFILE_ENTRIES_UNSURE).arg(EntryList(unsure_)),
+        Tell(ResourceText(TextId::ProfileEntriesUnsure).arg(EntryList(unsure_)),
              MessageBoxKind::Exclamation);
     }
 }
@@ -136,7 +136,7 @@ bool GameSession::SaveProfile() {
 
 void GameSession::Tell(const QString& text, MessageBoxKind kind) {
     if (!sessionEnding_) {
-        emit saveTrouble(text, kind);
+        emit SaveTrouble(text, kind);
         return;
     }
     QString line = text;
@@ -146,11 +146,11 @@ void GameSession::Tell(const QString& text, MessageBoxKind kind) {
 
 void GameSession::TellNotSaved() {
     QString text =
-        LoadResourceString(IDS_PROFILE_NOT_SAVED).arg(profile_->FailedPath(), profile_->Error());
+        ResourceText(TextId::ProfileNotSaved).arg(profile_->FailedPath(), profile_->Error());
     std::vector<RankingEntry> missing = unsure_;
     missing.insert(missing.end(), newEntries_.begin(), newEntries_.end());
     if (!missing.empty())
-        text += "\r\n" + LoadResourceString(IDS_PROFILE_ENTRIES_UNSURE).arg(EntryList(missing));
+        text += "\r\n" + ResourceText(TextId::ProfileEntriesUnsure).arg(EntryList(missing));
     Tell(text, MessageBoxKind::Stop);
 }
 

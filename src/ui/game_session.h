@@ -53,7 +53,7 @@ public:
     void Stop();
     // One tick's turn with the sliders as they stand: a month, or the run's end.
     void PlayMonth(const Sliders& sliders);
-    // The answer to the event just told by eventDue; none leaves the event unanswered.
+    // The answer to the event just told by EventDue; none leaves the event unanswered.
     void Answer(int answer) { answer_ = answer; }
     // Keeps the options and writes them when they changed.
     void SetOptions(const GameOptions& options);
@@ -69,13 +69,13 @@ public:
 
 signals:
     // The timer asks for the next month; the board answers with PlayMonth and its sliders.
-    void monthDue();
-    void monthPlayed(const MonthLog& log);
+    void MonthDue();
+    void MonthPlayed(const MonthLog& log);
     // An event must be answered before the month goes on: a direct connection calls Answer.
-    void eventDue(int index);
-    void runEnded(RunOutcome outcome, std::uint32_t score);
+    void EventDue(int index);
+    void RunEnded(RunOutcome outcome, std::uint32_t score);
     // A save failed, or its entries may yet be written over: the text tells which and why.
-    void saveTrouble(const QString& text, MessageBoxKind kind);
+    void SaveTrouble(const QString& text, MessageBoxKind kind);
 
 private:
     int AskAnswer(int index);

@@ -13,8 +13,8 @@
 #include "platform/message_box.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
-#include "platform/string_ids.h"
 #include "platform/text_fit.h"
+#include "platform/text_ids.h"
 #include "ui/charts_module.h"
 #include "ui/run_end_text.h"
 
@@ -23,6 +23,11 @@ namespace {
 
 // The rows the event list shows at the template's face.
 constexpr int kListRows = 5;
+
+// Each chart line's name, in the order of ChartLine.
+constexpr TextId kLineNames[ChartLineCount] = {
+    TextId::GraphStamina, TextId::GraphTrust,    TextId::GraphRival, TextId::GraphSuspicion,
+    TextId::GraphMoney,   TextId::GraphPatients, TextId::GraphLimit};
 
 // The charts and the list take what a larger window adds; the texts keep their size.
 constexpr std::pair<int, Follow> kFollows[] = {{GraphDialog::kValuesChartId.id, Follow::Grow},
@@ -64,7 +69,7 @@ struct EventShown {
 EventShown EventOf(const MonthRecord& m, int ordinal) {
     const EventRecord& event = EventRecordAt(m.event);
     const bool answered = m.answer >= 0 && m.answer < static_cast<int>(event.answers.size());
-    return {LoadResourceString(IDS_GRAPH_EVENT_MARK).arg(ordinal).arg(m.answer + 1),
+    return {ResourceText(TextId::GraphEventMark).arg(ordinal).arg(m.answer + 1),
             WholeText(event.prompt),
             answered ? QString::fromUtf8(event.answers[m.answer].text) : QString()};
 }
@@ -74,13 +79,10 @@ QString EndLine(const RunHistory& history) {
     const MonthRecord& last = history.Months().back();
     switch (history.Outcome()) {
     case RunOutcome::Capture:
-        return LoadResourceString(IDS_GRAPH_CAPTURE_LINE)
-            .arg(CaptureCause(last.crossed), DateOf(last));
+        return ResourceText(TextId::GraphCaptureLine).arg(CaptureCause(last.crossed), DateOf(last));
     case RunOutcome::Clear:
-        return LoadResourceString(IDS_GRAPH_CLEAR_LINE)
-            .arg(history.Score())
-            .arg(ScoreMaking(history));
-    case RunOutcome::Stopped: return LoadResourceString(IDS_GRAPH_STOP_LINE).arg(DateOf(last));
+        return ResourceText(TextId::GraphClearLine).arg(history.Score()).arg(ScoreMaking(history));
+    case RunOutcome::Stopped: return ResourceText(TextId::GraphStopLine).arg(DateOf(last));
     case RunOutcome::Going: break;
     }
     return {};
@@ -111,8 +113,8 @@ void GraphDialog::WrapEventLines() {
     wrappedAt_ = rowWidth;
     list->clear();
     for (const QString& line : eventLines_) {
-        list->addItems(Wrapped(line, list->fontMetrics(), rowWidth,
-                               LoadResourceString(IDS_GRAPH_EVENT_INDENT)));
+        list->addItems(
+            Wrapped(line, list->fontMetrics(), rowWidth, ResourceText(TextId::GraphEventIndent)));
     }
 }
 
@@ -123,7 +125,7 @@ void GraphDialog::ShowRun() {
         const EventShown shown = EventOf(m, static_cast<int>(charts.events.size()) + 1);
         // The list's rows are one line high: the prompt runs on in rows of its own, and the
         // answer starts another.
-        eventLines_ << LoadResourceString(IDS_GRAPH_EVENT_LINE)
+        eventLines_ << ResourceText(TextId::GraphEventLine)
                            .arg(DateOf(m), shown.label, shown.prompt, shown.answer)
                            .split(QLatin1Char('\n'));
         charts.events.push_back(
@@ -135,18 +137,17 @@ void GraphDialog::ShowRun() {
     const ShowRunChartsFn draw = LoadRunCharts(error);
     if (!draw) {
         // The months are still told by the list and the line; only the drawing is missing.
-        MessageBox(this, LoadResourceString(IDS_GRAPH_NO_CHARTS).arg(error), QString(),
-                   MessageBoxKind::Stop);
+        ShowMessageBox(this, ResourceText(TextId::GraphNoCharts).arg(error), QString(),
+                       MessageBoxKind::Stop);
         return;
     }
     charts.gauges = &Control(kValuesChartId);
     charts.moneyAndPatients = &Control(kMoneyChartId);
     charts.months = &history_.Months();
-    for (int line = 0; line < kChartLineCount; ++line) {
-        charts.names[line] = LoadResourceString(IDS_GRAPH_STAMINA + line);
-    }
-    charts.moneyUnit = LoadResourceString(IDS_GRAPH_MONEY_AXIS);
-    charts.patientsUnit = LoadResourceString(IDS_GRAPH_PATIENTS_AXIS);
+    for (int line = 0; line < ChartLineCount; ++line)
+        charts.names[line] = ResourceText(kLineNames[line]);
+    charts.moneyUnit = ResourceText(TextId::GraphMoneyAxis);
+    charts.patientsUnit = ResourceText(TextId::GraphPatientsAxis);
     draw(charts);
 }
 

@@ -15,7 +15,7 @@
 #include "platform/frame_placement.h"
 #include "platform/menu_resource.h"
 #include "platform/resources.h"
-#include "platform/string_ids.h"
+#include "platform/text_ids.h"
 #include "ui/about_dialog.h"
 #include "ui/board.h"
 #include "ui/briefing_dialog.h"
@@ -37,8 +37,8 @@ MainWindow::MainWindow(GameSession* session) : session_(session) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(LoadResourceString(IDS_TITLE));
-    setWindowIcon(LoadAppIcon());
+    setWindowTitle(ResourceText(TextId::Title));
+    setWindowIcon(AppIcon());
 }
 
 bool MainWindow::Build() {
@@ -77,11 +77,11 @@ void MainWindow::ConnectCommands() {
 }
 
 void MainWindow::ConnectSession() {
-    connect(session_, &GameSession::monthDue, this, &MainWindow::PlayMonth);
-    connect(session_, &GameSession::monthPlayed, board_, &Board::ShowMonth);
-    connect(session_, &GameSession::eventDue, this, &MainWindow::AnswerEvent, Qt::DirectConnection);
-    connect(session_, &GameSession::runEnded, this, &MainWindow::EndRun);
-    connect(session_, &GameSession::saveTrouble, this,
+    connect(session_, &GameSession::MonthDue, this, &MainWindow::PlayMonth);
+    connect(session_, &GameSession::MonthPlayed, board_, &Board::ShowMonth);
+    connect(session_, &GameSession::EventDue, this, &MainWindow::AnswerEvent, Qt::DirectConnection);
+    connect(session_, &GameSession::RunEnded, this, &MainWindow::EndRun);
+    connect(session_, &GameSession::SaveTrouble, this,
             [this](const QString& text, MessageBoxKind kind) { Tell(text, QString(), kind); });
 }
 
@@ -100,7 +100,7 @@ void MainWindow::UpdateCommands() {
         if (QAction* action = Command(QLatin1String(name))) action->setEnabled(on);
     }
     if (QAction* pause = Command(QStringLiteral("pause")))
-        pause->setText(LoadResourceString(run.Paused() ? IDS_RESUME_ITEM : IDS_PAUSE_ITEM));
+        pause->setText(ResourceText(run.Paused() ? TextId::ResumeItem : TextId::PauseItem));
 }
 
 void MainWindow::PlaceCentred() {
@@ -123,10 +123,10 @@ void MainWindow::StartGame() {
 void MainWindow::TogglePause() {
     if (!session_->GameRun().Paused()) {
         session_->SetPaused(true);
-        Tell(LoadResourceString(IDS_PAUSE_TEXT), LoadResourceString(IDS_PAUSE_CAPTION),
+        Tell(ResourceText(TextId::PauseText), ResourceText(TextId::PauseCaption),
              MessageBoxKind::Exclamation);
     } else {
-        Tell(LoadResourceString(IDS_RESUME_TEXT), LoadResourceString(IDS_RESUME_CAPTION),
+        Tell(ResourceText(TextId::ResumeText), ResourceText(TextId::ResumeCaption),
              MessageBoxKind::Exclamation);
         session_->SetPaused(false);
     }
@@ -134,7 +134,7 @@ void MainWindow::TogglePause() {
 
 void MainWindow::StopGame() {
     session_->SetPaused(true);
-    if (Tell(LoadResourceString(IDS_STOP_TEXT), LoadResourceString(IDS_STOP_CAPTION),
+    if (Tell(ResourceText(TextId::StopText), ResourceText(TextId::StopCaption),
              MessageBoxKind::YesNoQuestion)) {
         session_->Stop();
         board_->ResetControls();
@@ -168,16 +168,16 @@ int MainWindow::AnswerEvent(int index) {
     if (answer < 0) return answer;
     const QString result = QString::fromUtf8(EventRecordAt(index).answers[answer].result);
     Announce(this, result);
-    Tell(result, LoadResourceString(IDS_RESULT_CAPTION), MessageBoxKind::Plain);
+    Tell(result, ResourceText(TextId::ResultCaption), MessageBoxKind::Plain);
     return answer;
 }
 
 void MainWindow::EndRun(RunOutcome outcome, std::uint32_t score) {
     if (outcome == RunOutcome::Capture) {
-        ShowEnd(outcome, LoadResourceString(IDS_GAME_OVER_TITLE),
+        ShowEnd(outcome, ResourceText(TextId::GameOverTitle),
                 CaptureMessage(session_->GameRun().History()));
     } else {
-        ShowEnd(outcome, LoadResourceString(IDS_CLEAR_TITLE), ScoreLineText(score));
+        ShowEnd(outcome, ResourceText(TextId::ClearTitle), ScoreLineText(score));
         if (!session_->Closed()) EnterRanking(score);
     }
     board_->ResetControls();
@@ -201,7 +201,7 @@ void MainWindow::EnterRanking(std::uint32_t score) {
 }
 
 bool MainWindow::Tell(const QString& text, const QString& caption, MessageBoxKind kind) {
-    return MessageBox(this, text, caption, kind);
+    return ShowMessageBox(this, text, caption, kind);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -2,24 +2,24 @@
 #include "ui/month_log_text.h"
 
 #include "platform/resources.h"
-#include "platform/string_ids.h"
+#include "platform/text_ids.h"
 
 namespace zormade {
 namespace {
 
 // Each line's label with its amount, in the panel's order of the six values.
-constexpr StringId kChangeLines[] = {IDS_LOG_STAMINA, IDS_LOG_MONEY, IDS_LOG_PATIENTS,
-                                     IDS_LOG_TRUST,   IDS_LOG_RIVAL, IDS_LOG_SUSPICION};
+constexpr TextId kChangeLines[] = {TextId::LogStamina, TextId::LogMoney, TextId::LogPatients,
+                                   TextId::LogTrust,   TextId::LogRival, TextId::LogSuspicion};
 
-QString LineText(const LogLine& line, StringId changeLine) {
+QString LineText(const LogLine& line, TextId changeLine) {
     switch (line.note) {
-    case LogNote::MoneyGone: return LoadResourceString(IDS_LOG_MONEY_GONE);
-    case LogNote::DemandTooLarge: return LoadResourceString(IDS_LOG_DEMAND_TOO_LARGE);
-    case LogNote::NoNewPatients: return LoadResourceString(IDS_LOG_NO_NEW_PATIENTS);
+    case LogNote::MoneyGone: return ResourceText(TextId::LogMoneyGone);
+    case LogNote::DemandTooLarge: return ResourceText(TextId::LogDemandTooLarge);
+    case LogNote::NoNewPatients: return ResourceText(TextId::LogNoNewPatients);
     case LogNote::Change: break;
     }
-    const QString direction = LoadResourceString(line.rise ? IDS_LOG_RISE : IDS_LOG_FALL);
-    return LoadResourceString(changeLine).arg(QString::number(line.amount), direction);
+    const QString direction = ResourceText(line.rise ? TextId::LogRise : TextId::LogFall);
+    return ResourceText(changeLine).arg(QString::number(line.amount), direction);
 }
 
 }  // namespace
@@ -30,6 +30,6 @@ QStringList MonthLogText(const MonthLog& log) {
     return lines;
 }
 
-QString ScoreLineText(std::uint32_t score) { return LoadResourceString(IDS_SCORE_LINE).arg(score); }
+QString ScoreLineText(std::uint32_t score) { return ResourceText(TextId::ScoreLine).arg(score); }
 
 }  // namespace zormade

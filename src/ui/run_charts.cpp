@@ -43,12 +43,12 @@ QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style 
 
 double ValueOf(const MonthRecord& m, ChartLine line) {
     switch (line) {
-    case kStaminaLine: return m.values.stamina;
-    case kTrustLine: return m.values.trust;
-    case kRivalLine: return m.values.rivalPower;
-    case kSuspicionLine: return m.values.suspicion;
-    case kMoneyLine: return m.values.money / kYenPerUnit;
-    case kPatientsLine: return m.values.patients;
+    case StaminaLine: return m.values.stamina;
+    case TrustLine: return m.values.trust;
+    case RivalLine: return m.values.rivalPower;
+    case SuspicionLine: return m.values.suspicion;
+    case MoneyLine: return m.values.money / kYenPerUnit;
+    case PatientsLine: return m.values.patients;
     default: return 0;
     }
 }
@@ -234,17 +234,15 @@ QChart* GaugesChart(const RunCharts& charts, const QFont& font) {
     scale->setTickCount(6);
     chart->addAxis(time, Qt::AlignBottom);
     chart->addAxis(scale, Qt::AlignLeft);
-    QLineSeries* upperLimit = Line(names[kLimitLine], kRed, Qt::DashLine);
-    QLineSeries* lowerLimit = Line(names[kLimitLine], kRed, Qt::DashLine);
+    QLineSeries* upperLimit = Line(names[LimitLine], kRed, Qt::DashLine);
+    QLineSeries* lowerLimit = Line(names[LimitLine], kRed, Qt::DashLine);
     upperLimit->append({{span.first, kScaleMax}, {span.last, kScaleMax}});
     lowerLimit->append({{span.first, 0}, {span.last, 0}});
     // The limits first, so that a value lying on one is drawn over it.
     Attach(chart, upperLimit, time, scale);
     Attach(chart, lowerLimit, time, scale);
-    const std::pair<ChartLine, QColor> gauges[] = {{kStaminaLine, kGreen},
-                                                   {kTrustLine, kNavy},
-                                                   {kRivalLine, kPurple},
-                                                   {kSuspicionLine, kTeal}};
+    const std::pair<ChartLine, QColor> gauges[] = {
+        {StaminaLine, kGreen}, {TrustLine, kNavy}, {RivalLine, kPurple}, {SuspicionLine, kTeal}};
     for (const auto& [line, colour] : gauges) {
         Attach(chart, RunLine(charts, line, colour), time, scale);
     }
@@ -267,11 +265,11 @@ QChart* MoneyChart(const RunCharts& charts, const QFont& font) {
     QCategoryAxis* time = YearAxis(font, SpanOf(*charts.months));
     chart->addAxis(time, Qt::AlignBottom);
     const std::tuple<ChartLine, QColor, Qt::Alignment, QString> lines[] = {
-        {kMoneyLine, kOlive, Qt::AlignLeft, charts.moneyUnit},
-        {kPatientsLine, kMaroon, Qt::AlignRight, charts.patientsUnit}};
+        {MoneyLine, kOlive, Qt::AlignLeft, charts.moneyUnit},
+        {PatientsLine, kMaroon, Qt::AlignRight, charts.patientsUnit}};
     for (const auto& [line, colour, side, unit] : lines) {
         QLineSeries* series = RunLine(charts, line, colour);
-        QCategoryAxis* axis = HalfAxis(font, series, line == kMoneyLine);
+        QCategoryAxis* axis = HalfAxis(font, series, line == MoneyLine);
         chart->addAxis(axis, side);
         UprightTitle(chart, unit, font, side);
         Attach(chart, series, time, axis);

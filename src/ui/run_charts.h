@@ -18,14 +18,14 @@ struct EventMark {
 };
 
 enum ChartLine {
-    kStaminaLine,
-    kTrustLine,
-    kRivalLine,
-    kSuspicionLine,
-    kMoneyLine,
-    kPatientsLine,
-    kLimitLine,
-    kChartLineCount
+    StaminaLine,
+    TrustLine,
+    RivalLine,
+    SuspicionLine,
+    MoneyLine,
+    PatientsLine,
+    LimitLine,
+    ChartLineCount
 };
 
 // What the charts module draws into two picture controls of the graph window: the four gauges
@@ -35,7 +35,7 @@ struct RunCharts {
     QWidget* gauges = nullptr;
     QWidget* moneyAndPatients = nullptr;
     const std::vector<MonthRecord>* months = nullptr;
-    std::array<QString, kChartLineCount> names;
+    std::array<QString, ChartLineCount> names;
     QString moneyUnit;  // the titles of the lower chart's two axes
     QString patientsUnit;
     std::vector<EventMark> events;

@@ -4,30 +4,30 @@
 #include <QStringList>
 
 #include "platform/resources.h"
-#include "platform/string_ids.h"
+#include "platform/text_ids.h"
 
 namespace zormade {
 
 QString CaptureCause(const LimitsCrossed& crossed) {
     QStringList causes;
-    if (crossed.stamina) causes << LoadResourceString(IDS_GRAPH_STAMINA_OUT);
-    if (crossed.rivalPower) causes << LoadResourceString(IDS_GRAPH_RIVAL_OVER);
-    if (crossed.suspicion) causes << LoadResourceString(IDS_GRAPH_SUSPICION_OVER);
+    if (crossed.stamina) causes << ResourceText(TextId::GraphStaminaOut);
+    if (crossed.rivalPower) causes << ResourceText(TextId::GraphRivalOver);
+    if (crossed.suspicion) causes << ResourceText(TextId::GraphSuspicionOver);
     return causes.join(QStringLiteral("、"));
 }
 
 QString CaptureMessage(const RunHistory& history) {
-    const QString caught = LoadResourceString(IDS_GAME_OVER_MESSAGE);
+    const QString caught = ResourceText(TextId::GameOverMessage);
     const QString cause =
         history.Months().empty() ? QString() : CaptureCause(history.Months().back().crossed);
     if (cause.isEmpty()) return caught;
-    return LoadResourceString(IDS_CAPTURE_CAUSE_LINE).arg(cause) + QStringLiteral("\r\n") + caught;
+    return ResourceText(TextId::CaptureCauseLine).arg(cause) + QStringLiteral("\r\n") + caught;
 }
 
 QString ScoreMaking(const RunHistory& history) {
     if (history.Months().empty()) return {};
     const StatusValues& last = history.Months().back().values;
-    return LoadResourceString(IDS_SCORE_MAKING).arg(last.patients).arg(last.money);
+    return ResourceText(TextId::ScoreMaking).arg(last.patients).arg(last.money);
 }
 
 }  // namespace zormade

@@ -23,7 +23,7 @@ namespace {
 constexpr int kTestBitmap = 9001;
 constexpr int kPicture = RunResultDialog::kPictureId.id;
 
-QRgb Expected(int x, int y) { return LoadBitmap(kTestBitmap).color(1 + (x + 2 * y) % 7); }
+QRgb Expected(int x, int y) { return BitmapResource(kTestBitmap).color(1 + (x + 2 * y) % 7); }
 
 // How many points of an area of `size` meet `test`.
 int CountPoints(QSize size, const std::function<bool(int x, int y)>& test) {
@@ -43,7 +43,7 @@ protected:
 // Both leave out the bitmap's last column and row; the stretch scales each axis by its own
 // factor without smoothing; a second drawing overwrites only where it draws.
 TEST_F(DrawPictureTest, CopyAndStretchDrawTheSourceRectangleAndNothingElse) {
-    ASSERT_EQ(LoadBitmap(kTestBitmap).size(), QSize(10, 8));
+    ASSERT_EQ(BitmapResource(kTestBitmap).size(), QSize(10, 8));
     // clang-format off
     const struct { PictureMode mode; QSize size; int xScale, yScale; } cases[] = {
         {PictureMode::Copy, {9, 7}, 1, 1}, {PictureMode::Stretch, {18, 21}, 2, 3}
@@ -58,7 +58,7 @@ TEST_F(DrawPictureTest, CopyAndStretchDrawTheSourceRectangleAndNothingElse) {
         };
         EXPECT_EQ(CountPoints(c.size, unlike), 0) << "pixels unlike the source's";
         EXPECT_EQ(qAlpha(canvas.pixel(c.size.width(), 0) | canvas.pixel(0, c.size.height())), 0);
-        const QRgb unused = LoadBitmap(kTestBitmap).color(15);
+        const QRgb unused = BitmapResource(kTestBitmap).color(15);
         const auto isUnused = [&](int x, int y) { return canvas.pixel(x, y) == unused; };
         EXPECT_EQ(CountPoints(canvas.size(), isUnused), 0);
     }
@@ -84,7 +84,7 @@ TEST_F(DrawPictureTest, AMissingBitmapOrControlDrawsNothingAndALargeDrawingIsCut
 // The one table of pictures that the game and the generator read agrees with the committed bitmaps.
 TEST(PictureTable, EveryPictureIsABitmapOfItsSizeThatHoldsItsShownPart) {
     for (const Picture& picture : pictures::kAll) {
-        const QImage bitmap = LoadBitmap(picture.id);
+        const QImage bitmap = BitmapResource(picture.id);
         const QSize size(picture.bitmap.width, picture.bitmap.height);
         EXPECT_EQ(bitmap.size(), size) << picture.id;
         const QRect shown(0, 0, picture.shown.width, picture.shown.height);
@@ -126,7 +126,7 @@ TEST_F(HighDpiTest, TheMainWindowGrowsAsAWholeAndTheOpeningIsEveryPixelDoubled) 
     EXPECT_EQ(Frame().frameGeometry().size(), QSize(555, 544));
     SaveScreenshot(&Frame(), "board-2x");
 
-    const QImage bitmap = LoadBitmap(134).convertToFormat(QImage::Format_RGB32);
+    const QImage bitmap = BitmapResource(134).convertToFormat(QImage::Format_RGB32);
     const QImage shown = OnScreen(&app->Opening()->Control(OpeningDialog::kPictureId));
     ASSERT_EQ(shown.size(), QSize(409, 314) * kRatio);
     EXPECT_EQ(BlurredPixels(shown, &bitmap), 0);

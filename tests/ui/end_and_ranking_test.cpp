@@ -117,7 +117,7 @@ TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheResultDialog)
                    picture = DialogItem<PictureControl>(w, RunResultDialog::kPictureId)->Canvas();
                    read(w);
                }});
-        const QImage bitmap = LoadBitmap(run.bitmap);
+        const QImage bitmap = BitmapResource(run.bitmap);
         const QImage expected = bitmap.copy(0, 0, bitmap.width() - 1, bitmap.height() - 1)
                                     .scaled(258, 200, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);

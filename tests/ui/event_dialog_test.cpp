@@ -96,7 +96,7 @@ struct CountingEventDialog : EventDialog {
 // Event 3 shows 284 × 227 pixels of bitmap 151 stretched over the 330-pixel control, drawn again
 // by every paint of the dialog, and drawing it asks for no further paint.
 TEST_F(EventDialogTest, EveryPaintDrawsThePictureStretchedOverTheControl) {
-    const QImage bitmap = LoadBitmap(151);
+    const QImage bitmap = BitmapResource(151);
     CountingEventDialog dialog;
     ASSERT_TRUE(dialog.IsBuilt());
     dialog.show();

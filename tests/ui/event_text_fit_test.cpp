@@ -39,7 +39,7 @@ TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsContro
         const std::optional<PictureRow> picture = EventPictureRow(EventRecordAt(index).pictureRow);
         ASSERT_TRUE(picture);
         const QRect shown(0, 0, picture->width, picture->height);
-        EXPECT_TRUE(LoadBitmap(picture->bitmapId).rect().contains(shown));
+        EXPECT_TRUE(BitmapResource(picture->bitmapId).rect().contains(shown));
 
         const QFontMetrics face(dialog.font());
         auto* prompt = &dialog.Control(EventDialog::kPromptId);
@@ -87,8 +87,8 @@ TEST_F(EventTextFitTest, EveryResultKeepsItsLinesWholeOnTheScreen) {
                     SaveScreenshot(window, "result-37-" + QString::fromUtf8(answer.text).left(1));
                 PressKey(Qt::Key_Return)(window);
             });
-            MessageBox(&Frame(), QString::fromUtf8(answer.result), QStringLiteral("結果"),
-                       MessageBoxKind::Plain);
+            ShowMessageBox(&Frame(), QString::fromUtf8(answer.result), QStringLiteral("結果"),
+                           MessageBoxKind::Plain);
         }
     }
 }

@@ -134,13 +134,13 @@ TEST(WindowPos, AShownWindowGoesOnTopInPlace) {
 }
 
 // A line wider than the screen (a long path in a failed save) wraps within the screen.
-TEST(MessageBox, ALineWiderThanTheScreenWrapsOnIt) {
+TEST(ShowMessageBox, ALineWiderThanTheScreenWrapsOnIt) {
     int width = 0;
     ModalAnswer box([&width](QWidget* w) {
         width = w->frameGeometry().width();
         PressKey(Qt::Key_Return)(w);
     });
-    MessageBox(nullptr, QString(400, QChar(u'長')), QString(), MessageBoxKind::Stop);
+    ShowMessageBox(nullptr, QString(400, QChar(u'長')), QString(), MessageBoxKind::Stop);
     ASSERT_TRUE(box.Answered());
     EXPECT_GT(width, 0);
     EXPECT_LE(width, QGuiApplication::primaryScreen()->availableGeometry().width());

@@ -64,7 +64,7 @@ TEST_F(ScreensTest, TheBriefingShowsItsPictureAndTextsAndItsOkStartsTheGame) {
     EXPECT_TRUE(shown.texts.size() == 3 && shown.texts.contains("ZORMADE Version 0.1"));
     EXPECT_FALSE(shown.flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
     EXPECT_EQ(shown.picture.convertToFormat(QImage::Format_ARGB32),
-              LoadBitmap(161).convertToFormat(QImage::Format_ARGB32));
+              BitmapResource(161).convertToFormat(QImage::Format_ARGB32));
     EXPECT_TRUE(Session().TurnTimer().isActive());
 }
 

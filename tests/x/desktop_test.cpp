@@ -165,7 +165,7 @@ TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
     const QRect opening(desktop->opening, QSize(409, 314));
     QImage framed(opening.size(), QImage::Format_RGB32);
     framed.fill(Qt::black);
-    const QImage bitmap = LoadBitmap(134);
+    const QImage bitmap = BitmapResource(134);
     ASSERT_FALSE(bitmap.isNull());
     QPainter(&framed).drawImage(1, 1, bitmap, 0, 0, opening.width() - 2, opening.height() - 2);
     EXPECT_EQ(FrameOnceAt(app->Opening()->winId(), opening), opening);

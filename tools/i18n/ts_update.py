@@ -81,9 +81,9 @@ def menu_messages(menu):
 
 def game_messages(res):
     strings = json.loads((res / "strings.json").read_text(encoding="utf-8"))
-    for number, text in strings.items():
-        if text.strip():
-            yield ("strings", text, number)
+    for number, entry in strings.items():
+        if entry["text"].strip():
+            yield ("strings", entry["text"], number)
     for menu in sorted((res / "menus").glob("*.json")):
         yield from menu_messages(menu)
     for template in sorted((res / "templates").glob("*.json")):
