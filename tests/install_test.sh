@@ -1,14 +1,13 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The install step of the finished build into a staging folder: the programs, the desktop entry,
-# the icons and the manual pages in their places; then the uninstall step removes every file of it.
+# the icons and the manual pages in their places; `make uninstall` is the uninstall test's.
 # Only copies what the build made; builds and installs no packages.
 set -eu
 build_dir=$1
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
 DESTDIR=$stage cmake --install "$build_dir" --prefix /usr >/dev/null
 
 failed=0
@@ -47,11 +46,5 @@ grep -q '<svg' "$stage/usr/share/icons/hicolor/scalable/apps/org.zormade.zormade
   fail "the scalable icon is missing"
 installed=$(cd "$stage" && find . -type f | sort | tr '\n' ' ')
 
-# What `make uninstall` runs: every file the install step listed goes, nothing else is touched.
-touch "$stage/usr/share/applications/other.desktop"
-DESTDIR=$stage cmake -DMANIFEST="$build_dir/install_manifest.txt" -P "$source_dir/cmake/uninstall.cmake" >/dev/null
-left=$(cd "$stage" && find . -type f | sort | tr '\n' ' ')
-[ "$left" = "./usr/share/applications/other.desktop " ] || fail "after uninstalling: $left"
-
-[ "$failed" -eq 0 ] && echo "installed and removed: $installed"
+[ "$failed" -eq 0 ] && echo "installed: $installed"
 exit "$failed"

@@ -175,7 +175,6 @@ TEST(MonthLogText, NotesAndDirectionsReadAsTheBoardsWords) {
                                             "ナガレ信頼－＞12増加"}));
     log[1] = {LogNote::DemandTooLarge};
     EXPECT_EQ(MonthLogText(log)[1], "所持金－－＞要求額が大きすぎます。");
-    EXPECT_EQ(ScoreLineText(8997), "POINT:8997\r\n「わはははは！！」");
 }
 
 }  // namespace

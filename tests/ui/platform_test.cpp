@@ -98,7 +98,6 @@ TEST(TextFit, ShrinksToTheLargestSizeThatFitsAndNoFurtherThanItsFloor) {
     }
 }
 
-// A window already on screen goes on top in place, not made anew, and its record follows.
 // Each size is read from its file when first asked for, not when the icon is made; a size
 // between two drawn ones is the larger scaled down.
 TEST(SizedFilesIcon, ReadsASizeWhenItIsFirstAskedFor) {
@@ -123,6 +122,7 @@ TEST(SizedFilesIcon, ReadsASizeWhenItIsFirstAskedFor) {
     EXPECT_EQ(icon.pixmap(16, 16).toImage().pixelColor(3, 3), QColor(Qt::blue));
 }
 
+// A window already on screen goes on top in place, not made anew.
 TEST(WindowPos, AShownWindowGoesOnTopInPlace) {
     QWidget window;
     window.show();

@@ -201,34 +201,33 @@ TEST_F(ProfileTest,
 
 // Nobody can read these, root included; the program must not even wait on the FIFO, nor follow
 // for ever a link that leads back to itself, made while the game ran, nor read a profile far
-// larger than any the game writes: its size alone says so.
+// larger than any the game writes, nor rewrite a file with neither of its sections (a password
+// file's copy).
 TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas) {
     // clang-format off
-    const struct { const char* kind; const char* told; } cases[] = {
+    const struct { const char* kind; const char* told; QByteArray file = {}; qint64 size = 0; } cases[] = {
         {"folder", "通常のファイルではありません"}, {"fifo", "通常のファイルではありません"}, {"loop", "循環しています"},
-        {"large", "64 MiB"}};
+        {"large", "64 MiB", "[Option]\nSpeed=0\n", kLargestProfile + 1},
+        {"passwd", "\nランキングも設定も含まないファイル", "root:x:0:0:root:/root:/bin/bash\n", 32}};
     // clang-format on
-    const QByteArray start = "[Option]\nSpeed=0\n";
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
         UseFreshFolder();
         const QString path = ProfilePath();
         const std::string kind = c.kind;
         ASSERT_TRUE(QDir().mkpath(kind == "folder" ? path : QFileInfo(path).absolutePath()));
         ASSERT_TRUE(kind != "fifo" || ::mkfifo(QFile::encodeName(path), 0600) == 0);
-        ASSERT_TRUE(kind != "large" ||
-                    (WriteFile(path, start) && QFile::resize(path, kLargestProfile + 1)));
+        ASSERT_TRUE(c.file.isEmpty() || (WriteFile(path, c.file) && QFile::resize(path, c.size)));
         StartAgain();
         ExpectDefaultsLoaded();
         ASSERT_TRUE(kind != "loop" || ::symlink("zormade.ini", QFile::encodeName(path)) == 0);
         const QString said = ExitComplaint();
         EXPECT_TRUE(said.contains(path) && said.contains(c.told)) << said.toStdString();
         QFile file(path);
-        EXPECT_TRUE(kind == "large"
-                        ? file.open(QIODevice::ReadOnly) && file.size() == kLargestProfile + 1 &&
-                              file.read(start.size()) == start
-                        : QFileInfo(path).isSymLink() ||
-                              (file.exists() && !QFileInfo(path).isFile()))
-            << c.kind;
+        EXPECT_TRUE(!c.file.isEmpty() ? file.open(QIODevice::ReadOnly) && file.size() == c.size &&
+                                            file.read(c.file.size()) == c.file
+                                      : QFileInfo(path).isSymLink() ||
+                                            (file.exists() && !QFileInfo(path).isFile()));
     }
 }
 
@@ -283,7 +282,6 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhe
     }
 }
 
-// Told once there is something of this run's to save, not at every exit.
 // What this run wrote is what it reads, before any save, under the section and key it was given.
 TEST_F(ProfileTest, AWriteIsReadBackBeforeTheSave) {
     IniProfile profile(ProfilePath());
@@ -296,16 +294,25 @@ TEST_F(ProfileTest, AWriteIsReadBackBeforeTheSave) {
               std::make_tuple(0, std::string("表示"), 2, std::string("none")));
 }
 
+// Told once there is something of this run's to save, not at every exit, and when the options are
+// chosen, as the exit may never come.
 TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
     const QByteArray old = "[Option]\nLevel=1\n";
     ASSERT_TRUE(WriteFile(ProfilePath(), old));
     ASSERT_TRUE(QFile::setPermissions(ProfilePath(), QFile::ReadOwner | QFile::ReadGroup));
+    // The file first, then why.
+    const QString told =
+        "保存できませんでした。\n" + ProfilePath() + "\n書き込みが許可されていない";
     for (const bool changed : {false, true}) {
         StartAgain();
-        if (changed) Session().Options().level = Level::Hardest;
-        // The file first, then why.
-        const QString told =
-            "保存できませんでした。\n" + ProfilePath() + "\n書き込みが許可されていない";
+        if (changed) {
+            Session().Options().level = Level::Hardest;
+            ModalSequence windows({ClickButton("OK"), ClickButton("OK")});
+            Trigger("options");
+            ASSERT_TRUE(windows.Done());
+            EXPECT_TRUE(windows.Windows()[1].text.contains(told))
+                << windows.Windows()[1].text.toStdString();
+        }
         EXPECT_EQ(ExitComplaint().contains(told), changed);
     }
     EXPECT_EQ(ReadFile(ProfilePath()), old);
@@ -370,19 +377,6 @@ TEST_F(ProfileTest, EveryReasonIsGivenInJapaneseWithTheFileItConcerns) {
         const QString why = c.words + QString("（") + std::strerror(c.error) + "）";
         EXPECT_TRUE(profile.Error().contains(why)) << profile.Error().toStdString();
     }
-}
-
-// A copy of a password file, or any file with neither section of the game's, is no profile: it is
-// left as it is, and the exit says so.
-TEST_F(ProfileTest, AFileThatHoldsNeitherSectionIsNotRewritten) {
-    const QByteArray passwd =
-        "root:x:0:0:root:/root:/bin/bash\nnobody:x:65534:65534::/:/bin/false\n";
-    ASSERT_TRUE(WriteFile(ProfilePath(), passwd));
-    StartAgain();
-    const QString said = ExitComplaint();
-    EXPECT_TRUE(said.contains(ProfilePath() + "\nランキングも設定も含まないファイル"))
-        << said.toStdString();
-    EXPECT_EQ(ReadFile(ProfilePath()), passwd);
 }
 
 // Root runs the game on a profile path a player controls: a player's link to a third user's file
@@ -454,19 +448,6 @@ TEST_F(ProfileTest, AProfileOfExactlyTheLargestSizeTakesAnEntryAndItsExitIsNoFai
     EXPECT_EQ(ExitComplaint(), "");
     const QByteArray written = ReadFile(ProfilePath());
     EXPECT_TRUE(written.contains("\nLevel=0\n") && written.contains("\nPlayername0=BIG\n"));
-}
-
-// Told when chosen, not only at the exit, which may never come.
-TEST_F(ProfileTest, AFailedSaveOfTheOptionsIsToldWhenTheyAreChosen) {
-    ASSERT_TRUE(WriteFile(ProfilePath(), "[Option]\nLevel=1\n"));
-    ASSERT_TRUE(QFile::setPermissions(ProfilePath(), QFile::ReadOwner));
-    StartAgain();
-    Session().Options().level = Level::Hardest;
-    ModalSequence windows({ClickButton("OK"), ClickButton("OK")});
-    Trigger("options");
-    ASSERT_TRUE(windows.Done());
-    EXPECT_TRUE(windows.Windows()[1].text.contains(ProfilePath() + "\n書き込みが許可されていない"))
-        << windows.Windows()[1].text.toStdString();
 }
 
 // A user's extended attributes (a tag, a note) stay with the file the save puts in its place.

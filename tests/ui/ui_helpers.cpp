@@ -26,7 +26,7 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer, QWidget* answered
             timer->stop();
             auto* box = qobject_cast<QMessageBox*>(modal);
             seen_ = {modal->windowTitle(), box ? box->text() : QString(),
-                     box ? box->icon() : QMessageBox::NoIcon, modal};
+                     box ? box->icon() : QMessageBox::NoIcon};
             answer_(modal);
         });
     timer->start(5);

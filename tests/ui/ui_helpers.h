@@ -25,7 +25,6 @@ public:
     struct Seen {
         QString title, text;  // the text a message box's, else ""
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QWidget* window = nullptr;
         QStringList TitleAndText() const { return {title, text}; }
     };
     explicit ModalAnswer(std::function<void(QWidget*)> answer, QWidget* answeredBefore = nullptr);
