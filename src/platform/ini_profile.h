@@ -27,7 +27,8 @@ public:
     void WriteProfileString(const std::string& section, const std::string& key,
                             const std::string& value) override;
 
-    // Under a lock beside the file's own name: reads it again as it is now, lets `update` change that,
+    // Under a lock beside the file's own name: reads it again as it is now, lets `update` change
+    // that,
     // puts this object's writes over it and writes it whole or not at all when that changed
     // anything. A file that could not be read when this object was made is never written, nor
     // one that holds neither section of the game's, nor a link of another user's to a file or

@@ -28,7 +28,8 @@ protected:
     }
 
     // Answers the box of `command` with `button`, noting whether the run stood paused meanwhile.
-    // The box comes from the menu, so the turn timer runs on behind it: a tick arrives while it is open.
+    // The box comes from the menu, so the turn timer runs on behind it: a tick arrives while it is
+    // open.
     QStringList Answer(const char* command, const char* button, int* pausedWhileOpen = nullptr) {
         ModalAnswer box([&](QWidget* w) {
             if (pausedWhileOpen) *pausedWhileOpen = Session().GameRun().Paused();
@@ -66,10 +67,10 @@ TEST_F(BoardTest, OpensInTheStartStateWithItsTitleAndMenu) {
 TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
     StartGame();
     EXPECT_EQ(ShownMenus(), kRunning);
-    // clang-format off
-    const std::pair<ControlId<QSlider>, int> sliders[] = {
-        {Board::kDoseSlider, 10}, {Board::kDonationSlider, 1}, {Board::kDemandSlider, 2}, {Board::kCounterSlider, 3}};
-    // clang-format on
+    const std::pair<ControlId<QSlider>, int> sliders[] = {{Board::kDoseSlider, 10},
+                                                          {Board::kDonationSlider, 1},
+                                                          {Board::kDemandSlider, 2},
+                                                          {Board::kCounterSlider, 3}};
     for (const auto& [id, value] : sliders) Slider(id)->setValue(value);
     NextDraws(0, 0);
     Session().Tick();
@@ -88,13 +89,13 @@ TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
         Session().Tick();
     }
     const StatusValues& now = Session().GameRun().State().values;
-    // clang-format off
     const std::pair<ControlId<QProgressBar>, QString> tips[] = {
-        {Board::kStaminaBar, QString("体力　%1／5000\n体力。毎月のコマンドで減っていく。\n0を下回ると捕まる。").arg(now.stamina)},
+        {Board::kStaminaBar,
+         QString("体力　%1／5000\n体力。毎月のコマンドで減っていく。\n0を下回ると捕まる。")
+             .arg(now.stamina)},
         {Board::kSuspicionBar, QString("厚生省疑惑　%1／5000\n").arg(now.suspicion)},
         {Board::kRivalBar, QString("鵺田君パワー　%1／5000\n").arg(now.rivalPower)},
         {Board::kTrustBar, QString("ナガレ薬研信頼　%1／5000\n").arg(now.trust)}};
-    // clang-format on
     for (const auto& [id, start] : tips)
         EXPECT_TRUE(View().Control(id).toolTip().startsWith(start)) << id.id;
     EXPECT_NE(now.suspicion, 447) << "the months moved the values";

@@ -22,10 +22,11 @@ using Answer = ModalSequence::Answer;
 using Table = std::vector<std::pair<QString, QString>>;  // points and name, place 1 first
 
 constexpr auto kRankingPoints = RankingDialog::kPointsIds;
-// clang-format off
-const Table kDefaultTable{
-    {"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "??????"}, {"610", "??????"}, {"450", "??????"}};
-// clang-format on
+const Table kDefaultTable{{"1570", "ZORMASTER"},
+                          {"1300", "??????"},
+                          {"820", "??????"},
+                          {"610", "??????"},
+                          {"450", "??????"}};
 
 QString CloseBox(QWidget* w) {
     return w->windowFlags().testFlag(Qt::WindowCloseButtonHint) ? "close box" : "no close box";
@@ -138,18 +139,40 @@ TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheResultDialog)
 TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
     const QString q = "??????";
     // A clear's patients and money, the name typed and the key that closes, the place and points.
-    // clang-format off
-    const struct { int patients, money; const char* typed; int key; QString rank, points;
-                   Table expected; } runs[] = {
+    const struct {
+        int patients, money;
+        const char* typed;
+        int key;
+        QString rank, points;
+        Table expected;
+    } runs[] = {
         // 932 × 0.88 = 820.16, and 7577 yen add nothing.
-        {932, 7577, "THIRD", Qt::Key_Return, "3", "820",
+        {932,
+         7577,
+         "THIRD",
+         Qt::Key_Return,
+         "3",
+         "820",
          {{"1570", "ZORMASTER"}, {"1300", q}, {"820", "THIRD"}, {"820", q}, {"610", q}}},
-        {10000, 1500000, "ﾇｴﾀﾞ", Qt::Key_Return, "1", "8997",
+        {10000,
+         1500000,
+         "ﾇｴﾀﾞ",
+         Qt::Key_Return,
+         "1",
+         "8997",
          {{"8997", "ﾇｴﾀﾞ"}, {"1570", "ZORMASTER"}, {"1300", q}, {"820", "THIRD"}, {"820", q}}},
-        {10000, 1500000, "鵺田", Qt::Key_Escape, "1", "8997",
-         {{"8997", "ZORMADER"}, {"8997", "ﾇｴﾀﾞ"}, {"1570", "ZORMASTER"}, {"1300", q}, {"820", "THIRD"}}},
+        {10000,
+         1500000,
+         "鵺田",
+         Qt::Key_Escape,
+         "1",
+         "8997",
+         {{"8997", "ZORMADER"},
+          {"8997", "ﾇｴﾀﾞ"},
+          {"1570", "ZORMASTER"},
+          {"1300", q},
+          {"820", "THIRD"}}},
     };
-    // clang-format on
     for (const auto& run : runs) {
         SCOPED_TRACE(run.typed);
         QStringList end, rankIn;
@@ -172,10 +195,11 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
     RankingTable& table = Session().Ranking();
     table.points = {4294967295u, 8997, 820, 1, 0};
     table.names = {"全角五文字", "ZORMASTER", "", "  ", "a,b;c=d"};
-    // clang-format off
-    const Table expected{
-        {"4294967295", "全角五文字"}, {"8997", "ZORMASTER"}, {"820", ""}, {"1", "  "}, {"0", "a,b;c=d"}};
-    // clang-format on
+    const Table expected{{"4294967295", "全角五文字"},
+                         {"8997", "ZORMASTER"},
+                         {"820", ""},
+                         {"1", "  "},
+                         {"0", "a,b;c=d"}};
     Table ranking;
     QStringList seen;  // the focused control, the close box, the labels
     ModalSequence windows({[&](QWidget* w) {

@@ -239,7 +239,8 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
               "1991/04　問1・答4　" + QString::fromUtf8(event.prompt).remove("\r\n") + "→ " +
                   QString::fromUtf8(event.answers[3].text));
     EXPECT_EQ(axisTitles, QStringList({"<万円", ">人"})) << "each beside its axis";
-    // The run's own year only; money's and patients' highs rounded up to 1, 2 or 5 times a power of ten.
+    // The run's own year only; money's and patients' highs rounded up to 1, 2 or 5 times a power of
+    // ten.
     EXPECT_EQ(axisLabels, QStringList({"1991", "1991", "0 500", "0 1000"}));
     EXPECT_EQ(timeSpans, QStringList({"0-4", "0-4"})) << "both charts span the run's months";
 }

@@ -29,7 +29,8 @@ void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::N
     QTest::keyClick(KeyTarget(window), key, modifiers);
 }
 
-// Tabs through `window` until control `id` has the focus; false when the tab order never gets there.
+// Tabs through `window` until control `id` has the focus; false when the tab order never gets
+// there.
 bool TabTo(QWidget* window, int id) {
     QWidget* wanted = dynamic_cast<TemplateControls&>(*window).Item<QWidget>(id);
     for (int i = 0; i < kMaxTabs && KeyTarget(window) != wanted; ++i) Press(window, Qt::Key_Tab);
@@ -83,7 +84,8 @@ protected:
         Press(&Frame(), item);
     }
 
-    // The sliders as the player leaves them: each moved from 0 by the right arrow, which stops at 25.
+    // The sliders as the player leaves them: each moved from 0 by the right arrow, which stops at
+    // 25.
     void MoveSlider(ControlId<QSlider> id, int presses) {
         BackToTheMainWindow();
         ASSERT_TRUE(TabTo(&View(), id.id)) << id.id;

@@ -23,12 +23,18 @@ TEST(Cp932Length, CountsHalfWidthOnceAndFullWidthTwiceAndKnowsWhatItCannotHold) 
 }
 
 TEST(FitEditToCp932Limit, KeepsWhatFitsOfTheInsertedTextAndLetsDeletionsStand) {
-    // clang-format off
-    const struct { const char* what; const char* before; const char* after; int cursor; const char* text; int at; } cases[] = {
+    const struct {
+        const char* what;
+        const char* before;
+        const char* after;
+        int cursor;
+        const char* text;
+        int at;
+    } cases[] = {
         {"typing below the limit", "abc", "abcd", 4, "abcd", 4},
         {"typing when full", "0123456789", "01234567890", 11, "0123456789", 10},
-        {"a full-width character with one byte left cuts the paste there", "012345678", "012345678あ!", 11,
-         "012345678", 9},
+        {"a full-width character with one byte left cuts the paste there", "012345678",
+         "012345678あ!", 11, "012345678", 9},
         {"typing in the middle", "aaaa", "aaxaa", 3, "aaxaa", 3},
         {"typing the same letter again", "aa", "aaa", 1, "aaa", 1},
         {"a paste cut to the limit", "ab", "ab全角カタカナ", 8, "ab全角カタ", 6},
@@ -36,9 +42,9 @@ TEST(FitEditToCp932Limit, KeepsWhatFitsOfTheInsertedTextAndLetsDeletionsStand) {
         {"characters the code page lacks are left out", "", "a😀b〜c", 6, "abc", 3},
         {"a paste over a selection", "abcdefghij", "ab全角efghij", 4, "ab全efghij", 3},
         {"a deletion", "abc", "ac", 1, "ac", 1},
-        {"a deletion from a text already too long", "0123456789AB", "0123456789A", 11, "0123456789A", 11},
+        {"a deletion from a text already too long", "0123456789AB", "0123456789A", 11,
+         "0123456789A", 11},
     };
-    // clang-format on
     for (const auto& c : cases) {
         const FittedEdit got = FitEditToCp932Limit(c.before, c.after, c.cursor, 10);
         EXPECT_EQ(std::pair(got.text, got.cursor), std::pair(QString(c.text), c.at)) << c.what;

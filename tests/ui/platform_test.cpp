@@ -79,13 +79,18 @@ TEST(TextFit, ShrinksToTheLargestSizeThatFitsAndNoFurtherThanItsFloor) {
         font.setPixelSize(size);
         return QFontMetrics(font).horizontalAdvance(text);
     };
-    // clang-format off
-    const struct { const char* text; int room; int floor; } cases[] = {
-        {"ナガレ薬研信頼", width("ナガレ薬研信頼", 19), 14}, {"ナガレ薬研信頼", width("ナガレ薬研信頼", 17), 14},
-        {"ナガレ薬研信頼", width("ナガレ薬研信頼", 16) - 1, 14}, {"ナガレ薬研信頼", 10, 14},
-        {"4294967295", width("4294967295", 13) + 1, 9}, {"4294967295", 10, 9},
+    const struct {
+        const char* text;
+        int room;
+        int floor;
+    } cases[] = {
+        {"ナガレ薬研信頼", width("ナガレ薬研信頼", 19), 14},
+        {"ナガレ薬研信頼", width("ナガレ薬研信頼", 17), 14},
+        {"ナガレ薬研信頼", width("ナガレ薬研信頼", 16) - 1, 14},
+        {"ナガレ薬研信頼", 10, 14},
+        {"4294967295", width("4294967295", 13) + 1, 9},
+        {"4294967295", 10, 9},
     };
-    // clang-format on
     for (const auto& c : cases) {
         QLabel label;
         label.setFont(face);
@@ -146,7 +151,8 @@ TEST(ShowMessageBox, ALineWiderThanTheScreenWrapsOnIt) {
     EXPECT_LE(width, QGuiApplication::primaryScreen()->availableGeometry().width());
 }
 
-// Qt's own style option keeps the player's choice; a look-alike option or an empty override does not.
+// Qt's own style option keeps the player's choice; a look-alike option or an empty override does
+// not.
 TEST(ClassicLook, GivesWayOnlyToAStyleThePlayerChose) {
     // clang-format off
     const struct { std::vector<const char*> args; const char* override; bool chosen; } cases[] = {

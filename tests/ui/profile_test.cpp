@@ -204,12 +204,17 @@ TEST_F(ProfileTest,
 // larger than any the game writes, nor rewrite a file with neither of its sections (a password
 // file's copy).
 TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas) {
-    // clang-format off
-    const struct { const char* kind; const char* told; QByteArray file = {}; qint64 size = 0; } cases[] = {
-        {"folder", "通常のファイルではありません"}, {"fifo", "通常のファイルではありません"}, {"loop", "循環しています"},
-        {"large", "64 MiB", "[Option]\nSpeed=0\n", kLargestProfile + 1},
-        {"passwd", "\nランキングも設定も含まないファイル", "root:x:0:0:root:/root:/bin/bash\n", 32}};
-    // clang-format on
+    const struct {
+        const char* kind;
+        const char* told;
+        QByteArray file = {};
+        qint64 size = 0;
+    } cases[] = {{"folder", "通常のファイルではありません"},
+                 {"fifo", "通常のファイルではありません"},
+                 {"loop", "循環しています"},
+                 {"large", "64 MiB", "[Option]\nSpeed=0\n", kLargestProfile + 1},
+                 {"passwd", "\nランキングも設定も含まないファイル",
+                  "root:x:0:0:root:/root:/bin/bash\n", 32}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
         UseFreshFolder();
@@ -234,19 +239,30 @@ TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas
 TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhere) {
     const QByteArray old = "[Option]\nLevel=0\n";
     const bool root = ::geteuid() == 0;
-    enum Where { kFile, kFolder };
+    enum Where { InFile, InFolder };
     // The permission bits of the file and its folder, whether the file is the player's, `level` as
     // the child read it, the reason in words of ours and `error` whose text follows them (0: none
     // follows), and where it happened.
-    // clang-format off
-    const struct { const char* what; mode_t file, folder; bool owned; rlim_t sizeLimit; int level; const char* words; int error; Where where; } cases[] = {
-        {"a file the player may not read", 0200, 0700, true, 0, 2, "アクセスが許可されていません", EACCES, kFile},
-        {"another user's private file", mode_t(root ? 0600 : 0), 0700, !root, 0, 2, "アクセスが許可されていません", EACCES, kFile},
-        {"a read-only file", 0444, 0700, true, 0, 0, "書き込みが許可されていないファイルです", 0, kFile},
-        {"a folder the player may not write", 0600, 0500, true, 0, 0, "アクセスが許可されていません", EACCES, kFolder},
-        {"a full disk", 0640, 0700, true, 4096, 0, "ファイルが大きすぎます", EFBIG, kFile},
+    const struct {
+        const char* what;
+        mode_t file, folder;
+        bool owned;
+        rlim_t sizeLimit;
+        int level;
+        const char* words;
+        int error;
+        Where where;
+    } cases[] = {
+        {"a file the player may not read", 0200, 0700, true, 0, 2, "アクセスが許可されていません",
+         EACCES, InFile},
+        {"another user's private file", mode_t(root ? 0600 : 0), 0700, !root, 0, 2,
+         "アクセスが許可されていません", EACCES, InFile},
+        {"a read-only file", 0444, 0700, true, 0, 0, "書き込みが許可されていないファイルです", 0,
+         InFile},
+        {"a folder the player may not write", 0600, 0500, true, 0, 0,
+         "アクセスが許可されていません", EACCES, InFolder},
+        {"a full disk", 0640, 0700, true, 4096, 0, "ファイルが大きすぎます", EFBIG, InFile},
     };
-    // clang-format on
     QTemporaryDir top;
     ASSERT_EQ(::chmod(QFile::encodeName(top.path()), 0711), 0);
     int n = 0;
@@ -321,11 +337,13 @@ TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
 // A lock file that cannot be locked is passed over as one another program holds is: the save goes
 // ahead, and the notice names the lock file and what is wrong with it, in words of ours.
 TEST_F(ProfileTest, AnUnusableLockFileIsPassedOverAsABusyOneIsAndTheNoticeSaysWhy) {
-    // clang-format off
-    const struct { const char* kind; const char* told; } cases[] = {
-        {"folder", "通常のファイルではありません"}, {"socket", "通常のファイルではありません"},
-        {"link", "シンボリックリンクです"}, {"link into a missing folder", "シンボリックリンクです"}};
-    // clang-format on
+    const struct {
+        const char* kind;
+        const char* told;
+    } cases[] = {{"folder", "通常のファイルではありません"},
+                 {"socket", "通常のファイルではありません"},
+                 {"link", "シンボリックリンクです"},
+                 {"link into a missing folder", "シンボリックリンクです"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
         UseFreshFolder();
@@ -362,12 +380,16 @@ TEST_F(ProfileTest, EveryReasonIsGivenInJapaneseWithTheFileItConcerns) {
     const QString linked = top.filePath("linked.ini"), missing = top.filePath("missing");
     ASSERT_TRUE(QFile::link(missing + "/real.ini", linked));
     const QString longPath = top.filePath((QString(200, QChar('n')) + "/").repeated(21) + "p.ini");
-    // clang-format off
-    const struct { const char* what; QString path, failed; const char* words; int error; } cases[] = {
-        {"a link into a missing folder", linked, missing, "ファイルまたはフォルダーがありません", ENOENT},
+    const struct {
+        const char* what;
+        QString path, failed;
+        const char* words;
+        int error;
+    } cases[] = {
+        {"a link into a missing folder", linked, missing, "ファイルまたはフォルダーがありません",
+         ENOENT},
         {"a name over 4096 bytes", longPath, longPath, "名前が長すぎます", ENAMETOOLONG},
     };
-    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         IniProfile profile(c.path);
@@ -500,19 +522,25 @@ TEST_F(ProfileTest, NamesInOtherEncodingsOrDamagedOrVeryLongAreShownAndKeptThrou
     const QByteArray top = "[Ranking]\nPlayer0=9000\nPlayername1=Bob\nPlayername0=",
                      damaged[] = {"全角\xff名", "AB\001CD", "ab\x83"},
                      longName = QString(100000, QChar(u'長')).toUtf8();
-    // clang-format off
-    const struct { const char* what; QByteArray file, shown, kept; } cases[] = {
+    const struct {
+        const char* what;
+        QByteArray file, shown, kept;
+    } cases[] = {
         {"code page 932", cp932.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
-        {"UTF-16, a pair of surrogates", utf16.encode(QString(text).replace("全", "𠮷")), "ﾅｶﾞﾚ𠮷角", "Playername0=ﾅｶﾞﾚ𠮷角\n"},
+        {"UTF-16, a pair of surrogates", utf16.encode(QString(text).replace("全", "𠮷")),
+         "ﾅｶﾞﾚ𠮷角", "Playername0=ﾅｶﾞﾚ𠮷角\n"},
         {"UTF-16 without its mark", utf16le.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
-        {"big-endian UTF-16 without its mark", utf16be.encode(text), "ﾅｶﾞﾚ全角", "Playername0=ﾅｶﾞﾚ全角\n"},
-        {"code page 932 with backslash bytes", cp932.encode(QString(text).replace("ﾅｶﾞﾚ全角", backslashes)), backslashes.toUtf8(), "Playername0=" + backslashes.toUtf8() + "\n"},
-        {"a lone lead byte at the end", top + damaged[2], "ab\uFFFD", "Playername0=" + damaged[2] + "\n"},
+        {"big-endian UTF-16 without its mark", utf16be.encode(text), "ﾅｶﾞﾚ全角",
+         "Playername0=ﾅｶﾞﾚ全角\n"},
+        {"code page 932 with backslash bytes",
+         cp932.encode(QString(text).replace("ﾅｶﾞﾚ全角", backslashes)), backslashes.toUtf8(),
+         "Playername0=" + backslashes.toUtf8() + "\n"},
+        {"a lone lead byte at the end", top + damaged[2], "ab\uFFFD",
+         "Playername0=" + damaged[2] + "\n"},
         {"an invalid byte", top + damaged[0], "全角\uFFFD名", damaged[0]},
         {"a raw control character", top + damaged[1], "AB\uFFFDCD", damaged[1]},
         {"a very long name", top + longName, longName, longName},
     };
-    // clang-format on
     auto firstTwo = [](Rows rows) { return Rows(rows.begin(), rows.begin() + 2); };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -588,8 +616,13 @@ using TerminationTest = AppTest;
 TEST_F(TerminationTest,
        ASignalWithTheResultDialogOrTheNameEntryOpenMakesTheEntryBesideOtherCopies) {
     // Together: every copy signalled before any is waited for, so they save in either order.
-    // clang-format off
-    const struct { int signal; QList<QStringList> copies; bool reverse; std::vector<std::string> ranked; bool together = false, held = false; } cases[] = {
+    const struct {
+        int signal;
+        QList<QStringList> copies;
+        bool reverse;
+        std::vector<std::string> ranked;
+        bool together = false, held = false;
+    } cases[] = {
         {SIGTERM, {{"end-dialog"}}, false, {"ZORMADER"}},
         {SIGHUP, {{"name-entry", "ﾅｶﾞﾚ"}}, false, {"ﾅｶﾞﾚ"}},
         {SIGINT, {{"name-entry", ""}}, false, {"ZORMADER"}},
@@ -601,7 +634,6 @@ TEST_F(TerminationTest,
         // standard error: a box would keep the ending program alive.
         {SIGTERM, {{"end-dialog"}}, false, {}},
     };
-    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.ranked) + " " + std::to_string(c.signal));
         QTemporaryDir home;

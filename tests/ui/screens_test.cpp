@@ -52,7 +52,7 @@ Answer Read(Shown& shown, const char* name, const Answer& answer) {
     };
 }
 
-const Answer CloseWindow = [](QWidget* w) { w->close(); };
+const Answer kCloseWindow = [](QWidget* w) { w->close(); };
 
 using ScreensTest = AppTest;
 
@@ -69,7 +69,7 @@ TEST_F(ScreensTest, TheBriefingShowsItsPictureAndTextsAndItsOkStartsTheGame) {
 }
 
 TEST_F(ScreensTest, AboutBoxShowsTheIconNameAndVersionAndClosesEveryWay) {
-    for (const auto& way : {ClickButton("OK"), PressKey(Qt::Key_Escape), CloseWindow}) {
+    for (const auto& way : {ClickButton("OK"), PressKey(Qt::Key_Escape), kCloseWindow}) {
         Shown shown;
         ModalAnswer about(Read(shown, "about", way));
         Trigger("about");
@@ -144,7 +144,7 @@ protected:
 // Normal level and speed, the box clear; cancel, Esc and the close box keep them; OK takes the
 // choices, the next run plays them and the next start leaves the opening out.
 TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
-    for (const auto& way : {ClickButton("ｷｬﾝｾﾙ"), PressKey(Qt::Key_Escape), CloseWindow}) {
+    for (const auto& way : {ClickButton("ｷｬﾝｾﾙ"), PressKey(Qt::Key_Escape), kCloseWindow}) {
         EXPECT_EQ(Open(ChangeAll, way), Choices(2, 2, false, "OK"));
         EXPECT_EQ(Session().Options(), (GameOptions{Level::Normal, Speed::Normal, 0}))
             << "not kept";

@@ -176,12 +176,13 @@ TEST_F(DesktopTest, OpeningAndMainFrameAreWholeAtTheirCentredOrigins) {
 // The line of each group box runs between its top edge and its first row, with the caption on it.
 TEST_F(DesktopTest, GroupBoxLinesLeaveTheFirstRowsAlone) {
     // In dialog units of the form.
-    // clang-format off
-    const struct { const char* caption; int boxTop, rowTop, rowBottom, gapLeft, gapRight; } boxes[] = {
+    const struct {
+        const char* caption;
+        int boxTop, rowTop, rowBottom, gapLeft, gapRight;
+    } boxes[] = {
         {"ステータス", 15, 23, 31, 26, 58},  // the gap between "体力" and its bar
-        {"コマンド", 92, 98, 107, 57, 69},    // between "患者への投与" and "小"
+        {"コマンド", 92, 98, 107, 57, 69},   // between "患者への投与" and "小"
     };
-    // clang-format on
     const QImage form = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb line = QApplication::palette().color(QPalette::Dark).rgb();
     const int captionHeight = QFontMetrics(View().findChild<QGroupBox*>()->font()).height();

@@ -39,7 +39,8 @@ struct XSession {
     // Empty once the server and its window manager are up; else why they are not.
     QString Start(QSize screen) {
         const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
-        // Xvfb picks a free display and writes its number to the -displayfd once it takes connections.
+        // Xvfb picks a free display and writes its number to the -displayfd once it takes
+        // connections.
         server.setStandardErrorFile(QProcess::nullDevice());
         server.start("Xvfb", {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
         const QByteArray number = FirstLine(server);
