@@ -45,7 +45,8 @@ QString ReasonText(int error) {
                                     [error](const auto& reason) { return reason.error == error; });
     const StringId words = known != std::end(kReasons) ? known->text : IDS_REASON_UNEXPECTED;
     // The system's own words after ours, for whoever has to look further.
-    return LoadResourceString(words) + "（" + QString::fromLocal8Bit(std::strerror(error)) + "）";
+    return LoadResourceString(IDS_REASON_WITH_SYSTEM_WORDS)
+        .arg(LoadResourceString(words), QString::fromLocal8Bit(std::strerror(error)));
 }
 
 // The home folder: $HOME, or the user database's when it is unset, as other desktop programs do.

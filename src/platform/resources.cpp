@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "platform/translation.h"
+
 namespace zormade {
 
 QImage LoadBitmap(int id) {
@@ -27,7 +29,8 @@ QString LoadResourceString(int id) {
         if (!file.open(QIODevice::ReadOnly)) return QJsonObject();
         return QJsonDocument::fromJson(file.readAll()).object();
     }();
-    return table.value(QString::number(id)).toString();
+    const QString number = QString::number(id);
+    return Translate(QStringLiteral("strings"), table.value(number).toString(), number);
 }
 
 }  // namespace zormade

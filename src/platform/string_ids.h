@@ -54,6 +54,8 @@ enum StringId {
     // The titles of the lower chart's axes.
     IDS_GRAPH_MONEY_AXIS = 282,
     IDS_GRAPH_PATIENTS_AXIS = 283,
+    // Between the limits one capture crossed; an end line too long to fit breaks after it.
+    IDS_CAUSE_SEPARATOR = 284,
     IDS_PROFILE_TOO_LARGE = 290,
     IDS_PROFILE_LOCK_BUSY = 291,
     // Why a profile file could not be written, in the order of the reasons ini_profile.cpp knows.
@@ -76,6 +78,8 @@ enum StringId {
     // The entries a save without the lock could not make sure of, one per line.
     IDS_PROFILE_ENTRIES_UNSURE = 308,
     IDS_PROFILE_ENTRY = 309,
+    // Our reason, then the system's own words for it.
+    IDS_REASON_WITH_SYSTEM_WORDS = 310,
     IDS_LOG_STAMINA = 400,
     IDS_LOG_MONEY = 401,
     IDS_LOG_PATIENTS = 402,
@@ -88,6 +92,8 @@ enum StringId {
     IDS_LOG_DEMAND_TOO_LARGE = 409,
     IDS_LOG_NO_NEW_PATIENTS = 410,
     IDS_SCORE_LINE = 411,
+    // The program, the language --lang asked for, the languages there are.
+    IDS_UNKNOWN_LANGUAGE = 500,
     IDS_APP_NAME = 57344,
 };
 

@@ -8,6 +8,8 @@
 
 #include "core/picture_ids.h"
 #include "platform/multi_line_edit.h"
+#include "platform/resources.h"
+#include "platform/string_ids.h"
 #include "ui/draw_picture.h"
 
 namespace zormade {
@@ -16,16 +18,17 @@ namespace {
 constexpr Picture kNoPicture{0, {0, 0}, {0, 0}};
 constexpr QSize kPictureArea(258, 200);
 
-// `text` with every line that is wider than `width` broken after its last "、" that fits, or after
-// its first when none does.
+// `text` with every line that is wider than `width` broken after its last cause separator that
+// fits, or after its first when none does.
 QString BrokenAfterCommas(const QString& text, const QFontMetrics& metrics, int width) {
-    const QChar comma(u'、');
+    const QString comma = LoadResourceString(IDS_CAUSE_SEPARATOR);
     QStringList lines;
     for (QString rest : text.split(QStringLiteral("\r\n"))) {
         while (metrics.horizontalAdvance(rest) > width) {
             qsizetype cut = 0;
-            for (qsizetype next = rest.indexOf(comma) + 1; next > 0 && next < rest.size();
-                 next = rest.indexOf(comma, next) + 1) {
+            for (qsizetype at = rest.indexOf(comma); at >= 0 && at + comma.size() < rest.size();
+                 at = rest.indexOf(comma, at + 1)) {
+                const qsizetype next = at + comma.size();
                 if (cut == 0 || metrics.horizontalAdvance(rest.left(next)) <= width) cut = next;
             }
             if (cut == 0) break;
@@ -55,7 +58,7 @@ void CEndDlg::DoDataExchange(DataExchange* pDX) {
 
 bool CEndDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    // A capture may cross all three limits at once: its cause line breaks after a "、" where it
+    // A capture may cross all three limits at once: its cause line breaks after a separator where it
     // would not fit, and the box grows by the lines that adds, the button moving down with it.
     MultiLineEdit& message = Control(IDC_MESSAGE);
     const int margins = 2 * (message.frameWidth() + qRound(message.document()->documentMargin()));

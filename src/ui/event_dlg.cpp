@@ -7,6 +7,7 @@
 #include "core/event_catalogue.h"
 #include "platform/list_box.h"
 #include "ui/draw_picture.h"
+#include "ui/event_text.h"
 
 namespace zormade {
 namespace {
@@ -30,11 +31,12 @@ bool CEventDlg::OnInitDialog() {
     // "決定" is no default button; left automatic, Qt would make it one as the dialog shows.
     Control(kConfirmId).setAutoDefault(false);
     CDialog::OnInitDialog();
-    const EventRecord& event = EventRecordAt(eventIndex_);
-    promptText_ = QString::fromUtf8(event.prompt);
+    promptText_ = EventPrompt(eventIndex_);
     ListBox& answers = Control(kAnswerListId);
     answers.MakeRoomForFocusFrame(kMaxAnswers);
-    for (const EventAnswer& answer : event.answers) answers.addItem(QString::fromUtf8(answer.text));
+    for (int answer = 0; answer < kMaxAnswers; ++answer) {
+        answers.addItem(EventAnswerText(eventIndex_, answer));
+    }
     answers.setCurrentRow(0);
     UpdateData(false);
     return true;

@@ -12,6 +12,7 @@
 #include "platform/string_ids.h"
 #include "platform/text_fit.h"
 #include "ui/charts_module.h"
+#include "ui/event_text.h"
 #include "ui/run_end_text.h"
 
 namespace zormade {
@@ -25,9 +26,7 @@ QString DateOf(const MonthRecord& m) {
 }
 
 // A prompt broken for the event dialog's box, as one run of text.
-QString WholeText(const char* text) {
-    return QString::fromUtf8(text).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-}
+QString WholeText(QString text) { return text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n')); }
 
 // `line` in rows no wider than `width`; rows after the first start with `indent`.
 QStringList Wrapped(const QString& line, const QFontMetrics& metrics, int width,
@@ -54,8 +53,8 @@ EventShown EventOf(const MonthRecord& m, int ordinal) {
     const EventRecord& event = EventRecordAt(m.event);
     const bool answered = m.answer >= 0 && m.answer < static_cast<int>(event.answers.size());
     return {LoadResourceString(IDS_GRAPH_EVENT_MARK).arg(ordinal).arg(m.answer + 1),
-            WholeText(event.prompt),
-            answered ? QString::fromUtf8(event.answers[m.answer].text) : QString()};
+            WholeText(EventPrompt(m.event)),
+            answered ? EventAnswerText(m.event, m.answer) : QString()};
 }
 
 QString EndLine(const RunHistory& history) {

@@ -13,7 +13,7 @@ QString CaptureCause(const LimitsCrossed& crossed) {
     if (crossed.stamina) causes << LoadResourceString(IDS_GRAPH_STAMINA_OUT);
     if (crossed.rivalPower) causes << LoadResourceString(IDS_GRAPH_RIVAL_OVER);
     if (crossed.suspicion) causes << LoadResourceString(IDS_GRAPH_SUSPICION_OVER);
-    return causes.join(QStringLiteral("、"));
+    return causes.join(LoadResourceString(IDS_CAUSE_SEPARATOR));
 }
 
 QString CaptureMessage(const RunHistory& history) {

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <ctime>
 
-#include "core/event_catalogue.h"
 #include "core/rules.h"
 #include "core/run_settings.h"
 #include "platform/announcer.h"
@@ -21,6 +20,7 @@
 #include "ui/briefing_dlg.h"
 #include "ui/end_dlg.h"
 #include "ui/event_dlg.h"
+#include "ui/event_text.h"
 #include "ui/graph_dlg.h"
 #include "ui/month_log_text.h"
 #include "ui/option_dlg.h"
@@ -242,7 +242,7 @@ int CZormadeView::AnswerEvent(int index) {
     dialog.LoadEvent(index);
     const int answer = dialog.AskAnswer();
     if (answer >= 0) {
-        const QString result = QString::fromUtf8(EventRecordAt(index).answers[answer].result);
+        const QString result = EventResultText(index, answer);
         Announce(this, result);
         MessageBox(MainWindow(), result, LoadResourceString(IDS_RESULT_CAPTION),
                    MessageBoxKind::Plain);
