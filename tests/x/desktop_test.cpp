@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QStyleOptionGroupBox>
@@ -227,14 +228,15 @@ QRect ThumbRect(const QSlider* slider) {
 // The dose slider stands just below the command box's caption: wherever its thumb is, the caption
 // stays whole above it.
 TEST_F(DesktopTest, TheDoseThumbLeavesTheCommandCaptionWhole) {
+    // The command box is the one round the slider, in any language.
+    auto* dose = View().Item<QSlider>(IDC_SLIDER_DOSE);
     QGroupBox* commands = nullptr;
     for (QGroupBox* box : View().findChildren<QGroupBox*>()) {
-        if (box->title() == "コマンド") commands = box;
+        if (box->geometry().contains(dose->geometry())) commands = box;
     }
     ASSERT_NE(commands, nullptr);
     const QRect caption = CaptionRect(commands);
     // The caption's ink as drawn, read with the slider out of the way.
-    auto* dose = View().Item<QSlider>(IDC_SLIDER_DOSE);
     dose->hide();
     const QImage form = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
     dose->show();
@@ -278,7 +280,10 @@ TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
     Open([this] { Trigger(ID_GAME_PAUSE); }, "resume", ClickButton("OK"));
     // April's event.
     NextDraws(2, 2);
-    Open([this] { View().OnTimer(); }, "event", ClickButton("決定"), "result", ClickButton("OK"));
+    const Answer confirm = [](QWidget* event) {
+        QTest::mouseClick(DialogItem<QPushButton>(event, IDOK), Qt::LeftButton);
+    };
+    Open([this] { View().OnTimer(); }, "event", confirm, "result", ClickButton("OK"));
     View().State().values.suspicion = 5001;
     NextDraws(0, 0);
     View().OnTimer();
