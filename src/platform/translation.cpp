@@ -42,8 +42,8 @@ QString LanguageForDesktop(const QStringList& uiLanguages) {
     const QStringList available = AvailableLanguages();
     static const QRegularExpression separator(QStringLiteral("[-_.@]"));
     for (const QString& entry : uiLanguages) {
+        // The C locale's "C" names no language and so asks for none.
         const QString language = entry.section(separator, 0, 0).toLower();
-        if (language == QLatin1String("c") || language == QLatin1String("posix")) break;
         if (available.contains(language)) return language;
     }
     return kSourceLanguage;
