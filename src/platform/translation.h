@@ -23,9 +23,10 @@ bool UseLanguage(const QString& language);
 bool UseTranslationFile(const QString& qmPath, const QString& language);
 QString CurrentLanguage();
 
-// A text read from the resources, in the chosen language; the source where it has no
-// translation. Context and comment are those the translation file gives the text; line ends
-// come back as the source has them.
+// A text read from the resources, in the chosen language. Context and comment are those the
+// translation file gives the text; line ends come back as the source has them. Where the text has
+// no translation under its comment, Qt takes that of the same text in the same context, and
+// where there is none, the source is shown.
 QString Translate(const QString& context, const QString& source, const QString& comment);
 
 }  // namespace zormade
