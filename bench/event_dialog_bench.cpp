@@ -16,7 +16,7 @@
 #include "core/event_catalogue.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
-#include "ui/event_dlg.h"
+#include "ui/event_dialog.h"
 
 namespace zormade::bench {
 namespace {
@@ -57,19 +57,18 @@ double OpenEventDialogMs() {
     QElapsedTimer clock;
     clock.start();
     double paintedMs = 0;
-    CEventDlg dialog;
-    dialog.LoadEvent(kEventIndex);
+    EventDialog dialog(kEventIndex);
     PaintWatch watch(
         [&](QObject* object) {
             auto* picture = qobject_cast<PictureControl*>(object);
-            return picture && picture == dialog.GetDlgItem(CEventDlg::kPictureId) &&
+            return picture && picture == &dialog.Control(EventDialog::kPictureId) &&
                    HoldsPicture(picture);
         },
         [&] {
             paintedMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            dialog.EndDialog(IDCANCEL);
+            dialog.reject();
         });
-    dialog.DoModal();
+    dialog.exec();
     return paintedMs;
 }
 
@@ -82,7 +81,7 @@ double OpenPlainDialogMs() {
     const QImage picture =
         LoadBitmap(EventPictureRow(EventRecordAt(kEventIndex).pictureRow)->bitmapId);
     label->setPixmap(
-        QPixmap::fromImage(picture.scaled(CEventDlg::kPictureSize, CEventDlg::kPictureSize)));
+        QPixmap::fromImage(picture.scaled(EventDialog::kPictureSize, EventDialog::kPictureSize)));
     PaintWatch watch([&](QObject* object) { return object == label; },
                      [&] {
                          paintedMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;

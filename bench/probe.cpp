@@ -16,11 +16,11 @@
 #include <memory>
 
 #include "platform/classic_look.h"
-#include "platform/commands.h"
 #include "platform/dialog_units.h"
 #include "platform/main_loop_idle.h"
+#include "platform/menu_resource.h"
 #include "platform/termination_signals.h"
-#include "ui/zormade_app.h"
+#include "ui/game_app.h"
 
 namespace zormade::bench {
 namespace {
@@ -84,9 +84,9 @@ private:
 };
 
 // A window like the game's main frame with nothing in it but the menu bar.
-std::unique_ptr<QMainWindow> BareWindow(CommandRouter& router) {
+std::unique_ptr<QMainWindow> BareWindow() {
     auto window = std::make_unique<QMainWindow>();
-    router.BuildMenuBar(kMenuId, window->menuBar());
+    BuildMenuBar(kMenuId, window->menuBar());
     window->setCentralWidget(new QWidget);
     window->setFixedSize(kFrameWidth, kFrameHeight);
     window->show();
@@ -94,7 +94,7 @@ std::unique_ptr<QMainWindow> BareWindow(CommandRouter& router) {
 }
 
 // Starts a run and answers its briefing, before any measuring begins.
-void StartRun(CZormadeApp& app) {
+void StartRun(GameApp& app) {
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -102,26 +102,25 @@ void StartRun(CZormadeApp& app) {
         }
     });
     closer.start(10);
-    app.Frame()->Router().Dispatch(ID_GAME_START);
+    app.Window()->StartGame();
 }
 
 }  // namespace
 
 int RunProbe(const QString& mode, int argc, char** argv) {
     QApplication application(argc, argv);
-    std::unique_ptr<CZormadeApp> game;
+    std::unique_ptr<GameApp> game;
     std::unique_ptr<TerminationSignals> termination;
     std::unique_ptr<QMainWindow> bare;
-    CommandRouter router;
     if (mode.startsWith(QStringLiteral("game"))) {
         // As main() starts the program.
         UseClassicLook();
         InstallDialogFonts();
-        game = std::make_unique<CZormadeApp>();
-        termination = std::make_unique<TerminationSignals>([&game] { game->OnEndSession(); });
-        if (!game->InitInstance()) return 1;
+        game = std::make_unique<GameApp>();
+        termination = std::make_unique<TerminationSignals>([&game] { game->EndSession(); });
+        if (!game->Start()) return 1;
     } else {
-        bare = BareWindow(router);
+        bare = BareWindow();
     }
 
     std::unique_ptr<WaitMeter> meter;
@@ -151,7 +150,7 @@ int RunProbe(const QString& mode, int argc, char** argv) {
                       QByteArray::number(ProcessorMicroseconds()));
             QTimer::singleShot(0, afterReady);
         } else if (meter && mode == QStringLiteral("game-opening") && !openingGone &&
-                   !game->OpeningDlg().IsWindow()) {
+                   !game->Opening()) {
             openingGone = true;
             meter->Finish();
             QTimer::singleShot(0, [] { QCoreApplication::exit(0); });

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "baseline.h"
-#include "ui/zormade_app.h"
+#include "ui/game_app.h"
 
 namespace zormade::bench {
 namespace {
@@ -17,22 +17,22 @@ namespace {
 // Ten full-width characters: more than the name control shows.
 const std::string kFillingName = "長長長長長長長長長長";
 
-double ShowRankingMs(CZormadeView& view) {
+double ShowRankingMs(MainWindow& window) {
     // Runs inside the dialog's own loop, once it is up.
     QTimer::singleShot(0, [] {
         if (QWidget* ranking = QApplication::activeModalWidget()) ranking->close();
     });
     QElapsedTimer clock;
     clock.start();
-    view.ShowRanking();
+    window.ShowRanking();
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
 void BM_RankingWithALongStoredName(benchmark::State& state) {
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    CZormadeApp app;
-    if (!app.InitInstance()) state.SkipWithError("the program did not start");
+    GameApp app;
+    if (!app.Start()) state.SkipWithError("the program did not start");
     RankingTable filling;
     filling.names[0] = kFillingName;
     RankingTable stored;
@@ -41,18 +41,18 @@ void BM_RankingWithALongStoredName(benchmark::State& state) {
     double fillingMs = 0;
     // Tables are swapped in, not copied, so no 50 MB copy runs between two openings.
     for (auto _ : state) {
-        std::swap(app.View()->Ranking(), stored);
-        const double shown = ShowRankingMs(*app.View());
-        std::swap(app.View()->Ranking(), stored);
+        std::swap(app.Session().Ranking(), stored);
+        const double shown = ShowRankingMs(*app.Window());
+        std::swap(app.Session().Ranking(), stored);
         state.SetIterationTime(shown / 1000.0);
         longMs += shown;
-        std::swap(app.View()->Ranking(), filling);
-        fillingMs += ShowRankingMs(*app.View());
-        std::swap(app.View()->Ranking(), filling);
+        std::swap(app.Session().Ranking(), filling);
+        fillingMs += ShowRankingMs(*app.Window());
+        std::swap(app.Session().Ranking(), filling);
     }
     const double runs = static_cast<double>(state.iterations());
     ReportAgainstBaseline(state, longMs / runs, fillingMs / runs, "baseline_ms");
-    app.Frame()->hide();
+    app.Window()->hide();
 }
 BENCHMARK(BM_RankingWithALongStoredName)
     ->Iterations(30)

@@ -22,7 +22,7 @@ shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
 
 QT_QPA_PLATFORM=offscreen ZORMADE_SCREENSHOTS=$shots "$tests" \
-  --gtest_filter='BoardTest.ATickPlays*:EventDlgTest.OpensWith*:GraphTest.ACapture*' >/dev/null
+  --gtest_filter='BoardTest.ATickPlays*:EventDialogTest.OpensWith*:GraphTest.ACapture*' >/dev/null
 $check || mkdir -p "$committed"
 # A month into a run, an event's question, and the run's graph.
 stale=0

@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "platform/main_window.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
 
@@ -44,7 +43,7 @@ void KeepLinesWhole(QMessageBox& box, const QString& text) {
 }  // namespace
 
 bool MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageBoxKind kind) {
-    QMessageBox box(owner ? owner : MainWindow());
+    QMessageBox box(owner);
     box.setWindowTitle(caption.isEmpty() ? LoadResourceString(IDS_APP_NAME) : caption);
     QString shown = text;
     box.setText(shown.replace(QLatin1String("\r\n"), QLatin1String("\n")));

@@ -7,8 +7,6 @@ class QWidget;
 
 namespace zormade {
 
-enum DialogResult { IDOK = 1, IDCANCEL = 2 };
-
 // The buttons and icon of a message box: OK alone, plain or with the stop or the exclamation
 // icon, or Yes and No with the question icon.
 enum class MessageBoxKind { Plain, Stop, Exclamation, YesNoQuestion };

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "platform/sized_files_icon.h"
 #include "platform/translation.h"
 
 namespace zormade {
@@ -15,12 +16,9 @@ QImage LoadBitmap(int id) {
 }
 
 QIcon LoadAppIcon() {
-    // Every size drawn, so that no desktop scales a small one up for its task switcher.
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/zormade-%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
+    // Every size drawn, so that no desktop scales a small one up for its task switcher; each is
+    // decoded when first asked for, which a headless or Wayland start never does.
+    return SizedFilesIcon(QStringLiteral(":/icons/zormade-%1.png"), {16, 32, 48, 64, 128, 256});
 }
 
 QString LoadResourceString(int id) {

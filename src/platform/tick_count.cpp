@@ -5,7 +5,7 @@
 
 namespace zormade {
 
-std::uint32_t GetTickCount() {
+std::uint32_t SteadyMilliseconds() {
     const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint32_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());

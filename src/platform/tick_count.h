@@ -8,7 +8,7 @@ namespace zormade {
 
 // Milliseconds on a monotonic clock, cut to 32 bits: it wraps after about 49.7 days, so only
 // differences taken in unsigned 32-bit arithmetic mean anything.
-std::uint32_t GetTickCount();
+std::uint32_t SteadyMilliseconds();
 
 using TickSource = std::function<std::uint32_t()>;
 

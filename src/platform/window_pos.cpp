@@ -7,29 +7,21 @@
 
 namespace zormade {
 
-void SetWindowPos(QWidget* window, WindowLayer layer, int x, int y, int width, int height) {
-    if (!window) return;
-    const bool topMost = layer == WindowLayer::TopMost;
+void ShowOnTop(QWidget* window, const QRect& outer) {
     if (QWindow* shown = window->windowHandle()) {
         // Setting the widget's flags would destroy and remake the native window; tell the native
         // window instead and bring the widget's record in step.
-        shown->setFlag(Qt::WindowStaysOnTopHint, topMost);
+        shown->setFlag(Qt::WindowStaysOnTopHint, true);
         Qt::WindowFlags flags = window->windowFlags();
-        flags.setFlag(Qt::WindowStaysOnTopHint, topMost);
+        flags.setFlag(Qt::WindowStaysOnTopHint, true);
         window->overrideWindowFlags(flags);
     } else {
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
     const QSize decoration = window->frameGeometry().size() - window->geometry().size();
-    window->setFixedSize(QSize(width, height) - decoration);
-    window->move(x, y);
+    window->setFixedSize(outer.size() - decoration);
+    window->move(outer.topLeft());
     window->show();
-}
-
-void MoveWindow(QWidget* control, int x, int y, int width, int height) {
-    if (!control) return;
-    control->setGeometry(x, y, width, height);
-    control->update();
 }
 
 void KeepAbove(QWidget* window, QWidget* owner) {

@@ -5,14 +5,14 @@
 #include <QListWidget>
 
 #include "platform/announcer.h"
-#include "platform/dialog_host.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
+#include "platform/template_controls.h"
 
 namespace zormade {
 
-void ShowValueInTip(const DialogHost& form, int barId, int value, int limit) {
-    QWidget* bar = form.GetDlgItem(barId);
+void ShowValueInTip(const TemplateControls& form, int barId, int value, int limit) {
+    QWidget* bar = form.Item<QWidget>(barId);
     const ControlTemplate* c = form.TemplateOf(barId);
     if (!bar || !c) return;
     const QString numbers = LoadResourceString(IDS_BAR_VALUE).arg(c->label).arg(value).arg(limit);

@@ -5,10 +5,10 @@ class QListWidget;
 
 namespace zormade {
 
-class DialogHost;
+class TemplateControls;
 
 // Puts a bar's value and limit on the first line of its tip, above what the tip says of it.
-void ShowValueInTip(const DialogHost& form, int barId, int value, int limit);
+void ShowValueInTip(const TemplateControls& form, int barId, int value, int limit);
 
 // Tells a screen reader the month's new lines in the log, wherever the focus is.
 void AnnounceLines(QListWidget* log);

@@ -3,14 +3,14 @@
 
 #include <QPainter>
 
-#include "platform/dialog_host.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
+#include "platform/template_controls.h"
 
 namespace zormade {
 
-void DrawPicture(DialogHost& window, int controlId, int bitmapId, QSize destination, QSize source,
-                 PictureMode mode) {
+void DrawPicture(TemplateControls& window, int controlId, int bitmapId, QSize destination,
+                 QSize source, PictureMode mode) {
     auto* control = window.Item<PictureControl>(controlId);
     if (!control) return;
     // A control that shows the bitmap by itself holds it decoded already.

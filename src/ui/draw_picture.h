@@ -5,7 +5,7 @@
 
 namespace zormade {
 
-class DialogHost;
+class TemplateControls;
 
 enum class PictureMode { Copy, Stretch };
 
@@ -13,7 +13,7 @@ enum class PictureMode { Copy, Stretch };
 // a copy of `destination` pixels, or the `source` rectangle stretched onto `destination`.
 // The bitmap is loaded on every call, unless the control shows it by itself and so holds it;
 // a missing one draws nothing and leaves the control as it was.
-void DrawPicture(DialogHost& window, int controlId, int bitmapId, QSize destination, QSize source,
-                 PictureMode mode);
+void DrawPicture(TemplateControls& window, int controlId, int bitmapId, QSize destination,
+                 QSize source, PictureMode mode);
 
 }  // namespace zormade

@@ -4,6 +4,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
 #include <QGraphicsLineItem>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsSimpleTextItem>
@@ -16,21 +17,10 @@
 #include <tuple>
 #include <utility>
 
+#include "ui/chart_view.h"
+
 namespace zormade {
 namespace {
-
-// The sixteen colours our pictures are drawn in; the charts use the same.
-const QColor kBlack(0, 0, 0);
-const QColor kMaroon(128, 0, 0);
-const QColor kGreen(0, 128, 0);
-const QColor kOlive(128, 128, 0);
-const QColor kNavy(0, 0, 128);
-const QColor kPurple(128, 0, 128);
-const QColor kTeal(0, 128, 128);
-const QColor kSilver(192, 192, 192);
-const QColor kGrey(128, 128, 128);
-const QColor kRed(255, 0, 0);
-const QColor kWhite(255, 255, 255);
 
 using rules::kFirstYear;
 using rules::kScaleMax;
@@ -45,7 +35,7 @@ constexpr int kMarkGap = 1;
 QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style = Qt::SolidLine) {
     auto* series = new QLineSeries;
     series->setName(name);
-    QPen pen(colour, 2);
+    QPen pen(colour, kChartLineWidth);
     pen.setStyle(style);
     series->setPen(pen);
     return series;
@@ -131,16 +121,6 @@ void Attach(QChart* chart, QXYSeries* series, QAbstractAxis* x, QAbstractAxis* y
     series->attachAxis(y);
 }
 
-QChartView* ViewIn(QWidget* picture, QChart* chart) {
-    auto* view = new QChartView(chart, picture);
-    view->setGeometry(picture->contentsRect());
-    view->setFrameShape(QFrame::NoFrame);
-    view->setFocusPolicy(Qt::NoFocus);
-    view->setAccessibleName(picture->accessibleName());
-    view->show();
-    return view;
-}
-
 // A short mark above the plot at each event month, a dotted line down the plot, and the prompt
 // and answer on hover. The marks keep to one row, so that the plot's height is the same whatever
 // the events; the list below the charts gives each event in full.
@@ -214,9 +194,9 @@ QScatterSeries* Crossings(const std::vector<MonthRecord>& months) {
     const double x = MonthsSinceStart(last.year, last.month);
     auto* ring = new QScatterSeries;
     ring->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    ring->setMarkerSize(12);
+    ring->setMarkerSize(kChartRingSize);
     ring->setBrush(Qt::NoBrush);
-    ring->setPen(QPen(kRed, 2));
+    ring->setPen(QPen(kRed, kChartLineWidth));
     if (last.crossed.stamina) ring->append(x, 0);
     if (last.crossed.rivalPower || last.crossed.suspicion) ring->append(x, kScaleMax);
     if (ring->count() > 0) return ring;

@@ -29,7 +29,8 @@ enum ChartLine {
 };
 
 // What the charts module draws into two picture controls of the graph window: the four gauges
-// with their limits and the event marks in the first, money and patients in the second.
+// with their limits and the event marks in the first, money and patients in the second. The
+// charts follow the pictures as they grow from the size they were drawn at, with thicker lines.
 struct RunCharts {
     QWidget* gauges = nullptr;
     QWidget* moneyAndPatients = nullptr;

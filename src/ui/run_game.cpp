@@ -9,11 +9,11 @@
 #include "platform/dialog_units.h"
 #include "platform/display_failure.h"
 #include "platform/termination_signals.h"
-#include "ui/zormade_app.h"
+#include "ui/game_app.h"
 
 namespace zormade {
 
-int RunGame(int argc, char** argv, const std::function<void(CZormadeApp&)>& started) {
+int RunGame(int argc, char** argv, const std::function<void(GameApp&)>& started) {
     // A file-size limit then fails the profile's write, which is told, instead of killing us.
     std::signal(SIGXFSZ, SIG_IGN);
     const bool ownStyle = StyleChosenByUser(argc, argv);
@@ -27,15 +27,15 @@ int RunGame(int argc, char** argv, const std::function<void(CZormadeApp&)>& star
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zormade.zormade"));
     if (!ownStyle) UseClassicLook();
     InstallDialogFonts();
-    CZormadeApp app;
+    GameApp app;
     // Set up before the windows, so a signal during start-up waits for the loop instead of
     // killing the program.
-    TerminationSignals termination([&app] { app.OnEndSession(); });
-    if (!app.InitInstance()) return 1;
+    TerminationSignals termination([&app] { app.EndSession(); });
+    if (!app.Start()) return 1;
     if (started) started(app);
     const int status = application->exec();
     // A session script can tell that the ranking and options were lost.
-    return app.View() && app.View()->SaveFailed() ? 1 : status;
+    return app.Session().SaveFailed() ? 1 : status;
 }
 
 }  // namespace zormade

@@ -28,30 +28,31 @@ using AnnouncementTest = AppTest;
 TEST_F(AnnouncementTest, TheMonthAnEventsResultAndTheEndAreToldWhereverTheFocusIs) {
     StartGame();
     QWidget* focus = Frame().focusWidget();
-    EXPECT_EQ(focus, View().GetDlgItem(IDC_SLIDER_DOSE)) << "the run starts on the first slider";
+    EXPECT_EQ(focus, View().Item<QWidget>(Board::kDoseSlider.id))
+        << "the run starts on the first slider";
     EXPECT_EQ(Announced(&Frame()), "");
 
     NextDraws(0, 0);
-    View().OnTimer();
+    Session().Tick();
     EXPECT_EQ(Announced(&Frame()), LogLines().join('\n'));
     EXPECT_EQ(Frame().focusWidget(), focus);
 
-    View().State().month = 6;
+    Session().GameRun().State().month = 6;
     NextDraws(0, 2);
     QString duringTheBox;
     EventAnswer answer(3, ClickButton("決定"));
     answer.whileBoxOpen = [&](QWidget*) { duringTheBox = Announced(&Frame()); };
-    View().OnTimer();
+    Session().Tick();
     EXPECT_EQ(duringTheBox, QString::fromUtf8(EventRecordAt(2).answers[3].result));
     EXPECT_EQ(Announced(&Frame()), LogLines().join('\n')) << "the month after its event";
 
-    View().State().caught = true;
+    Session().GameRun().State().caught = true;
     QString duringTheEnd;
     ModalAnswer end([&](QWidget* w) {
         duringTheEnd = Announced(&Frame());
         PressKey(Qt::Key_Return)(w);
     });
-    View().OnTimer();
+    Session().Tick();
     ASSERT_TRUE(end.Answered());
     EXPECT_TRUE(duringTheEnd.startsWith("GAME OVER\n")) << duringTheEnd.toStdString();
 }
@@ -67,7 +68,7 @@ TEST_F(AnnouncementTest, RadioButtonsCarryTheirGroupsName) {
         }
         PressKey(Qt::Key_Escape)(w);
     });
-    Trigger(ID_OPTION);
+    Trigger("options");
     EXPECT_EQ(groups, (QStringList{"激辛/難易度", "辛い/難易度", "普通/難易度", "超高速/ｹﾞｰﾑｽﾋﾟｰﾄﾞ",
                                    "高速/ｹﾞｰﾑｽﾋﾟｰﾄﾞ", "普通/ｹﾞｰﾑｽﾋﾟｰﾄﾞ"}));
 }

@@ -13,8 +13,8 @@ namespace zormade::test {
 void AppTest::SetUp() {
     configHome = std::make_unique<QTemporaryDir>();
     qputenv("XDG_CONFIG_HOME", configHome->path().toUtf8());
-    app = std::make_unique<CZormadeApp>();
-    ASSERT_TRUE(app->InitInstance());
+    app = std::make_unique<GameApp>();
+    ASSERT_TRUE(app->Start());
 }
 
 void AppTest::TearDown() {
@@ -24,62 +24,62 @@ void AppTest::TearDown() {
 
 void AppTest::StartGame() {
     ModalAnswer briefing(PressKey(Qt::Key_Escape));
-    Trigger(ID_GAME_START);
+    Trigger("start");
     ASSERT_TRUE(briefing.Answered());
     EXPECT_EQ(briefing.Window().title, "ZORMADE");
 }
 
 void AppTest::StartAgain(TickSource ticks) {
     app.reset();
-    app = std::make_unique<CZormadeApp>(std::move(ticks));
-    ASSERT_TRUE(app->InitInstance());
+    app = std::make_unique<GameApp>(std::move(ticks));
+    ASSERT_TRUE(app->Start());
 }
 
 void AppTest::NextDraws(int first, int second) {
-    View().GameRun().SetDraws([this, draws = std::array{first, second}, made = 0]() mutable {
-        return made < 2 ? draws[made++] : ThreeWayOf(View().Random().Next());
+    Session().GameRun().SetDraws([this, draws = std::array{first, second}, made = 0]() mutable {
+        return made < 2 ? draws[made++] : ThreeWayOf(Session().Random().Next());
     });
 }
 
 QStringList AppTest::LogLines() {
     QStringList lines;
-    auto* log = View().Item<QListWidget>(IDC_LIST_LOG);
+    auto* log = &View().Control(Board::kLog);
     for (int i = 0; i < log->count(); ++i) lines << log->item(i)->text();
     return lines;
 }
 
-std::vector<int> AppTest::Board() {
+std::vector<int> AppTest::BoardValues() {
     std::vector<int> shown;
-    for (int id : {IDC_EDIT_YEAR, IDC_EDIT_MONTH, IDC_EDIT_MONEY, IDC_EDIT_PATIENTS}) {
+    for (auto id : {Board::kYearEdit, Board::kMonthEdit, Board::kMoneyEdit, Board::kPatientsEdit}) {
         bool number = false;
         shown.push_back(EditText(id).toInt(&number));
-        EXPECT_TRUE(number) << id << ": " << EditText(id).toStdString();
+        EXPECT_TRUE(number) << id.id << ": " << EditText(id).toStdString();
     }
-    for (int id :
-         {IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST, IDC_PROGRESS_RIVAL, IDC_PROGRESS_SUSPICION})
-        shown.push_back(View().Item<QProgressBar>(id)->value());
+    for (auto id : {Board::kStaminaBar, Board::kTrustBar, Board::kRivalBar, Board::kSuspicionBar})
+        shown.push_back(View().Control(id).value());
     return shown;
 }
 
 void AppTest::ExpectStartBoard(const char* when) {
-    EXPECT_EQ(Board(), (std::vector<int>{1991, 1, 1500000, 0, 5000, 1800, 200, 400})) << when;
-    for (int id : {IDC_SLIDER_DOSE, IDC_SLIDER_DONATION, IDC_SLIDER_DEMAND, IDC_SLIDER_COUNTER})
+    EXPECT_EQ(BoardValues(), (std::vector<int>{1991, 1, 1500000, 0, 5000, 1800, 200, 400})) << when;
+    for (auto id :
+         {Board::kDoseSlider, Board::kDonationSlider, Board::kDemandSlider, Board::kCounterSlider})
         EXPECT_EQ(Slider(id)->value(), 0) << when;
     EXPECT_TRUE(LogLines().isEmpty()) << when;
-    EXPECT_FALSE(View().TurnTimer().isActive()) << when;
-    for (int command : {ID_GAME_START, ID_RANKING, ID_OPTION})
+    EXPECT_FALSE(Session().TurnTimer().isActive()) << when;
+    for (const char* command : {"start", "ranking", "options"})
         EXPECT_TRUE(MenuItem(command)->isEnabled()) << when << " " << command;
 }
 
-QAction* AppTest::MenuItem(int command) {
-    QAction* action = Frame().Router().ActionFor(command);
+QAction* AppTest::MenuItem(const char* command) {
+    QAction* action = Frame().Command(QLatin1String(command));
     if (!action) return nullptr;
     for (QAction* top : Frame().menuBar()->actions())
         if (top->menu() && top->menu()->actions().contains(action)) emit top->menu()->aboutToShow();
     return action;
 }
 
-void AppTest::Trigger(int command) {
+void AppTest::Trigger(const char* command) {
     QAction* action = MenuItem(command);
     ASSERT_NE(action, nullptr);
     ASSERT_TRUE(action->isEnabled()) << "command " << command << " is disabled";

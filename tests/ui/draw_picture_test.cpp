@@ -10,8 +10,8 @@
 #include "core/picture_ids.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
-#include "ui/end_dlg.h"
-#include "ui/event_dlg.h"
+#include "ui/event_dialog.h"
+#include "ui/run_result_dialog.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -21,7 +21,7 @@ namespace {
 // pixel (x, y) has palette colour 1 + (x + 2y) % 7; the last column and row have colour 15,
 // which appears nowhere else.
 constexpr int kTestBitmap = 9001;
-constexpr int kPicture = CEndDlg::IDC_PICTURE;
+constexpr int kPicture = RunResultDialog::kPictureId.id;
 
 QRgb Expected(int x, int y) { return LoadBitmap(kTestBitmap).color(1 + (x + 2 * y) % 7); }
 
@@ -35,9 +35,9 @@ int CountPoints(QSize size, const std::function<bool(int x, int y)>& test) {
 
 class DrawPictureTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(dialog.Create()); }
+    void SetUp() override { ASSERT_TRUE(dialog.IsBuilt()); }
     QImage& Canvas() { return dialog.Item<PictureControl>(kPicture)->Canvas(); }
-    CEndDlg dialog;
+    RunResultDialog dialog{RunOutcome::Going, QString(), QString()};
 };
 
 // Both leave out the bitmap's last column and row; the stretch scales each axis by its own
@@ -127,27 +127,26 @@ TEST_F(HighDpiTest, TheMainWindowGrowsAsAWholeAndTheOpeningIsEveryPixelDoubled) 
     SaveScreenshot(&Frame(), "board-2x");
 
     const QImage bitmap = LoadBitmap(134).convertToFormat(QImage::Format_RGB32);
-    const QImage shown = OnScreen(app->OpeningDlg().GetDlgItem(COpeningDlg::kPictureId));
+    const QImage shown = OnScreen(&app->Opening()->Control(OpeningDialog::kPictureId));
     ASSERT_EQ(shown.size(), QSize(409, 314) * kRatio);
     EXPECT_EQ(BlurredPixels(shown, &bitmap), 0);
 }
 
 TEST_F(HighDpiTest, AStretchedEventPictureKeepsItsHardEdges) {
-    CEventDlg dialog;
-    dialog.LoadEvent(0);
+    EventDialog dialog(0);
     QImage shown;
     QSize pictureSize;
     ModalAnswer look([&](QWidget*) {
-        auto* picture = dialog.Item<PictureControl>(CEventDlg::kPictureId);
+        auto* picture = &dialog.Control(EventDialog::kPictureId);
         const QImage& canvas = picture->Canvas();
         const auto painted = [&](int x, int y) { return qAlpha(canvas.pixel(x, y)) != 0; };
         EXPECT_TRUE(QTest::qWaitFor([&] { return CountPoints(canvas.size(), painted) > 0; }));
         pictureSize = picture->size();
         shown = OnScreen(picture);
         SaveScreenshot(&dialog, "event-2x");
-        dialog.EndDialog(IDCANCEL);
+        dialog.reject();
     });
-    dialog.DoModal();
+    dialog.exec();
     ASSERT_EQ(shown.size(), pictureSize * kRatio);
     // Smoothing inside the stretch itself is the copy-and-stretch test's.
     EXPECT_EQ(BlurredPixels(shown, nullptr), 0);

@@ -11,7 +11,8 @@
 #include "platform/multi_line_edit.h"
 #include "platform/picture_control.h"
 #include "platform/resources.h"
-#include "ui/end_dlg.h"
+#include "ui/ranking_dialog.h"
+#include "ui/run_result_dialog.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -20,7 +21,7 @@ namespace {
 using Answer = ModalSequence::Answer;
 using Table = std::vector<std::pair<QString, QString>>;  // points and name, place 1 first
 
-constexpr int kRankingPoints[] = {1027, 1028, 1029, 1030, 1015};
+constexpr auto kRankingPoints = RankingDialog::kPointsIds;
 // clang-format off
 const Table kDefaultTable{
     {"1570", "ZORMASTER"}, {"1300", "??????"}, {"820", "??????"}, {"610", "??????"}, {"450", "??????"}};
@@ -36,14 +37,14 @@ protected:
     // these patients and money. Answers the windows that open, in order.
     void EndRun(bool caught, int patients, int money, std::vector<Answer> answers) {
         StartGame();
-        GameState& state = View().State();
+        GameState& state = Session().GameRun().State();
         state.caught = caught;
         state.year = 1996;
         state.month = caught ? 6 : 12;
         state.values.patients = patients;
         state.values.money = money;
         ModalSequence windows(std::move(answers));
-        View().OnTimer();
+        Session().Tick();
         shown = windows.Titles();
     }
 
@@ -54,7 +55,7 @@ protected:
             auto* message = DialogItem<MultiLineEdit>(w, 1028);
             seen = {DialogText(w, first), DialogText(w, second), WindowText(w->focusWidget()),
                     CloseBox(w), QString::number(message ? message->document()->blockCount() : 0)};
-            timerRanWhileOpen |= View().TurnTimer().isActive();
+            timerRanWhileOpen |= Session().TurnTimer().isActive();
             if (!name.isEmpty()) {
                 DialogItem<QLineEdit>(w, 1029)->setFocus();
                 TypeText(DialogItem<QLineEdit>(w, 1029), name);
@@ -81,13 +82,13 @@ protected:
                 if (row.size() != 2) row = {{0, "?"}, {1, "?"}};
                 seen.emplace_back(row.first(), row.last());
             }
-            timerRanWhileOpen |= View().TurnTimer().isActive();
+            timerRanWhileOpen |= Session().TurnTimer().isActive();
             PressKey(Qt::Key_Escape)(w);
         };
     }
 
     Table StoredTable() {
-        const RankingTable& stored = View().Ranking();
+        const RankingTable& stored = Session().Ranking();
         Table table;
         for (int i = 0; i < 5; ++i)
             table.emplace_back(QString::number(stored.points[i]), stored.names[i].c_str());
@@ -100,7 +101,7 @@ protected:
 
 // A capture scores nothing; a clear below the table shows only its score. Each ending shows its
 // picture, all but the bitmap's last row and column, stretched over the frame.
-TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
+TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheResultDialog) {
     // clang-format off
     const struct { bool caught; int patients; const char *title, *message; int bitmap; } runs[] = {
         {true, 10000, "GAME OVER", "捕まってしまった......", 143},
@@ -113,7 +114,7 @@ TEST_F(EndAndRankingTest, ACaptureOrAClearBelowTheTableShowsOnlyTheEndDialog) {
         EndRun(run.caught, run.patients, 1500000, {[&](QWidget* w) {
                    EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
                    w->repaint();
-                   picture = DialogItem<PictureControl>(w, CEndDlg::IDC_PICTURE)->Canvas();
+                   picture = DialogItem<PictureControl>(w, RunResultDialog::kPictureId)->Canvas();
                    read(w);
                }});
         const QImage bitmap = LoadBitmap(run.bitmap);
@@ -168,7 +169,7 @@ TEST_F(EndAndRankingTest, AClearEntersTheTableWithTheTypedNameOnlyAfterOk) {
 }
 
 TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
-    RankingTable& table = View().Ranking();
+    RankingTable& table = Session().Ranking();
     table.points = {4294967295u, 8997, 820, 1, 0};
     table.names = {"全角五文字", "ZORMASTER", "", "  ", "a,b;c=d"};
     // clang-format off
@@ -185,21 +186,21 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
             const int place = label->text().toInt();
             if (place >= 1 && place <= 5) {
                 EXPECT_EQ(TextBaseline(label),
-                          TextBaseline(DialogItem<QWidget>(w, kRankingPoints[place - 1])))
+                          TextBaseline(DialogItem<QWidget>(w, kRankingPoints[place - 1].id)))
                     << place;
             }
         }
         // A number too wide for its field shrinks rather than lose a digit.
-        for (int id : kRankingPoints) {
+        for (auto id : kRankingPoints) {
             auto* field = DialogItem<MultiLineEdit>(w, id);
             const int room = field->viewport()->width() -
                              2 * static_cast<int>(field->document()->documentMargin());
-            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->Text()), room) << id;
+            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->Text()), room) << id.id;
         }
         SaveScreenshot(w, "ranking");
         ReadRanking(ranking)(w);
     }});
-    Trigger(ID_RANKING);
+    Trigger("ranking");
     EXPECT_EQ(windows.Titles(), QStringList{"RANKING"});
     EXPECT_EQ(seen, QStringList(
                         {"OK", "no close box", "1", "2", "3", "4", "5", "RANK", "POINT", "NAME"}));
@@ -210,23 +211,23 @@ TEST_F(EndAndRankingTest, TheRankingCommandShowsTheTenFieldsAndChangesNothing) {
 
 // However many limits a capture crossed in its last month, the end dialog names each of them, every
 // line whole in its box and the box clear of the button, inside the screen.
-TEST_F(EndAndRankingTest, ACaptureNamesEveryLimitItCrossedWholeInTheEndDialog) {
+TEST_F(EndAndRankingTest, ACaptureNamesEveryLimitItCrossedWholeInTheResultDialog) {
     const QString causes[] = {"体力が尽きた", "鵺田君パワーが限界を超えた",
                               "厚生省疑惑が限界を超えた"};
     for (int crossed = 1; crossed < 8; ++crossed) {
         SCOPED_TRACE("limits crossed: " + std::to_string(crossed));
         StartGame();
-        GameState& state = View().State();
+        GameState& state = Session().GameRun().State();
         if (crossed & 1) state.values.stamina = -1;
         if (crossed & 2) state.values.rivalPower = 5001;
         if (crossed & 4) state.values.suspicion = 5001;
         NextDraws(0, 0);
-        View().OnTimer();
+        Session().Tick();
         QStringList lines;
         ModalAnswer end([&](QWidget* w) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-            auto* message = DialogItem<MultiLineEdit>(w, CEndDlg::IDC_MESSAGE);
-            QWidget* ok = DialogItem<QWidget>(w, IDOK);
+            auto* message = DialogItem<MultiLineEdit>(w, RunResultDialog::kMessageId.id);
+            QWidget* ok = DialogItem<QWidget>(w, TemplateDialog::kAcceptButton.id);
             lines = message->Text().split("\r\n");
             const QFontMetrics metrics(message->font());
             const int margin = static_cast<int>(message->document()->documentMargin());
@@ -243,7 +244,7 @@ TEST_F(EndAndRankingTest, ACaptureNamesEveryLimitItCrossedWholeInTheEndDialog) {
             if (crossed == 7) SaveScreenshot(w, "end-all-limits");
             PressKey(Qt::Key_Return)(w);
         });
-        View().OnTimer();
+        Session().Tick();
         ASSERT_TRUE(end.Answered());
         QStringList named;
         for (int limit = 0; limit < 3; ++limit)

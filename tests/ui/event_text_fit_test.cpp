@@ -13,11 +13,11 @@
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
-#include "platform/main_window.h"
+#include "platform/list_box.h"
 #include "platform/message_box.h"
 #include "platform/multi_line_edit.h"
 #include "platform/resources.h"
-#include "ui/event_dlg.h"
+#include "ui/event_dialog.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -30,9 +30,8 @@ using EventTextFitTest = AppTest;
 TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsControl) {
     for (int index = 0; index < kEventCount; ++index) {
         SCOPED_TRACE("event " + std::to_string(index));
-        CEventDlg dialog;
-        dialog.LoadEvent(index);
-        ASSERT_TRUE(dialog.Create());
+        EventDialog dialog(index);
+        ASSERT_TRUE(dialog.IsBuilt());
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 
@@ -43,7 +42,7 @@ TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsContro
         EXPECT_TRUE(LoadBitmap(picture->bitmapId).rect().contains(shown));
 
         const QFontMetrics face(dialog.font());
-        auto* prompt = dialog.Item<MultiLineEdit>(CEventDlg::kPromptId);
+        auto* prompt = &dialog.Control(EventDialog::kPromptId);
         EXPECT_EQ(prompt->font().pixelSize(), dialog.font().pixelSize());
         const int margin = static_cast<int>(prompt->document()->documentMargin());
         const QSize room = prompt->viewport()->size() - QSize(2 * margin, 2 * margin);
@@ -54,7 +53,7 @@ TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsContro
             EXPECT_TRUE(!line.isEmpty() && face.horizontalAdvance(line) <= room.width())
                 << line.toStdString();
 
-        auto* list = dialog.Item<QListWidget>(CEventDlg::kAnswerListId);
+        auto* list = &dialog.Control(EventDialog::kAnswerListId);
         const int textMargin =
             list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
         const int width = list->viewport()->width() - 2 * textMargin;
@@ -88,7 +87,7 @@ TEST_F(EventTextFitTest, EveryResultKeepsItsLinesWholeOnTheScreen) {
                     SaveScreenshot(window, "result-37-" + QString::fromUtf8(answer.text).left(1));
                 PressKey(Qt::Key_Return)(window);
             });
-            MessageBox(MainWindow(), QString::fromUtf8(answer.result), QStringLiteral("結果"),
+            MessageBox(&Frame(), QString::fromUtf8(answer.result), QStringLiteral("結果"),
                        MessageBoxKind::Plain);
         }
     }
@@ -97,7 +96,7 @@ TEST_F(EventTextFitTest, EveryResultKeepsItsLinesWholeOnTheScreen) {
 // A tip of a few lines, shown whole on the screen where the pointer rests over its control.
 TEST_F(EventTextFitTest, EverySliderAndStatusBarExplainsItselfInATipThatFits) {
     for (const int id : {1001, 1002, 1005, 1006, 1015, 1016, 1020, 1021, 1022, 1023}) {
-        QWidget* control = View().GetDlgItem(id);
+        QWidget* control = View().Item<QWidget>(id);
         const QString tip = control->toolTip();
         EXPECT_TRUE(!tip.isEmpty() && tip.count('\n') <= 3) << id;
         // Qt asks whatever lies topmost under the pointer, as here.

@@ -3,15 +3,21 @@
 #include <QChartView>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsSimpleTextItem>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSizeGrip>
 #include <QValueAxis>
 #include <QXYSeries>
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
-#include "ui/graph_dlg.h"
+#include "platform/list_box.h"
+#include "ui/graph_dialog.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -38,6 +44,65 @@ bool MoneyAbovePatients(QChart* chart) {
     return apart;
 }
 
+// The upper chart, the one whose scale is a plain value axis; nullptr while none is drawn.
+QChart* GaugesChart(QWidget* graph) {
+    for (QChartView* view : graph->findChildren<QChartView*>()) {
+        const QList<QAbstractAxis*> scales = view->chart()->axes(Qt::Vertical);
+        if (scales.size() == 1 && !qobject_cast<QCategoryAxis*>(scales.front()))
+            return view->chart();
+    }
+    return nullptr;
+}
+
+// What grows with the window: the upper plot's height, the list's and the lines' width; and
+// the rows the list's lines take, fewer in a wider list.
+struct Grown {
+    qreal plotHeight = 0;
+    int listHeight = 0;
+    qreal lineWidth = 0;
+    int rows = 0;
+};
+
+Grown Measure(QWidget* graph) {
+    QChart* gauges = GaugesChart(graph);
+    if (!gauges) return {};
+    auto* list = DialogItem<QListWidget>(graph, GraphDialog::kEventListId.id);
+    return {gauges->plotArea().height(), list->viewport()->height(),
+            static_cast<QXYSeries*>(gauges->series().back())->pen().widthF(), list->count()};
+}
+
+// Every control inside the window and apart from the others, every text whole in its control, at
+// the window's present size.
+void ExpectLaidOutWhole(QWidget* graph, const char* size) {
+    const QList<QWidget*> controls = {DialogItem<QWidget>(graph, GraphDialog::kValuesChartId.id),
+                                      DialogItem<QWidget>(graph, GraphDialog::kMoneyChartId.id),
+                                      DialogItem<QWidget>(graph, GraphDialog::kEndLineId.id),
+                                      DialogItem<QWidget>(graph, GraphDialog::kEventListId.id),
+                                      DialogItem<QWidget>(graph, GraphDialog::kAcceptButton.id)};
+    for (int i = 0; i < controls.size(); ++i) {
+        EXPECT_TRUE(graph->rect().contains(controls[i]->geometry())) << size << " control " << i;
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                << size << ": controls " << j << " and " << i;
+    }
+    auto* endLine = static_cast<QLabel*>(controls[2]);
+    EXPECT_LE(QFontMetrics(endLine->font()).horizontalAdvance(endLine->text()),
+              endLine->contentsRect().width())
+        << size;
+    auto* ok = static_cast<QPushButton*>(controls[4]);
+    EXPECT_LT(QFontMetrics(ok->font()).horizontalAdvance(ok->text()), ok->width()) << size;
+    auto* list = static_cast<QListWidget*>(controls[3]);
+    for (int i = 0; i < list->count(); ++i)
+        EXPECT_LE(list->fontMetrics().horizontalAdvance(list->item(i)->text()),
+                  list->viewport()->width())
+            << size;
+    for (QChartView* view : graph->findChildren<QChartView*>()) {
+        EXPECT_EQ(view->size(), view->parentWidget()->contentsRect().size()) << size;
+        for (QAbstractAxis* axis : view->chart()->axes())
+            EXPECT_FALSE(axis->labelsTruncated()) << size;
+    }
+}
+
 class GraphTest : public AppTest {
 protected:
     void SetUp() override {
@@ -45,14 +110,15 @@ protected:
         AppTest::SetUp();
     }
 
-    bool GraphEnabled() { return MenuItem(ID_GRAPH)->isEnabled(); }
+    bool GraphEnabled() { return MenuItem("graph")->isEnabled(); }
 
     // Plays a month, with no event unless the draws were seeded for one, and notes the board.
     void PlayMonth(bool quiet = true) {
         if (quiet) NextDraws(0, 0);
-        View().OnTimer();
-        const int x = (View().State().year - 1991) * 12 + View().State().month - 2;
-        const std::vector<int> b = Board();
+        Session().Tick();
+        const int x =
+            (Session().GameRun().State().year - 1991) * 12 + Session().GameRun().State().month - 2;
+        const std::vector<int> b = BoardValues();
         // clang-format off
         const std::pair<const char*, int> shown[] = {
             {"体力", b[4]}, {"ナガレ薬研信頼", b[5]}, {"鵺田君パワー", b[6]}, {"厚生省疑惑", b[7]},
@@ -67,7 +133,7 @@ protected:
             endMessage = DialogText(w, 1028);
             PressKey(Qt::Key_Return)(w);
         });
-        View().OnTimer();
+        Session().Tick();
     }
 
     // Reads the graph window into endLine, events and lines, then closes it with `key`.
@@ -78,8 +144,8 @@ protected:
         gaugesPlotHeight = 0;
         ModalAnswer graph([&](QWidget* w) {
             EXPECT_EQ(w->windowTitle(), "GRAPH");
-            endLine = DialogText(w, CGraphDlg::kEndLineId);
-            auto* list = DialogItem<QListWidget>(w, CGraphDlg::kEventListId);
+            endLine = DialogText(w, GraphDialog::kEndLineId);
+            auto* list = DialogItem<ListBox>(w, GraphDialog::kEventListId);
             const QFontMetrics metrics = list->fontMetrics();
             for (int i = 0; i < list->count(); ++i) {
                 events << list->item(i)->text();
@@ -114,10 +180,7 @@ protected:
                     }
                 }
                 EXPECT_TRUE(MoneyAbovePatients(chart));
-                // The upper chart is the one whose scale is a plain value axis.
-                const QList<QAbstractAxis*> scales = chart->axes(Qt::Vertical);
-                if (scales.size() == 1 && !qobject_cast<QCategoryAxis*>(scales.front()))
-                    gaugesPlotHeight = chart->plotArea().height();
+                if (chart == GaugesChart(w)) gaugesPlotHeight = chart->plotArea().height();
                 for (QAbstractAxis* axis : view->chart()->axes())
                     if (auto* labelled = qobject_cast<QCategoryAxis*>(axis))
                         axisLabels << labelled->categoriesLabels().join(' ');
@@ -131,10 +194,11 @@ protected:
                         points.emplace_back(p.x(), p.y());
                 }
             }
+            whileOpen(w);
             SaveScreenshot(w, screenshot);
             PressKey(key)(w);
         });
-        Trigger(ID_GRAPH);
+        Trigger("graph");
     }
 
     Lines board, lines;  // as the board showed them, as the charts drew them
@@ -144,22 +208,23 @@ protected:
     QStringList events, axisTitles, axisLabels, timeSpans;
     std::vector<QRectF> marks;   // where the events' marks stand
     qreal gaugesPlotHeight = 0;  // the upper chart's plot
+    std::function<void(QWidget*)> whileOpen = [](QWidget*) {};
 };
 
 TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     EXPECT_FALSE(GraphEnabled()) << "no run played since start-up";
     StartGame();
     EXPECT_FALSE(GraphEnabled()) << "while a run is going";
-    Slider(IDC_SLIDER_DOSE)->setValue(10);
-    Slider(IDC_SLIDER_DEMAND)->setValue(5);
+    Slider(Board::kDoseSlider)->setValue(10);
+    Slider(Board::kDemandSlider)->setValue(5);
     for (int month = 1; month <= 3; ++month) PlayMonth();
     NextDraws(0, 2);  // 1991/04: event 0
     EventAnswer answer(3, PressKey(Qt::Key_Return));
     PlayMonth(false);
     ASSERT_TRUE(answer.BoxAnswered());
-    View().State().values.rivalPower = 4990;
-    View().State().values.patients = 900;  // the rival gains 100 and crosses 5000
-    View().State().values.stamina = 5;     // and the month costs 11 stamina
+    Session().GameRun().State().values.rivalPower = 4990;
+    Session().GameRun().State().values.patients = 900;  // the rival gains 100 and crosses 5000
+    Session().GameRun().State().values.stamina = 5;     // and the month costs 11 stamina
     PlayMonth();
     EndTheRun();
     ASSERT_TRUE(GraphEnabled());
@@ -185,15 +250,15 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
 TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     StartGame();
     ModalAnswer yes(ClickButton("はい"));
-    Trigger(ID_GAME_STOP);
+    Trigger("stop");
     EXPECT_FALSE(GraphEnabled()) << "stopped before its first month";
 
     StartGame();
-    View().State().month = 10;  // a two-digit month in the date
+    Session().GameRun().State().month = 10;  // a two-digit month in the date
     PlayMonth();
     PlayMonth();
     ModalAnswer stop(ClickButton("はい"));
-    Trigger(ID_GAME_STOP);
+    Trigger("stop");
     ASSERT_TRUE(GraphEnabled());
     OpenGraph(Qt::Key_Escape, "graph-stopped");
     EXPECT_EQ(lines, board);
@@ -206,10 +271,10 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     EXPECT_FALSE(GraphEnabled());
     // The last three months of a run, each adding 48 patients and taking 144 000 of the money:
     // the POINT is the end dialog's, from the last month's 144 × 0.88 + 1 068 000 / 7578.
-    View().State().year = 1996;
-    View().State().month = 9;
-    Slider(IDC_SLIDER_DOSE)->setValue(10);
-    Slider(IDC_SLIDER_DONATION)->setValue(2);
+    Session().GameRun().State().year = 1996;
+    Session().GameRun().State().month = 9;
+    Slider(Board::kDoseSlider)->setValue(10);
+    Slider(Board::kDonationSlider)->setValue(2);
     for (int month = 9; month <= 11; ++month) PlayMonth();
     EndTheRun();
     OpenGraph(Qt::Key_Escape, "graph-clear");
@@ -229,12 +294,12 @@ TEST_F(GraphTest, EventsCrowdingTheLastMonthsLeaveThePlotItsHeight) {
     qreal heightWithout = 0;
     for (const std::vector<int>& eventMonths : {std::vector<int>(), nineEventMonths}) {
         StartGame();
-        const auto start = View().State().values;
+        const auto start = Session().GameRun().State().values;
         PlayMonth();  // 1991/01, so that the run spans six years
-        View().State().year = 1995;
-        View().State().month = 1;
+        Session().GameRun().State().year = 1995;
+        Session().GameRun().State().month = 1;
         for (int month = 1; month <= 23; ++month) {
-            View().State().values = start;  // no limit crossed, whatever the answers
+            Session().GameRun().State().values = start;  // no limit crossed, whatever the answers
             if (std::count(eventMonths.begin(), eventMonths.end(), month) == 0) {
                 PlayMonth();
                 continue;
@@ -245,7 +310,7 @@ TEST_F(GraphTest, EventsCrowdingTheLastMonthsLeaveThePlotItsHeight) {
             ASSERT_TRUE(answer.BoxAnswered());
         }
         ModalAnswer stop(ClickButton("はい"));
-        Trigger(ID_GAME_STOP);
+        Trigger("stop");
         OpenGraph(Qt::Key_Escape, eventMonths.empty() ? "graph-no-events" : "graph-marks");
         ASSERT_EQ(marks.size(), eventMonths.size()) << "one mark for each event";
         for (std::size_t i = 1; i < marks.size(); ++i) {
@@ -256,6 +321,68 @@ TEST_F(GraphTest, EventsCrowdingTheLastMonthsLeaveThePlotItsHeight) {
     }
     EXPECT_GT(heightWithout, 0);
     EXPECT_EQ(gaugesPlotHeight, heightWithout);
+}
+
+// The window on the screen the tests run on, at today's size where a larger one would not fit a
+// share of the screen (at 640 × 480 with a smaller face), else larger in today's proportions.
+struct GraphOnScreen {
+    QSize screen, today, opened;
+};
+// clang-format off
+const GraphOnScreen kGraphOnScreens[] = {
+    {{640, 480}, {552, 473}, {552, 473}},
+    {{800, 600}, {552, 516}, {552, 516}},
+    {{800, 800}, {552, 516}, {640, 598}},  // the offscreen platform's own
+    {{1024, 768}, {552, 516}, {657, 614}},
+    {{1600, 1200}, {552, 516}, {1026, 960}},
+};
+// clang-format on
+
+// Opened on a larger screen the window is larger, inside the screen's free area, its plot higher,
+// its list longer and its lines thicker, every text whole; made as small as the player may, it is
+// today's window.
+TEST_F(GraphTest, TheWindowGrowsWithTheScreenAndItsContentsFollowItsSize) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const GraphOnScreen* expected =
+        std::find_if(std::begin(kGraphOnScreens), std::end(kGraphOnScreens),
+                     [&](const GraphOnScreen& g) { return g.screen == screen->size(); });
+    ASSERT_NE(expected, std::end(kGraphOnScreens))
+        << "no expectations for " << screen->size().width() << " x " << screen->size().height();
+    StartGame();
+    for (int month = 1; month <= 3; ++month) PlayMonth();
+    NextDraws(2, 2);  // 1991/04: an event whose prompt takes two rows at the smallest size
+    EventAnswer answer(0, PressKey(Qt::Key_Return));
+    PlayMonth(false);
+    ASSERT_TRUE(answer.BoxAnswered());
+    ModalAnswer stop(ClickButton("はい"));
+    Trigger("stop");
+    Grown opened, smallest;
+    whileOpen = [&](QWidget* w) {
+        EXPECT_EQ(w->size(), expected->opened);
+        EXPECT_EQ(w->minimumSize(), expected->today);
+        EXPECT_TRUE(screen->availableGeometry().contains(w->geometry()))
+            << w->x() << ", " << w->y() << " on the screen";
+        ASSERT_NE(w->findChild<QSizeGrip*>(), nullptr) << "the player can resize it";
+        ExpectLaidOutWhole(w, "opened");
+        opened = Measure(w);
+        w->resize(w->minimumSize());
+        QCoreApplication::sendPostedEvents();
+        ExpectLaidOutWhole(w, "smallest");
+        smallest = Measure(w);
+    };
+    OpenGraph(Qt::Key_Escape, "graph-on-screen");
+    EXPECT_GT(smallest.plotHeight, 0);
+    EXPECT_EQ(smallest.lineWidth, 2);
+    if (expected->opened == expected->today) {
+        EXPECT_EQ(opened.plotHeight, smallest.plotHeight);
+        EXPECT_EQ(opened.lineWidth, smallest.lineWidth);
+        EXPECT_EQ(opened.rows, smallest.rows);
+        return;
+    }
+    EXPECT_LT(opened.rows, smallest.rows) << "the prompt's last characters join its first row";
+    EXPECT_GT(opened.plotHeight, smallest.plotHeight);
+    EXPECT_GT(opened.listHeight, smallest.listHeight);
+    EXPECT_GT(opened.lineWidth, smallest.lineWidth);
 }
 
 }  // namespace

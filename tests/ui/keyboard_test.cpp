@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "app_fixture.h"
-#include "platform/dialog_host.h"
+#include "platform/template_controls.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -31,7 +31,7 @@ void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::N
 
 // Tabs through `window` until control `id` has the focus; false when the tab order never gets there.
 bool TabTo(QWidget* window, int id) {
-    QWidget* wanted = dynamic_cast<DialogHost&>(*window).GetDlgItem(id);
+    QWidget* wanted = dynamic_cast<TemplateControls&>(*window).Item<QWidget>(id);
     for (int i = 0; i < kMaxTabs && KeyTarget(window) != wanted; ++i) Press(window, Qt::Key_Tab);
     return KeyTarget(window) == wanted;
 }
@@ -84,11 +84,11 @@ protected:
     }
 
     // The sliders as the player leaves them: each moved from 0 by the right arrow, which stops at 25.
-    void MoveSlider(int id, int presses) {
+    void MoveSlider(ControlId<QSlider> id, int presses) {
         BackToTheMainWindow();
-        ASSERT_TRUE(TabTo(&View(), id)) << id;
+        ASSERT_TRUE(TabTo(&View(), id.id)) << id.id;
         for (int i = 0; i < presses; ++i) Press(&Frame(), Qt::Key_Right);
-        EXPECT_EQ(Slider(id)->value(), std::min(presses, 25)) << id;
+        EXPECT_EQ(Slider(id)->value(), std::min(presses, 25)) << id.id;
     }
 
     // Picks a command by its letters, answering the window it opens with `answer`; gives its title.
@@ -98,14 +98,15 @@ protected:
         return window.Window().title;
     }
 
-    void Tick() { View().OnTimer(); }
+    void Tick() { Session().Tick(); }
 };
 
 // Each read-only number field is a tab stop and shows the focus: its number turns selected.
 TEST_F(KeyboardTest, TheReadOnlyNumberFieldsShowTheFocus) {
     BackToTheMainWindow();
-    for (int id : {IDC_EDIT_MONEY, IDC_EDIT_PATIENTS, IDC_EDIT_MONTH, IDC_EDIT_YEAR}) {
-        QWidget* field = View().GetDlgItem(id);
+    for (int id : {Board::kMoneyEdit.id, Board::kPatientsEdit.id, Board::kMonthEdit.id,
+                   Board::kYearEdit.id}) {
+        QWidget* field = View().Item<QWidget>(id);
         const QImage unfocused = field->grab().toImage();
         ASSERT_TRUE(TabTo(&View(), id)) << id;
         EXPECT_NE(field->grab().toImage(), unfocused) << id;
@@ -115,16 +116,16 @@ TEST_F(KeyboardTest, TheReadOnlyNumberFieldsShowTheFocus) {
 // The right arrow stops at 25; that a month plays the sliders' values is the board test's.
 TEST_F(KeyboardTest, ASliderStopsAt25) {
     StartGame();
-    MoveSlider(IDC_SLIDER_DOSE, 30);
+    MoveSlider(Board::kDoseSlider, 30);
 }
 
 TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
     ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_O, FastestByKeys), "OPTION");
     ASSERT_EQ(MenuWindow(Qt::Key_M, Qt::Key_S, PressKey(Qt::Key_Return)), "ZORMADE");
-    EXPECT_EQ(View().GameRun().TimerPeriod(), 3000);
-    MoveSlider(IDC_SLIDER_DOSE, 2);
-    MoveSlider(IDC_SLIDER_DEMAND, 3);
-    MoveSlider(IDC_SLIDER_COUNTER, 2);
+    EXPECT_EQ(Session().GameRun().TimerPeriod(), 3000);
+    MoveSlider(Board::kDoseSlider, 2);
+    MoveSlider(Board::kDemandSlider, 3);
+    MoveSlider(Board::kCounterSlider, 2);
 
     for (int month = 1; month <= 3; ++month) Tick();  // no event before April
     {
@@ -139,12 +140,13 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
         EXPECT_EQ(MenuWindow(Qt::Key_M, Qt::Key_P, PressKey(Qt::Key_Return)), title);
     // Esc on the stop question is No: the run goes on.
     EXPECT_EQ(MenuWindow(Qt::Key_M, Qt::Key_E, PressKey(Qt::Key_Escape)), "STOP");
-    EXPECT_TRUE(View().GameRun().Running() && !View().GameRun().Paused());
+    EXPECT_TRUE(Session().GameRun().Running() && !Session().GameRun().Paused());
 
     // The months to December 1996; an event that comes is answered with Enter twice.
-    View().Random().Seed(1);
-    while (View().State().year < 1996 || View().State().month < 12) {
-        ASSERT_FALSE(View().State().caught) << "caught in " << View().State().year;
+    Session().Random().Seed(1);
+    while (Session().GameRun().State().year < 1996 || Session().GameRun().State().month < 12) {
+        ASSERT_FALSE(Session().GameRun().State().caught)
+            << "caught in " << Session().GameRun().State().year;
         ModalSequence anyEvent({PressKey(Qt::Key_Return), PressKey(Qt::Key_Return)});
         Tick();
     }
@@ -155,13 +157,14 @@ TEST_F(KeyboardTest, AWholeGameIsPlayedWithTheKeyboardAlone) {
         Tick();
         EXPECT_EQ(clear.Titles(), QStringList({"END", "RANK IN!!", "RANKING"}));
     }
-    EXPECT_TRUE(View().Ranking().names[0] == "KEYS" && !View().GameRun().Running());
+    EXPECT_TRUE(Session().Ranking().names[0] == "KEYS" && !Session().GameRun().Running());
     EXPECT_EQ(MenuWindow(Qt::Key_M, Qt::Key_R, PressKey(Qt::Key_Escape)), "RANKING");
 
     Menu(Qt::Key_M, Qt::Key_X);
     EXPECT_FALSE(Frame().isVisible());
     StartAgain();
-    EXPECT_TRUE(View().Ranking().names[0] == "KEYS" && View().Options().speed == Speed::Fastest)
+    EXPECT_TRUE(Session().Ranking().names[0] == "KEYS" &&
+                Session().Options().speed == Speed::Fastest)
         << "the exit wrote the profile";
 }
 

@@ -36,7 +36,7 @@ protected:
         StartAgain([this] { return Now(); });
     }
 
-    COpeningDlg& Opening() { return app->OpeningDlg(); }
+    OpeningDialog& Opening() { return *app->Opening(); }
     std::uint32_t Now() const { return clockStart + clockMs; }
     std::uint32_t Elapsed(std::uint32_t tick) const { return tick - clockStart; }
 
@@ -78,21 +78,20 @@ TEST_F(OpeningTest, ShownTopmostOverTheUsableMainWindowOnlyWhenOpeningIsZeroOrMi
     for (const std::optional<int> opening : openings) {
         SCOPED_TRACE(opening ? *opening : 99);
         Start(opening);
-        EXPECT_TRUE(app->Frame()->isVisible() && app->Frame()->isEnabled());
+        EXPECT_TRUE(app->Window()->isVisible() && app->Window()->isEnabled());
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         if (opening.value_or(0) != 0) {
-            EXPECT_FALSE(Opening().IsBuilt() || Opening().isVisible());
+            EXPECT_EQ(app->Opening(), nullptr);
             continue;
         }
-        ASSERT_TRUE(Opening().IsWindow());
+        ASSERT_NE(app->Opening(), nullptr);
         EXPECT_TRUE(Opening().isVisible());
         ASSERT_NE(Opening().windowHandle(), nullptr);
         EXPECT_TRUE((Opening().windowHandle()->flags() & Qt::WindowStaysOnTopHint) &&
                     (Opening().windowFlags() & Qt::FramelessWindowHint));
-        EXPECT_EQ(std::make_pair(Opening().frameGeometry(), app->Frame()->pos()),
+        EXPECT_EQ(std::make_pair(Opening().frameGeometry(), app->Window()->pos()),
                   std::make_pair(QRect(QPoint(195, 243), kOpeningSize), QPoint(122, 128)));
-        auto* picture = Opening().Item<PictureControl>(COpeningDlg::kPictureId);
-        ASSERT_NE(picture, nullptr);
+        auto* picture = &Opening().Control(OpeningDialog::kPictureId);
         EXPECT_EQ(picture->geometry(), QRect(QPoint(0, 0), kOpeningSize));
         SaveScreenshot(&Opening(), "opening");
     }
@@ -117,7 +116,7 @@ TEST_F(OpeningTest, GoesAtTheFirstIdleMomentAfter2500msWithoutPolling) {
         RunMainLoopUntilTheOpeningGoes(10000);
         ASSERT_TRUE(hiddenAt) << "the opening is still up";
         EXPECT_EQ(Elapsed(*hiddenAt), 2500u);
-        EXPECT_FALSE(Opening().IsWindow());
+        EXPECT_EQ(app->Opening(), nullptr);
     }
 }
 
@@ -137,8 +136,8 @@ TEST_F(OpeningTest, StaysWhileTheBriefingIsOpenAndGoesWhenItCloses) {
         });
     });
     // The start command runs from the main loop, as a menu click does.
-    QTimer::singleShot(0, app->Frame(), [this] {
-        QAction* start = app->Frame()->Router().ActionFor(ID_GAME_START);
+    QTimer::singleShot(0, app->Window(), [this] {
+        QAction* start = app->Window()->Command("start");
         ASSERT_NE(start, nullptr);
         start->trigger();
     });
@@ -148,7 +147,7 @@ TEST_F(OpeningTest, StaysWhileTheBriefingIsOpenAndGoesWhenItCloses) {
     ASSERT_TRUE(hiddenAt) << "the opening stayed after the briefing";
     EXPECT_EQ(mainLoopSleeps, sleepsBeforeTheBriefingClosed + 1);
     // Esc in the briefing starts the game as OK does.
-    EXPECT_TRUE(app->View()->TurnTimer().isActive());
+    EXPECT_TRUE(app->Session().TurnTimer().isActive());
 }
 
 // The close box; the exit command is the keyboard test's.
@@ -156,13 +155,13 @@ TEST_F(OpeningTest, ClosingTheMainWindowEndsTheProgramAtOnceWithoutAQuestion) {
     Start(std::nullopt);
     bool openingShownAtExit = false;
     ModalAnswer question(PressKey(Qt::Key_Escape));
-    QTimer::singleShot(100, app->Frame(), [&] {
+    QTimer::singleShot(100, app->Window(), [&] {
         openingShownAtExit = Opening().isVisible();
-        app->Frame()->close();
+        app->Window()->close();
     });
     // Only a lingering program meets this: it would end with 1 instead of 0. The timer goes with
     // the program, so it cannot end a later test's loop.
-    QTimer::singleShot(10000, app->Frame(), [] { QApplication::exit(1); });
+    QTimer::singleShot(10000, app->Window(), [] { QApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(openingShownAtExit);
     EXPECT_FALSE(question.Answered()) << question.Window().title.toStdString();

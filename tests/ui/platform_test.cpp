@@ -9,25 +9,34 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
 #include "app_fixture.h"
-#include "platform/cdialog.h"
 #include "platform/classic_look.h"
 #include "platform/control_set.h"
 #include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
-#include "platform/form_view.h"
 #include "platform/list_box.h"
 #include "platform/message_box.h"
 #include "platform/multi_line_edit.h"
 #include "platform/picture_control.h"
+#include "platform/sized_files_icon.h"
+#include "platform/template_controls.h"
+#include "platform/template_dialog.h"
 #include "platform/text_fit.h"
 #include "platform/window_pos.h"
-#include "ui/end_dlg.h"
-#include "ui/option_dlg.h"
-#include "ui/rank_in_dlg.h"
+#include "ui/about_dialog.h"
+#include "ui/board.h"
+#include "ui/briefing_dialog.h"
+#include "ui/event_dialog.h"
+#include "ui/graph_dialog.h"
+#include "ui/opening_dialog.h"
+#include "ui/options_dialog.h"
+#include "ui/rank_in_dialog.h"
+#include "ui/ranking_dialog.h"
+#include "ui/run_result_dialog.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -89,17 +98,39 @@ TEST(TextFit, ShrinksToTheLargestSizeThatFitsAndNoFurtherThanItsFloor) {
     }
 }
 
-// A window already on screen changes layer in place, not made anew, and its record follows.
-TEST(WindowPos, AShownWindowChangesLayerInPlace) {
+// A window already on screen goes on top in place, not made anew, and its record follows.
+// Each size is read from its file when first asked for, not when the icon is made; a size
+// between two drawn ones is the larger scaled down.
+TEST(SizedFilesIcon, ReadsASizeWhenItIsFirstAskedFor) {
+    QTemporaryDir folder;
+    const QString pattern = folder.filePath(QStringLiteral("icon-%1.png"));
+    const auto drawn = [&pattern](int side, Qt::GlobalColor colour) {
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(pattern.arg(side)));
+    };
+    drawn(16, Qt::blue);
+    drawn(32, Qt::blue);
+    const QIcon icon = SizedFilesIcon(pattern, {16, 32});
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+    drawn(32, Qt::red);
+    const QImage big = icon.pixmap(32, 32).toImage();
+    EXPECT_EQ(big.size(), QSize(32, 32));
+    EXPECT_EQ(big.pixelColor(5, 5), QColor(Qt::red)) << "the 32 was read before it was asked for";
+    const QImage between = icon.pixmap(24, 24).toImage();
+    EXPECT_EQ(between.size(), QSize(24, 24));
+    EXPECT_EQ(between.pixelColor(12, 12), QColor(Qt::red)) << "24 comes from 32, not from 16";
+    EXPECT_EQ(icon.pixmap(16, 16).toImage().pixelColor(3, 3), QColor(Qt::blue));
+}
+
+TEST(WindowPos, AShownWindowGoesOnTopInPlace) {
     QWidget window;
     window.show();
     QWindow* const native = window.windowHandle();
-    for (const bool top : {true, false}) {
-        SetWindowPos(&window, top ? WindowLayer::TopMost : WindowLayer::Normal, 10, 20, 300, 200);
-        EXPECT_EQ(window.windowHandle(), native);
-        EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), top);
-        EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), top);
-    }
+    ShowOnTop(&window, QRect(10, 20, 300, 200));
+    EXPECT_EQ(window.windowHandle(), native);
+    EXPECT_TRUE(native->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 // A line wider than the screen (a long path in a failed save) wraps within the screen.
@@ -113,33 +144,6 @@ TEST(MessageBox, ALineWiderThanTheScreenWrapsOnIt) {
     ASSERT_TRUE(box.Answered());
     EXPECT_GT(width, 0);
     EXPECT_LE(width, QGuiApplication::primaryScreen()->availableGeometry().width());
-}
-
-struct FormForTest : CFormView {
-    FormForTest() : CFormView(101) {}
-    int money = 0, month = 0;
-    void DoDataExchange(DataExchange* pDX) override {
-        DDX_Text(pDX, 1015, money);
-        DDX_Text(pDX, 1017, month);
-    }
-};
-
-TEST(DataExchange, NumbersGoBothWaysAndBadTextIsRefused) {
-    FormForTest form;
-    ASSERT_TRUE(form.Create());
-    form.money = -1500000;
-    form.month = 12;
-    ASSERT_TRUE(form.UpdateData(false));
-    EXPECT_EQ(WindowText(form.GetDlgItem(1015)), "-1500000");
-    SetWindowText(form.GetDlgItem(1017), " 7 ");
-    ASSERT_TRUE(form.UpdateData(true));
-    EXPECT_EQ(form.month, 7);
-
-    SetWindowText(form.GetDlgItem(1015), "12a");
-    ModalAnswer box(ClickButton("OK"));
-    EXPECT_FALSE(form.UpdateData(true));
-    EXPECT_TRUE(box.Answered());
-    EXPECT_EQ(form.money, -1500000);
 }
 
 // Qt's own style option keeps the player's choice; a look-alike option or an empty override does not.
@@ -166,28 +170,36 @@ TEST(ClassicLook, GivesWayOnlyToAStyleThePlayerChose) {
 // Every control the windows reach by a typed id is in that window's template, of that type.
 template <typename... T>
 void ExpectControls(int templateId, ControlId<T>... ids) {
-    CFormView form(templateId);
-    ASSERT_TRUE(form.Create()) << templateId;
+    TemplateDialog form(templateId);
+    ASSERT_TRUE(form.IsBuilt()) << templateId;
     const auto expect = [templateId](const QWidget* found, int id) {
         EXPECT_NE(found, nullptr) << "template " << templateId << ", control " << id;
     };
-    (expect(form.Item<T>(ids), ids), ...);
+    (expect(form.Item<T>(ids.id), ids.id), ...);
 }
 
 TEST(ControlIds, EveryTypedIdIsInItsTemplateAsThatType) {
-    ExpectControls(CZormadeView::kTemplateId, IDC_PROGRESS_STAMINA, IDC_PROGRESS_TRUST,
-                   IDC_PROGRESS_RIVAL, IDC_PROGRESS_SUSPICION, IDC_EDIT_MONEY, IDC_EDIT_PATIENTS,
-                   IDC_EDIT_MONTH, IDC_EDIT_YEAR, IDC_SLIDER_DOSE, IDC_SLIDER_DONATION,
-                   IDC_SLIDER_DEMAND, IDC_SLIDER_COUNTER, IDC_LIST_LOG);
-    ExpectControls(CEventDlg::kTemplateId, CEventDlg::kAnswerListId, CEventDlg::kPromptId,
-                   CEventDlg::kPictureId, CEventDlg::kConfirmId);
-    ExpectControls(CEndDlg::kTemplateId, CEndDlg::IDC_PICTURE, CEndDlg::IDC_TITLE,
-                   CEndDlg::IDC_MESSAGE);
-    ExpectControls(CRankInDlg::kTemplateId, CRankInDlg::IDC_POINTS, CRankInDlg::IDC_RANK,
-                   CRankInDlg::IDC_NAME);
-    ExpectControls(COptionDlg::kTemplateId, COptionDlg::IDC_SKIP_OPENING,
-                   COptionDlg::IDC_LEVEL_FIRST, COptionDlg::IDC_SPEED_FIRST);
-    ExpectControls(COpeningDlg::kTemplateId, COpeningDlg::kPictureId);
+    ExpectControls(Board::kTemplateId, Board::kStaminaBar, Board::kTrustBar, Board::kRivalBar,
+                   Board::kSuspicionBar, Board::kMoneyEdit, Board::kPatientsEdit, Board::kMonthEdit,
+                   Board::kYearEdit, Board::kDoseSlider, Board::kDonationSlider,
+                   Board::kDemandSlider, Board::kCounterSlider, Board::kLog);
+    ExpectControls(EventDialog::kTemplateId, EventDialog::kAnswerListId, EventDialog::kPromptId,
+                   EventDialog::kPictureId, EventDialog::kConfirmId);
+    ExpectControls(RunResultDialog::kTemplateId, RunResultDialog::kPictureId,
+                   RunResultDialog::kTitleId, RunResultDialog::kMessageId);
+    ExpectControls(RankInDialog::kTemplateId, RankInDialog::kPointsId, RankInDialog::kRankId,
+                   RankInDialog::kNameId);
+    ExpectControls(OptionsDialog::kTemplateId, OptionsDialog::kSkipOpeningId,
+                   OptionsDialog::kFirstLevelId, OptionsDialog::kFirstSpeedId);
+    ExpectControls(OpeningDialog::kTemplateId, OpeningDialog::kPictureId);
+    ExpectControls(GraphDialog::kTemplateId, GraphDialog::kValuesChartId,
+                   GraphDialog::kMoneyChartId, GraphDialog::kEndLineId, GraphDialog::kEventListId);
+    for (std::size_t place = 0; place < RankingDialog::kPointsIds.size(); ++place) {
+        ExpectControls(RankingDialog::kTemplateId, RankingDialog::kPointsIds[place],
+                       RankingDialog::kNameIds[place]);
+    }
+    for (int templateId : {AboutDialog::kTemplateId, BriefingDialog::kTemplateId})
+        ExpectControls(templateId, TemplateDialog::kAcceptButton);
 }
 
 // Every control of every window has a name a screen reader can say: its own caption, or the
@@ -211,7 +223,7 @@ TEST(Accessibility, EveryControlOfEveryWindowHasASpokenName) {
 }
 
 TEST_F(AppTest, TheMoneyEditTellsItsValueBesideItsName) {
-    auto* money = QAccessible::queryAccessibleInterface(View().GetDlgItem(IDC_EDIT_MONEY));
+    auto* money = QAccessible::queryAccessibleInterface(&View().Control(Board::kMoneyEdit));
     ASSERT_NE(money, nullptr);
     EXPECT_EQ(money->text(QAccessible::Name), "所持金");
     EXPECT_EQ(money->text(QAccessible::Value), "1500000");

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "ui/game_app.h"
 #include "ui/run_game.h"
-#include "ui/zormade_app.h"
 #include "ui_helpers.h"
 
 namespace {
@@ -48,15 +48,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::unique_ptr<ModalSequence> windows;
-    return RunGame(1, argv, [&](CZormadeApp& app) {
+    return RunGame(1, argv, [&](GameApp& app) {
         windows = std::make_unique<ModalSequence>(std::move(answers));
-        QTimer::singleShot(0, app.View(), [&app, enter] {
-            GameState& state = app.View()->State();
+        QTimer::singleShot(0, app.Window(), [&app, enter] {
+            GameState& state = app.Session().GameRun().State();
             state.year = 1996;
             state.month = 12;
             state.values.patients = 10000;
             state.values.money = 1500000;
-            app.View()->OnTimer();
+            app.Session().Tick();
             if (enter) Ready();
         });
     });

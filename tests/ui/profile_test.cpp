@@ -170,15 +170,15 @@ protected:
     // Exits through the menu; the text of the box that said the profile was not saved, or "".
     QString ExitComplaint() {
         ModalAnswer box(ClickButton("OK"));
-        Trigger(ID_APP_EXIT);
+        Trigger("exit");
         if (!box.Answered()) return {};
         EXPECT_EQ(box.Window().icon, QMessageBox::Critical) << "a lost save has the stop icon";
         return box.Window().text;
     }
 
     void ExpectDefaultsLoaded() {
-        EXPECT_EQ(RowsOf(View().Ranking()), kDefaultRows);
-        EXPECT_EQ(View().Options(), GameOptions{});
+        EXPECT_EQ(RowsOf(Session().Ranking()), kDefaultRows);
+        EXPECT_EQ(Session().Options(), GameOptions{});
     }
 
     int folders = 0;
@@ -189,7 +189,7 @@ TEST_F(ProfileTest,
     const auto before = static_cast<std::uint32_t>(std::time(nullptr));
     StartAgain();
     const auto after = static_cast<std::uint32_t>(std::time(nullptr));
-    const int first = View().Random().Next();
+    const int first = Session().Random().Next();
     bool seeded = false;
     for (auto second = before; second <= after; ++second)
         seeded |= Random15(second).Next() == first;
@@ -302,7 +302,7 @@ TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
     ASSERT_TRUE(QFile::setPermissions(ProfilePath(), QFile::ReadOwner | QFile::ReadGroup));
     for (const bool changed : {false, true}) {
         StartAgain();
-        if (changed) View().Options().level = Level::Hardest;
+        if (changed) Session().Options().level = Level::Hardest;
         // The file first, then why.
         const QString told =
             "保存できませんでした。\n" + ProfilePath() + "\n書き込みが許可されていない";
@@ -445,12 +445,12 @@ TEST_F(ProfileTest, AProfileOfExactlyTheLargestSizeTakesAnEntryAndItsExitIsNoFai
     ASSERT_TRUE(WriteFile(ProfilePath(), "[Option]\nSpeed=0\n") &&
                 QFile::resize(ProfilePath(), kLargestProfile));
     StartAgain();
-    EXPECT_EQ(View().Options().speed, Speed::Fastest);
+    EXPECT_EQ(Session().Options().speed, Speed::Fastest);
     ModalSequence windows({EnterName("BIG"), PressKey(Qt::Key_Escape)});
-    View().EnterRanking(8997);
+    Frame().EnterRanking(8997);
     EXPECT_TRUE(windows.Done());
     EXPECT_GT(QFileInfo(ProfilePath()).size(), kLargestProfile);
-    View().Options().level = Level::Hardest;
+    Session().Options().level = Level::Hardest;
     EXPECT_EQ(ExitComplaint(), "");
     const QByteArray written = ReadFile(ProfilePath());
     EXPECT_TRUE(written.contains("\nLevel=0\n") && written.contains("\nPlayername0=BIG\n"));
@@ -461,9 +461,9 @@ TEST_F(ProfileTest, AFailedSaveOfTheOptionsIsToldWhenTheyAreChosen) {
     ASSERT_TRUE(WriteFile(ProfilePath(), "[Option]\nLevel=1\n"));
     ASSERT_TRUE(QFile::setPermissions(ProfilePath(), QFile::ReadOwner));
     StartAgain();
-    View().Options().level = Level::Hardest;
+    Session().Options().level = Level::Hardest;
     ModalSequence windows({ClickButton("OK"), ClickButton("OK")});
-    Trigger(ID_OPTION);
+    Trigger("options");
     ASSERT_TRUE(windows.Done());
     EXPECT_TRUE(windows.Windows()[1].text.contains(ProfilePath() + "\n書き込みが許可されていない"))
         << windows.Windows()[1].text.toStdString();
@@ -539,13 +539,13 @@ TEST_F(ProfileTest, NamesInOtherEncodingsOrDamagedOrVeryLongAreShownAndKeptThrou
         ASSERT_TRUE(WriteFile(ProfilePath(), c.file));
         StartAgain();
         const Rows shown{"9000 " + c.shown.toStdString(), "1300 Bob"};
-        EXPECT_EQ(firstTwo(RowsOf(View().Ranking())), shown);
+        EXPECT_EQ(firstTwo(RowsOf(Session().Ranking())), shown);
         QString inDialog;
         ModalAnswer ranking([&](QWidget* w) {
             inDialog = DialogText(w, 1016);
             PressKey(Qt::Key_Escape)(w);
         });
-        Trigger(ID_RANKING);
+        Trigger("ranking");
         // A name that fills its control (20 characters do) is shown as far as it goes.
         const QString name = QString::fromUtf8(c.shown);
         EXPECT_TRUE(name.startsWith(inDialog)) << inDialog.size();
@@ -581,7 +581,7 @@ TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsModeAndOwnerAndRemovesOnlyItsO
     const QString relative = QDir(QFileInfo(ProfilePath()).absolutePath()).relativeFilePath(target);
     ASSERT_EQ(::symlink(QFile::encodeName(relative), QFile::encodeName(ProfilePath())), 0);
     StartAgain();
-    EXPECT_EQ(View().Options().speed, Speed::Fastest);
+    EXPECT_EQ(Session().Options().speed, Speed::Fastest);
     EXPECT_EQ(ExitComplaint(), "");
 
     EXPECT_TRUE(QFileInfo(ProfilePath()).isSymLink());
@@ -604,7 +604,8 @@ using TerminationTest = AppTest;
 // They run the program's own start-up, so each signal also proves its handler is in place. Every
 // clear scores 8997; of equal scores the later save's entry comes first. Another program that
 // never lets the lock go delays the exit by the bound at most; the save is made anyway, and told.
-TEST_F(TerminationTest, ASignalWithTheEndDialogOrTheNameEntryOpenMakesTheEntryBesideOtherCopies) {
+TEST_F(TerminationTest,
+       ASignalWithTheResultDialogOrTheNameEntryOpenMakesTheEntryBesideOtherCopies) {
     // Together: every copy signalled before any is waited for, so they save in either order.
     // clang-format off
     const struct { int signal; QList<QStringList> copies; bool reverse; std::vector<std::string> ranked; bool together = false, held = false; } cases[] = {
@@ -676,14 +677,14 @@ TEST_F(TerminationTest, AnEntrySavedWithoutTheLockIsPutBackOrNamedAtTheExit) {
         auto holder = std::make_unique<LockHolder>(ProfilePath() + ".lock");
         ASSERT_TRUE(holder->Held());
         ModalSequence entry({EnterName("MINE"), ClickButton("OK"), PressKey(Qt::Key_Escape)});
-        View().EnterRanking(8997);
+        Frame().EnterRanking(8997);
         ASSERT_TRUE(entry.Done());
         EXPECT_TRUE(entry.Windows()[1].text.contains("待たずに保存しました"));
         EXPECT_EQ(StoredRanking(ProfilePath())[1], "8997 MINE");
         ASSERT_TRUE(WriteFile(ProfilePath(), stalled));
         if (!heldAtExit) holder.reset();
         ModalSequence exit({ClickButton("OK"), ClickButton("OK")});
-        Trigger(ID_APP_EXIT);
+        Trigger("exit");
         const Rows merged{"9000 STALLED", "8997 MINE", "1300 ??????", "820 ??????", "610 ??????"};
         EXPECT_EQ(StoredRanking(ProfilePath()), merged);
         EXPECT_EQ(exit.Windows().size(), heldAtExit ? 2u : 0u);
@@ -703,7 +704,7 @@ TEST_P(SignalDuringExitTest, CutsTheWaitForAHeldLockShortAndTheBoxTellsOfIt) {
     LockHolder holder(ProfilePath() + ".lock");
     ASSERT_TRUE(holder.Held());
     TerminationSignals termination([] {});
-    View().Options().speed = Speed::Fastest;
+    Session().Options().speed = Speed::Fastest;
     const pthread_t mainThread = ::pthread_self();
     std::atomic<bool> exited{false};
     if (before) ::raise(SIGINT);
@@ -713,7 +714,7 @@ TEST_P(SignalDuringExitTest, CutsTheWaitForAHeldLockShortAndTheBoxTellsOfIt) {
     QElapsedTimer waited;
     waited.start();
     ModalAnswer box(ClickButton("OK"));
-    Trigger(ID_APP_EXIT);
+    Trigger("exit");
     exited = true;
     signaller.join();
     EXPECT_LT(waited.elapsed(), kLongestLockWait.count() / 2);

@@ -60,19 +60,19 @@ using ScreensTest = AppTest;
 TEST_F(ScreensTest, TheBriefingShowsItsPictureAndTextsAndItsOkStartsTheGame) {
     Shown shown;
     ModalAnswer briefing(Read(shown, "briefing", ClickButton("OK")));
-    Trigger(ID_GAME_START);
+    Trigger("start");
     EXPECT_TRUE(shown.texts.size() == 3 && shown.texts.contains("ZORMADE Version 0.1"));
     EXPECT_FALSE(shown.flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
     EXPECT_EQ(shown.picture.convertToFormat(QImage::Format_ARGB32),
               LoadBitmap(161).convertToFormat(QImage::Format_ARGB32));
-    EXPECT_TRUE(View().TurnTimer().isActive());
+    EXPECT_TRUE(Session().TurnTimer().isActive());
 }
 
 TEST_F(ScreensTest, AboutBoxShowsTheIconNameAndVersionAndClosesEveryWay) {
     for (const auto& way : {ClickButton("OK"), PressKey(Qt::Key_Escape), CloseWindow}) {
         Shown shown;
         ModalAnswer about(Read(shown, "about", way));
-        Trigger(ID_APP_ABOUT);
+        Trigger("about");
         EXPECT_EQ(about.Window().title, "ﾊﾞｰｼﾞｮﾝ情報");
         EXPECT_EQ(shown.buttons, QStringList("OK"));
         EXPECT_TRUE(shown.texts.contains("ZORMade Version 0.1") && shown.icon &&
@@ -85,18 +85,18 @@ TEST_F(ScreensTest, AboutBoxShowsTheIconNameAndVersionAndClosesEveryWay) {
 }
 
 TEST_F(ScreensTest, ARunGoesOnBehindTheAboutBox) {
-    View().Options().speed = Speed::Fastest;  // the fastest turns, 3 s
+    Session().Options().speed = Speed::Fastest;  // the fastest turns, 3 s
     StartGame();
-    ASSERT_EQ(EditText(IDC_EDIT_MONTH), "1");
+    ASSERT_EQ(EditText(Board::kMonthEdit), "1");
     ModalAnswer about([&](QWidget* window) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return EditText(IDC_EDIT_MONTH) != "1"; }, 10000));
-        EXPECT_EQ(EditText(IDC_EDIT_MONTH), "2");
-        EXPECT_FALSE(View().GameRun().Paused());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return EditText(Board::kMonthEdit) != "1"; }, 10000));
+        EXPECT_EQ(EditText(Board::kMonthEdit), "2");
+        EXPECT_FALSE(Session().GameRun().Paused());
         PressKey(Qt::Key_Escape)(window);
     });
-    Trigger(ID_APP_ABOUT);
+    Trigger("about");
     EXPECT_TRUE(about.Answered());
-    EXPECT_TRUE(View().TurnTimer().isActive());
+    EXPECT_TRUE(Session().TurnTimer().isActive());
 }
 
 // What the dialog shows: the ticked level and speed (-1 for none), the box and the focused control.
@@ -121,7 +121,7 @@ protected:
     // The turn period and level factor a run started now plays at.
     std::pair<int, double> StartedPace() {
         StartGame();
-        return {View().TurnTimer().interval(), View().State().levelFactor};
+        return {Session().TurnTimer().interval(), Session().GameRun().State().levelFactor};
     }
 
     // Opens the options from the menu, reads them, lets `change` act, then closes with `close`.
@@ -135,7 +135,7 @@ protected:
             change(w);
             close(w);
         });
-        Trigger(ID_OPTION);
+        Trigger("options");
         EXPECT_EQ(window.Window().title, "OPTION");
         return shown;
     }
@@ -146,24 +146,25 @@ protected:
 TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
     for (const auto& way : {ClickButton("ｷｬﾝｾﾙ"), PressKey(Qt::Key_Escape), CloseWindow}) {
         EXPECT_EQ(Open(ChangeAll, way), Choices(2, 2, false, "OK"));
-        EXPECT_EQ(View().Options(), (GameOptions{Level::Normal, Speed::Normal, 0})) << "not kept";
+        EXPECT_EQ(Session().Options(), (GameOptions{Level::Normal, Speed::Normal, 0}))
+            << "not kept";
     }
     Open(ChangeAll, ClickButton("OK"));
-    EXPECT_EQ(View().Options(), (GameOptions{Level::Hardest, Speed::Fastest, 1}));
+    EXPECT_EQ(Session().Options(), (GameOptions{Level::Hardest, Speed::Fastest, 1}));
     // Saved at once, so that a lost display later cannot lose them.
     EXPECT_EQ(IniProfile(ProfilePath()).GetProfileInt("Option", "Speed", 2), 0);
     EXPECT_EQ(StartedPace(), std::make_pair(3000, 1.5));
     Frame().close();
     StartAgain();
-    EXPECT_FALSE(app->OpeningDlg().IsBuilt()) << "the box left the opening in";
+    EXPECT_EQ(app->Opening(), nullptr) << "the box left the opening in";
 }
 
 TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAtFactorOneAndTheSlowestPace) {
-    View().Options() = {Level{7}, Speed{9}, 5};
+    Session().Options() = {Level{7}, Speed{9}, 5};
     // Only 1 ticks the box.
     EXPECT_EQ(Open([](QWidget*) {}, ClickButton("OK")), Choices(-1, -1, false, "OK"));
     // OK with nothing ticked stores -1, which plays like any value outside the group.
-    EXPECT_EQ(View().Options(), (GameOptions{Level{-1}, Speed{-1}, 0}));
+    EXPECT_EQ(Session().Options(), (GameOptions{Level{-1}, Speed{-1}, 0}));
     EXPECT_EQ(StartedPace(), std::make_pair(7000, 1.0));
 }
 

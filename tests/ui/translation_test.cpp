@@ -16,9 +16,10 @@
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
-#include "platform/commands.h"
 #include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
+#include "platform/list_box.h"
+#include "platform/menu_resource.h"
 #include "platform/multi_line_edit.h"
 #include "platform/resources.h"
 #include "platform/string_ids.h"
@@ -56,9 +57,12 @@ int LetterUnit(const QFont& font) {
 
 QString MenuText(int id, int command) {
     QMenuBar bar;
-    CommandRouter router;
-    router.BuildMenuBar(id, &bar);
-    return command ? router.ActionFor(command)->text() : bar.actions().value(0)->text();
+    BuildMenuBar(id, &bar);
+    if (!command) return bar.actions().value(0)->text();
+    for (const QAction* action : bar.findChildren<QAction*>()) {
+        if (action->data().toInt() == command) return action->text();
+    }
+    return {};
 }
 
 QString TemplateText(int id, int control) {
@@ -112,17 +116,18 @@ TEST_F(TranslationTest, ATextWithoutATranslationShowsTheJapaneseSource) {
 // are no wider than the template's units.
 TEST_F(TranslationTest, AnEventWindowOpenedInEnglishShowsTheTranslation) {
     EventAnswer answer(0, PressKey(Qt::Key_Return));
-    answer.whileDialogOpen = [](CEventDlg& d) {
-        auto* list = d.Item<QListWidget>(CEventDlg::kAnswerListId);
+    answer.whileDialogOpen = [](EventDialog& d) {
+        QListWidget* list = &d.Control(EventDialog::kAnswerListId);
         EXPECT_EQ(d.windowTitle(), "Event");
-        EXPECT_EQ(d.Item<QPushButton>(IDOK)->text(), "Decide");
-        EXPECT_EQ(DialogText(&d, CEventDlg::kPromptId), EventPrompt(22));
-        EXPECT_EQ(d.Item<MultiLineEdit>(CEventDlg::kPromptId)->document()->lineCount(), 2);
+        EXPECT_EQ(d.Control(EventDialog::kConfirmId).text(), "Decide");
+        EXPECT_EQ(d.Control(EventDialog::kPromptId).Text(), EventPrompt(22));
+        EXPECT_EQ(d.Control(EventDialog::kPromptId).document()->lineCount(), 2);
         EXPECT_EQ(list->item(0)->text(), "1. Have the plaintiff's private life looked into");
         EXPECT_EQ(list->item(1)->text(), QString::fromUtf8(EventRecordAt(22).answers[1].text));
-        const QFont font = d.Item<QPushButton>(IDOK)->font();
+        const QFont font = d.Control(EventDialog::kConfirmId).font();
         EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans");
-        const BaseUnits units = BaseUnitsFor(LoadDialogTemplate(CEventDlg::kTemplateId)->pointSize);
+        const BaseUnits units =
+            BaseUnitsFor(LoadDialogTemplate(EventDialog::kTemplateId)->pointSize);
         QFont larger = font;
         larger.setPixelSize(font.pixelSize() + 1);
         EXPECT_LE(LetterUnit(font), units.cx);
@@ -130,7 +135,7 @@ TEST_F(TranslationTest, AnEventWindowOpenedInEnglishShowsTheTranslation) {
             << font.pixelSize() << " px is not the largest size that fits";
         SaveScreenshot(&d, "event-22-en");
     };
-    EXPECT_EQ(View().AnswerEvent(22), 0);
+    EXPECT_EQ(Frame().AnswerEvent(22), 0);
     ASSERT_TRUE(answer.BoxAnswered());
     EXPECT_EQ(answer.Box().TitleAndText(),
               QStringList({"結果",
@@ -176,8 +181,7 @@ std::vector<Text> EveryText() {
         }
     }
     QMenuBar bar;
-    CommandRouter router;
-    router.BuildMenuBar(128, &bar);
+    BuildMenuBar(128, &bar);
     for (QAction* popup : bar.actions()) {
         texts.push_back({"menu 128", "popup", popup->text()});
         for (QAction* item : popup->menu()->actions()) {

@@ -11,6 +11,7 @@
 #include <QTextEdit>
 
 #include "platform/control_set.h"
+#include "platform/multi_line_edit.h"
 
 namespace zormade::test {
 
@@ -60,13 +61,13 @@ QStringList ModalSequence::Titles() const {
 
 EventAnswer::EventAnswer(int row, std::function<void(QWidget*)> close)
     : dialog_([this, row, close](QWidget* window) {
-          auto* dialog = qobject_cast<CEventDlg*>(window);
+          auto* dialog = qobject_cast<EventDialog*>(window);
           if (!dialog) {
               ADD_FAILURE() << "not the event dialog: " << window->windowTitle().toStdString();
               PressKey(Qt::Key_Escape)(window);
               return;
           }
-          prompt_ = WindowText(dialog->GetDlgItem(CEventDlg::kPromptId));
+          prompt_ = dialog->Control(EventDialog::kPromptId).Text();
           for (int i = 0; i < row; ++i) QTest::keyClick(window->focusWidget(), Qt::Key_Down);
           whileDialogOpen(*dialog);
           box_ = std::make_unique<ModalAnswer>([this](QWidget* box) {

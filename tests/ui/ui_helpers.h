@@ -12,8 +12,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/dialog_host.h"
-#include "ui/event_dlg.h"
+#include "platform/template_controls.h"
+#include "ui/event_dialog.h"
 
 namespace zormade::test {
 
@@ -64,7 +64,7 @@ class EventAnswer {
 public:
     EventAnswer(int row, std::function<void(QWidget*)> close);
 
-    std::function<void(CEventDlg&)> whileDialogOpen = [](CEventDlg&) {};
+    std::function<void(EventDialog&)> whileDialogOpen = [](EventDialog&) {};
     std::function<void(QWidget* box)> whileBoxOpen = [](QWidget*) {};
 
     bool BoxAnswered() const { return box_ && box_->Answered(); }
@@ -99,11 +99,19 @@ void TypeText(QWidget* widget, const QString& text);
 
 // The text of control `id` of a dialog built from a template; "" when there is no such control.
 QString DialogText(QWidget* dialog, int id);
+template <typename T>
+QString DialogText(QWidget* dialog, ControlId<T> id) {
+    return DialogText(dialog, id.id);
+}
 // Control `id` of a dialog built from a template, as a T; nullptr when it is missing or no T.
 template <typename T>
 T* DialogItem(QWidget* dialog, int id) {
-    auto* host = dynamic_cast<DialogHost*>(dialog);
+    auto* host = dynamic_cast<TemplateControls*>(dialog);
     return host ? host->Item<T>(id) : nullptr;
+}
+template <typename T>
+T* DialogItem(QWidget* dialog, ControlId<T> id) {
+    return DialogItem<T>(dialog, id.id);
 }
 
 // Drops the quit that the main loop was sent as it ended (its last window closing) but did not

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/template_dialog.h"
+
+namespace zormade {
+
+// Shown at every start of a game; OK or Esc both go on to the game.
+class BriefingDialog : public TemplateDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 160;
+    explicit BriefingDialog(QWidget* parent = nullptr) : TemplateDialog(kTemplateId, parent) {}
+};
+
+}  // namespace zormade
