@@ -11,7 +11,8 @@ CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORMADE_WERROR=ON
 # Packages are stamped with the time of the last commit, so that two builds of it are identical.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 
-.PHONY: all deps game-deps build run test test-sanitize fuzz bench mutants format format-check translations install uninstall package reproducible clean
+.PHONY: all deps game-deps build run test test-sanitize fuzz bench mutants format format-check \
+	naming-check editorconfig-check translations install uninstall package reproducible clean
 
 all: build
 
@@ -63,13 +64,24 @@ mutants: deps
 translations:
 	for ts in i18n/zormade_*.ts; do python3 tools/i18n/ts_update.py res "$$ts" || exit 1; done
 
-# The house style (.clang-format) over every C++ file git tracks: `format` rewrites, `format-check`
-# only says where the style is not kept (CI runs it).
-FORMATTED = $(shell git ls-files '*.cpp' '*.h')
+# The house style (.clang-format) over every C++ file git tracks, the event catalogue included:
+# `format` rewrites, `format-check` only says where the style is not kept (CI runs it).
+FORMATTED = $(shell git ls-files '*.cpp' '*.h' '*.inc')
 format:
 	clang-format -i $(FORMATTED)
 format-check: deps
 	@clang-format --dry-run --Werror $(FORMATTED) && echo "format-check: $(words $(FORMATTED)) files in the house style"
+
+# The naming convention (.clang-tidy, README's "House style and names") over every C++ translation unit and
+# header in NAMING_DIRS, with clang-tidy over the built tree's compile_commands.json.
+NAMING_DIRS ?= src tools tests bench fuzz
+naming-check: build
+	@scripts/naming_check.sh $(BUILD) $(NAMING_DIRS)
+
+# .editorconfig over every text file git tracks, less the folders in EDITORCONFIG_SKIP.
+EDITORCONFIG_SKIP ?=
+editorconfig-check:
+	@python3 -B tools/editorconfig_check/editorconfig_check.py . $(addprefix --skip ,$(EDITORCONFIG_SKIP))
 
 # The built tree into PREFIX (the programs in games/); DESTDIR, when given, stages the files below
 # a folder instead of the live system. Builds nothing and installs no packages: run `make` first.

@@ -15,7 +15,7 @@ game=(
 tests=(
   file python3
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang-14 libclang-rt-14-dev clang-format  # the fuzzers; the house style's check
+  clang-14 libclang-rt-14-dev clang-format clang-tidy  # the fuzzers; the house style's and the names' checks
   qt6-svg-dev  # the picture generator draws the scalable icon through Qt SVG
   xvfb openbox libxcb1-dev desktop-file-utils appstream appstream-compose lintian
   weston x11-utils  # a headless Wayland compositor and xprop, for the windows' names

@@ -17,7 +17,8 @@ namespace zormade {
 using LegacyDecoder = std::function<std::optional<std::string>(std::string_view)>;
 
 // The profile's text: "[section]" lines and "key=value" lines, UTF-8 (a UTF-16 file, with its
-// byte order mark or with a first line of ASCII characters, is read as such and written as UTF-8). Read line by line, so that a damaged line costs only itself.
+// byte order mark or with a first line of ASCII characters, is read as such and written as
+// UTF-8). Read line by line, so that a damaged line costs only itself.
 // Written back line for line: only the keys this object changed are rewritten, and every other
 // line (comments, lines it does not understand) stays where it was. A new key goes before the
 // first key of its section with a later name, a new section likewise, which gives a new file the
@@ -34,9 +35,9 @@ public:
 
     // A value's encoding is decided before its escapes are read: a byte of a code page 932
     // character may be a backslash. A value that cannot be read as text is shown with U+FFFD in
-    // place of each byte that makes no character; written back unchanged, the stored bytes stay as they were, wherever in its
-    // section the text goes. A number that cannot be read counts as missing, and writing back the
-    // default it gave leaves it as it was.
+    // place of each byte that makes no character; written back unchanged, the stored bytes stay
+    // as they were, wherever in its section the text goes. A number that cannot be read counts as
+    // missing, and writing back the default it gave leaves it as it was.
     int GetProfileInt(const std::string& section, const std::string& key, int def) override;
     std::string GetProfileString(const std::string& section, const std::string& key,
                                  const std::string& def) override;

@@ -26,9 +26,23 @@ std::optional<ControlKind> KindNamed(const QString& name) {
     return *it;
 }
 
-QSet<QString> StyleOf(const QJsonValue& value) {
+// Every style word the windows act on.
+const QSet<QString>& KnownStyles() {
+    static const QSet<QString> known = {
+        "autoticks", "blackframe", "border",    "caption",  "center",      "child",  "default",
+        "group",     "modalframe", "multiline", "noprefix", "noselection", "nowrap", "popup",
+        "readonly",  "right",      "sunken",    "sysmenu",  "tabstop",     "vscroll"};
+    return known;
+}
+
+// The style words, or the first unknown one in `unknown`.
+QSet<QString> StyleOf(const QJsonValue& value, QString* unknown) {
     QSet<QString> style;
-    for (const QJsonValue& flag : value.toArray()) style.insert(flag.toString());
+    for (const QJsonValue& flag : value.toArray()) {
+        if (!KnownStyles().contains(flag.toString()) && unknown->isEmpty())
+            *unknown = flag.toString();
+        style.insert(flag.toString());
+    }
     return style;
 }
 
@@ -42,9 +56,19 @@ QRect RectOf(const QJsonValue& value) {
 std::optional<DialogTemplate> LoadDialogTemplate(int id) {
     QFile file(QStringLiteral(":/templates/%1.json").arg(id));
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
-    if (root.isEmpty()) return std::nullopt;
+    QString error;
+    std::optional<DialogTemplate> loaded = ParseDialogTemplate(id, file.readAll(), &error);
+    if (!loaded && !error.isEmpty()) qCritical("%s", qUtf8Printable(error));
+    return loaded;
+}
 
+std::optional<DialogTemplate> ParseDialogTemplate(int id, const QByteArray& json, QString* error) {
+    const QJsonObject root = QJsonDocument::fromJson(json).object();
+    if (root.isEmpty()) {
+        *error = QStringLiteral("template %1: not a JSON object").arg(id);
+        return std::nullopt;
+    }
+    QString unknown;
     DialogTemplate dialog;
     dialog.id = id;
     // Each text in the chosen language, found by the names the translation file gives it.
@@ -57,18 +81,31 @@ std::optional<DialogTemplate> LoadDialogTemplate(int id) {
     dialog.size = QSize(size.at(0).toInt(), size.at(1).toInt());
     dialog.face = root.value("font").toString();
     dialog.pointSize = root.value("pointSize").toInt(9);
-    dialog.style = StyleOf(root.value("style"));
-    for (const QJsonValue& value : root.value("controls").toArray()) {
-        const QJsonObject c = value.toObject();
+    dialog.style = StyleOf(root.value("style"), &unknown);
+    if (!unknown.isEmpty()) {
+        *error = QStringLiteral("template %1: unknown style \"%2\"").arg(id).arg(unknown);
+        return std::nullopt;
+    }
+    const QJsonArray controls = root.value("controls").toArray();
+    for (qsizetype number = 0; number < controls.size(); ++number) {
+        const QJsonObject c = controls.at(number).toObject();
+        const QString where = QStringLiteral("template %1, control %2").arg(id).arg(number + 1);
         const std::optional<ControlKind> kind = KindNamed(c.value("kind").toString());
-        if (!kind) return std::nullopt;
+        if (!kind) {
+            *error =
+                QStringLiteral("%1: unknown kind \"%2\"").arg(where, c.value("kind").toString());
+            return std::nullopt;
+        }
         ControlTemplate control;
         control.id = c.value("id").toInt(kStaticId);
         control.kind = *kind;
-        control.style = StyleOf(c.value("style"));
-        const QString name = c.contains(QLatin1String("id"))
-                                 ? QString::number(control.id)
-                                 : QStringLiteral("#%1").arg(dialog.controls.size());
+        control.style = StyleOf(c.value("style"), &unknown);
+        if (!unknown.isEmpty()) {
+            *error = QStringLiteral("%1: unknown style \"%2\"").arg(where, unknown);
+            return std::nullopt;
+        }
+        const QString name = c.contains(QLatin1String("id")) ? QString::number(control.id)
+                                                             : QStringLiteral("#%1").arg(number);
         control.text = text(c, "text", name + QStringLiteral(" text"));
         control.label = text(c, "label", name + QStringLiteral(" label"));
         control.tip = text(c, "tip", name + QStringLiteral(" tip"));

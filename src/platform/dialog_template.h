@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QRect>
 #include <QSet>
 #include <QSize>
@@ -57,5 +58,10 @@ struct DialogTemplate {
 
 // Reads template `id` from the program's resources; nothing when it is missing or malformed.
 std::optional<DialogTemplate> LoadDialogTemplate(int id);
+
+// Template `id` from its JSON text. A control of a kind or a style this program does not know,
+// which a slip in a hand-edited template makes, refuses the whole template and says why in
+// `error`.
+std::optional<DialogTemplate> ParseDialogTemplate(int id, const QByteArray& json, QString* error);
 
 }  // namespace zormade

@@ -57,8 +57,8 @@ RunResultDialog::RunResultDialog(RunOutcome outcome, const QString& title, const
     if (!IsBuilt()) return;
     Control(kTitleId).SetText(title);
     // A capture may cross all three limits at once: shown, the text takes a smaller face down to
-    // the smallest readable; still too wide, its cause line breaks after a separator where it would not
-    // fit, and the box grows by the lines that adds, the button moving down with it.
+    // the smallest readable; still too wide, its cause line breaks after a separator where it would
+    // not fit, and the box grows by the lines that adds, the button moving down with it.
     MultiLineEdit& shown = Control(kMessageId);
     shown.SetText(message);
     const int margins = 2 * (shown.frameWidth() + qRound(shown.document()->documentMargin()));

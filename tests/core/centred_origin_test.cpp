@@ -17,13 +17,16 @@ TEST(CentredOrigin, CentresWithHalvesTruncatedTowardZeroOnADesktopAnywhere) {
         int left, top, right, bottom, width, height, x, y, keptX, keptY;
     } cases[] = {
         {"opening on 640 x 480", 0, 0, 640, 480, 409, 314, 115, 83, 115, 83},
-        {"main window on 640 x 480 sticks out at the top", 0, 0, 640, 480, 555, 544, 42, -32, 42, 0},
-        {"main window on 1024 x 479 truncates toward zero", 0, 0, 1024, 479, 555, 544, 234, -32, 234, 0},
+        {"main window on 640 x 480 sticks out at the top",
+         0, 0, 640, 480, 555, 544, 42, -32, 42, 0},
+        {"main window on 1024 x 479 truncates toward zero",
+         0, 0, 1024, 479, 555, 544, 234, -32, 234, 0},
         {"opening on 1920 x 1080", 0, 0, 1920, 1080, 409, 314, 755, 383, 755, 383},
         {"odd remainders round down", 0, 0, 1025, 481, 555, 544, 235, -31, 235, 0},
         {"too narrow as well as too low", 0, 0, 400, 300, 555, 544, -77, -122, 0, 0},
         {"exactly the window's size", 0, 0, 555, 544, 555, 544, 0, 0, 0, 0},
-        {"a screen right of and below another", 1024, 768, 2048, 1536, 555, 544, 1258, 880, 1258, 880},
+        {"a screen right of and below another",
+         1024, 768, 2048, 1536, 555, 544, 1258, 880, 1258, 880},
         {"a screen left of and above another", -800, -600, 0, 0, 409, 314, -605, -457, -605, -457},
         {"a small screen away from the corner", 100, 50, 500, 350, 555, 544, 23, -72, 100, 50},
     };

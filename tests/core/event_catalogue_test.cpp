@@ -89,7 +89,8 @@ TEST(EventCatalogue, TheMinistrysMoodIsMostlyToldAsThingsThatHappened) {
     // clang-format off
     const struct { const char* text; int stock; } samples[] = {
         {"厚生省の疑いが強まった。", 1}, {"疑いは不思議と和らいだ。疑いにも、相場がある。", 1},
-        {"厚生省の疑いも和らいだ。\r\n会社の疑いが晴れた。", 1}, {"疑いが晴れ、\r\n気分も和らいだ。", 0},
+        {"厚生省の疑いも和らいだ。\r\n会社の疑いが晴れた。", 1},
+        {"疑いが晴れ、\r\n気分も和らいだ。", 0},
         {"「公表を遅らせろ」という電話の記録が、\r\nなぜか省内に回覧された。", 0}};
     // clang-format on
     for (const auto& sample : samples)

@@ -12,7 +12,8 @@ namespace {
 TEST(ThreeWayDraw, BoundariesFallWhereTheGameAlwaysPutThem) {
     // clang-format off
     const std::pair<int, int> cases[] = {
-        {0, 0}, {1, 0}, {10921, 0}, {10922, 2}, {10923, 1}, {21843, 1}, {21844, 2}, {32766, 2}, {32767, 0},
+        {0, 0}, {1, 0}, {10921, 0}, {10922, 2}, {10923, 1}, {21843, 1}, {21844, 2}, {32766, 2},
+        {32767, 0},
     };
     // clang-format on
     for (const auto& [r, expected] : cases) EXPECT_EQ(ThreeWayOf(r), expected) << "r = " << r;
@@ -27,8 +28,9 @@ TEST(Random15, GivesTheClassicFifteenBitSequence) {
 TEST(ClearScore, TakesTheIntegerQuotientFirstAndNeverWrapsBelowZero) {
     // 1 patient is 0.88, 2 are 1.76; -150 are -132 and -100 are -88 beside 1000000 yen's 131.
     // clang-format off
-    const std::tuple<int, int, unsigned> cases[] = {{10000, 1500000, 8997}, {0, 7577, 0}, {0, 7578, 1},
-        {1, 7577, 0}, {2, 15156, 3}, {-150, 0, 0}, {-150, 1000000, 0}, {-100, 1000000, 43}};
+    const std::tuple<int, int, unsigned> cases[] = {{10000, 1500000, 8997}, {0, 7577, 0},
+        {0, 7578, 1}, {1, 7577, 0}, {2, 15156, 3}, {-150, 0, 0}, {-150, 1000000, 0},
+        {-100, 1000000, 43}};
     // clang-format on
     for (const auto& [patients, money, score] : cases)
         EXPECT_EQ(ClearScore(patients, money), score) << patients;

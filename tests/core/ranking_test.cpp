@@ -43,8 +43,10 @@ TEST(RankingTable, InsertMovesTheRestDownAndNamesTheNameless) {
 TEST(ProfileNumber, AcceptsSignedAndUnsignedThirtyTwoBitDecimalsOnly) {
     // clang-format off
     const struct { const char* text; std::optional<int> expected; } cases[] = {
-        {"0", 0}, {"-1", -1}, {"+5", 5}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
-        {"4294967295", -1}, {"4294967296", std::nullopt}, {"-2147483649", std::nullopt}, {"", std::nullopt},
+        {"0",
+         0}, {"-1", -1}, {"+5", 5}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+        {"4294967295",
+         -1}, {"4294967296", std::nullopt}, {"-2147483649", std::nullopt}, {"", std::nullopt},
         {"-", std::nullopt}, {"1e3", std::nullopt}, {"0x10", std::nullopt}, {"１２", std::nullopt},
     };
     // clang-format on

@@ -32,7 +32,7 @@ Choice Probe(const QStringList& environment, const QStringList& arguments) {
 // overrides it.
 TEST(LanguageChoiceTest, FollowsTheDesktopUnlessTheCommandLineNamesOne) {
     // clang-format off
-    const struct { const char* name; QStringList environment; QStringList arguments; const char* chosen; } cases[] = {
+    const struct { const char* name; QStringList env, args; const char* chosen; } cases[] = {
         {"nothing set", {}, {}, "ja"},
         {"the C locale", {"LANG=C"}, {}, "ja"},
         {"the C locale in UTF-8", {"LC_ALL=C.UTF-8"}, {}, "ja"},
@@ -40,7 +40,7 @@ TEST(LanguageChoiceTest, FollowsTheDesktopUnlessTheCommandLineNamesOne) {
         {"an English LANG", {"LANG=en_GB.UTF-8"}, {}, "en"},
         {"a Japanese LANG", {"LANG=ja_JP.UTF-8"}, {}, "ja"},
         {"a language without a translation", {"LANGUAGE=fr"}, {}, "ja"},
-        {"English second after one without a translation", {"LANGUAGE=fr:en", "LANG=fr_FR.UTF-8"}, {}, "en"},
+        {"English after one without a translation", {"LANGUAGE=fr:en", "LANG=fr_FR"}, {}, "en"},
         {"Japanese before English", {"LANGUAGE=ja:en"}, {}, "ja"},
         {"LC_ALL over LANG", {"LC_ALL=en_US.UTF-8", "LANG=ja_JP.UTF-8"}, {}, "en"},
         {"LC_MESSAGES over LANG", {"LC_MESSAGES=en_US.UTF-8", "LANG=ja_JP.UTF-8"}, {}, "en"},
@@ -50,7 +50,7 @@ TEST(LanguageChoiceTest, FollowsTheDesktopUnlessTheCommandLineNamesOne) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        const Choice choice = Probe(c.environment, c.arguments);
+        const Choice choice = Probe(c.env, c.args);
         EXPECT_EQ(choice.status, 0) << c.name << ": " << choice.err.toStdString();
         EXPECT_EQ(choice.out, c.chosen) << c.name;
     }
@@ -60,7 +60,7 @@ TEST(LanguageChoiceTest, FollowsTheDesktopUnlessTheCommandLineNamesOne) {
 // language, naming what was asked and what there is.
 TEST(LanguageChoiceTest, ALanguageWithoutATranslationIsRefused) {
     // clang-format off
-    const struct { const char* name; QStringList environment; QStringList arguments; const char* named; } cases[] = {
+    const struct { const char* name; QStringList env, args; const char* named; } cases[] = {
         {"an unknown language", {"LANG=C"}, {"--lang", "de"}, "「de」"},
         {"a locale name, not a language", {}, {"--lang=en_US"}, "「en_US」"},
         {"--lang with nothing after it", {}, {"--lang"}, "「」"},
@@ -69,7 +69,7 @@ TEST(LanguageChoiceTest, ALanguageWithoutATranslationIsRefused) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        const Choice choice = Probe(c.environment, c.arguments);
+        const Choice choice = Probe(c.env, c.args);
         EXPECT_EQ(choice.status, 2) << c.name;
         EXPECT_TRUE(choice.out.isEmpty()) << c.name << ": " << choice.out.toStdString();
         EXPECT_TRUE(choice.err.startsWith("zormade: "))

@@ -202,6 +202,33 @@ TEST(ControlIds, EveryTypedIdIsInItsTemplateAsThatType) {
         ExpectControls(templateId, TemplateDialog::kAcceptButton);
 }
 
+// A slip in a template refuses it with a message naming the template, the control and the word.
+TEST(ControlIds, ATemplateWithAnUnknownKindOrStyleIsRefusedSayingWhy) {
+    const struct {
+        const char* json;
+        const char* error;
+    } cases[] = {
+        {R"({"style": ["child"], "controls": [{"kind": "static"}, {"kind": "slider"}]})",
+         R"(template 7, control 2: unknown kind "slider")"},
+        {R"({"controls": [{"kind": "edit", "style": ["readonly", "rightt"]}]})",
+         R"(template 7, control 1: unknown style "rightt")"},
+        {R"({"style": ["popup", "bordre"], "controls": []})",
+         R"(template 7: unknown style "bordre")"},
+        {"[1, 2]", "template 7: not a JSON object"},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_FALSE(ParseDialogTemplate(7, c.json, &error)) << c.json;
+        EXPECT_EQ(error, QString::fromUtf8(c.error));
+    }
+    QString error;
+    const auto good = ParseDialogTemplate(
+        7, R"({"style": ["popup"], "controls": [{"kind": "edit", "style": ["readonly"]}]})",
+        &error);
+    ASSERT_TRUE(good);
+    EXPECT_TRUE(error.isEmpty() && good->controls.size() == 1 && good->controls[0].Has("readonly"));
+}
+
 // Every control of every window has a name a screen reader can say: its own caption, or the
 // label its template gives it.
 TEST(Accessibility, EveryControlOfEveryWindowHasASpokenName) {

@@ -88,8 +88,10 @@ TEST_F(TranslationTest, EveryKindOfTextShowsItsTranslation) {
         {"control text", TemplateText(134, 1), "Decide"},
         {"control label", TemplateText(134, 1026), "Answers"},
         {"event prompt", EventPrompt(22),
-         "A young plaintiff has gone to court under her own name.\r\nPublic opinion begins to move."},
-        {"event answer", EventAnswerText(22, 0), "1. Have the plaintiff's private life looked into"},
+         "A young plaintiff has gone to court under her own name.\r\n"
+         "Public opinion begins to move."},
+        {"event answer", EventAnswerText(22, 0),
+         "1. Have the plaintiff's private life looked into"},
         {"event result", EventResultText(22, 0),
          "The dirty work leaked and reached the ministry's board.\r\n"
          "Nueda held a press conference with a copy of your request in hand."},
@@ -104,8 +106,10 @@ TEST_F(TranslationTest, ATextWithoutATranslationShowsTheJapaneseSource) {
         {"string", LoadResourceString(IDS_RESULT_CAPTION), "結果"},
         {"menu item", MenuText(128, 32772), "ｹﾞｰﾑ中断(&E)"},
         {"control label", TemplateText(134, 1027), "質問"},
-        {"event answer", EventAnswerText(22, 1), QString::fromUtf8(EventRecordAt(22).answers[1].text)},
-        {"event result", EventResultText(22, 3), QString::fromUtf8(EventRecordAt(22).answers[3].result)},
+        {"event answer", EventAnswerText(22, 1),
+         QString::fromUtf8(EventRecordAt(22).answers[1].text)},
+        {"event result", EventResultText(22, 3),
+         QString::fromUtf8(EventRecordAt(22).answers[3].result)},
     };
     // clang-format on
     for (const auto& c : cases) EXPECT_EQ(c.shown, c.expected) << c.name;

@@ -25,8 +25,8 @@ int main(int argc, char* argv[]) {
     const QString resDirectory = args.first();
     const QString previewDirectory = previewAt < 0 ? QString() : args.at(2);
     try {
-        picgen::writeBitmaps(resDirectory + QStringLiteral("/bitmaps"), previewDirectory);
-        picgen::writeIcons(resDirectory + QStringLiteral("/icons"));
+        picgen::WriteBitmaps(resDirectory + QStringLiteral("/bitmaps"), previewDirectory);
+        picgen::WriteIcons(resDirectory + QStringLiteral("/icons"));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "picgen: %s\n", error.what());
         return 1;

@@ -21,40 +21,40 @@
 namespace picgen {
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-void saveImage(const QImage& image, const QString& path) {
+void SaveImage(const QImage& image, const QString& path) {
     if (!image.save(path, "PNG")) throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-void makeDirectory(const QString& path) {
+void MakeDirectory(const QString& path) {
     if (!QDir().mkpath(path)) throw std::runtime_error("cannot create " + path.toStdString());
 }
 
 // What the pictures' pixels depend on outside this program: Qt, which draws and scales them, and
 // the faces their lettering is drawn from.
-QByteArray machineRecord() {
+QByteArray MachineRecord() {
     const QStringList lines =
-        QStringList{QStringLiteral("Qt ") + QString::fromLatin1(qVersion())} + fontFingerprint();
+        QStringList{QStringLiteral("Qt ") + QString::fromLatin1(qVersion())} + FontFingerprint();
     return lines.join('\n').toUtf8() + '\n';
 }
 
-QImage iconImage(const Scene& scene, int size) {
+QImage IconImage(const Scene& scene, int size) {
     // Icons are too small for dithering: it would only speckle their edges.
-    return reduceToPalette(renderScene(scene, QSize(size, size)), scene.palette, Dithering::None);
+    return ReduceToPalette(RenderScene(scene, QSize(size, size)), scene.palette, Dithering::None);
 }
 
 // Large enough for smooth edges: drawn at its own size, in full colour.
-QImage largeIconImage(Scene scene, int size) {
+QImage LargeIconImage(Scene scene, int size) {
     scene.canvas = QSize(size, size);
-    return renderScene(scene, scene.canvas);
+    return RenderScene(scene, scene.canvas);
 }
 
-QByteArray iconSvg(const Scene& scene) {
+QByteArray IconSvg(const Scene& scene) {
     QBuffer buffer;
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
@@ -71,47 +71,47 @@ QByteArray iconSvg(const Scene& scene) {
 
 }  // namespace
 
-void writeBitmaps(const QString& directory, const QString& previewDirectory) {
-    makeDirectory(directory);
-    if (!previewDirectory.isEmpty()) makeDirectory(previewDirectory);
+void WriteBitmaps(const QString& directory, const QString& previewDirectory) {
+    MakeDirectory(directory);
+    if (!previewDirectory.isEmpty()) MakeDirectory(previewDirectory);
     QStringList names;
-    for (const PictureEntry& entry : pictureCatalogue()) {
-        const QImage bitmap = renderPicture(entry);
+    for (const PictureEntry& entry : PictureCatalogue()) {
+        const QImage bitmap = RenderPicture(entry);
         const QString name = QStringLiteral("%1.bmp").arg(entry.id);
-        writeFile(directory + '/' + name, encodeBmp4(bitmap, entry.compression));
+        WriteFile(directory + '/' + name, EncodeBmp4(bitmap, entry.compression));
         names.append(name);
         if (!previewDirectory.isEmpty())
-            saveImage(displayedPicture(entry, bitmap),
+            SaveImage(DisplayedPicture(entry, bitmap),
                       QStringLiteral("%1/%2.png").arg(previewDirectory).arg(entry.id));
     }
-    writeFile(directory + QStringLiteral("/bitmaps.qrc"),
-              resourceCollection(QStringLiteral("/bitmaps"), names));
-    writeFile(directory + QStringLiteral("/made-with.txt"), machineRecord());
+    WriteFile(directory + QStringLiteral("/bitmaps.qrc"),
+              ResourceCollection(QStringLiteral("/bitmaps"), names));
+    WriteFile(directory + QStringLiteral("/made-with.txt"), MachineRecord());
 }
 
-void writeIcons(const QString& directory) {
-    makeDirectory(directory);
-    const Scene emblem = iconScene();
-    const QImage small = iconImage(smallIconScene(), 16);
-    const QImage medium = iconImage(emblem, 32);
-    const QImage large = iconImage(emblem, 48);
+void WriteIcons(const QString& directory) {
+    MakeDirectory(directory);
+    const Scene emblem = IconScene();
+    const QImage small = IconImage(SmallIconScene(), 16);
+    const QImage medium = IconImage(emblem, 32);
+    const QImage large = IconImage(emblem, 48);
 
     QStringList names{QStringLiteral("zormade.ico")};
-    writeFile(directory + QStringLiteral("/zormade.ico"), encodeIco({medium, small}));
+    WriteFile(directory + QStringLiteral("/zormade.ico"), EncodeIco({medium, small}));
     const std::pair<int, QImage> pngs[] = {{16, small},
                                            {32, medium},
                                            {48, large},
-                                           {64, largeIconImage(emblem, 64)},
-                                           {128, largeIconImage(emblem, 128)},
-                                           {256, largeIconImage(emblem, 256)}};
-    writeFile(directory + QStringLiteral("/zormade.svg"), iconSvg(emblem));
+                                           {64, LargeIconImage(emblem, 64)},
+                                           {128, LargeIconImage(emblem, 128)},
+                                           {256, LargeIconImage(emblem, 256)}};
+    WriteFile(directory + QStringLiteral("/zormade.svg"), IconSvg(emblem));
     for (const auto& [size, image] : pngs) {
         const QString name = QStringLiteral("zormade-%1.png").arg(size);
-        saveImage(image, directory + '/' + name);
+        SaveImage(image, directory + '/' + name);
         names.append(name);
     }
-    writeFile(directory + QStringLiteral("/icons.qrc"),
-              resourceCollection(QStringLiteral("/icons"), names));
+    WriteFile(directory + QStringLiteral("/icons.qrc"),
+              ResourceCollection(QStringLiteral("/icons"), names));
 }
 
 }  // namespace picgen

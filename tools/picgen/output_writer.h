@@ -8,10 +8,10 @@ namespace picgen {
 // Writes every bitmap, `bitmaps.qrc` and `made-with.txt` (the Qt and font faces they were drawn
 // with) into `directory`. With a preview directory, also writes each
 // picture as the game shows it (stretched to its canvas) as <id>.png there.
-void writeBitmaps(const QString& directory, const QString& previewDirectory);
+void WriteBitmaps(const QString& directory, const QString& previewDirectory);
 
 // Writes zormade.ico (32 and 16 pixels), the PNGs from 16 to 256 pixels, zormade.svg for the
 // desktop, and `icons.qrc`.
-void writeIcons(const QString& directory);
+void WriteIcons(const QString& directory);
 
 }  // namespace picgen

@@ -13,34 +13,34 @@ PictureEntry::PictureEntry(const zormade::Picture& picture, Scene (*drawing)(),
       compression(encoding),
       scene(drawing) {}
 
-const std::vector<PictureEntry>& pictureCatalogue() {
+const std::vector<PictureEntry>& PictureCatalogue() {
     using C = BmpCompression;
     using namespace zormade::pictures;
-    static const std::vector<PictureEntry> catalogue{
-        {kCriminalComplaint, criminalComplaintScene},
-        {kBanner, bannerScene},
-        {kTitle, titleScene, C::Rle4},
-        {kLawsuitFiled, lawsuitFilingScene},
-        {kMinistryProtest, ministryProtestScene},
-        {kCompanyApology, apologyPressConferenceScene},
-        {kArchiveFiles, archiveFilesScene},
-        {kCaught, jailCellScene},
-        {kGotAway, moneyHeapScene},
-        {kOfficeRaid, officeRaidScene},
-        {kTelephone, ministryTelephoneScene},
-        {kMinister, ministerAtLecternScene},
-        {kMinistryPressRoom, ministryPressRoomScene},
-        {kCourtroom, courtroomScene},
-        {kBoardroom, boardroomScene},
-        {kCritiqueBook, critiqueBookScene},
-        {kResearchChief, researchChiefScene},
-        {kComicStrip, comicStripScene},
-        {kResearchReport, researchReportScene},
-        {kChrysanthemums, chrysanthemumScene},
-        {kMemorial, memorialScene},
-        {kBriefing, briefingPortraitScene},
+    static const std::vector<PictureEntry> kCatalogue{
+        {kCriminalComplaint, CriminalComplaintScene},
+        {kBanner, BannerScene},
+        {kTitle, TitleScene, C::Rle4},
+        {kLawsuitFiled, LawsuitFilingScene},
+        {kMinistryProtest, MinistryProtestScene},
+        {kCompanyApology, ApologyPressConferenceScene},
+        {kArchiveFiles, ArchiveFilesScene},
+        {kCaught, JailCellScene},
+        {kGotAway, MoneyHeapScene},
+        {kOfficeRaid, OfficeRaidScene},
+        {kTelephone, MinistryTelephoneScene},
+        {kMinister, MinisterAtLecternScene},
+        {kMinistryPressRoom, MinistryPressRoomScene},
+        {kCourtroom, CourtroomScene},
+        {kBoardroom, BoardroomScene},
+        {kCritiqueBook, CritiqueBookScene},
+        {kResearchChief, ResearchChiefScene},
+        {kComicStrip, ComicStripScene},
+        {kResearchReport, ResearchReportScene},
+        {kChrysanthemums, ChrysanthemumScene},
+        {kMemorial, MemorialScene},
+        {kBriefing, BriefingPortraitScene},
     };
-    return catalogue;
+    return kCatalogue;
 }
 
 }  // namespace picgen

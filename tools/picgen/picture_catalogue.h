@@ -22,6 +22,6 @@ struct PictureEntry {
     Scene (*scene)() = nullptr;
 };
 
-const std::vector<PictureEntry>& pictureCatalogue();
+const std::vector<PictureEntry>& PictureCatalogue();
 
 }  // namespace picgen

@@ -12,7 +12,7 @@ namespace {
 constexpr int kSupersample = 3;
 
 // Columns and rows beyond the shown part copy the last shown ones.
-QImage extendEdges(const QImage& shown, const QSize& size) {
+QImage ExtendEdges(const QImage& shown, const QSize& size) {
     QImage out(size, shown.format());
     for (int y = 0; y < size.height(); ++y) {
         const auto* source =
@@ -25,7 +25,7 @@ QImage extendEdges(const QImage& shown, const QSize& size) {
 
 }  // namespace
 
-QImage renderScene(const Scene& scene, const QSize& size) {
+QImage RenderScene(const Scene& scene, const QSize& size) {
     QImage large(scene.canvas * kSupersample, QImage::Format_ARGB32_Premultiplied);
     large.fill(Qt::transparent);
     {
@@ -40,13 +40,13 @@ QImage renderScene(const Scene& scene, const QSize& size) {
         .convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage renderPicture(const PictureEntry& entry) {
+QImage RenderPicture(const PictureEntry& entry) {
     const Scene scene = entry.scene();
-    const QImage shown = renderScene(scene, entry.shownSize);
-    return reduceToPalette(extendEdges(shown, entry.bitmapSize), scene.palette);
+    const QImage shown = RenderScene(scene, entry.shownSize);
+    return ReduceToPalette(ExtendEdges(shown, entry.bitmapSize), scene.palette);
 }
 
-QImage displayedPicture(const PictureEntry& entry, const QImage& bitmap) {
+QImage DisplayedPicture(const PictureEntry& entry, const QImage& bitmap) {
     const QSize canvas = entry.scene().canvas;
     return bitmap.copy(QRect(QPoint(0, 0), entry.shownSize))
         .scaled(canvas, Qt::IgnoreAspectRatio, Qt::FastTransformation);

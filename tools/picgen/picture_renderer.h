@@ -9,12 +9,12 @@
 namespace picgen {
 
 // The scene drawn smoothly at `size`, whatever the canvas's proportions.
-QImage renderScene(const Scene& scene, const QSize& size);
+QImage RenderScene(const Scene& scene, const QSize& size);
 
 // The finished 16-colour bitmap of one catalogue entry.
-QImage renderPicture(const PictureEntry& entry);
+QImage RenderPicture(const PictureEntry& entry);
 
 // How the game shows a bitmap: its shown part stretched (nearest pixel) onto the scene's canvas.
-QImage displayedPicture(const PictureEntry& entry, const QImage& bitmap);
+QImage DisplayedPicture(const PictureEntry& entry, const QImage& bitmap);
 
 }  // namespace picgen

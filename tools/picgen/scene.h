@@ -19,7 +19,7 @@ struct Scene {
     void (*draw)(QPainter& painter, const QSizeF& canvas) = nullptr;
 };
 
-inline QList<QRgb> paletteOf(std::initializer_list<QColor> colours) {
+inline QList<QRgb> PaletteOf(std::initializer_list<QColor> colours) {
     QList<QRgb> palette;
     for (const QColor& colour : colours) palette.append(colour.rgba());
     return palette;

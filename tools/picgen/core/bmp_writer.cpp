@@ -8,20 +8,20 @@
 
 namespace picgen {
 
-QByteArray encodeBmp4(const QImage& indexed, BmpCompression compression) {
+QByteArray EncodeBmp4(const QImage& indexed, BmpCompression compression) {
     if (indexed.format() != QImage::Format_Indexed8 || indexed.colorCount() > dib::kMaxColours)
         throw std::invalid_argument("a 4-bit BMP needs an indexed image of at most 16 colours");
 
     const QByteArray pixels =
-        compression == BmpCompression::Rle4 ? encodeRle4(indexed) : dib::packedRows4(indexed);
+        compression == BmpCompression::Rle4 ? EncodeRle4(indexed) : dib::PackedRows4(indexed);
     constexpr int kFileHeaderSize = 14;
     const int pixelOffset = kFileHeaderSize + dib::kInfoHeaderSize + 4 * indexed.colorCount();
 
     QByteArray out;
     out.append("BM");
-    dib::appendU32(out, std::uint32_t(pixelOffset + pixels.size()));
-    dib::appendU32(out, 0);  // reserved
-    dib::appendU32(out, std::uint32_t(pixelOffset));
+    dib::AppendU32(out, std::uint32_t(pixelOffset + pixels.size()));
+    dib::AppendU32(out, 0);  // reserved
+    dib::AppendU32(out, std::uint32_t(pixelOffset));
 
     dib::InfoHeader header;
     header.width = indexed.width();
@@ -30,8 +30,8 @@ QByteArray encodeBmp4(const QImage& indexed, BmpCompression compression) {
         compression == BmpCompression::Rle4 ? dib::kCompressionRle4 : dib::kCompressionRgb;
     header.imageBytes = std::uint32_t(pixels.size());
     header.colours = indexed.colorCount();
-    dib::appendInfoHeader(out, header);
-    dib::appendPalette(out, indexed.colorTable());
+    dib::AppendInfoHeader(out, header);
+    dib::AppendPalette(out, indexed.colorTable());
     out.append(pixels);
     return out;
 }

@@ -9,6 +9,6 @@ namespace picgen {
 enum class BmpCompression { Rgb, Rle4 };
 
 // A 4-bit BMP file of a Format_Indexed8 image with at most 16 colours.
-QByteArray encodeBmp4(const QImage& indexed, BmpCompression compression);
+QByteArray EncodeBmp4(const QImage& indexed, BmpCompression compression);
 
 }  // namespace picgen

@@ -3,32 +3,32 @@
 
 namespace picgen::dib {
 
-void appendU16(QByteArray& out, std::uint16_t value) {
+void AppendU16(QByteArray& out, std::uint16_t value) {
     out.append(char(value & 0xff));
     out.append(char(value >> 8));
 }
 
-void appendU32(QByteArray& out, std::uint32_t value) {
-    appendU16(out, std::uint16_t(value & 0xffff));
-    appendU16(out, std::uint16_t(value >> 16));
+void AppendU32(QByteArray& out, std::uint32_t value) {
+    AppendU16(out, std::uint16_t(value & 0xffff));
+    AppendU16(out, std::uint16_t(value >> 16));
 }
 
-void appendInfoHeader(QByteArray& out, const InfoHeader& header) {
+void AppendInfoHeader(QByteArray& out, const InfoHeader& header) {
     constexpr std::uint32_t kPixelsPerMetre = 2835;  // 72 dpi
-    appendU32(out, kInfoHeaderSize);
-    appendU32(out, std::uint32_t(header.width));
-    appendU32(out, std::uint32_t(header.height));
-    appendU16(out, 1);  // planes
-    appendU16(out, 4);  // bits per pixel
-    appendU32(out, header.compression);
-    appendU32(out, header.imageBytes);
-    appendU32(out, kPixelsPerMetre);
-    appendU32(out, kPixelsPerMetre);
-    appendU32(out, std::uint32_t(header.colours));
-    appendU32(out, 0);  // all colours important
+    AppendU32(out, kInfoHeaderSize);
+    AppendU32(out, std::uint32_t(header.width));
+    AppendU32(out, std::uint32_t(header.height));
+    AppendU16(out, 1);  // planes
+    AppendU16(out, 4);  // bits per pixel
+    AppendU32(out, header.compression);
+    AppendU32(out, header.imageBytes);
+    AppendU32(out, kPixelsPerMetre);
+    AppendU32(out, kPixelsPerMetre);
+    AppendU32(out, std::uint32_t(header.colours));
+    AppendU32(out, 0);  // all colours important
 }
 
-void appendPalette(QByteArray& out, const QList<QRgb>& colours) {
+void AppendPalette(QByteArray& out, const QList<QRgb>& colours) {
     for (QRgb colour : colours) {
         const bool transparent = qAlpha(colour) == 0;
         out.append(char(transparent ? 0 : qBlue(colour)));
@@ -38,10 +38,10 @@ void appendPalette(QByteArray& out, const QList<QRgb>& colours) {
     }
 }
 
-int rowStride(int width, int bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
+int RowStride(int width, int bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
 
-QByteArray packedRows4(const QImage& indexed) {
-    const int stride = rowStride(indexed.width(), 4);
+QByteArray PackedRows4(const QImage& indexed) {
+    const int stride = RowStride(indexed.width(), 4);
     QByteArray out(stride * indexed.height(), '\0');
     for (int row = 0; row < indexed.height(); ++row) {
         const uchar* pixels = indexed.constScanLine(indexed.height() - 1 - row);

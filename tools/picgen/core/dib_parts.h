@@ -13,8 +13,8 @@ constexpr std::uint32_t kCompressionRle4 = 2;
 constexpr int kInfoHeaderSize = 40;
 constexpr int kMaxColours = 16;
 
-void appendU16(QByteArray& out, std::uint16_t value);
-void appendU32(QByteArray& out, std::uint32_t value);
+void AppendU16(QByteArray& out, std::uint16_t value);
+void AppendU32(QByteArray& out, std::uint32_t value);
 
 struct InfoHeader {
     int width = 0;
@@ -23,15 +23,15 @@ struct InfoHeader {
     std::uint32_t imageBytes = 0;
     int colours = 0;
 };
-void appendInfoHeader(QByteArray& out, const InfoHeader& header);
+void AppendInfoHeader(QByteArray& out, const InfoHeader& header);
 
 // Entries with alpha 0 are written black, which is what an icon's colour layer needs under its
 // mask.
-void appendPalette(QByteArray& out, const QList<QRgb>& colours);
+void AppendPalette(QByteArray& out, const QList<QRgb>& colours);
 
 // 4-bit pixels, two to a byte, high nibble first, each row padded to 4 bytes, bottom row first.
-QByteArray packedRows4(const QImage& indexed);
+QByteArray PackedRows4(const QImage& indexed);
 
-int rowStride(int width, int bitsPerPixel);
+int RowStride(int width, int bitsPerPixel);
 
 }  // namespace picgen::dib

@@ -10,6 +10,6 @@ namespace picgen {
 // An ICO file holding each image as a 16-colour DIB with an AND mask. Each image is Format_Indexed8
 // with at most 16 colour-table entries; pixels whose entry has alpha 0 become transparent in the
 // mask.
-QByteArray encodeIco(const QList<QImage>& images);
+QByteArray EncodeIco(const QList<QImage>& images);
 
 }  // namespace picgen

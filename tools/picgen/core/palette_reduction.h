@@ -13,7 +13,7 @@ enum class Dithering { FloydSteinberg, None };
 // are, so flat areas stay clean; the others (gradients, smoothed edges) are Floyd–Steinberg
 // dithered among themselves, or simply take the nearest colour. A palette entry with alpha 0 takes
 // the pixels that are less than half opaque.
-QImage reduceToPalette(const QImage& source, const QList<QRgb>& palette,
+QImage ReduceToPalette(const QImage& source, const QList<QRgb>& palette,
                        Dithering dithering = Dithering::FloydSteinberg);
 
 }  // namespace picgen

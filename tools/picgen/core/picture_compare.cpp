@@ -9,7 +9,7 @@
 namespace picgen {
 namespace {
 
-std::vector<QImage> readAll(const QString& path, QString& error) {
+std::vector<QImage> ReadAll(const QString& path, QString& error) {
     QImageReader reader(path);
     std::vector<QImage> images;
     do {
@@ -51,9 +51,9 @@ PictureDifference ComparePictures(const QImage& a, const QImage& b,
 bool CompareFiles(const QString& a, const QString& b, PictureDifference& difference, QString& error,
                   const PictureTolerance& tolerance) {
     difference = {};
-    const std::vector<QImage> first = readAll(a, error);
+    const std::vector<QImage> first = ReadAll(a, error);
     if (first.empty()) return false;
-    const std::vector<QImage> second = readAll(b, error);
+    const std::vector<QImage> second = ReadAll(b, error);
     if (second.empty()) return false;
     if (first.size() != second.size()) return true;
     // Each image on its own: a changed small image is not hidden among a large one's pixels.

@@ -3,7 +3,7 @@
 
 namespace picgen {
 
-QByteArray resourceCollection(const QString& prefix, const QStringList& fileNames) {
+QByteArray ResourceCollection(const QString& prefix, const QStringList& fileNames) {
     // REUSE-IgnoreStart: the licence line of the written file, not of this one
     QString text = QStringLiteral(
                        "<!-- SPDX-License-Identifier: GPL-3.0-or-later -->\n<!DOCTYPE RCC>\n<RCC "

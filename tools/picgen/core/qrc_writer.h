@@ -8,6 +8,6 @@
 namespace picgen {
 
 // A Qt resource collection listing each file under `prefix`, aliased by its own name.
-QByteArray resourceCollection(const QString& prefix, const QStringList& fileNames);
+QByteArray ResourceCollection(const QString& prefix, const QStringList& fileNames);
 
 }  // namespace picgen

@@ -13,7 +13,7 @@ constexpr int kMinEncodedRun = 4;
 constexpr int kMinAbsoluteRun = 3;
 
 // Length of the stretch from `start` that repeats the two colours found there, alternating.
-int alternatingRunLength(const uchar* row, int width, int start) {
+int AlternatingRunLength(const uchar* row, int width, int start) {
     const int limit = std::min(width - start, kMaxRun);
     if (limit == 1) return 1;
     const uchar even = row[start];
@@ -23,13 +23,13 @@ int alternatingRunLength(const uchar* row, int width, int start) {
     return length;
 }
 
-void appendEncodedRun(QByteArray& out, const uchar* row, int start, int length) {
+void AppendEncodedRun(QByteArray& out, const uchar* row, int start, int length) {
     const uchar odd = length > 1 ? row[start + 1] : row[start];
     out.append(char(length));
     out.append(char((row[start] << 4) | odd));
 }
 
-void appendAbsoluteRun(QByteArray& out, const uchar* row, int start, int length) {
+void AppendAbsoluteRun(QByteArray& out, const uchar* row, int start, int length) {
     out.append(char(0));
     out.append(char(length));
     const int bytes = (length + 1) / 2;
@@ -42,30 +42,30 @@ void appendAbsoluteRun(QByteArray& out, const uchar* row, int start, int length)
 }
 
 // Pixels that belong in an absolute run: up to where a worthwhile encoded run begins.
-int literalLength(const uchar* row, int width, int start) {
+int LiteralLength(const uchar* row, int width, int start) {
     int length = 0;
     while (start + length < width && length < kMaxRun &&
-           alternatingRunLength(row, width, start + length) < kMinEncodedRun)
+           AlternatingRunLength(row, width, start + length) < kMinEncodedRun)
         ++length;
     return length;
 }
 
-void encodeRow(QByteArray& out, const uchar* row, int width) {
+void EncodeRow(QByteArray& out, const uchar* row, int width) {
     int x = 0;
     while (x < width) {
-        const int run = alternatingRunLength(row, width, x);
+        const int run = AlternatingRunLength(row, width, x);
         if (run >= kMinEncodedRun) {
-            appendEncodedRun(out, row, x, run);
+            AppendEncodedRun(out, row, x, run);
             x += run;
             continue;
         }
-        const int literal = literalLength(row, width, x);
+        const int literal = LiteralLength(row, width, x);
         if (literal >= kMinAbsoluteRun) {
-            appendAbsoluteRun(out, row, x, literal);
+            AppendAbsoluteRun(out, row, x, literal);
             x += literal;
         } else {
             // One or two leftover pixels: too short for absolute mode.
-            appendEncodedRun(out, row, x, std::min(run, literal));
+            AppendEncodedRun(out, row, x, std::min(run, literal));
             x += std::min(run, literal);
         }
     }
@@ -73,10 +73,10 @@ void encodeRow(QByteArray& out, const uchar* row, int width) {
 
 }  // namespace
 
-QByteArray encodeRle4(const QImage& indexed) {
+QByteArray EncodeRle4(const QImage& indexed) {
     QByteArray out;
     for (int row = indexed.height() - 1; row >= 0; --row) {
-        encodeRow(out, indexed.constScanLine(row), indexed.width());
+        EncodeRow(out, indexed.constScanLine(row), indexed.width());
         out.append(char(0));
         out.append(char(row == 0 ? 1 : 0));  // end of line, or end of bitmap after the top row
     }

@@ -9,6 +9,6 @@ namespace picgen {
 // BI_RLE4 pixel data of a Format_Indexed8 image (indices below 16), bottom row first. Uses encoded
 // runs (one or two alternating colours) and absolute runs only: no delta codes, because Qt's reader
 // leaves the pixels a delta skips uninitialised.
-QByteArray encodeRle4(const QImage& indexed);
+QByteArray EncodeRle4(const QImage& indexed);
 
 }  // namespace picgen

@@ -5,7 +5,7 @@
 
 namespace picgen {
 
-void drawColonnade(QPainter& painter, const QRectF& box, int columns, const StoneColours& colours) {
+void DrawColonnade(QPainter& painter, const QRectF& box, int columns, const StoneColours& colours) {
     painter.save();
     const qreal w = box.width();
     const qreal h = box.height();
@@ -67,7 +67,7 @@ void drawColonnade(QPainter& painter, const QRectF& box, int columns, const Ston
     painter.restore();
 }
 
-void drawOfficeBlock(QPainter& painter, const QRectF& box, int rows, int columns,
+void DrawOfficeBlock(QPainter& painter, const QRectF& box, int rows, int columns,
                      const WindowColours& colours, int litSeed) {
     painter.save();
     painter.setPen(QPen(colours.frame, std::max(0.8, box.width() * 0.006)));

@@ -16,7 +16,7 @@ struct StoneColours {
 
 // A public building's front: steps, columns, a beam and a triangular pediment, filling `box`
 // (its bottom edge is the ground).
-void drawColonnade(QPainter& painter, const QRectF& box, int columns, const StoneColours& colours);
+void DrawColonnade(QPainter& painter, const QRectF& box, int columns, const StoneColours& colours);
 
 struct WindowColours {
     QColor wall;
@@ -27,7 +27,7 @@ struct WindowColours {
 
 // A plain office block with a grid of windows. `litSeed` picks, as a fixed pattern, which windows
 // glow; 0 leaves them all dark.
-void drawOfficeBlock(QPainter& painter, const QRectF& box, int rows, int columns,
+void DrawOfficeBlock(QPainter& painter, const QRectF& box, int rows, int columns,
                      const WindowColours& colours, int litSeed);
 
 }  // namespace picgen

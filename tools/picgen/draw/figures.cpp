@@ -7,13 +7,13 @@
 namespace picgen {
 namespace {
 
-QPen outlinePen(const Outfit& outfit, qreal size) {
+QPen OutlinePen(const Outfit& outfit, qreal size) {
     return QPen(outfit.outline, std::max(0.8, size * 0.012), Qt::SolidLine, Qt::RoundCap,
                 Qt::RoundJoin);
 }
 
 // A limb: a thick round-ended stroke with an outline, along the given joints.
-void drawLimb(QPainter& painter, const QPolygonF& joints, qreal thickness, const QColor& colour,
+void DrawLimb(QPainter& painter, const QPolygonF& joints, qreal thickness, const QColor& colour,
               const QPen& outline) {
     painter.save();
     painter.setBrush(Qt::NoBrush);
@@ -25,7 +25,7 @@ void drawLimb(QPainter& painter, const QPolygonF& joints, qreal thickness, const
     painter.restore();
 }
 
-void drawHand(QPainter& painter, QPointF at, qreal radius, const Outfit& outfit,
+void DrawHand(QPainter& painter, QPointF at, qreal radius, const Outfit& outfit,
               const QPen& outline) {
     painter.setPen(outline);
     painter.setBrush(outfit.skin);
@@ -33,7 +33,7 @@ void drawHand(QPainter& painter, QPointF at, qreal radius, const Outfit& outfit,
 }
 
 // Hair over a head drawn as the ellipse `head`.
-void drawHair(QPainter& painter, const QRectF& head, Hair hair, const Outfit& outfit,
+void DrawHair(QPainter& painter, const QRectF& head, Hair hair, const Outfit& outfit,
               const QPen& outline) {
     QPainterPath skull;
     skull.addEllipse(head);
@@ -73,7 +73,7 @@ void drawHair(QPainter& painter, const QRectF& head, Hair hair, const Outfit& ou
 
 }  // namespace
 
-Hands drawStandingPerson(QPainter& painter, QPointF feet, qreal height, const Outfit& outfit,
+Hands DrawStandingPerson(QPainter& painter, QPointF feet, qreal height, const Outfit& outfit,
                          ArmPose pose) {
     painter.save();
     const qreal h = height;
@@ -84,7 +84,7 @@ Hands drawStandingPerson(QPainter& painter, QPointF feet, qreal height, const Ou
     const qreal shoulderHalf = 0.15 * h;
     const qreal hipY = top + 0.56 * h;
     const qreal hipHalf = 0.115 * h;
-    const QPen outline = outlinePen(outfit, h);
+    const QPen outline = OutlinePen(outfit, h);
 
     // Legs and shoes.
     painter.setPen(outline);
@@ -130,7 +130,7 @@ Hands drawStandingPerson(QPainter& painter, QPointF feet, qreal height, const Ou
     const QRectF head(cx - headRadius, top, 2 * headRadius, 2 * headRadius);
     painter.setBrush(outfit.skin);
     painter.drawEllipse(head);
-    drawHair(painter, head, Hair::Short, outfit, outline);
+    DrawHair(painter, head, Hair::Short, outfit, outline);
 
     // Arms, each from the shoulder through the elbow to the hand.
     const qreal armWidth = 0.06 * h;
@@ -159,17 +159,17 @@ Hands drawStandingPerson(QPainter& painter, QPointF feet, qreal height, const Ou
         rightArm = {rightShoulder, {cx + shoulderHalf + 0.24 * h, shoulderY + 0.07 * h}};
         break;
     }
-    drawLimb(painter, leftArm, armWidth, outfit.suit, outline);
-    drawLimb(painter, rightArm, armWidth, outfit.suit, outline);
+    DrawLimb(painter, leftArm, armWidth, outfit.suit, outline);
+    DrawLimb(painter, rightArm, armWidth, outfit.suit, outline);
     const qreal handRadius = 0.032 * h;
     const Hands hands{leftArm.last(), rightArm.last()};
-    drawHand(painter, hands.left, handRadius, outfit, outline);
-    drawHand(painter, hands.right, handRadius, outfit, outline);
+    DrawHand(painter, hands.left, handRadius, outfit, outline);
+    DrawHand(painter, hands.right, handRadius, outfit, outline);
     painter.restore();
     return hands;
 }
 
-void drawBust(QPainter& painter, const QRectF& box, const Outfit& outfit,
+void DrawBust(QPainter& painter, const QRectF& box, const Outfit& outfit,
               const BustDetails& details) {
     painter.save();
     const qreal w = box.width();
@@ -178,7 +178,7 @@ void drawBust(QPainter& painter, const QRectF& box, const Outfit& outfit,
     const qreal ry = 0.23 * w;
     const QPointF headCentre(cx, box.top() + ry * 1.05);
     const qreal shoulderTop = headCentre.y() + ry * 1.2;
-    const QPen outline = outlinePen(outfit, w * 1.6);
+    const QPen outline = OutlinePen(outfit, w * 1.6);
     const bool coated = details.coat.alpha() != 0;
     painter.setPen(outline);
 
@@ -236,7 +236,7 @@ void drawBust(QPainter& painter, const QRectF& box, const Outfit& outfit,
     painter.drawEllipse(QPointF(cx + rx, headCentre.y() + ry * 0.1), rx * 0.18, ry * 0.22);
     const QRectF head(cx - rx, headCentre.y() - ry, 2 * rx, 2 * ry);
     painter.drawEllipse(head);
-    drawHair(painter, head, details.hair, outfit, outline);
+    DrawHair(painter, head, details.hair, outfit, outline);
 
     // Glasses and mouth, the only features the faces get.
     const qreal eyeY = headCentre.y() + ry * 0.05;
@@ -269,12 +269,12 @@ void drawBust(QPainter& painter, const QRectF& box, const Outfit& outfit,
     painter.restore();
 }
 
-void drawBowingPerson(QPainter& painter, QPointF shoulders, qreal width, const Outfit& outfit) {
+void DrawBowingPerson(QPainter& painter, QPointF shoulders, qreal width, const Outfit& outfit) {
     painter.save();
     const qreal w = width;
     const qreal sx = shoulders.x();
     const qreal sy = shoulders.y();
-    const QPen outline = outlinePen(outfit, w * 2.2);
+    const QPen outline = OutlinePen(outfit, w * 2.2);
     painter.setPen(outline);
     // The back, bent towards the viewer: widest at the shoulders, narrowing up to the waist.
     QPainterPath back;
@@ -291,8 +291,8 @@ void drawBowingPerson(QPainter& painter, QPointF shoulders, qreal width, const O
     const qreal armWidth = 0.17 * w;
     for (int side : {-1, 1}) {
         const QPolygonF arm{{sx + side * 0.38 * w, sy}, {sx + side * 0.4 * w, sy + 0.55 * w}};
-        drawLimb(painter, arm, armWidth, outfit.suit, outline);
-        drawHand(painter, arm.last() + QPointF(0, 0.07 * w), 0.08 * w, outfit, outline);
+        DrawLimb(painter, arm, armWidth, outfit.suit, outline);
+        DrawHand(painter, arm.last() + QPointF(0, 0.07 * w), 0.08 * w, outfit, outline);
     }
     // The bowed head below the shoulder line: the top of the hair, ears at its sides.
     const qreal r = 0.2 * w;
@@ -311,10 +311,10 @@ void drawBowingPerson(QPainter& painter, QPointF shoulders, qreal width, const O
     painter.restore();
 }
 
-void drawBackOfHead(QPainter& painter, QPointF headCentre, qreal headRadius, const Outfit& outfit) {
+void DrawBackOfHead(QPainter& painter, QPointF headCentre, qreal headRadius, const Outfit& outfit) {
     painter.save();
     const qreal r = headRadius;
-    painter.setPen(outlinePen(outfit, r * 12));
+    painter.setPen(OutlinePen(outfit, r * 12));
     painter.setBrush(outfit.suit);
     painter.drawEllipse(QPointF(headCentre.x(), headCentre.y() + r * 2.1), r * 2.1, r * 1.3);
     painter.setBrush(outfit.skin);

@@ -34,7 +34,7 @@ struct Hands {
 };
 
 // A person standing, facing the viewer, feet centred on `feet`. Returns where the hands are.
-Hands drawStandingPerson(QPainter& painter, QPointF feet, qreal height, const Outfit& outfit,
+Hands DrawStandingPerson(QPainter& painter, QPointF feet, qreal height, const Outfit& outfit,
                          ArmPose pose = ArmPose::Down);
 
 enum class Hair { Short, SlickedBack, WhiteFringe };
@@ -49,13 +49,13 @@ struct BustDetails {
 };
 
 // Head and shoulders, filling the width of `box` and reaching its bottom edge.
-void drawBust(QPainter& painter, const QRectF& box, const Outfit& outfit,
+void DrawBust(QPainter& painter, const QRectF& box, const Outfit& outfit,
               const BustDetails& details);
 
 // A person bowing deeply towards the viewer: the crown of the head below the hunched shoulders.
-void drawBowingPerson(QPainter& painter, QPointF shoulders, qreal width, const Outfit& outfit);
+void DrawBowingPerson(QPainter& painter, QPointF shoulders, qreal width, const Outfit& outfit);
 
 // The back of a seated or standing listener: hair and shoulders, as seen from behind.
-void drawBackOfHead(QPainter& painter, QPointF headCentre, qreal headRadius, const Outfit& outfit);
+void DrawBackOfHead(QPainter& painter, QPointF headCentre, qreal headRadius, const Outfit& outfit);
 
 }  // namespace picgen

@@ -8,27 +8,27 @@
 namespace picgen {
 namespace {
 
-QPen thinPen(const QColor& colour, qreal width) {
+QPen ThinPen(const QColor& colour, qreal width) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 }  // namespace
 
-void drawDocument(QPainter& painter, const QRectF& sheet, const QString& heading, qreal headingSize,
+void DrawDocument(QPainter& painter, const QRectF& sheet, const QString& heading, qreal headingSize,
                   const PaperColours& colours, bool vertical) {
     painter.save();
     const qreal line = std::max(0.8, std::min(sheet.width(), sheet.height()) * 0.012);
-    painter.setPen(thinPen(colours.outline, line));
+    painter.setPen(ThinPen(colours.outline, line));
     painter.setBrush(colours.paper);
     painter.drawRect(sheet);
-    const TextStyle style{japaneseFont(headingSize), colours.text, Qt::transparent, 0,
+    const TextStyle style{JapaneseFont(headingSize), colours.text, Qt::transparent, 0,
                           headingSize * 0.04};
-    painter.setPen(thinPen(colours.text, line * 1.4));
+    painter.setPen(ThinPen(colours.text, line * 1.4));
     const qreal margin = std::min(sheet.width(), sheet.height()) * 0.1;
     if (vertical) {
         const QRectF column(sheet.right() - margin - headingSize * 1.2, sheet.top() + margin,
                             headingSize * 1.2, sheet.height() - 2 * margin);
-        drawVerticalText(painter, column, heading, style);
+        DrawVerticalText(painter, column, heading, style);
         // Columns of text from right to left; the left half stops short, leaving room for the
         // seals.
         const qreal gap = headingSize * 0.55;
@@ -40,7 +40,7 @@ void drawDocument(QPainter& painter, const QRectF& sheet, const QString& heading
     } else {
         const QRectF title(sheet.left() + margin, sheet.top() + margin * 0.8,
                            sheet.width() - 2 * margin, headingSize * 1.2);
-        drawText(painter, title, heading, style);
+        DrawText(painter, title, heading, style);
         const qreal gap = std::max(3.0, headingSize * 0.45);
         int index = 0;
         for (qreal y = title.bottom() + gap * 1.3; y < sheet.bottom() - margin; y += gap, ++index) {
@@ -52,7 +52,7 @@ void drawDocument(QPainter& painter, const QRectF& sheet, const QString& heading
     painter.restore();
 }
 
-void drawSeal(QPainter& painter, QPointF centre, qreal size, const QString& text, const QColor& red,
+void DrawSeal(QPainter& painter, QPointF centre, qreal size, const QString& text, const QColor& red,
               bool round, qreal angle) {
     painter.save();
     painter.translate(centre);
@@ -65,19 +65,19 @@ void drawSeal(QPainter& painter, QPointF centre, qreal size, const QString& text
     else
         painter.drawRect(ring.adjusted(0, size * 0.18, 0, -size * 0.18));
     const qreal inset = round ? size * 0.2 : size * 0.12;
-    drawText(painter,
+    DrawText(painter,
              ring.adjusted(inset, inset + (round ? 0 : size * 0.12), -inset,
                            -inset - (round ? 0 : size * 0.12)),
-             text, TextStyle{japaneseFont(size * 0.5), red, Qt::transparent, 0, size * 0.03});
+             text, TextStyle{JapaneseFont(size * 0.5), red, Qt::transparent, 0, size * 0.03});
     painter.restore();
 }
 
-void drawMicrophone(QPainter& painter, QPointF base, QPointF head, qreal size,
+void DrawMicrophone(QPainter& painter, QPointF base, QPointF head, qreal size,
                     const MicrophoneColours& colours) {
     painter.save();
-    painter.setPen(thinPen(colours.outline, size * 0.25));
+    painter.setPen(ThinPen(colours.outline, size * 0.25));
     painter.drawLine(base, head);
-    painter.setPen(thinPen(colours.outline, size * 0.12));
+    painter.setPen(ThinPen(colours.outline, size * 0.12));
     painter.setBrush(colours.body);
     painter.drawRoundedRect(
         QRectF(base.x() - size * 0.7, base.y() - size * 0.25, size * 1.4, size * 0.4), size * 0.1,
@@ -92,7 +92,7 @@ void drawMicrophone(QPainter& painter, QPointF base, QPointF head, qreal size,
     painter.restore();
 }
 
-void drawFlash(QPainter& painter, QPointF centre, qreal radius, const QColor& core,
+void DrawFlash(QPainter& painter, QPointF centre, qreal radius, const QColor& core,
                const QColor& glow) {
     painter.save();
     painter.setPen(Qt::NoPen);
@@ -110,7 +110,7 @@ void drawFlash(QPainter& painter, QPointF centre, qreal radius, const QColor& co
     painter.restore();
 }
 
-void drawPlacard(QPainter& painter, const QRectF& board, qreal poleBottom, const QString& slogan,
+void DrawPlacard(QPainter& painter, const QRectF& board, qreal poleBottom, const QString& slogan,
                  const TextStyle& sloganStyle, const QColor& boardColour, const QColor& poleColour,
                  const QColor& outline) {
     painter.save();
@@ -123,11 +123,11 @@ void drawPlacard(QPainter& painter, const QRectF& board, qreal poleBottom, const
     painter.setBrush(boardColour);
     painter.drawRect(board);
     const qreal inset = board.width() * 0.12;
-    drawVerticalText(painter, board.adjusted(inset, inset, -inset, -inset), slogan, sloganStyle);
+    DrawVerticalText(painter, board.adjusted(inset, inset, -inset, -inset), slogan, sloganStyle);
     painter.restore();
 }
 
-void drawCardboardBox(QPainter& painter, const QRectF& front, const QString& label,
+void DrawCardboardBox(QPainter& painter, const QRectF& front, const QString& label,
                       const TextStyle& labelStyle, const BoxColours& colours) {
     painter.save();
     const qreal line = std::max(0.8, front.width() * 0.02);
@@ -153,7 +153,7 @@ void drawCardboardBox(QPainter& painter, const QRectF& front, const QString& lab
         painter.setPen(QPen(colours.outline, line));
         painter.setBrush(colours.label);
         painter.drawRect(tag);
-        drawText(painter,
+        DrawText(painter,
                  tag.adjusted(tag.width() * 0.08, tag.height() * 0.12, -tag.width() * 0.08,
                               -tag.height() * 0.12),
                  label, labelStyle);
@@ -161,7 +161,7 @@ void drawCardboardBox(QPainter& painter, const QRectF& front, const QString& lab
     painter.restore();
 }
 
-void drawCapsule(QPainter& painter, QPointF centre, qreal length, qreal thickness, qreal angle,
+void DrawCapsule(QPainter& painter, QPointF centre, qreal length, qreal thickness, qreal angle,
                  const CapsuleColours& colours) {
     painter.save();
     painter.translate(centre);
@@ -188,7 +188,7 @@ void drawCapsule(QPainter& painter, QPointF centre, qreal length, qreal thicknes
     painter.restore();
 }
 
-void drawCoin(QPainter& painter, QPointF centre, qreal radius, const CoinColours& colours) {
+void DrawCoin(QPainter& painter, QPointF centre, qreal radius, const CoinColours& colours) {
     painter.save();
     painter.setPen(QPen(colours.rim, radius * 0.12));
     painter.setBrush(colours.face);
@@ -196,9 +196,9 @@ void drawCoin(QPainter& painter, QPointF centre, qreal radius, const CoinColours
     painter.setPen(QPen(colours.rim, radius * 0.05));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, radius * 0.78, radius * 0.78);
-    drawText(painter,
+    DrawText(painter,
              QRectF(centre.x() - radius * 0.5, centre.y() - radius * 0.55, radius, radius * 1.1),
-             QStringLiteral("¥"), TextStyle{latinFont(radius * 1.2), colours.mark});
+             QStringLiteral("¥"), TextStyle{LatinFont(radius * 1.2), colours.mark});
     painter.setPen(QPen(colours.shine, radius * 0.12, Qt::SolidLine, Qt::RoundCap));
     painter.drawArc(QRectF(centre.x() - radius * 0.62, centre.y() - radius * 0.62, radius * 1.24,
                            radius * 1.24),

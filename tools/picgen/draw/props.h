@@ -18,11 +18,11 @@ struct PaperColours {
 
 // A sheet of paper with a heading over lines of text. Vertical sheets carry their heading as a
 // column down the right-hand side, as a Japanese legal paper does.
-void drawDocument(QPainter& painter, const QRectF& sheet, const QString& heading, qreal headingSize,
+void DrawDocument(QPainter& painter, const QRectF& sheet, const QString& heading, qreal headingSize,
                   const PaperColours& colours, bool vertical = false);
 
 // A red seal impression: a ring (round or square) with the text inside, turned by `angle` degrees.
-void drawSeal(QPainter& painter, QPointF centre, qreal size, const QString& text, const QColor& red,
+void DrawSeal(QPainter& painter, QPointF centre, qreal size, const QString& text, const QColor& red,
               bool round, qreal angle);
 
 struct MicrophoneColours {
@@ -32,15 +32,15 @@ struct MicrophoneColours {
 };
 
 // A microphone on a thin stand from `base` to its head at `head`.
-void drawMicrophone(QPainter& painter, QPointF base, QPointF head, qreal size,
+void DrawMicrophone(QPainter& painter, QPointF base, QPointF head, qreal size,
                     const MicrophoneColours& colours);
 
 // A camera flash: a bright core with rays.
-void drawFlash(QPainter& painter, QPointF centre, qreal radius, const QColor& core,
+void DrawFlash(QPainter& painter, QPointF centre, qreal radius, const QColor& core,
                const QColor& glow);
 
 // A placard on a pole: the board with its slogan written down it, the pole ending at `poleBottom`.
-void drawPlacard(QPainter& painter, const QRectF& board, qreal poleBottom, const QString& slogan,
+void DrawPlacard(QPainter& painter, const QRectF& board, qreal poleBottom, const QString& slogan,
                  const TextStyle& sloganStyle, const QColor& boardColour, const QColor& poleColour,
                  const QColor& outline);
 
@@ -53,7 +53,7 @@ struct BoxColours {
 };
 
 // A closed cardboard box seen from the front and a little above, with an optional label.
-void drawCardboardBox(QPainter& painter, const QRectF& front, const QString& label,
+void DrawCardboardBox(QPainter& painter, const QRectF& front, const QString& label,
                       const TextStyle& labelStyle, const BoxColours& colours);
 
 struct CapsuleColours {
@@ -64,7 +64,7 @@ struct CapsuleColours {
 };
 
 // A two-coloured medicine capsule centred on `centre`, turned by `angle` degrees.
-void drawCapsule(QPainter& painter, QPointF centre, qreal length, qreal thickness, qreal angle,
+void DrawCapsule(QPainter& painter, QPointF centre, qreal length, qreal thickness, qreal angle,
                  const CapsuleColours& colours);
 
 struct CoinColours {
@@ -75,6 +75,6 @@ struct CoinColours {
 };
 
 // A gold coin seen from the front, with a yen mark.
-void drawCoin(QPainter& painter, QPointF centre, qreal radius, const CoinColours& colours);
+void DrawCoin(QPainter& painter, QPointF centre, qreal radius, const CoinColours& colours);
 
 }  // namespace picgen

@@ -9,7 +9,7 @@
 namespace picgen {
 namespace {
 
-QFont unhinted(QFont font, qreal pixelSize) {
+QFont Unhinted(QFont font, qreal pixelSize) {
     font.setPixelSize(std::max(1, qRound(pixelSize)));
     font.setHintingPreference(
         QFont::PreferNoHinting);  // hinting would snap glyphs at the wrong scale
@@ -18,7 +18,7 @@ QFont unhinted(QFont font, qreal pixelSize) {
 
 // Places `path` in the box by the extent given (its ink, as a rule), scaled down if it does not
 // fit.
-QPainterPath placed(QPainterPath path, const QRectF& ink, const QRectF& box,
+QPainterPath Placed(QPainterPath path, const QRectF& ink, const QRectF& box,
                     Qt::Alignment alignment) {
     if (ink.isEmpty()) return path;
     const qreal scale = std::min({1.0, box.width() / ink.width(), box.height() / ink.height()});
@@ -39,7 +39,7 @@ QPainterPath placed(QPainterPath path, const QRectF& ink, const QRectF& box,
     return QTransform::fromTranslate(x, y).map(path);
 }
 
-void paintPath(QPainter& painter, const QPainterPath& path, const TextStyle& style) {
+void PaintPath(QPainter& painter, const QPainterPath& path, const TextStyle& style) {
     painter.save();
     if (style.outlineWidth > 0) {
         painter.setPen(QPen(style.outline, 2 * style.outlineWidth, Qt::SolidLine, Qt::RoundCap,
@@ -57,19 +57,19 @@ void paintPath(QPainter& painter, const QPainterPath& path, const TextStyle& sty
 
 }  // namespace
 
-QFont japaneseFont(qreal pixelSize) {
-    return unhinted(QFont(QStringLiteral("IPAPGothic")), pixelSize);
+QFont JapaneseFont(qreal pixelSize) {
+    return Unhinted(QFont(QStringLiteral("IPAPGothic")), pixelSize);
 }
 
-QFont latinFont(qreal pixelSize, bool serif) {
+QFont LatinFont(qreal pixelSize, bool serif) {
     QFont font(serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
     font.setBold(true);
-    return unhinted(font, pixelSize);
+    return Unhinted(font, pixelSize);
 }
 
-QStringList fontFingerprint() {
+QStringList FontFingerprint() {
     QStringList lines;
-    for (const QFont& font : {japaneseFont(16), latinFont(16), latinFont(16, true)}) {
+    for (const QFont& font : {JapaneseFont(16), LatinFont(16), LatinFont(16, true)}) {
         const QRawFont raw = QRawFont::fromFont(font);
         QCryptographicHash hash(QCryptographicHash::Sha256);
         for (const char* table : {"head", "cmap", "hmtx", "loca", "glyf", "CFF "})
@@ -81,14 +81,14 @@ QStringList fontFingerprint() {
     return lines;
 }
 
-void drawText(QPainter& painter, const QRectF& box, const QString& text, const TextStyle& style,
+void DrawText(QPainter& painter, const QRectF& box, const QString& text, const TextStyle& style,
               Qt::Alignment alignment) {
     QPainterPath path;
     path.addText(0, 0, style.font, text);
-    paintPath(painter, placed(path, path.boundingRect(), box, alignment), style);
+    PaintPath(painter, Placed(path, path.boundingRect(), box, alignment), style);
 }
 
-void drawVerticalText(QPainter& painter, const QRectF& box, const QString& text,
+void DrawVerticalText(QPainter& painter, const QRectF& box, const QString& text,
                       const TextStyle& style) {
     // Each character sits in a square cell of the font's size, so small kana keep their place.
     const qreal cell = style.font.pixelSize() * 1.05;
@@ -101,7 +101,7 @@ void drawVerticalText(QPainter& painter, const QRectF& box, const QString& text,
     }
     // Centre by the cells rather than the ink, so short strokes (ー, ・) do not shift the column.
     const QRectF cells(0, 0, cell, cell * text.size());
-    paintPath(painter, placed(column, cells, box, Qt::AlignCenter), style);
+    PaintPath(painter, Placed(column, cells, box, Qt::AlignCenter), style);
 }
 
 }  // namespace picgen

@@ -10,8 +10,8 @@
 
 namespace picgen {
 
-QFont japaneseFont(qreal pixelSize);                   // IPAPGothic, for every Japanese text
-QFont latinFont(qreal pixelSize, bool serif = false);  // bold Latin lettering for names and numbers
+QFont JapaneseFont(qreal pixelSize);                   // IPAPGothic, for every Japanese text
+QFont LatinFont(qreal pixelSize, bool serif = false);  // bold Latin lettering for names and numbers
 
 struct TextStyle {
     QFont font;
@@ -23,15 +23,15 @@ struct TextStyle {
 
 // One line per face the pictures use: the family asked for, the face found, and a hash of its
 // outlines and metrics. Pictures made where these lines differ differ in their lettering.
-QStringList fontFingerprint();
+QStringList FontFingerprint();
 
 // Draws the text's ink centred in the box (or aligned left/right/top/bottom as asked), shrunk to
 // fit the box if it is too large, never enlarged.
-void drawText(QPainter& painter, const QRectF& box, const QString& text, const TextStyle& style,
+void DrawText(QPainter& painter, const QRectF& box, const QString& text, const TextStyle& style,
               Qt::Alignment alignment = Qt::AlignCenter);
 
 // Japanese written top to bottom: one character under the other, the column centred in the box.
-void drawVerticalText(QPainter& painter, const QRectF& box, const QString& text,
+void DrawVerticalText(QPainter& painter, const QRectF& box, const QString& text,
                       const TextStyle& style);
 
 }  // namespace picgen

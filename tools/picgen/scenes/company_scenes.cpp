@@ -28,14 +28,14 @@ const QColor kFlashGlow(0xfff2a0u);
 const QColor kCamera(0x34343cu);
 const QColor kRed(0xa02a2au);
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.fillRect(QRectF(0, 130, 330, 80), kWallShade);
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kBanner);
     p.drawRect(QRectF(20, 18, 290, 50));
-    drawText(p, QRectF(30, 24, 270, 38), QStringLiteral("ナガレ薬研 記者会見"),
-             {japaneseFont(30), kWhite, Qt::transparent, 0, 0.6});
+    DrawText(p, QRectF(30, 24, 270, 38), QStringLiteral("ナガレ薬研 記者会見"),
+             {JapaneseFont(30), kWhite, Qt::transparent, 0, 0.6});
 
     // Three executives bowing as low as they can.
     const Outfit executives[] = {
@@ -43,7 +43,7 @@ void draw(QPainter& p, const QSizeF& size) {
         {kSkin, kGreyHair, kSuit, kWhite, kRed, kOutline},
         {kSkin, kHair, kSuit, kWhite, kRed, kOutline},
     };
-    for (int i = 0; i < 3; ++i) drawBowingPerson(p, QPointF(64 + i * 101, 166), 92, executives[i]);
+    for (int i = 0; i < 3; ++i) DrawBowingPerson(p, QPointF(64 + i * 101, 166), 92, executives[i]);
 
     // The table with its cloth, microphones and name cards.
     p.setPen(QPen(kOutline, 1.5));
@@ -57,16 +57,16 @@ void draw(QPainter& p, const QSizeF& size) {
     // Microphones stand between the bowed heads, not in front of them.
     for (int i = 0; i < 4; ++i) {
         const qreal x = 14 + i * 101;
-        drawMicrophone(p, {x, 204}, {x + (i < 2 ? 4 : -4), 180}, 7, mic);
+        DrawMicrophone(p, {x, 204}, {x + (i < 2 ? 4 : -4), 180}, 7, mic);
     }
     for (int i = 0; i < 3; ++i) {
         const qreal x = 64 + i * 101;
         p.setPen(QPen(kOutline, 1.2));
         p.setBrush(kWhite);
         p.drawRect(QRectF(x - 24, 214, 48, 20));
-        drawText(p, QRectF(x - 20, 216, 40, 16),
+        DrawText(p, QRectF(x - 20, 216, 40, 16),
                  i == 1 ? QStringLiteral("社長") : QStringLiteral("役員"),
-                 {japaneseFont(14), kOutline});
+                 {JapaneseFont(14), kOutline});
     }
 
     // Cameras of the press along the bottom, flashing.
@@ -81,10 +81,10 @@ void draw(QPainter& p, const QSizeF& size) {
         p.setBrush(kCamera);
         p.drawRect(QRectF(x + 4, 282, 18, 12));
     }
-    drawFlash(p, {40, 266}, 30, kWhite, kFlashGlow);
-    drawFlash(p, {186, 262}, 24, kWhite, kFlashGlow);
-    drawFlash(p, {300, 252}, 34, kWhite, kFlashGlow);
-    drawFlash(p, {120, 110}, 18, kWhite, kFlashGlow);
+    DrawFlash(p, {40, 266}, 30, kWhite, kFlashGlow);
+    DrawFlash(p, {186, 262}, 24, kWhite, kFlashGlow);
+    DrawFlash(p, {300, 252}, 34, kWhite, kFlashGlow);
+    DrawFlash(p, {120, 110}, 18, kWhite, kFlashGlow);
 }
 }  // namespace apology
 
@@ -106,7 +106,7 @@ const QColor kOutline(0x141010u);
 const QColor kRed(0xc0282cu);
 
 // A chair's back seen from behind or in front, `back` being its padded board.
-void drawChairBack(QPainter& p, const QRectF& back) {
+void DrawChairBack(QPainter& p, const QRectF& back) {
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kLeather);
     p.drawRoundedRect(back, back.width() * 0.2, back.width() * 0.2);
@@ -115,7 +115,7 @@ void drawChairBack(QPainter& p, const QRectF& back) {
                back.bottomLeft() + QPointF(back.width() * 0.25, -back.height() * 0.25));
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kCarpet);
     p.fillRect(QRectF(0, 0, 330, 172), kWall);
     p.setPen(QPen(kOutline, 1.5));
@@ -132,23 +132,23 @@ void draw(QPainter& p, const QSizeF& size) {
     p.drawRect(QRectF(90, 14, 150, 62));
     p.setBrush(kPaper);
     p.drawRect(QRectF(97, 21, 136, 48));
-    drawText(p, QRectF(104, 26, 110, 38), QStringLiteral("誠実第一"),
-             {japaneseFont(30), kInk, Qt::transparent, 0, 0.7});
-    drawSeal(p, QPointF(222, 56), 16, QStringLiteral("社"), kRed, false, 0);
+    DrawText(p, QRectF(104, 26, 110, 38), QStringLiteral("誠実第一"),
+             {JapaneseFont(30), kInk, Qt::transparent, 0, 0.7});
+    DrawSeal(p, QPointF(222, 56), 16, QStringLiteral("社"), kRed, false, 0);
     p.setPen(QPen(kOutline, 1.2));
     p.setBrush(kFrame);
     p.drawRect(QRectF(118, 82, 94, 20));
-    drawText(p, QRectF(122, 84, 86, 16), QStringLiteral("ナガレ薬研"),
-             {japaneseFont(15), kGold, Qt::transparent, 0, 0.3});
+    DrawText(p, QRectF(122, 84, 86, 16), QStringLiteral("ナガレ薬研"),
+             {JapaneseFont(15), kGold, Qt::transparent, 0, 0.3});
 
     // Empty chairs: the president's high back at the far end, the board's down both sides.
-    drawChairBack(p, QRectF(140, 108, 50, 82));
+    DrawChairBack(p, QRectF(140, 108, 50, 82));
     for (const qreal t : {0.15, 0.5, 0.85}) {
         const qreal w = 16 + 34 * t;
         const qreal h = 30 + 56 * t;
         const qreal y = 172 + 150 * t;
-        drawChairBack(p, QRectF(118 - 96 * t - w - 6, y - h, w, h));
-        drawChairBack(p, QRectF(212 + 96 * t + 6, y - h, w, h));
+        DrawChairBack(p, QRectF(118 - 96 * t - w - 6, y - h, w, h));
+        DrawChairBack(p, QRectF(212 + 96 * t + 6, y - h, w, h));
     }
 
     // The long table, its near end running out of the picture, a set of papers at every place.
@@ -187,15 +187,15 @@ const QColor kTape(0x7f623au);
 const QColor kPavement(0x8a877fu);
 const QColor kFlashGlow(0xfff2a0u);
 
-void draw(QPainter& p, const QSizeF&) {
-    drawOfficeBlock(p, QRectF(-2, -2, 334, 110), 3, 8, {kWall, kWallDark, kGlass, kGlassLight}, 3);
+void Draw(QPainter& p, const QSizeF&) {
+    DrawOfficeBlock(p, QRectF(-2, -2, 334, 110), 3, 8, {kWall, kWallDark, kGlass, kGlassLight}, 3);
     p.fillRect(QRectF(0, 106, 330, 150), kWallDark);
     // The entrance: sign over glass doors.
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kSign);
     p.drawRect(QRectF(70, 112, 190, 34));
-    drawText(p, QRectF(78, 116, 174, 26), QStringLiteral("ナガレ薬研"),
-             {japaneseFont(24), kWhite, Qt::transparent, 0, 0.6});
+    DrawText(p, QRectF(78, 116, 174, 26), QStringLiteral("ナガレ薬研"),
+             {JapaneseFont(24), kWhite, Qt::transparent, 0, 0.6});
     p.setBrush(kGlass);
     p.drawRect(QRectF(40, 152, 250, 110));
     p.setPen(QPen(kWallDark, 4));
@@ -213,45 +213,45 @@ void draw(QPainter& p, const QSizeF&) {
     for (int i = 0; i < 3; ++i) {
         const qreal h = heights[i];
         const Hands hands =
-            drawStandingPerson(p, feet[i], h, investigator, ArmPose::HoldingInFront);
+            DrawStandingPerson(p, feet[i], h, investigator, ArmPose::HoldingInFront);
         const QPointF centre = (hands.left + hands.right) / 2;
         const QRectF front(centre.x() - h * 0.17, centre.y() - h * 0.08, h * 0.34, h * 0.2);
-        drawCardboardBox(p, front, QStringLiteral("押収"), {japaneseFont(h * 0.08), kOutline}, box);
+        DrawCardboardBox(p, front, QStringLiteral("押収"), {JapaneseFont(h * 0.08), kOutline}, box);
         // Hands gripping the box's lower corners.
         p.setPen(QPen(kOutline, 1));
         p.setBrush(kSkin);
         for (const QPointF& corner : {front.bottomLeft(), front.bottomRight()})
             p.drawEllipse(corner + QPointF(0, -h * 0.02), h * 0.032, h * 0.032);
     }
-    drawFlash(p, {20, 220}, 26, kWhite, kFlashGlow);
-    drawFlash(p, {312, 236}, 22, kWhite, kFlashGlow);
+    DrawFlash(p, {20, 220}, 26, kWhite, kFlashGlow);
+    DrawFlash(p, {312, 236}, 22, kWhite, kFlashGlow);
 }
 }  // namespace raid
 
 }  // namespace
 
-Scene apologyPressConferenceScene() {
+Scene ApologyPressConferenceScene() {
     using namespace apology;
     return {kEventCanvas,
-            paletteOf({kWall, kWallShade, kBanner, kWhite, kClothShade, kSuit, kHair, kGreyHair,
+            PaletteOf({kWall, kWallShade, kBanner, kWhite, kClothShade, kSuit, kHair, kGreyHair,
                        kSkin, kOutline, kMetal, kFlashGlow, kCamera, kRed}),
-            apology::draw};
+            apology::Draw};
 }
 
-Scene boardroomScene() {
+Scene BoardroomScene() {
     using namespace boardroom;
     return {kEventCanvas,
-            paletteOf({kWall, kPanel, kPanelDark, kFrame, kPaper, kInk, kGold, kTable, kTableTop,
+            PaletteOf({kWall, kPanel, kPanelDark, kFrame, kPaper, kInk, kGold, kTable, kTableTop,
                        kLeather, kLeatherShine, kCarpet, kCarpetDark, kOutline, kRed}),
-            boardroom::draw};
+            boardroom::Draw};
 }
 
-Scene officeRaidScene() {
+Scene OfficeRaidScene() {
     using namespace raid;
     return {kEventCanvas,
-            paletteOf({kWall, kWallDark, kGlass, kGlassLight, kSign, kWhite, kOutline, kSuit, kSkin,
+            PaletteOf({kWall, kWallDark, kGlass, kGlassLight, kSign, kWhite, kOutline, kSuit, kSkin,
                        kHair, kBox, kBoxSide, kTape, kPavement, kFlashGlow}),
-            raid::draw};
+            raid::Draw};
 }
 
 }  // namespace picgen

@@ -27,33 +27,33 @@ const QColor kRed(0xb8282cu);
 const QColor kBronze(0x6d5a38u);
 const QColor kGold(0xdcc07au);
 
-void draw(QPainter& p, const QSizeF& size) {
-    p.fillRect(QRectF(QPointF(0, 0), size), verticalGradient(0, 240, kSkyHigh, kSkyLow));
+void Draw(QPainter& p, const QSizeF& size) {
+    p.fillRect(QRectF(QPointF(0, 0), size), VerticalGradient(0, 240, kSkyHigh, kSkyLow));
     p.fillRect(QRectF(0, 248, size.width(), size.height() - 248), kPavement);
-    drawColonnade(p, QRectF(18, 28, 294, 222), 6, {kStone, kStoneShade, kDoorway, kOutline});
+    DrawColonnade(p, QRectF(18, 28, 294, 222), 6, {kStone, kStoneShade, kDoorway, kOutline});
     // The name board on the beam.
     p.setPen(QPen(kOutline, 1.2));
     p.setBrush(kBronze);
     p.drawRect(QRectF(120, 79, 90, 19));
-    drawText(p, QRectF(124, 81, 82, 15), QStringLiteral("検察庁"),
-             {japaneseFont(14), kGold, Qt::transparent, 0, 0.4});
+    DrawText(p, QRectF(124, 81, 82, 15), QStringLiteral("検察庁"),
+             {JapaneseFont(14), kGold, Qt::transparent, 0, 0.4});
 
     // The complainant hands the complaint to an official at the door.
     const Outfit complainant{kSkin, kHair, kNavy, kWhite, kRed, kOutline};
     const Outfit official{kSkin, kHair, kGrey, kWhite, kNavy, kOutline};
-    const Hands giver = drawStandingPerson(p, {108, 318}, 150, complainant, ArmPose::ReachingRight);
+    const Hands giver = DrawStandingPerson(p, {108, 318}, 150, complainant, ArmPose::ReachingRight);
     constexpr qreal kOfficialX = 240;
     p.save();
     p.translate(2 * kOfficialX, 0);
     p.scale(-1, 1);  // the official faces the complainant
     const Hands mirrored =
-        drawStandingPerson(p, {kOfficialX, 316}, 146, official, ArmPose::ReachingRight);
+        DrawStandingPerson(p, {kOfficialX, 316}, 146, official, ArmPose::ReachingRight);
     p.restore();
     const QPointF taker(2 * kOfficialX - mirrored.right.x(), mirrored.right.y());
     // The complaint, held up between the two hands.
     const qreal middle = (giver.right.x() + taker.x()) / 2;
     const QRectF sheet(middle - 24, giver.right.y() - 66, 48, 72);
-    drawDocument(p, sheet, QStringLiteral("告発状"), 15, {kWhite, kOutline, kOutline}, true);
+    DrawDocument(p, sheet, QStringLiteral("告発状"), 15, {kWhite, kOutline, kOutline}, true);
     p.setPen(QPen(kOutline, 1));
     p.setBrush(kSkin);
     p.drawEllipse(QPointF(sheet.left() + 2, giver.right.y()), 4.8, 4.8);
@@ -77,7 +77,7 @@ const QColor kRed(0xc0262bu);
 const QColor kGold(0xd8aa3cu);
 const QColor kBlack(0x141414u);
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     // The office wall with a window onto the courthouse.
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.fillRect(QRectF(0, 150, size.width(), 30), kWallShade);
@@ -87,7 +87,7 @@ void draw(QPainter& p, const QSizeF& size) {
     p.drawRect(window);
     p.save();
     p.setClipRect(window);
-    drawColonnade(p, QRectF(168, 40, 124, 104), 5, {kStone, kStoneShade, kDark, kOutline});
+    DrawColonnade(p, QRectF(168, 40, 124, 104), 5, {kStone, kStoneShade, kDark, kOutline});
     p.fillRect(QRectF(150, 142, 160, 8), kStoneShade);
     p.restore();
     p.setPen(QPen(kWoodDark, 5));
@@ -121,12 +121,12 @@ void draw(QPainter& p, const QSizeF& size) {
         p.setPen(Qt::NoPen);
         p.setBrush(kWoodDark);
         p.drawRect(QRectF(-58, -94, 126, 176));  // shadow
-        drawDocument(p, QRectF(-64, -100, 124, 176), sheet.heading, 32, {kPaper, kBlack, kOutline},
+        DrawDocument(p, QRectF(-64, -100, 124, 176), sheet.heading, 32, {kPaper, kBlack, kOutline},
                      true);
         // Large, square to the sheet and on the blank top of it: at the size the event shows it,
         // a small round seal over the lines reads as a red blot.
         p.fillRect(QRectF(-62, -74, 68, 46), kPaper);
-        drawSeal(p, QPointF(-28, -51), 66, QStringLiteral("受理"), kRed, false, 0);
+        DrawSeal(p, QPointF(-28, -51), 66, QStringLiteral("受理"), kRed, false, 0);
         p.restore();
     }
 
@@ -157,8 +157,8 @@ const QColor kPlate(0xe9dfc4u);
 const QColor kGrey(0x8c8a86u);
 
 // The clerk sits below the bench, facing the court, behind a desk with a name plate.
-void drawClerk(QPainter& p, const Outfit& robe) {
-    drawBust(p, QRectF(138, 168, 54, 84), robe, {});
+void DrawClerk(QPainter& p, const Outfit& robe) {
+    DrawBust(p, QRectF(138, 168, 54, 84), robe, {});
     p.setPen(QPen(kOutline, 2));
     p.setBrush(kWoodDark);
     p.drawRect(QRectF(102, 226, 126, 10));
@@ -167,10 +167,10 @@ void drawClerk(QPainter& p, const Outfit& robe) {
     p.setPen(QPen(kOutline, 1.2));
     p.setBrush(kPlate);
     p.drawRect(QRectF(138, 242, 54, 24));
-    drawText(p, QRectF(141, 244, 48, 20), QStringLiteral("書記官"), {japaneseFont(15), kOutline});
+    DrawText(p, QRectF(141, 244, 48, 20), QStringLiteral("書記官"), {JapaneseFont(15), kOutline});
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     // Panelled back wall.
     p.fillRect(QRectF(QPointF(0, 0), size), kPanel);
     p.setPen(QPen(kWood, 2));
@@ -178,12 +178,12 @@ void draw(QPainter& p, const QSizeF& size) {
     for (int x = 8; x < 330; x += 64) p.drawRect(QRectF(x, 14, 50, 110));
     // The judges: the presiding judge in the middle, higher and larger.
     const Outfit robe{kSkin, kHair, kRobe, kWhite, kRobe, kOutline};
-    drawBust(p, QRectF(64, 86, 64, 100), robe, {});
-    drawBust(p, QRectF(202, 86, 64, 100), robe, {});
+    DrawBust(p, QRectF(64, 86, 64, 100), robe, {});
+    DrawBust(p, QRectF(202, 86, 64, 100), robe, {});
     p.setPen(QPen(kOutline, 2));
     p.setBrush(kWoodDark);
     p.drawRect(QRectF(128, 40, 74, 104));  // chair back
-    drawBust(p, QRectF(124, 62, 82, 120), robe, {});
+    DrawBust(p, QRectF(124, 62, 82, 120), robe, {});
 
     // The raised bench.
     p.setPen(QPen(kOutline, 2));
@@ -210,34 +210,34 @@ void draw(QPainter& p, const QSizeF& size) {
         p.drawRect(QRectF(x + 70, 274, 26, 10));
     }
     p.fillRect(QRectF(0, 244, 330, 6), kCarpetDark);
-    drawClerk(p, robe);
+    DrawClerk(p, robe);
 }
 }  // namespace courtroom
 
 }  // namespace
 
-Scene criminalComplaintScene() {
+Scene CriminalComplaintScene() {
     using namespace complaint;
     return {kEventCanvas,
-            paletteOf({kSkyHigh, kSkyLow, kStone, kStoneShade, kDoorway, kOutline, kPavement, kNavy,
+            PaletteOf({kSkyHigh, kSkyLow, kStone, kStoneShade, kDoorway, kOutline, kPavement, kNavy,
                        kGrey, kSkin, kHair, kWhite, kRed, kBronze, kGold}),
-            complaint::draw};
+            complaint::Draw};
 }
 
-Scene lawsuitFilingScene() {
+Scene LawsuitFilingScene() {
     using namespace filing;
     return {kEventCanvas,
-            paletteOf({kWall, kWallShade, kSky, kStone, kStoneShade, kDark, kOutline, kWoodLight,
+            PaletteOf({kWall, kWallShade, kSky, kStone, kStoneShade, kDark, kOutline, kWoodLight,
                        kWood, kWoodDark, kPaper, kRed, kGold, kBlack}),
-            filing::draw};
+            filing::Draw};
 }
 
-Scene courtroomScene() {
+Scene CourtroomScene() {
     using namespace courtroom;
     return {kEventCanvas,
-            paletteOf({kPanel, kPanelLight, kWood, kWoodDark, kOutline, kRobe, kWhite, kSkin, kHair,
+            PaletteOf({kPanel, kPanelLight, kWood, kWoodDark, kOutline, kRobe, kWhite, kSkin, kHair,
                        kCarpet, kCarpetDark, kPlate, kGrey}),
-            courtroom::draw};
+            courtroom::Draw};
 }
 
 }  // namespace picgen

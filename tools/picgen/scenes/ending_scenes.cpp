@@ -29,7 +29,7 @@ const QColor kPatch(0xe6e6dcu);
 const QColor kOutline(0x0e0e10u);
 
 // A limb or a body part as a thick rounded stroke with its outline.
-void drawLimb(QPainter& p, QPointF from, QPointF to, qreal width, const QColor& colour) {
+void DrawLimb(QPainter& p, QPointF from, QPointF to, qreal width, const QColor& colour) {
     p.setPen(QPen(kOutline, width + 2.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(from, to);
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
@@ -38,15 +38,15 @@ void drawLimb(QPainter& p, QPointF from, QPointF to, qreal width, const QColor& 
 
 // Seen from the side, sitting on the cot with the knees drawn up and the arms round them, the head
 // sunk onto the knees: plainly sitting, whatever the scale. `seat` is where the hips rest.
-void drawPrisoner(QPainter& p, QPointF seat) {
+void DrawPrisoner(QPainter& p, QPointF seat) {
     const QPointF knee = seat + QPointF(28, -24);
     const QPointF ankle = seat + QPointF(36, 0);
     const QPointF shoulder = seat + QPointF(8, -38);
-    drawLimb(p, ankle, knee, 12, kUniformShade);
+    DrawLimb(p, ankle, knee, 12, kUniformShade);
     p.setPen(QPen(kOutline, 1.2));
     p.setBrush(kOutline);
     p.drawEllipse(ankle + QPointF(5, 2), 8, 3.5);
-    drawLimb(p, seat + QPointF(2, -4), knee, 16, kUniformShade);
+    DrawLimb(p, seat + QPointF(2, -4), knee, 16, kUniformShade);
 
     // The back, curved over the knees, with the number on it.
     QPainterPath body;
@@ -74,8 +74,8 @@ void drawPrisoner(QPainter& p, QPointF seat) {
     // The arm round the shins, the hand clasping them.
     const QPointF elbow = seat + QPointF(18, -14);
     const QPointF hand = knee + QPointF(6, 8);
-    drawLimb(p, shoulder + QPointF(4, 2), elbow, 9, kUniform);
-    drawLimb(p, elbow, hand, 8, kUniform);
+    DrawLimb(p, shoulder + QPointF(4, 2), elbow, 9, kUniform);
+    DrawLimb(p, elbow, hand, 8, kUniform);
     p.setPen(QPen(kOutline, 1));
     p.setBrush(kPatch);
     p.drawRect(QRectF(seat.x() - 8, seat.y() - 22, 9, 6));
@@ -83,7 +83,7 @@ void drawPrisoner(QPainter& p, QPointF seat) {
     p.drawEllipse(hand, 5, 4);
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.setPen(QPen(kWallDark, 1));
     for (int y = 12; y < 150; y += 18)
@@ -110,7 +110,7 @@ void draw(QPainter& p, const QSizeF& size) {
     p.setBrush(kWallDark);
     p.drawRect(QRectF(20, 148, 6, 22));
     p.drawRect(QRectF(126, 148, 6, 22));
-    drawPrisoner(p, QPointF(62, 130));
+    DrawPrisoner(p, QPointF(62, 130));
     // The bars in front, across the whole picture.
     p.setPen(Qt::NoPen);
     for (qreal x = 8; x < 258; x += 30) {
@@ -141,7 +141,7 @@ const QColor kGoldShine(0xfff4b0u);
 const QColor kOutline(0x201810u);
 
 // A stack of notes seen from the front, with a paper band round its middle.
-void drawStack(QPainter& p, const QRectF& front) {
+void DrawStack(QPainter& p, const QRectF& front) {
     p.setPen(QPen(kOutline, 1.2));
     p.setBrush(kNote);
     p.drawRect(front);
@@ -156,7 +156,7 @@ void drawStack(QPainter& p, const QRectF& front) {
 }
 
 // A single note lying loose, turned.
-void drawNote(QPainter& p, QPointF centre, qreal angle) {
+void DrawNote(QPainter& p, QPointF centre, qreal angle) {
     p.save();
     p.translate(centre);
     p.rotate(angle);
@@ -167,12 +167,12 @@ void drawNote(QPainter& p, QPointF centre, qreal angle) {
     p.setPen(QPen(kNoteDark, 1.5));
     p.setBrush(kNoteLight);
     p.drawEllipse(QPointF(17, 0), 10, 11);
-    drawText(p, QRectF(-31, -13, 36, 15), QStringLiteral("壱万円"), {japaneseFont(12), kNoteDark});
-    drawText(p, QRectF(-31, 2, 36, 11), QStringLiteral("10000"), {latinFont(9), kNoteDark});
+    DrawText(p, QRectF(-31, -13, 36, 15), QStringLiteral("壱万円"), {JapaneseFont(12), kNoteDark});
+    DrawText(p, QRectF(-31, 2, 36, 11), QStringLiteral("10000"), {LatinFont(9), kNoteDark});
     p.restore();
 }
 
-void drawSparkle(QPainter& p, QPointF centre, qreal size) {
+void DrawSparkle(QPainter& p, QPointF centre, qreal size) {
     p.setPen(Qt::NoPen);
     p.setBrush(kGoldShine);
     p.drawPolygon(QPolygonF{centre + QPointF(0, -size), centre + QPointF(size * 0.2, -size * 0.2),
@@ -182,9 +182,9 @@ void drawSparkle(QPainter& p, QPointF centre, qreal size) {
                             centre + QPointF(-size * 0.2, -size * 0.2)});
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     const QPointF centre(129, 120);
-    p.fillRect(QRectF(QPointF(0, 0), size), radialGlow(centre, 170, kMagenta, kPurple));
+    p.fillRect(QRectF(QPointF(0, 0), size), RadialGlow(centre, 170, kMagenta, kPurple));
     // Gold rays.
     p.setPen(Qt::NoPen);
     p.setBrush(kRayGold);
@@ -204,39 +204,39 @@ void draw(QPainter& p, const QSizeF& size) {
         const int count = 5 - row;
         const qreal left = 129 - count * w / 2;
         for (int i = 0; i < count; ++i)
-            drawStack(p, QRectF(left + i * w + 1, 196 - (row + 1) * (h + 8) + 8, w - 2, h));
+            DrawStack(p, QRectF(left + i * w + 1, 196 - (row + 1) * (h + 8) + 8, w - 2, h));
     }
-    drawNote(p, {40, 180}, -18);
-    drawNote(p, {214, 176}, 22);
-    drawNote(p, {128, 56}, -8);
+    DrawNote(p, {40, 180}, -18);
+    DrawNote(p, {214, 176}, 22);
+    DrawNote(p, {128, 56}, -8);
     const CoinColours coin{kGold, kGoldDark, kGoldShine, kGoldDark};
     for (const auto& [at, r] :
          {std::pair{QPointF(22, 150), 14.0}, std::pair{QPointF(236, 140), 15.0},
           std::pair{QPointF(60, 190), 12.0}, std::pair{QPointF(196, 192), 13.0},
           std::pair{QPointF(90, 66), 11.0}, std::pair{QPointF(170, 62), 12.0}})
-        drawCoin(p, at, r, coin);
+        DrawCoin(p, at, r, coin);
     for (const auto& [at, s] : {std::pair{QPointF(30, 30), 10.0}, std::pair{QPointF(226, 40), 12.0},
                                 std::pair{QPointF(190, 96), 7.0}, std::pair{QPointF(70, 100), 7.0}})
-        drawSparkle(p, at, s);
+        DrawSparkle(p, at, s);
 }
 }  // namespace money
 
 }  // namespace
 
-Scene jailCellScene() {
+Scene JailCellScene() {
     using namespace cell;
     return {kEndingCanvas,
-            paletteOf({kWallLight, kWall, kWallDark, kFloor, kBar, kBarShine, kMoon, kMoonDim,
+            PaletteOf({kWallLight, kWall, kWallDark, kFloor, kBar, kBarShine, kMoon, kMoonDim,
                        kBlanket, kFigure, kSkin, kUniform, kUniformShade, kPatch, kOutline}),
-            cell::draw};
+            cell::Draw};
 }
 
-Scene moneyHeapScene() {
+Scene MoneyHeapScene() {
     using namespace money;
     return {kEndingCanvas,
-            paletteOf({kPurple, kPlum, kMagenta, kRayGold, kNote, kNoteDark, kNoteLight, kBand,
+            PaletteOf({kPurple, kPlum, kMagenta, kRayGold, kNote, kNoteDark, kNoteLight, kBand,
                        kGold, kGoldDark, kGoldShine, kOutline}),
-            money::draw};
+            money::Draw};
 }
 
 }  // namespace picgen

@@ -14,12 +14,12 @@ const QColor kRedDark(0x8a1020u);
 const QColor kWhite(0xfafafau);
 const QColor kShade(0xc0c0ccu);
 
-QList<QRgb> iconPalette() { return paletteOf({kClear, kOutline, kRed, kRedDark, kWhite, kShade}); }
+QList<QRgb> IconPalette() { return PaletteOf({kClear, kOutline, kRed, kRedDark, kWhite, kShade}); }
 
-void drawEmblem(QPainter& p, const QSizeF& size) {
+void DrawEmblem(QPainter& p, const QSizeF& size) {
     const qreal s = size.width();
     const QPointF centre(s / 2, s / 2);
-    drawCapsule(p, centre, s * 0.98, s * 0.5, -40, {kRed, kWhite, kClear, kOutline});
+    DrawCapsule(p, centre, s * 0.98, s * 0.5, -40, {kRed, kWhite, kClear, kOutline});
     // A shadow along the white half's lower edge gives it body.
     p.save();
     p.translate(centre);
@@ -30,20 +30,20 @@ void drawEmblem(QPainter& p, const QSizeF& size) {
     p.restore();
     // The "Z" on the red half, upright.
     const QPointF redHalf = centre + QPointF(-s * 0.2, s * 0.17);
-    drawText(p, QRectF(redHalf.x() - s * 0.16, redHalf.y() - s * 0.17, s * 0.32, s * 0.34),
-             QStringLiteral("Z"), {latinFont(s * 0.36), kWhite, Qt::transparent, 0, s * 0.02});
+    DrawText(p, QRectF(redHalf.x() - s * 0.16, redHalf.y() - s * 0.17, s * 0.32, s * 0.34),
+             QStringLiteral("Z"), {LatinFont(s * 0.36), kWhite, Qt::transparent, 0, s * 0.02});
 }
 
 // At 16 pixels a letter would only blur: the bold capsule alone carries the emblem.
-void drawSmallEmblem(QPainter& p, const QSizeF& size) {
+void DrawSmallEmblem(QPainter& p, const QSizeF& size) {
     const qreal s = size.width();
-    drawCapsule(p, QPointF(s / 2, s / 2), s * 1.1, s * 0.6, -40, {kRed, kWhite, kClear, kOutline});
+    DrawCapsule(p, QPointF(s / 2, s / 2), s * 1.1, s * 0.6, -40, {kRed, kWhite, kClear, kOutline});
 }
 
 }  // namespace
 
-Scene iconScene() { return {QSize(48, 48), iconPalette(), drawEmblem}; }
+Scene IconScene() { return {QSize(48, 48), IconPalette(), DrawEmblem}; }
 
-Scene smallIconScene() { return {QSize(16, 16), iconPalette(), drawSmallEmblem}; }
+Scene SmallIconScene() { return {QSize(16, 16), IconPalette(), DrawSmallEmblem}; }
 
 }  // namespace picgen

@@ -19,7 +19,7 @@ struct GlassColours {
 };
 
 // A test tube standing upright, filled to `level` (0 to 1) with `liquid`.
-void drawTestTube(QPainter& p, const QRectF& tube, qreal level, const QColor& liquid,
+void DrawTestTube(QPainter& p, const QRectF& tube, qreal level, const QColor& liquid,
                   const GlassColours& colours) {
     QPainterPath shape;
     const qreal r = tube.width() / 2;
@@ -58,7 +58,7 @@ const QColor kBlue(0x3a78c8u);
 const QColor kGreen(0x49a657u);
 const QColor kAmber(0xe0a040u);
 
-void drawMicroscope(QPainter& p) {
+void DrawMicroscope(QPainter& p) {
     p.setPen(QPen(kInk, 1.8));
     p.setBrush(kBody);
     p.drawRoundedRect(QRectF(18, 236, 110, 20), 4, 4);  // foot
@@ -86,7 +86,7 @@ void drawMicroscope(QPainter& p) {
     p.drawRect(QRectF(34, 180, 44, 6));  // slide
 }
 
-void drawReport(QPainter& p) {
+void DrawReport(QPainter& p) {
     p.save();
     p.translate(228, 140);
     p.rotate(4);
@@ -94,8 +94,8 @@ void drawReport(QPainter& p) {
     p.setPen(QPen(kInk, 1.8));
     p.setBrush(kPaper);
     p.drawRect(sheet);
-    drawText(p, QRectF(-74, -102, 148, 30), QStringLiteral("調査報告書"),
-             {japaneseFont(26), kInk, Qt::transparent, 0, 0.5});
+    DrawText(p, QRectF(-74, -102, 148, 30), QStringLiteral("調査報告書"),
+             {JapaneseFont(26), kInk, Qt::transparent, 0, 0.5});
     // Axes, grid and a line climbing steeply.
     const QRectF chart(-62, -56, 132, 110);
     p.setPen(QPen(kWallShade, 1.2));
@@ -113,11 +113,11 @@ void drawReport(QPainter& p) {
     p.setPen(QPen(kInk, 1.5));
     for (int i = 0; i < 3; ++i)
         p.drawLine(QPointF(-70, 72 + i * 12), QPointF(i == 2 ? 20 : 70, 72 + i * 12));
-    drawText(p, QRectF(-62, -76, 90, 16), QStringLiteral("感染率"), {japaneseFont(14), kRed});
+    DrawText(p, QRectF(-62, -76, 90, 16), QStringLiteral("感染率"), {JapaneseFont(14), kRed});
     p.restore();
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.fillRect(QRectF(0, 0, 330, 16), kWallShade);
     p.setPen(QPen(kInk, 1.8));
@@ -125,8 +125,8 @@ void draw(QPainter& p, const QSizeF& size) {
     p.drawRect(QRectF(-2, 252, 334, 16));
     p.setBrush(kBench);
     p.drawRect(QRectF(-2, 268, 334, 64));
-    drawMicroscope(p);
-    drawReport(p);
+    DrawMicroscope(p);
+    DrawReport(p);
     // A rack of test tubes at the front.
     const GlassColours glass{kGlass, kGlassEdge, kInk};
     const QColor liquids[] = {kBlue, kGreen, kAmber, kRed, kBlue};
@@ -134,7 +134,7 @@ void draw(QPainter& p, const QSizeF& size) {
     p.setBrush(kWhite);
     p.drawRect(QRectF(118, 264, 118, 10));
     for (int i = 0; i < 5; ++i)
-        drawTestTube(p, QRectF(126 + i * 22, 214, 14, 60), 0.5 + 0.08 * (i % 3), liquids[i], glass);
+        DrawTestTube(p, QRectF(126 + i * 22, 214, 14, 60), 0.5 + 0.08 * (i % 3), liquids[i], glass);
     p.setPen(QPen(kInk, 1.6));
     p.setBrush(kWhite);
     p.drawRect(QRectF(114, 286, 126, 12));
@@ -160,11 +160,11 @@ const QColor kGreen(0x3a8a50u);
 const QColor kYellow(0xe8c040u);
 const QColor kFlashGlow(0xfff2a0u);
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kBackdrop);
     p.setPen(QPen(kBackdropDark, 4));
     for (int x = 20; x < 330; x += 60) p.drawLine(QPointF(x, 0), QPointF(x, 330));
-    drawBust(p, QRectF(70, 40, 190, 300), {kSkin, kWhite, kSuit, kShirt, kTie, kOutline},
+    DrawBust(p, QRectF(70, 40, 190, 300), {kSkin, kWhite, kSuit, kShirt, kTie, kOutline},
              {Hair::WhiteFringe, Eyewear::Glasses, false, kWhite});
     p.setPen(QPen(kCoatShade, 3));
     p.drawLine(QPointF(120, 260), QPointF(118, 330));
@@ -176,14 +176,14 @@ void draw(QPainter& p, const QSizeF& size) {
     for (int i = 0; i < 6; ++i) {
         const qreal baseX = 40 + i * 50;
         const QPointF head(118 + i * 19, 196 + (i % 2) * 16);
-        drawMicrophone(p, {baseX, 350}, head, 15, mic);
+        DrawMicrophone(p, {baseX, 350}, head, 15, mic);
         const QPointF tagAt = head + (QPointF(baseX, 340) - head) * 0.3;
         p.setPen(QPen(kOutline, 1.2));
         p.setBrush(tags[i]);
         p.drawRect(QRectF(tagAt.x() - 15, tagAt.y() - 12, 30, 24));
     }
-    drawFlash(p, {40, 70}, 34, kWhite, kFlashGlow);
-    drawFlash(p, {296, 120}, 26, kWhite, kFlashGlow);
+    DrawFlash(p, {40, 70}, 34, kWhite, kFlashGlow);
+    DrawFlash(p, {296, 120}, 26, kWhite, kFlashGlow);
 }
 }  // namespace chief
 
@@ -202,10 +202,10 @@ const QColor kOutline(0x0e0e10u);
 const QColor kMetal(0x80848cu);
 const QColor kRed(0xc03030u);
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size),
-               verticalGradient(0, size.height(), kBackTop, kBackBottom));
-    drawBust(p, QRectF(6, 26, 126, 190), {kSkin, kHair, kSuit, kShirt, kTie, kOutline},
+               VerticalGradient(0, size.height(), kBackTop, kBackBottom));
+    DrawBust(p, QRectF(6, 26, 126, 190), {kSkin, kHair, kSuit, kShirt, kTie, kOutline},
              {Hair::Short, Eyewear::Glasses, true, kCoat});
     // The coat's folds and its breast pocket with two pens.
     p.setPen(QPen(kCoatShade, 2));
@@ -238,28 +238,28 @@ void draw(QPainter& p, const QSizeF& size) {
 
 }  // namespace
 
-Scene researchReportScene() {
+Scene ResearchReportScene() {
     using namespace report;
     return {kEventCanvas,
-            paletteOf({kWall, kWallShade, kBench, kBenchTop, kWhite, kPaper, kInk, kRed, kBody,
+            PaletteOf({kWall, kWallShade, kBench, kBenchTop, kWhite, kPaper, kInk, kRed, kBody,
                        kMetal, kGlass, kGlassEdge, kBlue, kGreen, kAmber}),
-            report::draw};
+            report::Draw};
 }
 
-Scene researchChiefScene() {
+Scene ResearchChiefScene() {
     using namespace chief;
     return {kEventCanvas,
-            paletteOf({kBackdrop, kBackdropDark, kSkin, kWhite, kCoatShade, kSuit, kShirt, kTie,
+            PaletteOf({kBackdrop, kBackdropDark, kSkin, kWhite, kCoatShade, kSuit, kShirt, kTie,
                        kOutline, kMic, kRed, kBlue, kGreen, kYellow, kFlashGlow}),
-            chief::draw};
+            chief::Draw};
 }
 
-Scene briefingPortraitScene() {
+Scene BriefingPortraitScene() {
     using namespace portrait;
     return {QSize(138, 212),
-            paletteOf({kBackTop, kBackBottom, kSkin, kHair, kCoat, kCoatShade, kSuit, kShirt, kTie,
+            PaletteOf({kBackTop, kBackBottom, kSkin, kHair, kCoat, kCoatShade, kSuit, kShirt, kTie,
                        kOutline, kMetal, kRed}),
-            portrait::draw};
+            portrait::Draw};
 }
 
 }  // namespace picgen

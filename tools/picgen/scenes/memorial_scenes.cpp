@@ -17,7 +17,7 @@ struct FlowerColours {
 };
 
 // A white chrysanthemum seen from the front: two rings of narrow petals round a small centre.
-void drawChrysanthemum(QPainter& p, QPointF centre, qreal radius, const FlowerColours& colours) {
+void DrawChrysanthemum(QPainter& p, QPointF centre, qreal radius, const FlowerColours& colours) {
     p.save();
     p.translate(centre);
     p.setPen(QPen(colours.outline, std::max(0.6, radius * 0.04)));
@@ -37,7 +37,7 @@ void drawChrysanthemum(QPainter& p, QPointF centre, qreal radius, const FlowerCo
     p.restore();
 }
 
-void drawLeaf(QPainter& p, QPointF base, qreal length, qreal angle, const QColor& leaf,
+void DrawLeaf(QPainter& p, QPointF base, qreal length, qreal angle, const QColor& leaf,
               const QColor& outline) {
     p.save();
     p.translate(base);
@@ -61,13 +61,13 @@ struct CandleColours {
 };
 
 // A candle standing on `base`, its flame with a soft halo.
-void drawCandle(QPainter& p, QPointF base, qreal width, qreal height,
+void DrawCandle(QPainter& p, QPointF base, qreal width, qreal height,
                 const CandleColours& colours) {
     const QPointF flameAt(base.x(), base.y() - height - width * 0.7);
     QColor fadeOut = colours.glow;
     fadeOut.setAlpha(0);
     p.setPen(Qt::NoPen);
-    p.setBrush(radialGlow(flameAt, width * 3.2, colours.glow, fadeOut));
+    p.setBrush(RadialGlow(flameAt, width * 3.2, colours.glow, fadeOut));
     p.drawEllipse(flameAt, width * 3.2, width * 3.2);
     p.setPen(QPen(colours.outline, 1.2));
     p.setBrush(colours.wax);
@@ -104,8 +104,8 @@ const QColor kFlameCore(0xffe676u);
 const QColor kTable(0x3a2a20u);
 const QColor kOutline(0x0c0c0eu);
 
-void draw(QPainter& p, const QSizeF& size) {
-    p.fillRect(QRectF(QPointF(0, 0), size), verticalGradient(0, 260, kBackTop, kBackBottom));
+void Draw(QPainter& p, const QSizeF& size) {
+    p.fillRect(QRectF(QPointF(0, 0), size), VerticalGradient(0, 260, kBackTop, kBackBottom));
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kTable);
     p.drawRect(QRectF(-2, 262, 334, 70));
@@ -115,7 +115,7 @@ void draw(QPainter& p, const QSizeF& size) {
     for (const auto& [base, angle] :
          {std::pair{QPointF(120, 170), -150.0}, std::pair{QPointF(130, 176), -30.0},
           std::pair{QPointF(116, 200), -165.0}, std::pair{QPointF(136, 196), -15.0}})
-        drawLeaf(p, base, 56, angle, angle < -90 ? kLeaf : kLeafDark, kOutline);
+        DrawLeaf(p, base, 56, angle, angle < -90 ? kLeaf : kLeafDark, kOutline);
     p.setPen(QPen(kLeafDark, 4));
     for (const QPointF& head : {QPointF(92, 92), QPointF(150, 78), QPointF(124, 124),
                                 QPointF(70, 140), QPointF(176, 134)})
@@ -124,7 +124,7 @@ void draw(QPainter& p, const QSizeF& size) {
          {std::pair{QPointF(92, 92), 30.0}, std::pair{QPointF(150, 78), 32.0},
           std::pair{QPointF(70, 140), 27.0}, std::pair{QPointF(176, 134), 28.0},
           std::pair{QPointF(124, 124), 30.0}})
-        drawChrysanthemum(p, head, radius, flower);
+        DrawChrysanthemum(p, head, radius, flower);
     QPainterPath vase;
     vase.moveTo(100, 184);
     vase.lineTo(148, 184);
@@ -138,7 +138,7 @@ void draw(QPainter& p, const QSizeF& size) {
     p.setBrush(kVaseDark);
     p.drawRect(QRectF(96, 180, 56, 10));
 
-    drawCandle(p, {244, 266}, 22, 96, {kWax, kFlame, kFlameCore, kGlow, kOutline});
+    DrawCandle(p, {244, 266}, 22, 96, {kWax, kFlame, kFlameCore, kGlow, kOutline});
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kVaseDark);
     p.drawRect(QRectF(222, 262, 44, 8));
@@ -162,7 +162,7 @@ const QColor kFlameCore(0xffe676u);
 const QColor kGlow(0x6e6450u);
 const QColor kWood(0x5a4030u);
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.fillRect(QRectF(0, 0, 330, 24), kWallDark);
     p.fillRect(QRectF(0, 300, 330, 30), kWallDark);
@@ -188,7 +188,7 @@ void draw(QPainter& p, const QSizeF& size) {
     const FlowerColours flower{kWhite, kPetalShade, kCentre, kBlack};
     p.setPen(QPen(kLeaf, 3));
     p.drawLine(QPointF(165, 110), QPointF(165, 152));
-    drawChrysanthemum(p, {165, 100}, 26, flower);
+    DrawChrysanthemum(p, {165, 100}, 26, flower);
     p.setPen(Qt::NoPen);
     p.setBrush(kBlack);
     p.drawPolygon(QPolygonF{{115, 42}, {145, 42}, {115, 72}});
@@ -198,14 +198,14 @@ void draw(QPainter& p, const QSizeF& size) {
     for (int side : {-1, 1})
         for (int i = 0; i < 6; ++i) {
             const QPointF at(165 + side * (82 + (i % 3) * 32), 150 + (i / 3) * 34 + (i % 2) * 6);
-            drawChrysanthemum(p, at, 17, flower);
+            DrawChrysanthemum(p, at, 17, flower);
         }
     for (int i = 0; i < 9; ++i)
-        drawChrysanthemum(p, {28 + i * 34.0, 250 + (i % 2) * 8.0}, 15, flower);
+        DrawChrysanthemum(p, {28 + i * 34.0, 250 + (i % 2) * 8.0}, 15, flower);
 
     const CandleColours candle{kWax, kFlame, kFlameCore, kGlow, kBlack};
-    drawCandle(p, {78, 176}, 12, 40, candle);
-    drawCandle(p, {252, 176}, 12, 40, candle);
+    DrawCandle(p, {78, 176}, 12, 40, candle);
+    DrawCandle(p, {252, 176}, 12, 40, candle);
     p.setPen(QPen(kBlack, 1.2));
     p.setBrush(kWood);
     p.drawRect(QRectF(140, 286, 50, 14));
@@ -214,20 +214,20 @@ void draw(QPainter& p, const QSizeF& size) {
 
 }  // namespace
 
-Scene chrysanthemumScene() {
+Scene ChrysanthemumScene() {
     using namespace vigil;
     return {kEventCanvas,
-            paletteOf({kBackTop, kBackBottom, kGlow, kWhite, kPetalShade, kCentre, kLeaf, kLeafDark,
+            PaletteOf({kBackTop, kBackBottom, kGlow, kWhite, kPetalShade, kCentre, kLeaf, kLeafDark,
                        kVase, kVaseDark, kWax, kFlame, kFlameCore, kTable, kOutline}),
-            vigil::draw};
+            vigil::Draw};
 }
 
-Scene memorialScene() {
+Scene MemorialScene() {
     using namespace altar;
     return {kEventCanvas,
-            paletteOf({kWall, kWallDark, kCloth, kClothShade, kBlack, kPhoto, kWhite, kPetalShade,
+            PaletteOf({kWall, kWallDark, kCloth, kClothShade, kBlack, kPhoto, kWhite, kPetalShade,
                        kCentre, kLeaf, kWax, kFlame, kFlameCore, kGlow, kWood}),
-            altar::draw};
+            altar::Draw};
 }
 
 }  // namespace picgen

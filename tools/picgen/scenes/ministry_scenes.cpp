@@ -41,7 +41,7 @@ struct Protester {
 };
 
 // A white cloth tied round the forehead, with a red rising-sun mark.
-void drawHeadband(QPainter& p, const Protester& person) {
+void DrawHeadband(QPainter& p, const Protester& person) {
     const qreal h = person.height;
     const QRectF head(person.feet.x() - 0.075 * h, person.feet.y() - h, 0.15 * h, 0.15 * h);
     QPainterPath skull;
@@ -56,9 +56,9 @@ void drawHeadband(QPainter& p, const Protester& person) {
     p.drawEllipse(QPointF(head.center().x(), head.top() + 0.05 * h), 0.011 * h, 0.011 * h);
 }
 
-void draw(QPainter& p, const QSizeF& size) {
-    p.fillRect(QRectF(QPointF(0, 0), size), verticalGradient(0, 200, kSkyHigh, kSkyLow));
-    drawOfficeBlock(p, QRectF(60, 26, 262, 200), 7, 9,
+void Draw(QPainter& p, const QSizeF& size) {
+    p.fillRect(QRectF(QPointF(0, 0), size), VerticalGradient(0, 200, kSkyHigh, kSkyLow));
+    DrawOfficeBlock(p, QRectF(60, 26, 262, 200), 7, 9,
                     {kBuilding, kBuildingShade, kWindow, kWindow}, 0);
     p.fillRect(QRectF(60, 190, 262, 36), kBuildingShade);
     p.fillRect(QRectF(0, 226, size.width(), size.height() - 226), kPavement);
@@ -69,8 +69,8 @@ void draw(QPainter& p, const QSizeF& size) {
     p.drawRect(QRectF(4, 70, 40, 170));
     p.setBrush(kWhite);
     p.drawRect(QRectF(10, 80, 28, 100));
-    drawVerticalText(p, QRectF(12, 84, 24, 92), QStringLiteral("厚生省"),
-                     {japaneseFont(22), kOutline, Qt::transparent, 0, 0.6});
+    DrawVerticalText(p, QRectF(12, 84, 24, 92), QStringLiteral("厚生省"),
+                     {JapaneseFont(22), kOutline, Qt::transparent, 0, 0.6});
 
     // Back row first; the placards stand between the heads so none hides another.
     const Protester crowd[] = {
@@ -86,17 +86,17 @@ void draw(QPainter& p, const QSizeF& size) {
         const bool placard = person.slogan[0] != '\0';
         const Outfit outfit{kSkin, kHair,    person.top,  kWhite,
                             kRed,  kOutline, person.suit, person.suit ? person.top : kNavy};
-        const Hands hands = drawStandingPerson(p, person.feet, person.height, outfit,
+        const Hands hands = DrawStandingPerson(p, person.feet, person.height, outfit,
                                                placard ? ArmPose::RaisingRight : ArmPose::Down);
-        if (person.headband) drawHeadband(p, person);
+        if (person.headband) DrawHeadband(p, person);
         if (!placard) continue;
         const qreal w = person.height * 0.34;
         const qreal h = person.height * 0.62;
         const QRectF board(hands.right.x() - w / 2, hands.right.y() - h - person.height * 0.08, w,
                            h);
-        drawPlacard(p, board, hands.right.y() + person.height * 0.12,
+        DrawPlacard(p, board, hands.right.y() + person.height * 0.12,
                     QString::fromUtf8(person.slogan),
-                    {japaneseFont(w * 0.6), kRed, Qt::transparent, 0, w * 0.02}, person.board,
+                    {JapaneseFont(w * 0.6), kRed, Qt::transparent, 0, w * 0.02}, person.board,
                     kPole, kOutline);
         p.setPen(QPen(kOutline, 1));
         p.setBrush(kSkin);
@@ -121,7 +121,7 @@ const QColor kYellow(0xf6d23cu);
 const QColor kWood(0x8a5a2eu);
 const QColor kInk(0x50535au);
 
-void drawPhone(QPainter& p) {
+void DrawPhone(QPainter& p) {
     p.setPen(QPen(kOutline, 2));
     // Body.
     QPainterPath body;
@@ -164,7 +164,7 @@ void drawPhone(QPainter& p) {
     p.drawPath(cord);
 }
 
-void drawRinging(QPainter& p) {
+void DrawRinging(QPainter& p) {
     p.setPen(QPen(kRed, 4, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     for (int side : {-1, 1})
@@ -173,11 +173,11 @@ void drawRinging(QPainter& p) {
             const QRectF arc(165 - r - 36, 186 - r, 2 * (r + 36), 2 * r);
             p.drawArc(arc, (side < 0 ? 150 : 0) * 16, 30 * 16);
         }
-    drawText(p, QRectF(70, 104, 190, 46), QStringLiteral("リリリリン！"),
-             {japaneseFont(34), kRed, kYellow, 3, 0.6});
+    DrawText(p, QRectF(70, 104, 190, 46), QStringLiteral("リリリリン！"),
+             {JapaneseFont(34), kRed, kYellow, 3, 0.6});
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     // Window with the blinds down, a filing cabinet and a wall clock.
     p.setPen(QPen(kOutline, 1.5));
@@ -217,11 +217,11 @@ void draw(QPainter& p, const QSizeF& size) {
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kWood);
     p.drawPolygon(QPolygonF{{232, 262}, {312, 262}, {316, 290}, {228, 290}});
-    drawText(p, QRectF(240, 266, 66, 20), QStringLiteral("研究班"),
-             {japaneseFont(18), kPaper, Qt::transparent, 0, 0.5});
+    DrawText(p, QRectF(240, 266, 66, 20), QStringLiteral("研究班"),
+             {JapaneseFont(18), kPaper, Qt::transparent, 0, 0.5});
 
-    drawPhone(p);
-    drawRinging(p);
+    DrawPhone(p);
+    DrawRinging(p);
 }
 }  // namespace telephone
 
@@ -242,7 +242,7 @@ const QColor kWhite(0xf6f4eeu);
 const QColor kOutline(0x141418u);
 const QColor kMetal(0x8c8e93u);
 
-void drawDrapedFlag(QPainter& p, qreal poleX) {
+void DrawDrapedFlag(QPainter& p, qreal poleX) {
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kGold);
     p.drawRect(QRectF(poleX - 3, 30, 6, 300));
@@ -258,26 +258,26 @@ void drawDrapedFlag(QPainter& p, qreal poleX) {
     p.drawLine(QPointF(poleX + 14, 60), QPointF(poleX + 14, 190));
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kCurtain);
     for (int x = 0; x < 330; x += 30) {
         p.fillRect(QRectF(x + 4, 0, 8, 330), kCurtainLight);
         p.fillRect(QRectF(x + 20, 0, 6, 330), kCurtainDark);
     }
-    drawDrapedFlag(p, 30);
+    DrawDrapedFlag(p, 30);
     p.save();
     p.translate(330, 0);
     p.scale(-1, 1);
-    drawDrapedFlag(p, 30);
+    DrawDrapedFlag(p, 30);
     p.restore();
 
-    drawBust(p, QRectF(100, 54, 130, 200), {kSkin, kGreyHair, kSuit, kWhite, kFlag, kOutline},
+    DrawBust(p, QRectF(100, 54, 130, 200), {kSkin, kGreyHair, kSuit, kWhite, kFlag, kOutline},
              {Hair::Short, Eyewear::Glasses});
 
     // Microphones rising from the lectern towards the speaker.
     const MicrophoneColours mic{kMetal, kOutline, kOutline};
-    drawMicrophone(p, {140, 212}, {150, 172}, 9, mic);
-    drawMicrophone(p, {190, 212}, {180, 172}, 9, mic);
+    DrawMicrophone(p, {140, 212}, {150, 172}, 9, mic);
+    DrawMicrophone(p, {190, 212}, {180, 172}, 9, mic);
 
     // The lectern, its name plate in front.
     p.setPen(QPen(kOutline, 2));
@@ -287,8 +287,8 @@ void draw(QPainter& p, const QSizeF& size) {
     p.drawPolygon(QPolygonF{{86, 220}, {244, 220}, {232, 332}, {98, 332}});
     p.setBrush(kWoodDark);
     p.drawRect(QRectF(112, 238, 106, 34));
-    drawText(p, QRectF(118, 242, 94, 26), QStringLiteral("厚生大臣"),
-             {japaneseFont(22), kGold, Qt::transparent, 0, 0.5});
+    DrawText(p, QRectF(118, 242, 94, 26), QStringLiteral("厚生大臣"),
+             {JapaneseFont(22), kGold, Qt::transparent, 0, 0.5});
 }
 }  // namespace lectern
 
@@ -309,7 +309,7 @@ const QColor kFlashGlow(0xfff0a0u);
 const QColor kFloor(0x98a4b0u);
 const QColor kRed(0xb42a2au);
 
-void drawStillCamera(QPainter& p, QPointF centre, qreal size) {
+void DrawStillCamera(QPainter& p, QPointF centre, qreal size) {
     p.setPen(QPen(kOutline, 1.2));
     p.setBrush(kCamera);
     p.drawRoundedRect(QRectF(centre.x() - size, centre.y() - size * 0.6, size * 2, size * 1.2), 3,
@@ -320,15 +320,15 @@ void drawStillCamera(QPainter& p, QPointF centre, qreal size) {
     p.drawRect(QRectF(centre.x() - size * 0.9, centre.y() - size * 1.0, size * 0.7, size * 0.45));
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.fillRect(QRectF(0, 200, 330, 130), kFloor);
     // The banner over the stage and two plain flags.
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kBanner);
     p.drawRect(QRectF(40, 16, 250, 44));
-    drawText(p, QRectF(52, 22, 226, 32), QStringLiteral("大臣記者会見"),
-             {japaneseFont(28), kWhite, Qt::transparent, 0, 0.6});
+    DrawText(p, QRectF(52, 22, 226, 32), QStringLiteral("大臣記者会見"),
+             {JapaneseFont(28), kWhite, Qt::transparent, 0, 0.6});
     // Plain flags, each hanging towards the stage.
     for (const auto& [pole, cloth] :
          {std::pair{62.0, QRectF(64, 74, 28, 60)}, std::pair{268.0, QRectF(238, 74, 28, 60)}}) {
@@ -339,11 +339,11 @@ void draw(QPainter& p, const QSizeF& size) {
     }
 
     // The minister, small, at the lectern on the stage.
-    drawBust(p, QRectF(136, 84, 58, 88), {kSkin, kHair, kSuit, kWhite, kRed, kOutline},
+    DrawBust(p, QRectF(136, 84, 58, 88), {kSkin, kHair, kSuit, kWhite, kRed, kOutline},
              {Hair::Short, Eyewear::Glasses});
     const MicrophoneColours mic{kGrey, kOutline, kOutline};
     for (const qreal x : {150.0, 165.0, 180.0})
-        drawMicrophone(p, {x, 162}, {165 + (x - 165) * 0.6, 140}, 4, mic);
+        DrawMicrophone(p, {x, 162}, {165 + (x - 165) * 0.6, 140}, 4, mic);
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kWood);
     p.drawPolygon(QPolygonF{{128, 160}, {202, 160}, {196, 216}, {134, 216}});
@@ -358,14 +358,14 @@ void draw(QPainter& p, const QSizeF& size) {
     };
     int index = 0;
     for (int x = 20; x < 340; x += 52, ++index)
-        drawBackOfHead(p, QPointF(x, 240), 14, reporters[index % 3]);
+        DrawBackOfHead(p, QPointF(x, 240), 14, reporters[index % 3]);
     index = 1;
     for (int x = -6; x < 350; x += 62, ++index)
-        drawBackOfHead(p, QPointF(x, 286), 19, reporters[index % 3]);
-    drawStillCamera(p, {78, 206}, 14);
-    drawStillCamera(p, {250, 200}, 14);
-    drawFlash(p, {84, 184}, 26, kWhite, kFlashGlow);
-    drawFlash(p, {258, 178}, 20, kWhite, kFlashGlow);
+        DrawBackOfHead(p, QPointF(x, 286), 19, reporters[index % 3]);
+    DrawStillCamera(p, {78, 206}, 14);
+    DrawStillCamera(p, {250, 200}, 14);
+    DrawFlash(p, {84, 184}, 26, kWhite, kFlashGlow);
+    DrawFlash(p, {258, 178}, 20, kWhite, kFlashGlow);
 }
 }  // namespace pressroom
 
@@ -386,7 +386,7 @@ const QColor kInk(0x1c1c1cu);
 const QColor kTable(0x6a4a30u);
 const QColor kLamp(0xf6e7a0u);
 
-void drawShelves(QPainter& p) {
+void DrawShelves(QPainter& p) {
     const QColor spines[] = {kSpineBeige, kSpineBrown, kSpineGreen,
                              kSpineNavy,  kSpineBeige, kSpineBrown};
     p.setPen(QPen(kInk, 1));
@@ -410,9 +410,9 @@ void drawShelves(QPainter& p) {
     p.drawRect(QRectF(322, 0, 8, 230));
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
-    drawShelves(p);
+    DrawShelves(p);
     // A bare bulb lighting the find.
     p.setPen(QPen(kInk, 1.5));
     p.drawLine(QPointF(250, 0), QPointF(250, 8));
@@ -432,10 +432,10 @@ void draw(QPainter& p, const QSizeF& size) {
     p.setBrush(kFolder);
     p.drawRect(QRectF(-146, -60, 144, 110));
     p.drawRect(QRectF(2, -60, 144, 110));
-    drawDocument(p, QRectF(-136, -54, 126, 98), QStringLiteral("内部資料"), 16,
+    DrawDocument(p, QRectF(-136, -54, 126, 98), QStringLiteral("内部資料"), 16,
                  {kPaper, kInk, kInk});
-    drawDocument(p, QRectF(12, -54, 126, 98), QStringLiteral("報告書"), 16, {kPaper, kInk, kInk});
-    drawSeal(p, QPointF(76, 8), 70, QStringLiteral("極秘"), kRed, false, -14);
+    DrawDocument(p, QRectF(12, -54, 126, 98), QStringLiteral("報告書"), 16, {kPaper, kInk, kInk});
+    DrawSeal(p, QPointF(76, 8), 70, QStringLiteral("極秘"), kRed, false, -14);
     p.restore();
 
     // A box file pulled from the shelf, lid open.
@@ -443,50 +443,50 @@ void draw(QPainter& p, const QSizeF& size) {
     p.drawRect(QRectF(18, 188, 70, 44));
     p.setBrush(kLabel);
     p.drawRect(QRectF(30, 198, 46, 20));
-    drawText(p, QRectF(32, 200, 42, 16), QStringLiteral("保存"), {japaneseFont(13), kInk});
+    DrawText(p, QRectF(32, 200, 42, 16), QStringLiteral("保存"), {JapaneseFont(13), kInk});
 }
 }  // namespace archive
 
 }  // namespace
 
-Scene ministryProtestScene() {
+Scene MinistryProtestScene() {
     using namespace protest;
     return {kEventCanvas,
-            paletteOf({kSkyHigh, kSkyLow, kBuilding, kBuildingShade, kWindow, kOutline, kPavement,
+            PaletteOf({kSkyHigh, kSkyLow, kBuilding, kBuildingShade, kWindow, kOutline, kPavement,
                        kSkin, kHair, kNavy, kBrown, kWhite, kRed, kYellow, kPole, kGreen}),
-            protest::draw};
+            protest::Draw};
 }
 
-Scene ministryTelephoneScene() {
+Scene MinistryTelephoneScene() {
     using namespace telephone;
     return {kEventCanvas,
-            paletteOf({kWall, kWallShade, kBlind, kBlindShade, kSteel, kDeskTop, kOutline, kPhone,
+            PaletteOf({kWall, kWallShade, kBlind, kBlindShade, kSteel, kDeskTop, kOutline, kPhone,
                        kPhoneShine, kPaper, kRed, kYellow, kWood, kInk}),
-            telephone::draw};
+            telephone::Draw};
 }
 
-Scene ministerAtLecternScene() {
+Scene MinisterAtLecternScene() {
     using namespace lectern;
     return {kEventCanvas,
-            paletteOf({kCurtain, kCurtainDark, kCurtainLight, kFlag, kFlagDark, kGold, kWood,
+            PaletteOf({kCurtain, kCurtainDark, kCurtainLight, kFlag, kFlagDark, kGold, kWood,
                        kWoodDark, kWoodLight, kSkin, kGreyHair, kSuit, kWhite, kOutline, kMetal}),
-            lectern::draw};
+            lectern::Draw};
 }
 
-Scene ministryPressRoomScene() {
+Scene MinistryPressRoomScene() {
     using namespace pressroom;
     return {kEventCanvas,
-            paletteOf({kWall, kBanner, kWhite, kWood, kWoodDark, kSkin, kHair, kSuit, kOutline,
+            PaletteOf({kWall, kBanner, kWhite, kWood, kWoodDark, kSkin, kHair, kSuit, kOutline,
                        kGrey, kBrown, kCamera, kFlashGlow, kFloor, kRed}),
-            pressroom::draw};
+            pressroom::Draw};
 }
 
-Scene archiveFilesScene() {
+Scene ArchiveFilesScene() {
     using namespace archive;
     return {kEventCanvas,
-            paletteOf({kWall, kShelf, kShelfDark, kSpineBeige, kSpineBrown, kSpineGreen, kSpineNavy,
+            PaletteOf({kWall, kShelf, kShelfDark, kSpineBeige, kSpineBrown, kSpineGreen, kSpineNavy,
                        kLabel, kFolder, kFolderDark, kPaper, kRed, kInk, kTable, kLamp}),
-            archive::draw};
+            archive::Draw};
 }
 
 }  // namespace picgen

@@ -26,7 +26,7 @@ const QColor kRed(0xc8262cu);
 const QColor kPhoto(0x6a6e74u);
 const QColor kPaperShade(0xc6c2b4u);
 
-void drawBook(QPainter& p) {
+void DrawBook(QPainter& p) {
     p.setPen(QPen(kInk, 1.8));
     // Spine and page edges, then the cover.
     p.setBrush(kCoverDark);
@@ -38,14 +38,14 @@ void drawBook(QPainter& p) {
     p.setBrush(kGold);
     p.drawRect(QRectF(52, 56, 118, 6));
     p.drawRect(QRectF(52, 232, 118, 6));
-    drawVerticalText(p, QRectF(80, 72, 80, 150), QStringLiteral("告発"),
-                     {japaneseFont(68), kWhite, Qt::transparent, 0, 1.2});
-    drawVerticalText(p, QRectF(52, 76, 26, 150), QStringLiteral("薬害の闇を追う"),
-                     {japaneseFont(18), kGold});
-    drawText(p, QRectF(60, 244, 104, 18), QStringLiteral("取材班 著"), {japaneseFont(14), kWhite});
+    DrawVerticalText(p, QRectF(80, 72, 80, 150), QStringLiteral("告発"),
+                     {JapaneseFont(68), kWhite, Qt::transparent, 0, 1.2});
+    DrawVerticalText(p, QRectF(52, 76, 26, 150), QStringLiteral("薬害の闇を追う"),
+                     {JapaneseFont(18), kGold});
+    DrawText(p, QRectF(60, 244, 104, 18), QStringLiteral("取材班 著"), {JapaneseFont(14), kWhite});
 }
 
-void drawNewspaper(QPainter& p) {
+void DrawNewspaper(QPainter& p) {
     p.save();
     p.translate(250, 226);
     p.rotate(8);
@@ -58,12 +58,12 @@ void drawNewspaper(QPainter& p) {
     // Vertical headline on the right, a red band, columns and a photo.
     p.setBrush(kInk);
     p.drawRect(QRectF(28, -112, 46, 120));
-    drawVerticalText(p, QRectF(30, -108, 42, 112), QStringLiteral("薬害"),
-                     {japaneseFont(44), kWhite, Qt::transparent, 0, 0.8});
+    DrawVerticalText(p, QRectF(30, -108, 42, 112), QStringLiteral("薬害"),
+                     {JapaneseFont(44), kWhite, Qt::transparent, 0, 0.8});
     p.setBrush(kRed);
     p.drawRect(QRectF(-78, -112, 98, 28));
-    drawText(p, QRectF(-74, -108, 90, 20), QStringLiteral("責任は誰に"),
-             {japaneseFont(18), kWhite, Qt::transparent, 0, 0.4});
+    DrawText(p, QRectF(-74, -108, 90, 20), QStringLiteral("責任は誰に"),
+             {JapaneseFont(18), kWhite, Qt::transparent, 0, 0.4});
     p.setBrush(kPhoto);
     p.drawRect(QRectF(-78, -76, 98, 62));
     p.setPen(QPen(kGrey, 2));
@@ -72,15 +72,15 @@ void drawNewspaper(QPainter& p) {
     p.restore();
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWall);
     p.setPen(QPen(kInk, 1.8));
     p.setBrush(kWood);
     p.drawRect(QRectF(-2, 240, 334, 92));
     p.setBrush(kWoodDark);
     p.drawRect(QRectF(-2, 240, 334, 10));
-    drawBook(p);
-    drawNewspaper(p);
+    DrawBook(p);
+    DrawNewspaper(p);
 }
 }  // namespace book
 
@@ -102,7 +102,7 @@ const Outfit kCompanyMan{kSkin, kHair, kCompanySuit, kWhite, kRed, kBlack};
 const Outfit kOfficial{kSkin, kHair, kOfficialSuit, kWhite, kCompanySuit, kBlack};
 
 // A speech balloon with its tail pointing at the speaker.
-void drawBalloon(QPainter& p, const QRectF& balloon, QPointF tail, const QString& text,
+void DrawBalloon(QPainter& p, const QRectF& balloon, QPointF tail, const QString& text,
                  qreal fontSize) {
     QPainterPath shape;
     shape.addEllipse(balloon);
@@ -117,14 +117,14 @@ void drawBalloon(QPainter& p, const QRectF& balloon, QPointF tail, const QString
     p.setPen(QPen(kBlack, 1.8));
     p.setBrush(kWhite);
     p.drawPath(shape.united(pointer));
-    drawText(p,
+    DrawText(p,
              balloon.adjusted(balloon.width() * 0.14, balloon.height() * 0.22,
                               -balloon.width() * 0.14, -balloon.height() * 0.22),
-             text, {japaneseFont(fontSize), kBlack, Qt::transparent, 0, 0.3});
+             text, {JapaneseFont(fontSize), kBlack, Qt::transparent, 0, 0.3});
 }
 
 // Two dots for eyes: these cartoon people need a little more face than the rest.
-void drawEyes(QPainter& p, QPointF between, qreal gap, bool shut) {
+void DrawEyes(QPainter& p, QPointF between, qreal gap, bool shut) {
     p.setPen(QPen(kBlack, 2.4, Qt::SolidLine, Qt::RoundCap));
     for (int side : {-1, 1}) {
         const QPointF eye = between + QPointF(side * gap, 0);
@@ -135,7 +135,7 @@ void drawEyes(QPainter& p, QPointF between, qreal gap, bool shut) {
     }
 }
 
-void drawSweat(QPainter& p, QPointF at) {
+void DrawSweat(QPainter& p, QPointF at) {
     QPainterPath drop;
     drop.moveTo(at);
     drop.cubicTo(at + QPointF(6, 8), at + QPointF(4, 14), at + QPointF(0, 14));
@@ -145,60 +145,60 @@ void drawSweat(QPainter& p, QPointF at) {
     p.drawPath(drop);
 }
 
-void panelHandover(QPainter& p) {
+void PanelHandover(QPainter& p) {
     p.fillRect(QRectF(8, 8, 153, 153), kSky);
-    drawBust(p, QRectF(14, 76, 64, 100), kCompanyMan, {});
-    drawBust(p, QRectF(96, 76, 64, 100), kOfficial, {Hair::Short, Eyewear::Glasses});
-    drawEyes(p, {46, 102}, 7, true);
+    DrawBust(p, QRectF(14, 76, 64, 100), kCompanyMan, {});
+    DrawBust(p, QRectF(96, 76, 64, 100), kOfficial, {Hair::Short, Eyewear::Glasses});
+    DrawEyes(p, {46, 102}, 7, true);
     p.save();
     p.translate(86, 132);
     p.rotate(-10);
     p.setPen(QPen(kBlack, 1.5));
     p.setBrush(kEnvelope);
     p.drawRect(QRectF(-24, -14, 48, 28));
-    drawText(p, QRectF(-20, -11, 40, 22), QStringLiteral("献金"), {japaneseFont(17), kRed});
+    DrawText(p, QRectF(-20, -11, 40, 22), QStringLiteral("献金"), {JapaneseFont(17), kRed});
     p.restore();
-    drawBalloon(p, QRectF(14, 14, 92, 54), {44, 78}, QStringLiteral("よろしく…"), 16);
+    DrawBalloon(p, QRectF(14, 14, 92, 54), {44, 78}, QStringLiteral("よろしく…"), 16);
 }
 
-void panelApproval(QPainter& p) {
+void PanelApproval(QPainter& p) {
     p.fillRect(QRectF(169, 8, 153, 153), kWhite);
-    drawBust(p, QRectF(216, 70, 70, 110), kOfficial, {Hair::Short, Eyewear::Glasses});
+    DrawBust(p, QRectF(216, 70, 70, 110), kOfficial, {Hair::Short, Eyewear::Glasses});
     p.setPen(QPen(kBlack, 1.5));
     p.setBrush(kWhite);
     p.drawRect(QRectF(180, 128, 60, 32));
-    drawSeal(p, QPointF(210, 144), 28, QStringLiteral("承認"), kRed, true, -10);
+    DrawSeal(p, QPointF(210, 144), 28, QStringLiteral("承認"), kRed, true, -10);
     p.setPen(QPen(kYellow, 4, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 4; ++i) p.drawLine(QPointF(196 + i * 10, 118), QPointF(192 + i * 12, 108));
-    drawBalloon(p, QRectF(226, 14, 92, 54), {262, 76}, QStringLiteral("問題なし！"), 16);
+    DrawBalloon(p, QRectF(226, 14, 92, 54), {262, 76}, QStringLiteral("問題なし！"), 16);
 }
 
-void panelQuestion(QPainter& p) {
+void PanelQuestion(QPainter& p) {
     p.fillRect(QRectF(8, 169, 153, 153), kTone);
-    drawBust(p, QRectF(22, 236, 62, 96), kOfficial, {Hair::Short, Eyewear::Glasses});
-    drawBust(p, QRectF(86, 236, 62, 96), kCompanyMan, {});
-    drawSweat(p, {82, 248});
-    drawSweat(p, {144, 250});
-    drawBalloon(p, QRectF(18, 174, 132, 54), {80, 240}, QStringLiteral("責任は？"), 20);
+    DrawBust(p, QRectF(22, 236, 62, 96), kOfficial, {Hair::Short, Eyewear::Glasses});
+    DrawBust(p, QRectF(86, 236, 62, 96), kCompanyMan, {});
+    DrawSweat(p, {82, 248});
+    DrawSweat(p, {144, 250});
+    DrawBalloon(p, QRectF(18, 174, 132, 54), {80, 240}, QStringLiteral("責任は？"), 20);
 }
 
-void panelDenial(QPainter& p) {
+void PanelDenial(QPainter& p) {
     p.fillRect(QRectF(169, 169, 153, 153), kSky);
     // Both turn away, backs to the reader.
-    drawBackOfHead(p, {214, 272}, 20, kOfficial);
-    drawBackOfHead(p, {280, 272}, 20, kCompanyMan);
-    drawSweat(p, {238, 250});
-    drawSweat(p, {302, 250});
-    drawBalloon(p, QRectF(176, 176, 138, 58), {244, 254}, QStringLiteral("記憶にない"), 20);
+    DrawBackOfHead(p, {214, 272}, 20, kOfficial);
+    DrawBackOfHead(p, {280, 272}, 20, kCompanyMan);
+    DrawSweat(p, {238, 250});
+    DrawSweat(p, {302, 250});
+    DrawBalloon(p, QRectF(176, 176, 138, 58), {244, 254}, QStringLiteral("記憶にない"), 20);
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     p.fillRect(QRectF(QPointF(0, 0), size), kWhite);
     const std::pair<QRectF, void (*)(QPainter&)> panels[] = {
-        {{8, 8, 153, 153}, panelHandover},
-        {{169, 8, 153, 153}, panelApproval},
-        {{8, 169, 153, 153}, panelQuestion},
-        {{169, 169, 153, 153}, panelDenial},
+        {{8, 8, 153, 153}, PanelHandover},
+        {{169, 8, 153, 153}, PanelApproval},
+        {{8, 169, 153, 153}, PanelQuestion},
+        {{169, 169, 153, 153}, PanelDenial},
     };
     for (const auto& [frame, drawPanel] : panels) {
         p.save();
@@ -214,20 +214,20 @@ void draw(QPainter& p, const QSizeF& size) {
 
 }  // namespace
 
-Scene critiqueBookScene() {
+Scene CritiqueBookScene() {
     using namespace book;
     return {kEventCanvas,
-            paletteOf({kWall, kWood, kWoodDark, kCover, kCoverDark, kWhite, kNewsprint, kInk, kGrey,
+            PaletteOf({kWall, kWood, kWoodDark, kCover, kCoverDark, kWhite, kNewsprint, kInk, kGrey,
                        kGold, kRed, kPhoto, kPaperShade}),
-            book::draw};
+            book::Draw};
 }
 
-Scene comicStripScene() {
+Scene ComicStripScene() {
     using namespace comic;
     return {kEventCanvas,
-            paletteOf({kWhite, kBlack, kSkin, kHair, kCompanySuit, kOfficialSuit, kRed, kEnvelope,
+            PaletteOf({kWhite, kBlack, kSkin, kHair, kCompanySuit, kOfficialSuit, kRed, kEnvelope,
                        kTone, kSky, kYellow, kSweat}),
-            comic::draw};
+            comic::Draw};
 }
 
 }  // namespace picgen

@@ -6,45 +6,45 @@
 namespace picgen {
 
 // Title screen and banner.
-Scene titleScene();
-Scene bannerScene();
+Scene TitleScene();
+Scene BannerScene();
 
 // Complaints, lawsuits and the court.
-Scene criminalComplaintScene();
-Scene lawsuitFilingScene();
-Scene courtroomScene();
+Scene CriminalComplaintScene();
+Scene LawsuitFilingScene();
+Scene CourtroomScene();
 
 // The ministry.
-Scene ministryProtestScene();
-Scene ministryTelephoneScene();
-Scene ministerAtLecternScene();
-Scene ministryPressRoomScene();
-Scene archiveFilesScene();
+Scene MinistryProtestScene();
+Scene MinistryTelephoneScene();
+Scene MinisterAtLecternScene();
+Scene MinistryPressRoomScene();
+Scene ArchiveFilesScene();
 
 // The company.
-Scene apologyPressConferenceScene();
-Scene boardroomScene();
-Scene officeRaidScene();
+Scene ApologyPressConferenceScene();
+Scene BoardroomScene();
+Scene OfficeRaidScene();
 
 // Laboratories, the research chief, and the player in his white coat.
-Scene researchReportScene();
-Scene researchChiefScene();
-Scene briefingPortraitScene();
+Scene ResearchReportScene();
+Scene ResearchChiefScene();
+Scene BriefingPortraitScene();
 
 // Book, newspaper and comic.
-Scene critiqueBookScene();
-Scene comicStripScene();
+Scene CritiqueBookScene();
+Scene ComicStripScene();
 
 // Mourning.
-Scene chrysanthemumScene();
-Scene memorialScene();
+Scene ChrysanthemumScene();
+Scene MemorialScene();
 
 // Endings.
-Scene jailCellScene();
-Scene moneyHeapScene();
+Scene JailCellScene();
+Scene MoneyHeapScene();
 
 // The application icon: the full emblem, and a plainer one for 16 pixels.
-Scene iconScene();
-Scene smallIconScene();
+Scene IconScene();
+Scene SmallIconScene();
 
 }  // namespace picgen

@@ -29,7 +29,7 @@ const QColor kLabel(0xefe4c4u);
 const QColor kBlack(0x050508u);
 const QColor kGrey(0x8a8ea2u);
 
-void drawSkyline(QPainter& p) {
+void DrawSkyline(QPainter& p) {
     const struct {
         QRectF box;
         int rows, columns, seed;
@@ -40,12 +40,12 @@ void drawSkyline(QPainter& p) {
         {{310, 160, 50, 160}, 11, 3, 7}, {{356, 126, 60, 200}, 14, 3, 8},
     };
     for (const auto& tower : towers)
-        drawOfficeBlock(p, tower.box, tower.rows, tower.columns,
+        DrawOfficeBlock(p, tower.box, tower.rows, tower.columns,
                         {kTower, kTowerEdge, kTower, kWindow}, tower.seed);
 }
 
 // A drip bag of blood product on its stand, labelled with the game's Z.
-void drawDripBag(QPainter& p) {
+void DrawDripBag(QPainter& p) {
     p.setPen(QPen(kBlack, 2));
     p.setBrush(kGrey);
     p.drawRect(QRectF(376, 112, 6, 176));  // stand
@@ -64,7 +64,7 @@ void drawDripBag(QPainter& p) {
     p.drawPath(bag.intersected(level));
     p.setBrush(kWhite);
     p.drawRect(QRectF(308, 170, 44, 44));
-    drawText(p, QRectF(312, 172, 36, 30), QStringLiteral("Z"), {latinFont(28, true), kRedDark});
+    DrawText(p, QRectF(312, 172, 36, 30), QStringLiteral("Z"), {LatinFont(28, true), kRedDark});
     p.setPen(QPen(kRedDark, 2));
     p.drawLine(QPointF(314, 206), QPointF(346, 206));
     // Port, drip chamber and the line running down out of the picture.
@@ -78,7 +78,7 @@ void drawDripBag(QPainter& p) {
 }
 
 // A small glass vial of clotting factor, sealed with a crimped cap.
-void drawVial(QPainter& p, QPointF base, qreal angle) {
+void DrawVial(QPainter& p, QPointF base, qreal angle) {
     p.save();
     p.translate(base);
     p.rotate(angle);
@@ -96,32 +96,32 @@ void drawVial(QPainter& p, QPointF base, qreal angle) {
     p.restore();
 }
 
-void drawTitleLettering(QPainter& p) {
+void DrawTitleLettering(QPainter& p) {
     const QRectF box(12, 22, 386, 88);
-    const QFont font = latinFont(86, true);
+    const QFont font = LatinFont(86, true);
     // A hard drop shadow, then gold letters with a dark red rim.
-    drawText(p, box.translated(4, 5), QStringLiteral("ZORMADE"), {font, kBlack, kBlack, 4});
-    drawText(p, box, QStringLiteral("ZORMADE"), {font, kGold, kRedDark, 3});
-    drawText(p, QRectF(130, 120, 150, 18), QStringLiteral("1991 - 1996"),
-             {latinFont(15), kWhite, kBlack, 2.5});
+    DrawText(p, box.translated(4, 5), QStringLiteral("ZORMADE"), {font, kBlack, kBlack, 4});
+    DrawText(p, box, QStringLiteral("ZORMADE"), {font, kGold, kRedDark, 3});
+    DrawText(p, QRectF(130, 120, 150, 18), QStringLiteral("1991 - 1996"),
+             {LatinFont(15), kWhite, kBlack, 2.5});
 }
 
-void draw(QPainter& p, const QSizeF& size) {
+void Draw(QPainter& p, const QSizeF& size) {
     QLinearGradient sky(0, 0, 0, 300);
     sky.setColorAt(0, kSkyTop);
     sky.setColorAt(0.55, kSkyMid);
     sky.setColorAt(1, kSkyLow);
     p.fillRect(QRectF(QPointF(0, 0), size), sky);
-    drawSkyline(p);
+    DrawSkyline(p);
     p.fillRect(QRectF(0, 286, size.width(), size.height() - 286), kBlack);
-    drawTitleLettering(p);
+    DrawTitleLettering(p);
 
-    drawDripBag(p);
-    drawVial(p, {232, 312}, -8);
-    drawVial(p, {262, 314}, 6);
-    drawVial(p, {288, 312}, 18);
+    DrawDripBag(p);
+    DrawVial(p, {232, 312}, -8);
+    DrawVial(p, {262, 314}, 6);
+    DrawVial(p, {288, 312}, 18);
     // A coin catching the light: money is never far away.
-    drawCoin(p, {58, 270}, 28, {kGold, kGoldDark, kWhite, kGoldDark});
+    DrawCoin(p, {58, 270}, 28, {kGold, kGoldDark, kWhite, kGoldDark});
     p.setPen(Qt::NoPen);
     p.setBrush(kWhite);
     p.drawPolygon(QPolygonF{
@@ -138,29 +138,29 @@ const QColor kRed(0xc41e2au);
 const QColor kWhite(0xf4f4f0u);
 const QColor kBlack(0x050508u);
 
-void draw(QPainter& p, const QSizeF& size) {
-    p.fillRect(QRectF(QPointF(0, 0), size), verticalGradient(0, size.height(), kNavyLight, kNavy));
+void Draw(QPainter& p, const QSizeF& size) {
+    p.fillRect(QRectF(QPointF(0, 0), size), VerticalGradient(0, size.height(), kNavyLight, kNavy));
     p.fillRect(QRectF(0, size.height() - 2, size.width(), 2), kGold);
-    drawCapsule(p, {18, 10}, 22, 9, -25, {kRed, kWhite, kWhite, kBlack});
-    drawText(p, QRectF(36, 2, 150, 16), QStringLiteral("ZORMADE"),
-             {latinFont(17, true), kGold, kRedDark, 1});
+    DrawCapsule(p, {18, 10}, 22, 9, -25, {kRed, kWhite, kWhite, kBlack});
+    DrawText(p, QRectF(36, 2, 150, 16), QStringLiteral("ZORMADE"),
+             {LatinFont(17, true), kGold, kRedDark, 1});
 }
 }  // namespace banner
 
 }  // namespace
 
-Scene titleScene() {
+Scene TitleScene() {
     using namespace title;
     return {QSize(409, 314),
-            paletteOf({kSkyTop, kSkyMid, kSkyLow, kTower, kTowerEdge, kWindow, kGold, kGoldDark,
+            PaletteOf({kSkyTop, kSkyMid, kSkyLow, kTower, kTowerEdge, kWindow, kGold, kGoldDark,
                        kRed, kRedDark, kWhite, kAmber, kLabel, kBlack, kGrey}),
-            title::draw};
+            title::Draw};
 }
 
-Scene bannerScene() {
+Scene BannerScene() {
     using namespace banner;
-    return {QSize(224, 22), paletteOf({kNavy, kNavyLight, kGold, kRedDark, kRed, kWhite, kBlack}),
-            banner::draw};
+    return {QSize(224, 22), PaletteOf({kNavy, kNavyLight, kGold, kRedDark, kRed, kWhite, kBlack}),
+            banner::Draw};
 }
 
 }  // namespace picgen

@@ -38,10 +38,10 @@ class BmpLayoutTest : public testing::TestWithParam<LayoutCase> {};
 TEST_P(BmpLayoutTest, QtReadsBackEveryPixelPlainAndRunLengthEncoded) {
     const LayoutCase& layout = GetParam();
     const QImage image =
-        test::indexedImage(layout.width, layout.height, test::sixteenColours(), layout.rule);
+        test::IndexedImage(layout.width, layout.height, test::SixteenColours(), layout.rule);
     for (const BmpCompression compression : {BmpCompression::Rgb, BmpCompression::Rle4}) {
         SCOPED_TRACE(compression == BmpCompression::Rle4 ? "rle4" : "rgb");
-        test::expectSamePixels(QImage::fromData(encodeBmp4(image, compression), "BMP"), image);
+        test::ExpectSamePixels(QImage::fromData(EncodeBmp4(image, compression), "BMP"), image);
     }
 }
 
@@ -49,10 +49,10 @@ INSTANTIATE_TEST_SUITE_P(Layouts, BmpLayoutTest, testing::ValuesIn(kLayouts),
                          [](const auto& param) { return std::string(param.param.name); });
 
 TEST(BmpWriterTest, RefusesImagesThatDoNotFitFourBits) {
-    const QImage seventeenColours = test::indexedImage(
-        4, 4, test::sixteenColours() << qRgb(1, 2, 3), [](int, int) { return 0; });
-    EXPECT_THROW(encodeBmp4(seventeenColours, BmpCompression::Rgb), std::invalid_argument);
-    EXPECT_THROW(encodeBmp4(QImage(4, 4, QImage::Format_RGB32), BmpCompression::Rle4),
+    const QImage seventeenColours = test::IndexedImage(
+        4, 4, test::SixteenColours() << qRgb(1, 2, 3), [](int, int) { return 0; });
+    EXPECT_THROW(EncodeBmp4(seventeenColours, BmpCompression::Rgb), std::invalid_argument);
+    EXPECT_THROW(EncodeBmp4(QImage(4, 4, QImage::Format_RGB32), BmpCompression::Rle4),
                  std::invalid_argument);
 }
 

@@ -19,7 +19,7 @@ TEST(PaletteReductionTest, LessThanHalfCoveredPixelsTakeTheTransparentEntry) {
     const QList<QRgb> coverings{qRgba(255, 255, 255, 0), qRgba(200, 30, 30, 127),
                                 qRgba(200, 30, 30, 128)};
     const QImage reduced =
-        reduceToPalette(test::indexedImage(3, 1, coverings, [](int x, int) { return x; }), palette);
+        ReduceToPalette(test::IndexedImage(3, 1, coverings, [](int x, int) { return x; }), palette);
     EXPECT_EQ(
         (QList<int>{reduced.pixelIndex(0, 0), reduced.pixelIndex(1, 0), reduced.pixelIndex(2, 0)}),
         (QList<int>{2, 2, 1}));
@@ -38,8 +38,8 @@ TEST(PaletteReductionTest, DitheringKeepsEachBandsBrightnessAndWithoutItEachPixe
             ramp.setPixel(x, y, qRgb(grey, grey, grey));
         }
     const QList<QRgb> blackAndWhite{qRgb(0, 0, 0), qRgb(255, 255, 255)};
-    const QImage dithered = reduceToPalette(ramp, blackAndWhite);
-    const QImage nearest = reduceToPalette(ramp, blackAndWhite, Dithering::None);
+    const QImage dithered = ReduceToPalette(ramp, blackAndWhite);
+    const QImage nearest = ReduceToPalette(ramp, blackAndWhite, Dithering::None);
     for (int band = 0; band < kSize; band += kBand) {
         double wanted = 0;
         double got = 0;
@@ -56,8 +56,8 @@ TEST(PaletteReductionTest, DitheringKeepsEachBandsBrightnessAndWithoutItEachPixe
 
 TEST(PaletteReductionTest, RefusesAPaletteWithoutOpaqueColours) {
     const QImage source(4, 4, QImage::Format_RGB32);
-    EXPECT_THROW(reduceToPalette(source, {}), std::invalid_argument);
-    EXPECT_THROW(reduceToPalette(source, {qRgba(0, 0, 0, 0)}), std::invalid_argument);
+    EXPECT_THROW(ReduceToPalette(source, {}), std::invalid_argument);
+    EXPECT_THROW(ReduceToPalette(source, {qRgba(0, 0, 0, 0)}), std::invalid_argument);
 }
 
 }  // namespace

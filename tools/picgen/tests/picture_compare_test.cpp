@@ -14,13 +14,13 @@ namespace {
 const char* const kPictures[] = {"icons/zormade-256.png", "icons/zormade-64.png", "bitmaps/132.bmp",
                                  "screenshots/event.png"};
 
-QImage committed(const char* name) {
+QImage Committed(const char* name) {
     QImage image(QStringLiteral(RES_DIR "/") + QLatin1String(name));
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 // Where anti-aliasing lives: pixels that differ from their right or lower neighbour.
-bool onAnEdge(const QImage& image, int x, int y) {
+bool OnAnEdge(const QImage& image, int x, int y) {
     const QRgb here = image.pixel(x, y);
     return (x + 1 < image.width() && image.pixel(x + 1, y) != here) ||
            (y + 1 < image.height() && image.pixel(x, y + 1) != here);
@@ -28,12 +28,12 @@ bool onAnEdge(const QImage& image, int x, int y) {
 
 // Another renderer's edges: every edge pixel moved by up to `levels` in every channel, the sign
 // and size varying from pixel to pixel. Channels stay within the pixel's coverage.
-QImage withEdgeNoise(const QImage& image, int levels) {
+QImage WithEdgeNoise(const QImage& image, int levels) {
     QImage noisy = image;
     unsigned seed = 12345;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (!onAnEdge(image, x, y)) continue;
+            if (!OnAnEdge(image, x, y)) continue;
             seed = seed * 1103515245u + 12345u;
             const int step = static_cast<int>((seed >> 16) % (2 * levels + 1)) - levels;
             const QRgb p = image.pixel(x, y);
@@ -46,7 +46,7 @@ QImage withEdgeNoise(const QImage& image, int levels) {
     return noisy;
 }
 
-QImage painted(const QImage& image, const std::function<void(QPainter&, const QRect&)>& paint) {
+QImage Painted(const QImage& image, const std::function<void(QPainter&, const QRect&)>& paint) {
     QImage changed = image;
     QPainter painter(&changed);
     paint(painter, changed.rect());
@@ -57,10 +57,10 @@ QImage painted(const QImage& image, const std::function<void(QPainter&, const QR
 // an icon) and well beyond it: every edge pixel of a picture moved by up to 16 or 32 levels.
 TEST(PictureCompareTest, AntiAliasingNoiseLooksTheSame) {
     for (const char* name : kPictures) {
-        const QImage image = committed(name);
+        const QImage image = Committed(name);
         ASSERT_FALSE(image.isNull()) << name;
         for (int levels : {4, 16, 32}) {
-            const QImage noisy = withEdgeNoise(image, levels);
+            const QImage noisy = WithEdgeNoise(image, levels);
             const PictureDifference difference = ComparePictures(image, noisy);
             EXPECT_GT(difference.largest, 0) << name << " was not disturbed";
             EXPECT_TRUE(difference.Within({}))
@@ -78,14 +78,14 @@ TEST(PictureCompareTest, AChangedSceneIsSeen) {
     } changes[] = {
         {"a mark of 6 by 6 pixels",
          [](const QImage& i) {
-             return painted(i, [](QPainter& p, const QRect& r) {
+             return Painted(i, [](QPainter& p, const QRect& r) {
                  p.fillRect(QRect(r.center(), QSize(6, 6)), Qt::black);
                  p.fillRect(QRect(r.center() + QPoint(6, 0), QSize(6, 6)), Qt::white);
              });
          }},
         {"a shape moved by two pixels",
          [](const QImage& i) {
-             return painted(i, [&i](QPainter& p, const QRect& r) {
+             return Painted(i, [&i](QPainter& p, const QRect& r) {
                  const QRect part(r.width() / 4, r.height() / 4, r.width() / 2, r.height() / 2);
                  p.drawImage(part.topLeft() + QPoint(2, 0), i.copy(part));
              });
@@ -93,12 +93,12 @@ TEST(PictureCompareTest, AChangedSceneIsSeen) {
         {"a colour changed", [](const QImage& i) { return i.rgbSwapped(); }},
         {"the colours a little darker",
          [](const QImage& i) {
-             return painted(
+             return Painted(
                  i, [](QPainter& p, const QRect& r) { p.fillRect(r, QColor(0, 0, 0, 48)); });
          }},
         {"a word of text",
          [](const QImage& i) {
-             return painted(i, [](QPainter& p, const QRect& r) {
+             return Painted(i, [](QPainter& p, const QRect& r) {
                  p.setFont(QFont(QStringLiteral("IPAPGothic"), 9));
                  p.setPen(Qt::black);
                  p.drawText(r.adjusted(4, 4, 0, 0), Qt::AlignLeft | Qt::AlignTop,
@@ -107,7 +107,7 @@ TEST(PictureCompareTest, AChangedSceneIsSeen) {
          }},
     };
     for (const char* name : kPictures) {
-        const QImage image = committed(name);
+        const QImage image = Committed(name);
         ASSERT_FALSE(image.isNull()) << name;
         for (const auto& change : changes) {
             const PictureDifference difference = ComparePictures(image, change.change(image));

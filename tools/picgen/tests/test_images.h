@@ -12,13 +12,13 @@ namespace picgen::test {
 
 using PixelRule = std::function<int(int x, int y)>;
 
-inline QList<QRgb> sixteenColours() {
+inline QList<QRgb> SixteenColours() {
     QList<QRgb> colours;
     for (int i = 0; i < 16; ++i) colours.append(qRgb(i * 16, 255 - i * 13, (i * 97) % 256));
     return colours;
 }
 
-inline QImage indexedImage(int width, int height, const QList<QRgb>& colours,
+inline QImage IndexedImage(int width, int height, const QList<QRgb>& colours,
                            const PixelRule& rule) {
     QImage image(width, height, QImage::Format_Indexed8);
     image.setColorTable(colours);
@@ -28,7 +28,7 @@ inline QImage indexedImage(int width, int height, const QList<QRgb>& colours,
 }
 
 // Every pixel of `read` as `original` has it; pixels transparent there need only be transparent.
-inline void expectSamePixels(const QImage& read, const QImage& original) {
+inline void ExpectSamePixels(const QImage& read, const QImage& original) {
     ASSERT_EQ(read.size(), original.size());
     const QImage argb = read.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < original.height(); ++y)
