@@ -12,7 +12,7 @@ CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORMADE_WERROR=ON
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 
 .PHONY: all deps game-deps build run test test-sanitize fuzz bench mutants format format-check \
-	naming-check editorconfig-check install uninstall package reproducible clean
+	naming-check editorconfig-check translations install uninstall package reproducible clean
 
 all: build
 
@@ -58,6 +58,11 @@ bench: build
 mutants: deps
 	python3 -B tools/mutants/mutants.py --build $(BUILD) --base "$(BASE)" --files "$(FILES)" \
 		--minutes $(MUTANTS_MINUTES)
+
+# Every Linguist file under i18n/ brought up to date with the texts in res/, as lupdate does for
+# texts in code: a new text arrives unfinished, a translation made is kept.
+translations:
+	for ts in i18n/zormade_*.ts; do python3 tools/i18n/ts_update.py res "$$ts" || exit 1; done
 
 # The house style (.clang-format) over every C++ file git tracks, the event catalogue included:
 # `format` rewrites, `format-check` only says where the style is not kept (CI runs it).

@@ -217,6 +217,11 @@
       <translation>people</translation>
     </message>
     <message>
+      <source>、</source>
+      <comment>284</comment>
+      <translation>, </translation>
+    </message>
+    <message>
       <source>64 MiB を超える大きさのため読み込みません</source>
       <comment>290</comment>
       <translation>It is larger than 64 MiB, so it is not read</translation>
@@ -319,6 +324,11 @@
       <translation>%1 (%2 points)</translation>
     </message>
     <message>
+      <source>%1（%2）</source>
+      <comment>310</comment>
+      <translation>%1 (%2)</translation>
+    </message>
+    <message>
       <source>体力   －－＞%1%2</source>
       <comment>400</comment>
       <translation>Stamina -------&gt; %2 %1</translation>
@@ -379,6 +389,11 @@
       <comment>411</comment>
       <translation>SCORE: %1
 “Ha-ha-ha-ha-ha!!”</translation>
+    </message>
+    <message>
+      <source>%1: 言語「%2」の訳はありません。選べる言語: %3</source>
+      <comment>500</comment>
+      <translation>%1: there is no translation for the language '%2'. The languages are: %3</translation>
     </message>
     <message>
       <source>zormade</source>

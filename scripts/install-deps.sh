@@ -9,7 +9,8 @@ game=(
   qt6-base-dev qt6-base-dev-tools
   qt6-charts-dev libqt6opengl6-dev  # Qt Charts' CMake files need the OpenGL ones; Debian does not pull them in
   libgl-dev
-  fonts-ipafont-gothic qt6-wayland
+  qt6-l10n-tools qt6-tools-dev  # lrelease, and the CMake functions that run it
+  fonts-ipafont-gothic fonts-liberation qt6-wayland
 )
 tests=(
   file python3

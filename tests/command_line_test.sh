@@ -36,6 +36,11 @@ run -- "$game" -style Windows --version;    expect 0 "--version after a Qt optio
 run -- "$game" --hepl;                      expect 2 "a misspelled option" "unknown option '--hepl'"
 grep -q '^usage: zormade' "$work/err" || fail "a misspelled option: no usage"
 run -- "$game" -style=Windows -reverse stray; expect 2 "a stray argument" "^zormade: unexpected argument 'stray'"
+# A language the game has no translation for is refused before any display is asked for.
+run -- "$game" --lang de;                   expect 2 "--lang de" '^zormade: .*「de」.*ja, en'
+grep -q '^usage: zormade' "$work/err" || fail "--lang de: no usage"
+run LANGUAGE=en -- "$game" --lang=xx;       expect 2 "--lang=xx on an English desktop" "^zormade: .*'xx'"
+run -- "$replay" --lang de /dev/null;       expect 2 "zormade-replay --lang de" '^zormade-replay: .*「de」'
 run -- "$replay" --version;                 expect 0 "zormade-replay --version" '^zormade-replay 0\.1$'
 run -- "$replay" --verison;                 expect 2 "zormade-replay with a misspelled option" '^usage: zormade-replay'
 grep -q "^zormade-replay: unknown option '--verison'" "$work/err" || fail "the replay's bad option is not named"
@@ -50,6 +55,9 @@ printf 'turn 0 0 0 0 0 0\nturn 5 0 0 9 0 0\n' >"$work/script"
 run -- "$replay" "$work/script"
 expect 0 "the replay's log in words" '^  | 患者数－－＞増えていません。投与しましょう。$'
 grep -q '^  | 鵺田君－－＞81減少$' "$work/out" || fail "the replay's fall in words: $(cat "$work/out")"
+# Japanese asked for on an English desktop.
+run LANG=en_US.UTF-8 -- "$replay" --lang ja "$work/script"
+expect 0 "zormade-replay --lang ja" '^  | 鵺田君－－＞81減少$'
 
 # An X display nobody serves.
 display=77

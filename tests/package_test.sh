@@ -19,7 +19,7 @@ deb=$(find "$work/out" -maxdepth 1 -name 'zormade_*.deb')
 [ -n "$deb" ] || { echo "FAIL: cpack made no zormade_*.deb"; exit 1; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-ipafont-gothic libqt6charts6; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-ipafont-gothic fonts-liberation libqt6charts6; do
   echo "$depends" | grep -q "\\b$package\\b" || fail "Depends lacks $package: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = zormade ] || fail "the package is not named zormade"

@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QMap>
 
+#include "platform/translation.h"
+
 namespace zormade {
 namespace {
 
@@ -69,7 +71,12 @@ std::optional<DialogTemplate> ParseDialogTemplate(int id, const QByteArray& json
     QString unknown;
     DialogTemplate dialog;
     dialog.id = id;
-    dialog.caption = root.value("caption").toString();
+    // Each text in the chosen language, found by the names the translation file gives it.
+    const QString context = QStringLiteral("template %1").arg(id);
+    const auto text = [&context](const QJsonObject& object, const char* key, const QString& name) {
+        return Translate(context, object.value(QLatin1String(key)).toString(), name);
+    };
+    dialog.caption = text(root, "caption", QStringLiteral("caption"));
     const QJsonArray size = root.value("size").toArray();
     dialog.size = QSize(size.at(0).toInt(), size.at(1).toInt());
     dialog.face = root.value("font").toString();
@@ -97,9 +104,11 @@ std::optional<DialogTemplate> ParseDialogTemplate(int id, const QByteArray& json
             *error = QStringLiteral("%1: unknown style \"%2\"").arg(where, unknown);
             return std::nullopt;
         }
-        control.text = c.value("text").toString();
-        control.label = c.value("label").toString();
-        control.tip = c.value("tip").toString();
+        const QString name = c.contains(QLatin1String("id")) ? QString::number(control.id)
+                                                             : QStringLiteral("#%1").arg(number);
+        control.text = text(c, "text", name + QStringLiteral(" text"));
+        control.label = text(c, "label", name + QStringLiteral(" label"));
+        control.tip = text(c, "tip", name + QStringLiteral(" tip"));
         control.image = c.value("image").toInt(0);
         control.rect = RectOf(c.value("rect"));
         dialog.controls.push_back(control);

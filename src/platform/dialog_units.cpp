@@ -3,14 +3,30 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
 #include <climits>
 #include <cmath>
 
+#include "platform/translation.h"
+
 namespace zormade {
 namespace {
+
+// Below this the kanji lose their strokes.
+constexpr int kSmallestPixels = 10;
+
+// Set where the chosen language is written in Latin letters, which the Japanese face does not suit.
+bool latinFace = false;
+
+// The face's unit across as the period's systems took it: the mean width of the 52 letters.
+int LetterUnit(const QFont& font) {
+    const int letters = QFontMetrics(font).horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return (letters / 26 + 1) / 2;
+}
 
 int RoundedMulDiv(int value, int mul, int div) {
     return static_cast<int>(std::lround(static_cast<double>(value) * mul / div));
@@ -40,8 +56,6 @@ BaseUnits BaseUnitsFor(int pointSize) {
 }
 
 BaseUnits FittingUnits(QSize dlu, int pointSize, QSize around, QSize room) {
-    // Below this the kanji lose their strokes.
-    constexpr int kSmallestPixels = 10;
     const auto fits = [&](const BaseUnits& units) {
         const QSize pixels = DialogUnitsToPixels(QRect(QPoint(0, 0), dlu), units).size() + around;
         return pixels.width() <= room.width() && pixels.height() <= room.height();
@@ -87,13 +101,23 @@ QFont DialogFont(const QString& face, const BaseUnits& units) {
     QFont font(family);
     font.setPixelSize(units.pixelHeight);
     font.setStyleStrategy(QFont::PreferMatch);
+    // The layouts' units are the Japanese face's; a Latin face takes the size at which its letters
+    // are as wide as those units say, so a text is as wide as the template allowed for it.
+    while (latinFace && font.pixelSize() > kSmallestPixels && LetterUnit(font) > units.cx) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
     return font;
 }
 
 void InstallDialogFonts() {
-    const QStringList japaneseGothics = {"IPAPGothic", "IPAGothic",    "Noto Sans CJK JP",
-                                         "VL PGothic", "TakaoPGothic", "Droid Sans Japanese"};
-    QFont::insertSubstitutions(kDialogFace, japaneseGothics);
+    QStringList faces = {"IPAPGothic", "IPAGothic",    "Noto Sans CJK JP",
+                         "VL PGothic", "TakaoPGothic", "Droid Sans Japanese"};
+    latinFace = CurrentLanguage() != kSourceLanguage;
+    // A sans of the period's desktops, with Arial's widths; the Japanese faces stay behind it for
+    // a text that has no translation.
+    if (latinFace) faces = QStringList{"Liberation Sans", "Arimo"} + faces;
+    QFont::removeSubstitutions(kDialogFace);
+    QFont::insertSubstitutions(kDialogFace, faces);
     QGuiApplication::setFont(DialogFont(kDialogFace, 11));
 }
 

@@ -36,12 +36,14 @@ QSize AvailableRoom();
 QRect DialogUnitsToPixels(const QRect& dlu, int pointSize);
 QRect DialogUnitsToPixels(const QRect& dlu, const BaseUnits& units);
 
-// The template face, mapped to a Japanese P-Gothic the machine has, at the template's pixel height.
+// The template face, mapped to a Japanese P-Gothic the machine has, at the template's pixel height;
+// in a language written in Latin letters, to a Latin sans sized so that its letters fit the units.
 QFont DialogFont(const QString& face, int pointSize);
 QFont DialogFont(const QString& face, const BaseUnits& units);
 
-// Makes the template face resolve to an installed Japanese font and uses it for menus and
-// message boxes too; call once, after the application object and before any window.
+// Makes the template face resolve to an installed font for the chosen language and uses it for
+// menus and message boxes too; call after the language is chosen and the application object made,
+// before any window.
 void InstallDialogFonts();
 
 }  // namespace zormade

@@ -45,7 +45,8 @@ QString ReasonText(int error) {
                                     [error](const auto& reason) { return reason.error == error; });
     const TextId words = known != std::end(kReasons) ? known->text : TextId::ReasonUnexpected;
     // The system's own words after ours, for whoever has to look further.
-    return ResourceText(words) + "（" + QString::fromLocal8Bit(std::strerror(error)) + "）";
+    return ResourceText(TextId::ReasonWithSystemWords)
+        .arg(ResourceText(words), QString::fromLocal8Bit(std::strerror(error)));
 }
 
 // The home folder: $HOME, or the user database's when it is unset, as other desktop programs do.

@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 
+#include "platform/translation.h"
+
 namespace zormade {
 namespace {
 
@@ -32,11 +34,13 @@ bool BuildMenuBar(int id, QMenuBar* bar) {
     if (!file.open(QIODevice::ReadOnly)) return false;
     const QJsonArray popups =
         QJsonDocument::fromJson(file.readAll()).object().value("popups").toArray();
+    const QString context = QStringLiteral("menu %1").arg(id);
     auto* style = new WholeMenuItems;
     style->setParent(bar);
     for (const QJsonValue& popupValue : popups) {
         const QJsonObject popup = popupValue.toObject();
-        QMenu* menu = bar->addMenu(popup.value("text").toString());
+        QMenu* menu = bar->addMenu(
+            Translate(context, popup.value("text").toString(), QStringLiteral("popup")));
         menu->setStyle(style);
         for (const QJsonValue& itemValue : popup.value("items").toArray()) {
             const QJsonObject item = itemValue.toObject();
@@ -44,9 +48,11 @@ bool BuildMenuBar(int id, QMenuBar* bar) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(item.value("text").toString());
+            const int command = item.value("id").toInt();
+            QAction* action = menu->addAction(
+                Translate(context, item.value("text").toString(), QString::number(command)));
             action->setObjectName(item.value("name").toString());
-            action->setData(item.value("id").toInt());
+            action->setData(command);
         }
     }
     return !popups.isEmpty();

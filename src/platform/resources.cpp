@@ -6,6 +6,7 @@
 #include <QJsonObject>
 
 #include "platform/sized_files_icon.h"
+#include "platform/translation.h"
 
 namespace zormade {
 
@@ -26,7 +27,9 @@ QString ResourceText(TextId id) {
         if (!file.open(QIODevice::ReadOnly)) return QJsonObject();
         return QJsonDocument::fromJson(file.readAll()).object();
     }();
-    return kTable.value(QString::number(static_cast<int>(id))).toObject().value("text").toString();
+    const QString number = QString::number(static_cast<int>(id));
+    const QString text = kTable.value(number).toObject().value("text").toString();
+    return Translate(QStringLiteral("strings"), text, number);
 }
 
 }  // namespace zormade

@@ -8,12 +8,14 @@
 namespace zormade {
 
 const char* const kGameUsage =
-    "usage: zormade [Qt options]\n"
+    "usage: zormade [--lang LANGUAGE] [Qt options]\n"
     "       zormade --help | --version\n"
-    "A satirical management game with a Japanese interface.\n"
+    "A satirical management game in Japanese, with an English edition.\n"
+    "--lang ja or --lang en shows it in that language. Without it the desktop's language decides\n"
+    "(LANGUAGE, LC_ALL, LC_MESSAGES, LANG): English where it asks for English, else Japanese.\n"
     "Qt's options are accepted, among them -style NAME, -platform NAME, -display DISPLAY,\n"
     "-qwindowgeometry GEOMETRY and -reverse.\n"
-    "Exit status: 0; 1 when no window can be opened; 2 on an unknown option.\n";
+    "Exit status: 0; 1 when no window can be opened; 2 on an unknown option or language.\n";
 
 namespace {
 
@@ -39,8 +41,16 @@ CommandLine ParseCommandLine(int argc, char** argv) {
     CommandLine line;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") return {CommandLineAction::Help, {}};
-        if (arg == "--version") return {CommandLineAction::Version, {}};
+        if (arg == "--help" || arg == "-h") return {CommandLineAction::Help, {}, {}};
+        if (arg == "--version") return {CommandLineAction::Version, {}, {}};
+        if (arg == "--lang") {
+            line.language = i + 1 < argc ? argv[++i] : "";
+            continue;
+        }
+        if (arg.rfind("--lang=", 0) == 0) {
+            line.language = arg.substr(std::strlen("--lang="));
+            continue;
+        }
         // Qt takes "-style x", "--style x" and "-style=x" alike.
         const std::size_t dashes = arg.rfind("--", 0) == 0 ? 2 : arg.rfind('-', 0) == 0 ? 1 : 0;
         const std::size_t equals = arg.find('=');
@@ -52,7 +62,8 @@ CommandLine ParseCommandLine(int argc, char** argv) {
         if (valued && equals == std::string::npos) {
             ++i;  // the option's value
         } else if (!valued && !flag && line.unknown.empty()) {
-            line = {CommandLineAction::Unknown, arg};
+            line.action = CommandLineAction::Unknown;
+            line.unknown = arg;
         }
     }
     return line;

@@ -7,6 +7,7 @@
 #include "platform/list_box.h"
 #include "platform/multi_line_edit.h"
 #include "ui/draw_picture.h"
+#include "ui/event_text.h"
 
 namespace zormade {
 namespace {
@@ -18,12 +19,13 @@ EventDialog::EventDialog(int index, QWidget* parent)
     if (!IsBuilt()) return;
     // "決定" is no default button; left automatic, Qt would make it one as the dialog shows.
     Control(kConfirmId).setAutoDefault(false);
-    const EventRecord& event = EventRecordAt(eventIndex_);
     ListBox& answers = Control(kAnswerListId);
     answers.MakeRoomForFocusFrame(kMaxAnswers);
-    for (const EventAnswer& answer : event.answers) answers.addItem(QString::fromUtf8(answer.text));
+    for (int answer = 0; answer < kMaxAnswers; ++answer) {
+        answers.addItem(EventAnswerText(eventIndex_, answer));
+    }
     answers.setCurrentRow(0);
-    Control(kPromptId).SetText(QString::fromUtf8(event.prompt));
+    Control(kPromptId).SetText(EventPrompt(eventIndex_));
 }
 
 int EventDialog::AskAnswer() {

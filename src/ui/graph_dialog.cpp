@@ -16,6 +16,7 @@
 #include "platform/text_fit.h"
 #include "platform/text_ids.h"
 #include "ui/charts_module.h"
+#include "ui/event_text.h"
 #include "ui/run_end_text.h"
 
 namespace zormade {
@@ -41,9 +42,7 @@ QString DateOf(const MonthRecord& m) {
 }
 
 // A prompt broken for the event dialog's box, as one run of text.
-QString WholeText(const char* text) {
-    return QString::fromUtf8(text).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-}
+QString WholeText(QString text) { return text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n')); }
 
 // `line` in rows no wider than `width`; rows after the first start with `indent`.
 QStringList Wrapped(const QString& line, const QFontMetrics& metrics, int width,
@@ -70,8 +69,8 @@ EventShown EventOf(const MonthRecord& m, int ordinal) {
     const EventRecord& event = EventRecordAt(m.event);
     const bool answered = m.answer >= 0 && m.answer < static_cast<int>(event.answers.size());
     return {ResourceText(TextId::GraphEventMark).arg(ordinal).arg(m.answer + 1),
-            WholeText(event.prompt),
-            answered ? QString::fromUtf8(event.answers[m.answer].text) : QString()};
+            WholeText(EventPrompt(m.event)),
+            answered ? EventAnswerText(m.event, m.answer) : QString()};
 }
 
 QString EndLine(const RunHistory& history) {

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "ui/command_line.h"
+#include "ui/language_choice.h"
 #include "ui/run_game.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +20,11 @@ int main(int argc, char** argv) {
                      line.unknown.c_str(), zormade::kGameUsage);
         return 2;
     case zormade::CommandLineAction::Run: break;
+    }
+    std::string refusal;
+    if (!zormade::ChooseLanguage(line.language, "zormade", refusal)) {
+        std::fprintf(stderr, "%s\n%s", refusal.c_str(), zormade::kGameUsage);
+        return 2;
     }
     return zormade::RunGame(argc, argv);
 }

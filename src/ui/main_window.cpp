@@ -10,7 +10,6 @@
 #include <QSlider>
 
 #include "core/centred_origin.h"
-#include "core/event_catalogue.h"
 #include "platform/announcer.h"
 #include "platform/frame_placement.h"
 #include "platform/menu_resource.h"
@@ -20,6 +19,7 @@
 #include "ui/board.h"
 #include "ui/briefing_dialog.h"
 #include "ui/event_dialog.h"
+#include "ui/event_text.h"
 #include "ui/graph_dialog.h"
 #include "ui/month_log_text.h"
 #include "ui/options_dialog.h"
@@ -166,7 +166,7 @@ int MainWindow::AnswerEvent(int index) {
     const int answer = dialog.AskAnswer();
     session_->Answer(answer);
     if (answer < 0) return answer;
-    const QString result = QString::fromUtf8(EventRecordAt(index).answers[answer].result);
+    const QString result = EventResultText(index, answer);
     Announce(this, result);
     Tell(result, ResourceText(TextId::ResultCaption), MessageBoxKind::Plain);
     return answer;

@@ -149,16 +149,31 @@ void MarkEvents(QChart* chart, const std::vector<EventMark>& events) {
     });
 }
 
-// An axis's title upright, one character above the other, beside the axis's labels on `side`
-// and level with the plot's middle: turned on its side, a Japanese title reads wrongly.
+// Whether a title reads in the stacked way of Japanese, one character above the other.
+bool Stacks(const QString& title) {
+    return std::any_of(title.begin(), title.end(), [](QChar c) {
+        const QChar::Script script = c.script();
+        return script == QChar::Script_Han || script == QChar::Script_Hiragana ||
+               script == QChar::Script_Katakana;
+    });
+}
+
+// An axis's title beside the axis's labels on `side`, level with the plot's middle: a Japanese
+// title upright, one character above the other (turned on its side, it reads wrongly), any other
+// turned to read upwards, as such titles are.
 void UprightTitle(QChart* chart, const QString& title, const QFont& font, Qt::Alignment side) {
     QStringList characters;
     for (const QChar c : title) characters << QString(c);
-    auto* text = new QGraphicsSimpleTextItem(characters.join(QLatin1Char('\n')), chart);
+    const bool stacked = Stacks(title);
+    auto* text =
+        new QGraphicsSimpleTextItem(stacked ? characters.join(QLatin1Char('\n')) : title, chart);
     text->setFont(font);
     text->setBrush(kBlack);
+    if (!stacked) text->setRotation(-90);
+    // The title's box as it stands, from its position.
+    const QRectF box = text->mapRectToParent(text->boundingRect()).translated(-text->pos());
     QMargins margins = chart->margins();
-    const int room = static_cast<int>(std::ceil(text->boundingRect().width())) + kTitleGap;
+    const int room = static_cast<int>(std::ceil(box.width())) + kTitleGap;
     if (side == Qt::AlignLeft) {
         margins.setLeft(margins.left() + room);
     } else {
@@ -166,10 +181,9 @@ void UprightTitle(QChart* chart, const QString& title, const QFont& font, Qt::Al
     }
     chart->setMargins(margins);
     QObject::connect(chart, &QChart::plotAreaChanged, chart, [=](const QRectF& plot) {
-        const QRectF box = text->boundingRect();
         const double x = side == Qt::AlignLeft ? kChartMargin
                                                : chart->size().width() - kChartMargin - box.width();
-        text->setPos(x, plot.center().y() - box.height() / 2);
+        text->setPos(x - box.left(), plot.center().y() - box.height() / 2 - box.top());
     });
 }
 

@@ -13,7 +13,7 @@ QString CaptureCause(const LimitsCrossed& crossed) {
     if (crossed.stamina) causes << ResourceText(TextId::GraphStaminaOut);
     if (crossed.rivalPower) causes << ResourceText(TextId::GraphRivalOver);
     if (crossed.suspicion) causes << ResourceText(TextId::GraphSuspicionOver);
-    return causes.join(QStringLiteral("、"));
+    return causes.join(ResourceText(TextId::CauseSeparator));
 }
 
 QString CaptureMessage(const RunHistory& history) {

@@ -9,6 +9,8 @@
 
 #include "core/picture_ids.h"
 #include "platform/multi_line_edit.h"
+#include "platform/resources.h"
+#include "platform/text_ids.h"
 #include "ui/draw_picture.h"
 
 namespace zormade {
@@ -17,16 +19,17 @@ namespace {
 constexpr Picture kNoPicture{0, {0, 0}, {0, 0}};
 constexpr QSize kPictureArea(258, 200);
 
-// `text` with every line that is wider than `width` broken after its last "、" that fits, or after
-// its first when none does.
+// `text` with every line that is wider than `width` broken after its last cause separator that
+// fits, or after its first when none does.
 QString BrokenAfterCommas(const QString& text, const QFontMetrics& metrics, int width) {
-    const QChar comma(u'、');
+    const QString comma = ResourceText(TextId::CauseSeparator);
     QStringList lines;
     for (QString rest : text.split(QStringLiteral("\r\n"))) {
         while (metrics.horizontalAdvance(rest) > width) {
             qsizetype cut = 0;
-            for (qsizetype next = rest.indexOf(comma) + 1; next > 0 && next < rest.size();
-                 next = rest.indexOf(comma, next) + 1) {
+            for (qsizetype at = rest.indexOf(comma); at >= 0 && at + comma.size() < rest.size();
+                 at = rest.indexOf(comma, at + 1)) {
+                const qsizetype next = at + comma.size();
                 if (cut == 0 || metrics.horizontalAdvance(rest.left(next)) <= width) cut = next;
             }
             if (cut == 0) break;
@@ -54,8 +57,8 @@ RunResultDialog::RunResultDialog(RunOutcome outcome, const QString& title, const
     if (!IsBuilt()) return;
     Control(kTitleId).SetText(title);
     // A capture may cross all three limits at once: shown, the text takes a smaller face down to
-    // the smallest readable; still too wide, its cause line breaks after a "、" where it would not
-    // fit, and the box grows by the lines that adds, the button moving down with it.
+    // the smallest readable; still too wide, its cause line breaks after a separator where it would
+    // not fit, and the box grows by the lines that adds, the button moving down with it.
     MultiLineEdit& shown = Control(kMessageId);
     shown.SetText(message);
     const int margins = 2 * (shown.frameWidth() + qRound(shown.document()->documentMargin()));

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QStyleOptionGroupBox>
@@ -233,14 +234,15 @@ QRect ThumbRect(const QSlider* slider) {
 // The dose slider stands just below the command box's caption: wherever its thumb is, the caption
 // stays whole above it.
 TEST_F(DesktopTest, TheDoseThumbLeavesTheCommandCaptionWhole) {
+    // The command box is the one round the slider, in any language.
+    auto* dose = &View().Control(Board::kDoseSlider);
     QGroupBox* commands = nullptr;
     for (QGroupBox* box : View().findChildren<QGroupBox*>()) {
-        if (box->title() == "コマンド") commands = box;
+        if (box->geometry().contains(dose->geometry())) commands = box;
     }
     ASSERT_NE(commands, nullptr);
     const QRect caption = CaptionRect(commands);
     // The caption's ink as drawn, read with the slider out of the way.
-    auto* dose = &View().Control(Board::kDoseSlider);
     dose->hide();
     const QImage form = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
     dose->show();
@@ -284,7 +286,10 @@ TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
     Open([this] { Trigger("pause"); }, "resume", ClickButton("OK"));
     // April's event.
     NextDraws(2, 2);
-    Open([this] { Session().Tick(); }, "event", ClickButton("決定"), "result", ClickButton("OK"));
+    const Answer confirm = [](QWidget* event) {
+        QTest::mouseClick(DialogItem(event, EventDialog::kConfirmId), Qt::LeftButton);
+    };
+    Open([this] { Session().Tick(); }, "event", confirm, "result", ClickButton("OK"));
     Session().GameRun().State().values.suspicion = 5001;
     NextDraws(0, 0);
     Session().Tick();

@@ -8,6 +8,7 @@
 
 #include "platform/classic_look.h"
 #include "platform/dialog_units.h"
+#include "ui/language_choice.h"
 
 namespace {
 
@@ -78,6 +79,9 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     zormade::UseClassicLook();
+    // In the language the environment asks for, as the game chooses it.
+    std::string refusal;
+    zormade::ChooseLanguage(std::nullopt, argv[0], refusal);
     zormade::InstallDialogFonts();
     return RUN_ALL_TESTS();
 }

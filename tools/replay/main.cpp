@@ -4,17 +4,21 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string_view>
 
 #include "replay_runner.h"
 #include "replay_script.h"
+#include "ui/event_text.h"
+#include "ui/language_choice.h"
 #include "ui/month_log_text.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zormade-replay [--history] [script]   (reads standard input without a script)\n"
+    "usage: zormade-replay [--history] [--lang LANGUAGE] [script]   (reads standard input without\n"
+    "       a script)\n"
     "       zormade-replay --help | --version\n"
     "Plays a script through the game's engine and prints what every timer tick does.\n"
     "One directive a line; '#' starts a comment:\n"
@@ -28,10 +32,12 @@ constexpr const char* kUsage =
     "'YYYY/MM END CLEAR score'.\n"
     "With --history, each run's months follow as CSV when it ends, or when the script ends:\n"
     "year,month,stamina,money,patients,trust,rival,suspicion,event,answer.\n"
+    "The words are in the language --lang names (ja or en), else in the desktop's, as the game's.\n"
     "Exit status: 0; 1 when the output could not be written; 2 on a bad line or option.\n";
 
 constexpr const char* kShortUsage =
-    "usage: zormade-replay [--history] [script]   (reads standard input without a script)\n";
+    "usage: zormade-replay [--history] [--lang LANGUAGE] [script]   (reads standard input without\n"
+    "       a script)\n";
 
 std::array<std::string, 6> LogText(const zormade::MonthLog& log) {
     const QStringList lines = zormade::MonthLogText(log);
@@ -41,10 +47,17 @@ std::array<std::string, 6> LogText(const zormade::MonthLog& log) {
     return text;
 }
 
+zormade::replay::EventWords TranslatedWords(int event, int answer) {
+    return {zormade::EventPrompt(event).toStdString(),
+            zormade::EventAnswerText(event, answer).toStdString(),
+            zormade::EventResultText(event, answer).toStdString()};
+}
+
 // The engine's one error message, under the program's name as every other message is.
 int Play(std::istream& script, bool history) {
     std::ostringstream error;
-    const int status = zormade::replay::RunScript(script, std::cout, error, LogText, history);
+    const int status =
+        zormade::replay::RunScript(script, std::cout, error, LogText, history, TranslatedWords);
     if (!error.str().empty()) std::cerr << "zormade-replay: " << error.str() << std::flush;
     return status;
 }
@@ -53,6 +66,7 @@ int Play(std::istream& script, bool history) {
 
 int main(int argc, char** argv) {
     bool history = false;
+    std::optional<std::string> language;
     const char* script = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
@@ -66,6 +80,8 @@ int main(int argc, char** argv) {
         }
         if (argument == "--history" && !history) {
             history = true;
+        } else if (argument == "--lang" && !language) {
+            language = i + 1 < argc ? argv[++i] : "";
         } else if (script || (argument.size() > 1 && argument.front() == '-')) {
             std::cerr << "zormade-replay: "
                       << (script ? "unexpected argument '" : "unknown option '")
@@ -75,6 +91,11 @@ int main(int argc, char** argv) {
         } else {
             script = argv[i];
         }
+    }
+    std::string refusal;
+    if (!zormade::ChooseLanguage(language, "zormade-replay", refusal)) {
+        std::cerr << refusal << "\n" << kShortUsage;
+        return 2;
     }
     // "-" names standard input, as for other tools.
     if (!script || std::string_view(script) == "-") return Play(std::cin, history);

@@ -48,9 +48,11 @@ void PrintHistoryCsv(std::ostream& out, const RunHistory& history) {
 
 class Replay {
 public:
-    Replay(std::ostream& out, const MonthLogWriter& logText, bool printHistory)
+    Replay(std::ostream& out, const MonthLogWriter& logText, const EventWordsWriter& eventWords,
+           bool printHistory)
         : out_(out),
           logText_(logText),
+          eventWords_(eventWords),
           printHistory_(printHistory),
           run_([this] { return draws_[drawsMade_++ % 2]; }) {}
 
@@ -98,17 +100,18 @@ private:
         if (month.eventShown < 0) {
             out_ << "-\n";
         } else {
-            const EventRecord& event = EventRecordAt(month.eventShown);
+            const EventWords words = eventWords_(month.eventShown, answer);
             out_ << month.eventShown << "\n";
-            out_ << "  ? " << OneLine(event.prompt) << "\n";
-            out_ << "  > " << OneLine(event.answers[answer].text) << "\n";
-            out_ << "  = " << OneLine(event.answers[answer].result) << "\n";
+            out_ << "  ? " << OneLine(words.prompt) << "\n";
+            out_ << "  > " << OneLine(words.answer) << "\n";
+            out_ << "  = " << OneLine(words.result) << "\n";
         }
         for (const std::string& line : logText_(month.log)) out_ << "  | " << line << "\n";
     }
 
     std::ostream& out_;
     const MonthLogWriter& logText_;
+    const EventWordsWriter& eventWords_;
     bool printHistory_;
     GameOptions options_;
     std::array<int, 2> draws_{};
@@ -156,9 +159,14 @@ LineRead ReadScriptLine(std::istream& script, std::string& line) {
 
 }  // namespace
 
+EventWords CatalogueWords(int event, int answer) {
+    const EventRecord& record = EventRecordAt(event);
+    return {record.prompt, record.answers[answer].text, record.answers[answer].result};
+}
+
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors,
-              const MonthLogWriter& logText, bool history) {
-    Replay replay(out, logText, history);
+              const MonthLogWriter& logText, bool history, const EventWordsWriter& eventWords) {
+    Replay replay(out, logText, eventWords, history);
     std::string line;
     for (long lineNumber = 1;; ++lineNumber) {
         const LineRead read = ReadScriptLine(script, line);

@@ -14,11 +14,22 @@ namespace zormade::replay {
 // The six log lines of a month in words, UTF-8: the engine gives only what happened.
 using MonthLogWriter = std::function<std::array<std::string, 6>(const MonthLog&)>;
 
+// An event's prompt, and the text and result of the answer taken, UTF-8.
+struct EventWords {
+    std::string prompt;
+    std::string answer;
+    std::string result;
+};
+using EventWordsWriter = std::function<EventWords(int event, int answer)>;
+// The catalogue's own words.
+EventWords CatalogueWords(int event, int answer);
+
 // Plays a script through the game's core and prints each tick. Returns the exit status:
 // 0; 1 when `out` could not be written; 2 after the first bad line (reported on `errors` with
 // its line number) or a failed read. With `history`, each run's months follow as CSV when it
 // ends, or when the script ends with it still going.
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors,
-              const MonthLogWriter& logText, bool history = false);
+              const MonthLogWriter& logText, bool history = false,
+              const EventWordsWriter& eventWords = CatalogueWords);
 
 }  // namespace zormade::replay
