@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/dialog_units.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -10,6 +12,7 @@
 #include <climits>
 #include <cmath>
 
+#include "platform/dialog_template.h"
 #include "platform/translation.h"
 
 namespace zormade {
@@ -109,6 +112,18 @@ QFont DialogFont(const QString& face, const BaseUnits& units) {
     return font;
 }
 
+const QString& DialogFace() {
+    static const QString kFace = [] {
+        for (const QFileInfo& file : QDir(QStringLiteral(":/templates")).entryInfoList()) {
+            const std::optional<DialogTemplate> loaded =
+                LoadDialogTemplate(file.completeBaseName().toInt());
+            if (loaded && !loaded->face.isEmpty()) return loaded->face;
+        }
+        return QString();
+    }();
+    return kFace;
+}
+
 void InstallDialogFonts() {
     QStringList faces = {"IPAPGothic", "IPAGothic",    "Noto Sans CJK JP",
                          "VL PGothic", "TakaoPGothic", "Droid Sans Japanese"};
@@ -116,9 +131,9 @@ void InstallDialogFonts() {
     // A sans of the period's desktops, with Arial's widths; the Japanese faces stay behind it for
     // a text that has no translation.
     if (latinFace) faces = QStringList{"Liberation Sans", "Arimo"} + faces;
-    QFont::removeSubstitutions(kDialogFace);
-    QFont::insertSubstitutions(kDialogFace, faces);
-    QGuiApplication::setFont(DialogFont(kDialogFace, 11));
+    QFont::removeSubstitutions(DialogFace());
+    QFont::insertSubstitutions(DialogFace(), faces);
+    QGuiApplication::setFont(DialogFont(DialogFace(), 11));
 }
 
 }  // namespace zormade

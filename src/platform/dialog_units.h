@@ -8,7 +8,8 @@
 
 namespace zormade {
 
-inline const QString kDialogFace = QStringLiteral("ＭＳ Ｐゴシック");
+// The face every dialog template names, read from the templates themselves.
+const QString& DialogFace();
 
 // The dialog face's base units at one template point size.
 struct BaseUnits {

@@ -172,14 +172,9 @@ void UprightTitle(QChart* chart, const QString& title, const QFont& font, Qt::Al
     if (!stacked) text->setRotation(-90);
     // The title's box as it stands, from its position.
     const QRectF box = text->mapRectToParent(text->boundingRect()).translated(-text->pos());
-    QMargins margins = chart->margins();
     const int room = static_cast<int>(std::ceil(box.width())) + kTitleGap;
-    if (side == Qt::AlignLeft) {
-        margins.setLeft(margins.left() + room);
-    } else {
-        margins.setRight(margins.right() + room);
-    }
-    chart->setMargins(margins);
+    const bool left = side == Qt::AlignLeft;
+    chart->setMargins(chart->margins() + QMargins(left ? room : 0, 0, left ? 0 : room, 0));
     QObject::connect(chart, &QChart::plotAreaChanged, chart, [=](const QRectF& plot) {
         const double x = side == Qt::AlignLeft ? kChartMargin
                                                : chart->size().width() - kChartMargin - box.width();

@@ -73,7 +73,7 @@ TEST(DialogUnits, AWindowTakesTheLargestFaceItsRoomHolds) {
 // A text too wide for its control takes the largest size that fits, never below 3/4 of its own;
 // a number may go down to half.
 TEST(TextFit, ShrinksToTheLargestSizeThatFitsAndNoFurtherThanItsFloor) {
-    const QFont face = DialogFont(kDialogFace, 14);  // 19 pixels
+    const QFont face = DialogFont(DialogFace(), 14);  // 19 pixels
     const auto width = [&face](const QString& text, int size) {
         QFont font = face;
         font.setPixelSize(size);

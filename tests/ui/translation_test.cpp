@@ -152,8 +152,8 @@ TEST_F(TranslationTest, SwitchingBackToJapaneseShowsTheSourceInTheJapaneseFace) 
     UseLanguage(kSourceLanguage);
     InstallDialogFonts();
     EXPECT_EQ(EventPrompt(22), QString::fromUtf8(EventRecordAt(22).prompt));
-    EXPECT_EQ(QFontInfo(DialogFont(kDialogFace, 9)).family(), "IPAPGothic");
-    EXPECT_EQ(DialogFont(kDialogFace, 9).pixelSize(), 12);
+    EXPECT_EQ(QFontInfo(DialogFont(DialogFace(), 9)).family(), "IPAPGothic");
+    EXPECT_EQ(DialogFont(DialogFace(), 9).pixelSize(), 12);
 }
 
 // Every text the resources give, by the names the translation file gives it, as the player is
