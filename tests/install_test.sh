@@ -26,8 +26,11 @@ if [ -f "$entry" ]; then
               'Categories=Game;Simulation;'; do
     grep -qxF "$line" "$entry" || fail "the desktop entry lacks '$line'"
   done
-  grep -q '^Comment=.' "$entry" || fail "the desktop entry has no English comment"
-  grep -q '^Comment\[ja\]=.' "$entry" || fail "the desktop entry has no Japanese comment"
+  # A name, a generic name and a comment in English (untranslated) and in Japanese.
+  for key in Name GenericName Comment; do
+    grep -q "^$key=." "$entry" || fail "the desktop entry has no English $key"
+    grep -q "^$key\[ja\]=." "$entry" || fail "the desktop entry has no Japanese $key"
+  done
 else
   fail "usr/share/applications/org.zormade.zormade.desktop is missing"
 fi
