@@ -17,6 +17,7 @@ for program in zormade zormade-replay; do
   [ -x "$stage/usr/games/$program" ] || fail "usr/games/$program is missing or not executable"
   [ -f "$stage/usr/share/man/man6/$program.6.gz" ] || fail "the manual page of $program is missing"
 done
+[ -f "$stage/usr/share/man/ja/man6/zormade.6.gz" ] || fail "the game's Japanese manual page is missing"
 # The graph window loads its charts from beside the program: games/../lib/games/zormade.
 [ -f "$stage/usr/lib/games/zormade/zormade-charts.so" ] || fail "usr/lib/games/zormade/zormade-charts.so is missing"
 
