@@ -5,11 +5,12 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zormade)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "satirical management game with a Japanese interface")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "satirical management game in Japanese and English")
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "From January 1991 to December 1996 you steer a shady operation around a"
     "pharmaceutical company one month at a time, with four sliders, six status"
-    "values and scripted events. The interface is in Japanese only."
+    "values and scripted events. The game plays in Japanese and in English,"
+    "following the desktop's language."
     "Includes zormade-replay, which plays a script through the game's engine"
     "without a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -17,6 +17,7 @@ for program in zormade zormade-replay; do
   [ -x "$stage/usr/games/$program" ] || fail "usr/games/$program is missing or not executable"
   [ -f "$stage/usr/share/man/man6/$program.6.gz" ] || fail "the manual page of $program is missing"
 done
+[ -f "$stage/usr/share/man/ja/man6/zormade.6.gz" ] || fail "the game's Japanese manual page is missing"
 # The graph window loads its charts from beside the program: games/../lib/games/zormade.
 [ -f "$stage/usr/lib/games/zormade/zormade-charts.so" ] || fail "usr/lib/games/zormade/zormade-charts.so is missing"
 
@@ -26,8 +27,11 @@ if [ -f "$entry" ]; then
               'Categories=Game;Simulation;'; do
     grep -qxF "$line" "$entry" || fail "the desktop entry lacks '$line'"
   done
-  grep -q '^Comment=.' "$entry" || fail "the desktop entry has no English comment"
-  grep -q '^Comment\[ja\]=.' "$entry" || fail "the desktop entry has no Japanese comment"
+  # A name, a generic name and a comment in English (untranslated) and in Japanese.
+  for key in Name GenericName Comment; do
+    grep -q "^$key=." "$entry" || fail "the desktop entry has no English $key"
+    grep -q "^$key\[ja\]=." "$entry" || fail "the desktop entry has no Japanese $key"
+  done
 else
   fail "usr/share/applications/org.zormade.zormade.desktop is missing"
 fi

@@ -44,7 +44,8 @@ dpkg-deb -x "$deb" "$root"
 for file in usr/games/zormade usr/games/zormade-replay usr/share/applications/org.zormade.zormade.desktop \
             usr/share/icons/hicolor/256x256/apps/org.zormade.zormade.png \
             usr/lib/games/zormade/zormade-charts.so usr/share/doc/zormade/copyright \
-            usr/share/doc/zormade/changelog.gz usr/share/man/man6/zormade.6.gz; do
+            usr/share/doc/zormade/changelog.gz usr/share/man/man6/zormade.6.gz \
+            usr/share/man/ja/man6/zormade.6.gz; do
   [ -f "$root/$file" ] || fail "$file is not in the package"
 done
 
