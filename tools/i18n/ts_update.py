@@ -8,7 +8,8 @@ kept, a new text arrives unfinished, a text that left the game is marked vanishe
 
   ts_update.py RES_DIR TS_FILE [MORE_TS...]   update TS_FILE, taking translations from all
   ts_update.py --check RES_DIR TS_FILE        exit 1 naming every text without a finished
-                                              translation, or a .ts that is out of date
+                                              translation, one that loses a placeholder, a line
+                                              or an access key, or a .ts that is out of date
 """
 import argparse
 import json
@@ -143,6 +144,19 @@ def serialise(root):
     return '<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + "\n"
 
 
+def form_faults(source, translation):
+    """What a translation breaks of its source's form: the placeholders the program fills, the
+    number of lines a control was sized for, the menu's access key."""
+    faults = []
+    if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", translation)):
+        faults.append("placeholders differ")
+    if source.count("\n") != translation.count("\n"):
+        faults.append("line count differs")
+    if re.search(r"&[^&\s]", source) and not re.search(r"&[^&\s]", translation):
+        faults.append("access key lost")
+    return faults
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true")
@@ -162,10 +176,17 @@ def main():
                if m.find("translation").get("type") == "unfinished"]
     for line in missing:
         print(f"{target}: no translation: {line}", file=sys.stderr)
+    broken = [f"{c.findtext('name')} / {m.findtext('comment')}: {', '.join(faults)}"
+              for c in root.iter("context") for m in c.iter("message")
+              if m.find("translation").get("type") is None
+              for faults in [form_faults(m.findtext("source"), m.findtext("translation") or "")]
+              if faults]
+    for line in broken:
+        print(f"{target}: {line}", file=sys.stderr)
     stale = target.read_text(encoding="utf-8") != text if target.exists() else True
     if stale:
         print(f"{target}: out of date with res/; run the translation update", file=sys.stderr)
-    return 1 if missing or stale else 0
+    return 1 if missing or broken or stale else 0
 
 
 if __name__ == "__main__":
