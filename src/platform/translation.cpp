@@ -40,10 +40,10 @@ QStringList AvailableLanguages() {
 
 QString LanguageForDesktop(const QStringList& uiLanguages) {
     const QStringList available = AvailableLanguages();
-    static const QRegularExpression separator(QStringLiteral("[-_.@]"));
+    static const QRegularExpression kSeparator(QStringLiteral("[-_.@]"));
     for (const QString& entry : uiLanguages) {
         // The C locale's "C" names no language and so asks for none.
-        const QString language = entry.section(separator, 0, 0).toLower();
+        const QString language = entry.section(kSeparator, 0, 0).toLower();
         if (available.contains(language)) return language;
     }
     return kSourceLanguage;
