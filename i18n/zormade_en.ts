@@ -115,7 +115,7 @@
     <message>
       <source>体力</source>
       <comment>260</comment>
-      <translation>Stamina</translation>
+      <translation>Nerve</translation>
     </message>
     <message>
       <source>ナガレ薬研信頼</source>
@@ -150,7 +150,7 @@
     <message>
       <source>体力が尽きた</source>
       <comment>270</comment>
-      <translation>Stamina ran out</translation>
+      <translation>Nerve ran out</translation>
     </message>
     <message>
       <source>鵺田君パワーが限界を超えた</source>
@@ -331,7 +331,7 @@
     <message>
       <source>体力   －－＞%1%2</source>
       <comment>400</comment>
-      <translation>Stamina -------&gt; %2 %1</translation>
+      <translation>Nerve -------&gt; %2 %1</translation>
     </message>
     <message>
       <source>所持金－－＞%1%2</source>
@@ -502,7 +502,7 @@
     <message>
       <source>体力</source>
       <comment>#1 text</comment>
-      <translation>Stamina</translation>
+      <translation>Nerve</translation>
     </message>
     <message>
       <source>厚生省疑惑</source>
@@ -527,13 +527,13 @@
     <message>
       <source>体力</source>
       <comment>1001 label</comment>
-      <translation>Stamina</translation>
+      <translation>Nerve</translation>
     </message>
     <message>
       <source>体力。毎月のコマンドで減っていく。
 0を下回ると捕まる。</source>
       <comment>1001 tip</comment>
-      <translation>Stamina. Every month's commands wear it down.
+      <translation>Nerve. Every month's commands wear it down.
 Below 0, you are caught.</translation>
     </message>
     <message>
@@ -653,21 +653,21 @@ The more there are, the stronger Nueda's power grows.</translation>
 5か月続けると止まる。量を変えれば戻る。</source>
       <comment>1020 tip</comment>
       <translation>Patients increase and Nagare's trust rises,
-but so does the Ministry's suspicion. Costs stamina monthly.
+but so does the Ministry's suspicion. Costs nerve monthly.
 The same dose four months running slows the rise in patients;
 five months running stops it. Changing the dose restores it.</translation>
     </message>
     <message>
       <source>厚生省へ献金</source>
       <comment>1021 label</comment>
-      <translation>Gifts to the Ministry</translation>
+      <translation>Gifts to officials</translation>
     </message>
     <message>
       <source>厚生省の疑惑を抑える。所持金が尽きると効かない。
 毎月、所持金と体力を使い、ナガレ薬研の信頼も減る。</source>
       <comment>1021 tip</comment>
       <translation>Holds the Ministry's suspicion down. Useless once the money runs out.
-Costs money and stamina monthly, and Nagare's trust falls too.</translation>
+Costs money and nerve monthly, and Nagare's trust falls too.</translation>
     </message>
     <message>
       <source>ﾅｶﾞﾚ薬研要求額</source>
@@ -678,7 +678,7 @@ Costs money and stamina monthly, and Nagare's trust falls too.</translation>
       <source>ナガレ薬研から金を引き出す。毎月、体力を使う。
 信頼が足りなければ一円も出ない。</source>
       <comment>1022 tip</comment>
-      <translation>Draws money out of Nagare Pharmaceutical. Costs stamina monthly.
+      <translation>Draws money out of Nagare Pharmaceutical. Costs nerve monthly.
 Without enough trust, not one yen is paid.</translation>
     </message>
     <message>
@@ -691,7 +691,7 @@ Without enough trust, not one yen is paid.</translation>
 毎月、所持金と体力を使い、ナガレ薬研の信頼も減る。</source>
       <comment>1023 tip</comment>
       <translation>Cuts Nueda's power down.
-Costs money and stamina monthly, and Nagare's trust falls too.</translation>
+Costs money and nerve monthly, and Nagare's trust falls too.</translation>
     </message>
     <message>
       <source>患者への投与</source>
@@ -701,7 +701,7 @@ Costs money and stamina monthly, and Nagare's trust falls too.</translation>
     <message>
       <source>厚生省へ献金</source>
       <comment>#26 text</comment>
-      <translation>Gifts to Ministry</translation>
+      <translation>Gifts to officials</translation>
     </message>
     <message>
       <source>ﾅｶﾞﾚ薬研要求額</source>
@@ -1042,7 +1042,7 @@ stay free until December 1996.
 Foes: the Ministry; upright Nueda.
 Dose for Nagare, pay the Ministry,
 demand your cut, fight Nueda.
-All cost stamina; run out: arrest.</translation>
+All cost nerve; run out: arrest.</translation>
     </message>
     <message>
       <source>敵のゲージが振り切れても逮捕だ。
@@ -1067,7 +1067,7 @@ Ready? Press OK below to begin.</translation>
     <message>
       <source>体力・信頼・鵺田君パワー・厚生省疑惑のグラフ</source>
       <comment>1050 label</comment>
-      <translation>Chart of stamina, Nagare's trust, Nueda's power and the Ministry's suspicion</translation>
+      <translation>Chart of nerve, Nagare's trust, Nueda's power and the Ministry's suspicion</translation>
     </message>
     <message>
       <source>所持金と患者数のグラフ</source>

@@ -112,6 +112,7 @@ void ControlSet::FitText(const ControlTemplate& c, QWidget* widget, const QRect&
         if (pixels.height() < 2 * lineHeight()) {
             static_cast<QLabel*>(widget)->setWordWrap(false);
             ShrinkFontToFit(widget, c.text, pixels.width());
+            WidenToFit(widget, c.text, HorizontalAlignment(c));
         }
         break;
     case ControlKind::Button: ShrinkFontToFit(widget, c.text, pixels.width() - 4); break;

@@ -32,4 +32,18 @@ void ShrinkFontToFit(QWidget* control, const QString& text, int availableWidth) 
     control->setFont(font);
 }
 
+void WidenToFit(QWidget* control, const QString& text, Qt::Alignment alignment) {
+    const QFontMetrics metrics(control->font());
+    const QRect box = control->geometry();
+    if (metrics.horizontalAdvance(text) <= box.width()) return;
+    // The ink of a last letter may reach past its advance.
+    const int needed =
+        qMax(metrics.horizontalAdvance(text), metrics.tightBoundingRect(text).right() + 1);
+    const int more = needed - box.width();
+    const int left = alignment & Qt::AlignRight     ? box.x() - more
+                     : alignment & Qt::AlignHCenter ? box.x() - more / 2
+                                                    : box.x();
+    control->setGeometry(left, box.y(), needed, box.height());
+}
+
 }  // namespace zormade

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 class QWidget;
 
@@ -11,5 +12,9 @@ namespace zormade {
 // would be cut gets a slightly smaller size of the same face instead, never below 3/4 of it.
 // A number may go down to half: cut, it would read as another number.
 void ShrinkFontToFit(QWidget* control, const QString& text, int availableWidth);
+
+// A translated word may be longer than the smaller size can save: a one-line text still too wide
+// after shrinking widens its control instead, on the side its alignment leaves free.
+void WidenToFit(QWidget* control, const QString& text, Qt::Alignment alignment);
 
 }  // namespace zormade

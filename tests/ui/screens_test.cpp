@@ -12,6 +12,7 @@
 #include "platform/picture_control.h"
 #include "platform/resources.h"
 #include "ui_helpers.h"
+#include "window_fit.h"
 
 namespace zormade::test {
 namespace {
@@ -34,14 +35,7 @@ Answer Read(Shown& shown, const char* name, const Answer& answer) {
         for (QLabel* label : window->findChildren<QLabel*>()) {
             shown.texts << label->text();
             shown.icon = shown.icon || !label->pixmap().isNull();
-            const QFontMetrics metrics(label->font());
-            const QRect box = label->contentsRect();
-            const QRect needed = label->wordWrap()
-                                     ? metrics.boundingRect(box, Qt::TextWordWrap, label->text())
-                                     : metrics.tightBoundingRect(label->text());
-            EXPECT_TRUE(needed.width() <= box.width() && needed.height() <= box.height() &&
-                        (!label->wordWrap() || LinesStayWhole(label)))
-                << name << ": " << label->text().toStdString();
+            EXPECT_TRUE(ShownWhole(label)) << name << ": " << label->text().toStdString();
         }
         for (QPushButton* button : window->findChildren<QPushButton*>())
             shown.buttons << button->text();

@@ -19,6 +19,7 @@
 
 #include "../ui/app_fixture.h"
 #include "../ui/ui_helpers.h"
+#include "../ui/window_fit.h"
 #include "platform/dialog_units.h"
 #include "platform/resources.h"
 
@@ -107,20 +108,14 @@ void ExpectInside(QWidget* window, const char* name) {
     };
     EXPECT_TRUE(QTest::qWaitFor(inside, kWaitMs))
         << name << ": " << OuterFrame(window->winId()) << " in " << room;
-    QList<QWidget*> shown;
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (control->isWindow() || !control->isVisibleTo(window)) continue;
         const QRect global(control->mapToGlobal(QPoint(0, 0)), control->size());
         EXPECT_TRUE(room.contains(global))
             << name << ": " << control->metaObject()->className() << " at " << global;
-        // A group box is drawn round its rows; any other two controls side by side are apart.
-        for (QWidget* other : shown)
-            EXPECT_TRUE(other->parent() != control->parent() || qobject_cast<QGroupBox*>(other) ||
-                        qobject_cast<QGroupBox*>(control) ||
-                        !other->geometry().intersects(control->geometry()))
-                << name << ": " << control->geometry() << " on " << other->geometry();
-        shown << control;
     }
+    const QStringList overlapping = OverlappingControls(window);
+    EXPECT_TRUE(overlapping.isEmpty()) << name << ": " << overlapping.join('\n').toStdString();
 }
 
 using Answer = std::function<void(QWidget*)>;

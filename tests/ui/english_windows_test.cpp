@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include "app_fixture.h"
+#include "core/event_catalogue.h"
+#include "platform/dialog_units.h"
+#include "platform/message_box.h"
+#include "platform/resources.h"
+#include "platform/text_ids.h"
+#include "platform/translation.h"
+#include "ui/event_dialog.h"
+#include "ui/event_text.h"
+#include "ui_helpers.h"
+#include "window_fit.h"
+
+namespace zormade::test {
+namespace {
+
+using Answer = ModalSequence::Answer;
+
+// Every window of the English edition, on the screen the run was given (ctest gives each of the
+// four sizes a run): each text whole in its control, no two controls on each other.
+class EnglishWindowsTest : public AppTest {
+protected:
+    void SetUp() override {
+        QCoreApplication::addLibraryPath(CHARTS_MODULE_DIR);
+        ASSERT_TRUE(UseLanguage(QStringLiteral("en")));
+        InstallDialogFonts();
+        AppTest::SetUp();
+    }
+    void TearDown() override {
+        AppTest::TearDown();
+        UseLanguage(kSourceLanguage);
+        InstallDialogFonts();
+    }
+
+    static void Expect(QWidget* window, const QString& name) {
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        const std::string where = QStringLiteral("%1 on %2 x %3")
+                                      .arg(name)
+                                      .arg(screen.width())
+                                      .arg(screen.height())
+                                      .toStdString();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window)) << where;
+        const QStringList cut = CutTexts(window), overlapping = OverlappingControls(window);
+        EXPECT_TRUE(cut.isEmpty()) << where << ", cut:\n" << cut.join('\n').toStdString();
+        EXPECT_TRUE(overlapping.isEmpty()) << where << ", overlapping:\n"
+                                           << overlapping.join('\n').toStdString();
+        ++checked;
+    }
+
+    // Checks the window, then answers it with `answer`.
+    static Answer Check(const QString& name, const Answer& answer = PressKey(Qt::Key_Escape)) {
+        return [name, answer](QWidget* window) {
+            Expect(window, name);
+            answer(window);
+        };
+    }
+
+    // Plays a month with no event.
+    void PlayMonth() {
+        NextDraws(0, 0);
+        Session().Tick();
+    }
+
+    static inline int checked = 0;
+};
+
+TEST_F(EnglishWindowsTest, TheMenuWindowsAndTheBoardWithAMonthsLog) {
+    checked = 0;
+    for (const char* command : {"options", "about", "ranking"}) {
+        ModalAnswer window(Check(command));
+        Trigger(command);
+        EXPECT_TRUE(window.Answered()) << command;
+    }
+    ModalAnswer briefing(Check(QStringLiteral("briefing")));
+    Trigger("start");
+    ASSERT_TRUE(briefing.Answered());
+    Slider(Board::kDoseSlider)->setValue(10);
+    Slider(Board::kDemandSlider)->setValue(5);
+    for (int month = 1; month <= 3; ++month) PlayMonth();
+    ASSERT_FALSE(LogLines().isEmpty());
+    Expect(&Frame(), QStringLiteral("board"));
+    EXPECT_EQ(checked, 5);
+}
+
+// The prompt and its four answers, then each answer's result as the game tells it.
+TEST_F(EnglishWindowsTest, EveryEventAndEachOfItsResults) {
+    checked = 0;
+    for (int index = 0; index < kEventCount; ++index) {
+        const QString name = QStringLiteral("event %1").arg(index);
+        EventDialog dialog(index);
+        ASSERT_TRUE(dialog.IsBuilt());
+        dialog.show();
+        Expect(&dialog, name);
+        dialog.hide();
+        for (int answer = 0; answer < 4; ++answer) {
+            ModalAnswer box(Check(name + QStringLiteral(" result %1").arg(answer + 1),
+                                  PressKey(Qt::Key_Return)));
+            ShowMessageBox(&Frame(), EventResultText(index, answer),
+                           ResourceText(TextId::ResultCaption), MessageBoxKind::Plain);
+            EXPECT_TRUE(box.Answered()) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(checked, kEventCount * 5);
+}
+
+// A capture with all three limits crossed gives the longest end line, in the end dialog and the
+// graph; a clear high in the table opens the name entry and the ranking.
+TEST_F(EnglishWindowsTest, BothEndsTheNameEntryTheRankingAndTheGraph) {
+    checked = 0;
+    StartGame();
+    StatusValues& values = Session().GameRun().State().values;
+    values.stamina = 0;
+    values.rivalPower = values.suspicion = 9000;
+    PlayMonth();
+    ModalAnswer capture(Check(QStringLiteral("capture"), PressKey(Qt::Key_Return)));
+    Session().Tick();
+    ASSERT_TRUE(capture.Answered());
+    ModalAnswer captureGraph(Check(QStringLiteral("graph of a capture")));
+    Trigger("graph");
+
+    StartGame();
+    GameState& state = Session().GameRun().State();
+    state.year = 1996;
+    state.month = 11;
+    PlayMonth();
+    state.values.patients = 10000;
+    state.values.money = 1500000;
+    ModalSequence windows({Check(QStringLiteral("clear"), PressKey(Qt::Key_Return)),
+                           Check(QStringLiteral("name entry"), PressKey(Qt::Key_Return)),
+                           Check(QStringLiteral("ranking after a clear"))});
+    Session().Tick();
+    ASSERT_TRUE(windows.Done());
+    ModalAnswer clearGraph(Check(QStringLiteral("graph of a clear")));
+    Trigger("graph");
+    EXPECT_EQ(checked, 6);
+}
+
+}  // namespace
+}  // namespace zormade::test
