@@ -70,13 +70,7 @@ bool ButtonShownWhole(const QAbstractButton* button) {
 }
 
 bool CaptionShownWhole(const QGroupBox* box) {
-    QStyleOptionGroupBox option;
-    option.initFrom(box);
-    option.text = box->title();
-    option.textAlignment = box->alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect caption =
-        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    const QRect caption = CaptionRect(box);
     return box->rect().contains(caption) &&
            box->fontMetrics().size(Qt::TextShowMnemonic, box->title()).width() <= caption.width();
 }
@@ -138,6 +132,16 @@ QStringList OverlappingControls(QWidget* window) {
         seen << control;
     }
     return overlapping;
+}
+
+QRect CaptionRect(const QGroupBox* box) {
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                        box);
 }
 
 }  // namespace zormade::test

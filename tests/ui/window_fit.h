@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QRect>
 #include <QStringList>
 
+class QGroupBox;
 class QWidget;
 
 namespace zormade::test {
@@ -11,6 +13,9 @@ namespace zormade::test {
 // text: a label's (wrapped only where the text breaks it), a button's, a group box's caption, each
 // line of a multi-line edit, each row of a list. A control without a text shows it whole.
 bool ShownWhole(QWidget* control);
+
+// Where the style puts a group box's caption, in the box's own coordinates.
+QRect CaptionRect(const QGroupBox* box);
 
 // The texts of the window's visible controls that are not shown whole, each named by its control.
 QStringList CutTexts(QWidget* window);

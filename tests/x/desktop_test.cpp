@@ -198,18 +198,6 @@ TEST_F(DesktopTest, GroupBoxLinesLeaveTheFirstRowsAlone) {
     }
 }
 
-// Where the style puts a group box's caption, in its parent's coordinates.
-QRect CaptionRect(const QGroupBox* box) {
-    QStyleOptionGroupBox option;
-    option.initFrom(box);
-    option.text = box->title();
-    option.textAlignment = box->alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    return box->style()
-        ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box)
-        .translated(box->pos());
-}
-
 // Where the style puts a slider's thumb at its present value, in its parent's coordinates.
 QRect ThumbRect(const QSlider* slider) {
     QStyleOptionSlider option;
@@ -236,7 +224,7 @@ TEST_F(DesktopTest, TheDoseThumbLeavesTheCommandCaptionWhole) {
         if (box->geometry().contains(dose->geometry())) commands = box;
     }
     ASSERT_NE(commands, nullptr);
-    const QRect caption = CaptionRect(commands);
+    const QRect caption = CaptionRect(commands).translated(commands->pos());
     // The caption's ink as drawn, read with the slider out of the way.
     dose->hide();
     const QImage form = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
