@@ -396,6 +396,82 @@
       <translation>%1: there is no translation for the language '%2'. The languages are: %3</translation>
     </message>
     <message>
+      <source>使い方: zormade [--lang 言語] [Qt のオプション]
+        zormade --help | --version
+製薬会社と厚生省を皮肉る経営ゲームです。日本語のほかに英語版があります。
+--lang ja または --lang en で、その言語で遊べます。指定がなければデスクトップの言語
+（LANGUAGE、LC_ALL、LC_MESSAGES、LANG）に従い、英語を求めていれば英語、ほかは日本語です。
+Qt のオプションも使えます。たとえば -style 名前、-platform 名前、-display ディスプレイ、
+-qwindowgeometry 大きさと位置、-reverse。
+終了ステータス: 0。ウィンドウを開けないとき 1。知らないオプションや言語のとき 2。</source>
+      <comment>501</comment>
+      <translation>usage: zormade [--lang LANGUAGE] [Qt options]
+       zormade --help | --version
+A satirical management game in Japanese, with an English edition.
+--lang ja or --lang en shows it in that language. Without it the desktop's language decides
+(LANGUAGE, LC_ALL, LC_MESSAGES, LANG): English where it asks for English, else Japanese.
+Qt's options are accepted, among them -style NAME, -platform NAME, -display DISPLAY,
+-qwindowgeometry GEOMETRY and -reverse.
+Exit status: 0; 1 when no window can be opened; 2 on an unknown option or language.</translation>
+    </message>
+    <message>
+      <source>%1: 知らないオプション「%2」です</source>
+      <comment>502</comment>
+      <translation>%1: unknown option '%2'</translation>
+    </message>
+    <message>
+      <source>%1: 余計な引数「%2」があります</source>
+      <comment>503</comment>
+      <translation>%1: unexpected argument '%2'</translation>
+    </message>
+    <message>
+      <source>%1: ウィンドウを開けません: %2</source>
+      <comment>504</comment>
+      <translation>%1: cannot open a window: %2</translation>
+    </message>
+    <message>
+      <source>使い方: zormade-replay [--history] [--lang 言語] [スクリプト]   （スクリプトがなければ
+        標準入力を読みます）
+        zormade-replay --help | --version
+スクリプトをゲームのエンジンで進め、タイマーの1刻みごとに起きたことを書き出します。
+1行に1つの指示。「#」から後は注釈です。
+  level L                   難易度。0（最も難しい）～2。次の start から
+  start                     最初の状態から新しく始める
+  turn D N M C F S [A]      1刻み進める。スライダーの投与、献金、要求、反論（0～25）、
+                            2回のくじ（0～2）、イベントへの答え（1～4。省けば1）
+出力は1か月に1行: YYYY/MM 体力 所持金 患者数 信頼 鵺田 疑惑 捕まったか
+イベント。イベントが出た月は続けて「  ? 」問い、「  &gt; 」答え、「  = 」結果、
+そして6行のログ「  | 」。ゲームが終わると「YYYY/MM END GAMEOVER」または
+「YYYY/MM END CLEAR 得点」。
+--history をつけると、ゲームごとの各月を、終わったとき（またはスクリプトの終わりに）CSV で書きます:
+year,month,stamina,money,patients,trust,rival,suspicion,event,answer
+言葉は --lang で選んだ言語（ja か en）、なければゲームと同じくデスクトップの言語です。
+終了ステータス: 0。出力を書けなかったとき 1。誤った行やオプションのとき 2。</source>
+      <comment>505</comment>
+      <translation>usage: zormade-replay [--history] [--lang LANGUAGE] [script]   (reads standard input without
+       a script)
+       zormade-replay --help | --version
+Plays a script through the game's engine and prints what every timer tick does.
+One directive a line; '#' starts a comment:
+  level L                   difficulty 0 (hardest) to 2, from the next start
+  start                     a new run in the start state
+  turn D N M C F S [A]      one tick: sliders dose, donation, demand, counter (0-25),
+                            the two draws (0-2) and the event answer (1-4, default 1)
+Output, one month a line: YYYY/MM nerve money patients trust rival suspicion caught
+event, then '  ? ' prompt, '  &gt; ' answer and '  = ' result when an event was shown, and
+the six log lines '  | '; the end of a run prints 'YYYY/MM END GAMEOVER' or
+'YYYY/MM END CLEAR score'.
+With --history, each run's months follow as CSV when it ends, or when the script ends:
+year,month,stamina,money,patients,trust,rival,suspicion,event,answer
+The words are in the language --lang names (ja or en), else in the desktop's, as the game's.
+Exit status: 0; 1 when the output could not be written; 2 on a bad line or option.</translation>
+    </message>
+    <message>
+      <source>%1: %2 を読めません: %3</source>
+      <comment>506</comment>
+      <translation>%1: cannot read %2: %3</translation>
+    </message>
+    <message>
       <source>zormade</source>
       <comment>57344</comment>
       <translation>zormade</translation>

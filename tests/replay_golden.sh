@@ -34,7 +34,7 @@ for unreadable in "$golden/none.replay:No such file" "$golden:Is a directory"; d
   case $said in *"${unreadable#*:}"*) ;; *) fail "the unreadable ${unreadable%%:*} said: $said" ;; esac
 done
 # --help tells how to write a script, and is not an error, wherever it stands.
-for options in --help "--history --help"; do
+for options in "--lang en --help" "--history --help --lang en"; do
   # shellcheck disable=SC2086
   help=$("$replay" $options) || fail "$options ended with status $?"
   case $help in "usage: zormade-replay"*) ;; *) fail "$options printed no usage" ;; esac

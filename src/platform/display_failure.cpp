@@ -5,7 +5,12 @@
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
+
+#include "core/terminal_echo.h"
+#include "platform/resources.h"
+#include "platform/text_ids.h"
 
 namespace zormade {
 namespace {
@@ -28,8 +33,10 @@ void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString
     // The plugin's own warning ("could not connect to display :77") says why; the fatal
     // message after it only lists plugins.
     const QString reason = heldStatus.empty() ? text : heldStatus.front().text;
-    std::fprintf(stderr, "%s: cannot open a window: %s\n", heldProgram,
-                 reason.simplified().toLocal8Bit().constData());
+    const std::string shown = TerminalEcho(reason.simplified().toStdString());
+    const QString line = ResourceText(TextId::CannotOpenWindow)
+                             .arg(QString::fromUtf8(heldProgram), QString::fromStdString(shown));
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
     std::fflush(stderr);
     std::_Exit(1);
 }

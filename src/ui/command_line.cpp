@@ -7,16 +7,6 @@
 
 namespace zormade {
 
-const char* const kGameUsage =
-    "usage: zormade [--lang LANGUAGE] [Qt options]\n"
-    "       zormade --help | --version\n"
-    "A satirical management game in Japanese, with an English edition.\n"
-    "--lang ja or --lang en shows it in that language. Without it the desktop's language decides\n"
-    "(LANGUAGE, LC_ALL, LC_MESSAGES, LANG): English where it asks for English, else Japanese.\n"
-    "Qt's options are accepted, among them -style NAME, -platform NAME, -display DISPLAY,\n"
-    "-qwindowgeometry GEOMETRY and -reverse.\n"
-    "Exit status: 0; 1 when no window can be opened; 2 on an unknown option or language.\n";
-
 namespace {
 
 // The options QGuiApplication, QApplication and the X11 platform read, with and without a value.
@@ -39,10 +29,14 @@ bool Among(const std::string& name, const char* const* first, const char* const*
 
 CommandLine ParseCommandLine(int argc, char** argv) {
     CommandLine line;
+    std::optional<CommandLineAction> answer;  // --help or --version, whatever else is given
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") return {CommandLineAction::Help, {}, {}};
-        if (arg == "--version") return {CommandLineAction::Version, {}, {}};
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            if (!answer)
+                answer = arg == "--version" ? CommandLineAction::Version : CommandLineAction::Help;
+            continue;
+        }
         if (arg == "--lang") {
             line.language = i + 1 < argc ? argv[++i] : "";
             continue;
@@ -66,6 +60,7 @@ CommandLine ParseCommandLine(int argc, char** argv) {
             line.unknown = arg;
         }
     }
+    if (answer) return {*answer, {}, line.language};
     return line;
 }
 

@@ -14,10 +14,9 @@ struct CommandLine {
     std::optional<std::string> language;  // --lang's, checked once the translations are known
 };
 
-// Read before any display is opened, so --help and --version work anywhere. Qt's own options
-// (-style, -platform, -display, -qwindowgeometry ...) are left for QApplication.
+// Read before any display is opened, so --help and --version work anywhere; --help keeps the
+// --lang given with it. Qt's own options (-style, -platform, -display, -qwindowgeometry ...) are
+// left for QApplication.
 CommandLine ParseCommandLine(int argc, char** argv);
-
-extern const char* const kGameUsage;
 
 }  // namespace zormade

@@ -15,9 +15,9 @@ namespace {
 QString EntryList(const std::vector<RankingEntry>& entries) {
     QStringList lines;
     for (const RankingEntry& entry : entries) {
+        // In one pass: a name holding "%2" is shown as it is.
         lines << ResourceText(TextId::ProfileEntry)
-                     .arg(QString::fromStdString(entry.name))
-                     .arg(entry.points);
+                     .arg(QString::fromStdString(entry.name), QString::number(entry.points));
     }
     return lines.join(QStringLiteral("\r\n"));
 }

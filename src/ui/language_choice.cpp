@@ -3,22 +3,18 @@
 
 #include <QLocale>
 
-#include "platform/resources.h"
-#include "platform/text_ids.h"
 #include "platform/translation.h"
+#include "ui/command_line_text.h"
 
 namespace zormade {
 
-bool ChooseLanguage(const std::optional<std::string>& asked, const char* program,
+bool ChooseLanguage(const std::optional<std::string>& asked, std::string_view program,
                     std::string& refusal) {
     UseLanguage(LanguageForDesktop(QLocale::system().uiLanguages()));
     if (!asked) return true;
-    const QString language = QString::fromStdString(*asked);
-    if (UseLanguage(language)) return true;
-    refusal = ResourceText(TextId::UnknownLanguage)
-                  .arg(QString::fromUtf8(program), language,
-                       AvailableLanguages().join(QStringLiteral(", ")))
-                  .toStdString();
+    if (UseLanguage(QString::fromStdString(*asked))) return true;
+    refusal = TerminalText(TextId::UnknownLanguage, program,
+                           {*asked, AvailableLanguages().join(QStringLiteral(", ")).toStdString()});
     return false;
 }
 

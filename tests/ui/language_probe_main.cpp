@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     const zormade::CommandLine line = zormade::ParseCommandLine(argc, argv);
     std::string refusal;
     if (!zormade::ChooseLanguage(line.language, "zormade", refusal)) {
-        std::fprintf(stderr, "%s\n", refusal.c_str());
+        std::fputs(refusal.c_str(), stderr);
         return 2;
     }
     std::printf("%s\n", zormade::CurrentLanguage().toUtf8().constData());

@@ -29,9 +29,4 @@ using ScriptLine =
 
 ScriptLine ParseScriptLine(std::string_view line);
 
-// Script text as an error message shows it: control characters (C0 and C1), characters that show
-// nothing or change the direction (U+200B, U+202E, U+2028, U+FEFF ...) and bytes that are no
-// UTF-8 as \xHH for each byte, at most 80 characters (a byte that is no UTF-8 counts as one).
-std::string Echo(std::string_view text);
-
 }  // namespace zormade::replay
