@@ -27,7 +27,7 @@ void CheckLine(std::string_view line) {
         if (!valid) std::abort();
     }
     if (const auto* error = std::get_if<ScriptError>(&parsed)) {
-        if (error->message.empty()) std::abort();
+        if (error->line != 0) std::abort();
     }
 }
 
@@ -39,12 +39,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::istringstream script(text);
     std::ostringstream out;
-    std::ostringstream errors;
+    std::vector<zormade::replay::ScriptError> errors;
+    const auto report = [&errors](const zormade::replay::ScriptError& e) { errors.push_back(e); };
     const int status = RunScript(
-        script, out, errors, [](const zormade::MonthLog&) { return std::array<std::string, 6>{}; });
-    // The exit status and the error report agree: 0 says nothing, 2 names a line.
-    if (status == 0 && !errors.str().empty()) std::abort();
-    if (status == 2 && errors.str().empty()) std::abort();
+        script, out, report, [](const zormade::MonthLog&) { return std::array<std::string, 6>{}; });
+    // The exit status and the report agree: 0 says nothing, 2 names a line.
+    if (status == 0 && !errors.empty()) std::abort();
+    if (status == 2 && (errors.size() != 1 || errors[0].line < 1)) std::abort();
     if (status != 0 && status != 2) std::abort();
     return 0;
 }

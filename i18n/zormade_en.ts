@@ -437,8 +437,8 @@ Exit status: 0; 1 when no window can be opened; 2 on an unknown option or langua
 1行に1つの指示。「#」から後は注釈です。
   level L                   難易度。0（最も難しい）～2。次の start から
   start                     最初の状態から新しく始める
-  turn D N M C F S [A]      1刻み進める。スライダーの投与、献金、要求、反論（0～25）、
-                            2回のくじ（0～2）、イベントへの答え（1～4。省けば1）
+  turn D N M C F S [A]      1刻み進める。スライダーの dose、donation、demand、counter（0～25）、
+                            2回のくじ first draw、second draw（0～2）、答え answer（1～4。省けば1）
 出力は1か月に1行: YYYY/MM 体力 所持金 患者数 信頼 鵺田 疑惑 捕まったか
 イベント。イベントが出た月は続けて「  ? 」問い、「  &gt; 」答え、「  = 」結果、
 そして6行のログ「  | 」。ゲームが終わると「YYYY/MM END GAMEOVER」または
@@ -470,6 +470,61 @@ Exit status: 0; 1 when the output could not be written; 2 on a bad line or optio
       <source>%1: %2 を読めません: %3</source>
       <comment>506</comment>
       <translation>%1: cannot read %2: %3</translation>
+    </message>
+    <message>
+      <source>%1行目: %2</source>
+      <comment>510</comment>
+      <translation>line %1: %2</translation>
+    </message>
+    <message>
+      <source>知らない指示「%1」です</source>
+      <comment>511</comment>
+      <translation>unknown directive '%1'</translation>
+    </message>
+    <message>
+      <source>start は値をとりません（%1個あります）</source>
+      <comment>512</comment>
+      <translation>start takes no values, got %1</translation>
+    </message>
+    <message>
+      <source>level は値を1つとります（%1個あります）</source>
+      <comment>513</comment>
+      <translation>level takes 1 value, got %1</translation>
+    </message>
+    <message>
+      <source>turn は値を6つか7つとります（%1個あります）</source>
+      <comment>514</comment>
+      <translation>turn takes 6 or 7 values, got %1</translation>
+    </message>
+    <message>
+      <source>%1 の「%2」は数ではありません</source>
+      <comment>515</comment>
+      <translation>%1 '%2' is not a number</translation>
+    </message>
+    <message>
+      <source>%1 の %2 が %3～%4 の外です</source>
+      <comment>516</comment>
+      <translation>%1 %2 is out of range %3 to %4</translation>
+    </message>
+    <message>
+      <source>%1 バイトより長い行です</source>
+      <comment>517</comment>
+      <translation>longer than %1 bytes</translation>
+    </message>
+    <message>
+      <source>進行中のゲームがないのに turn があります（前のゲームは終わりました。start で新しく始めてください）</source>
+      <comment>518</comment>
+      <translation>turn with no run going (the last one ended; start a new one)</translation>
+    </message>
+    <message>
+      <source>スクリプトを読めませんでした</source>
+      <comment>519</comment>
+      <translation>the script could not be read</translation>
+    </message>
+    <message>
+      <source>出力を書けませんでした</source>
+      <comment>520</comment>
+      <translation>the output could not be written</translation>
     </message>
     <message>
       <source>zormade</source>

@@ -56,7 +56,8 @@ run -- "$replay" --lang en --verison;       expect 2 "zormade-replay --lang en w
 grep -q "^zormade-replay: unknown option '--verison'" "$work/err" || fail "the replay's bad option is not named in English"
 run LANGUAGE=en -- "$replay" /nonexistent; expect 2 "zormade-replay with no such script" "^zormade-replay: cannot read /nonexistent: "
 printf 'jump\n' >"$work/bad"
-run -- "$replay" "$work/bad";               expect 2 "zormade-replay with a bad line" "^zormade-replay: line 1: unknown directive 'jump'"
+run -- "$replay" "$work/bad";               expect 2 "zormade-replay with a bad line" "^zormade-replay: 1行目: 知らない指示「jump」です$"
+run LANGUAGE=en -- "$replay" "$work/bad";   expect 2 "zormade-replay with a bad line in English" "^zormade-replay: line 1: unknown directive 'jump'$"
 run -- "$replay" "$work/bad" stray;         expect 2 "zormade-replay with a stray argument" "^zormade-replay: 余計な引数「stray」"
 # "-" names standard input, as for other tools.
 printf 'turn 0 0 0 0 0 0\n' >"$work/script"

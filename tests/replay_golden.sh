@@ -41,7 +41,7 @@ for options in "--lang en --help" "--history --help --lang en"; do
 done
 # Output lost on a full disk is told, also when a bad line follows it.
 status=0
-said=$(printf 'turn 0 0 0 0 0 0\nbad\n' | "$replay" 2>&1 >/dev/full) || status=$?
+said=$(printf 'turn 0 0 0 0 0 0\nbad\n' | "$replay" --lang en 2>&1 >/dev/full) || status=$?
 [ "$status" -eq 1 ] || fail "a full disk gave status $status, not 1"
 case $said in *"could not be written"*) ;; *) fail "a full disk was not told: $said" ;; esac
 exit "$failed"

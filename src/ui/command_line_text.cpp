@@ -36,6 +36,12 @@ std::string TerminalText(TextId id, std::string_view program,
     return Filled(ResourceText(id), values).toStdString() + "\n";
 }
 
+std::string FilledText(TextId id, const std::vector<std::string>& values) {
+    QStringList texts;
+    for (const std::string& value : values) texts << QString::fromStdString(value);
+    return Filled(ResourceText(id), texts).toStdString();
+}
+
 std::string BadArgumentText(std::string_view program, std::string_view argument) {
     const bool option = !argument.empty() && argument.front() == '-';
     return TerminalText(option ? TextId::UnknownOption : TextId::UnexpectedArgument, program,

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/text_ids.h"
 
@@ -13,6 +14,10 @@ namespace zormade {
 // end: %1 is the program's name, %2 on what the user typed, each shown as TerminalEcho shows it.
 std::string TerminalText(TextId id, std::string_view program,
                          std::initializer_list<std::string_view> typed = {});
+
+// A message of the string table with %1, %2 ... filled in one pass from `values`, UTF-8 in the
+// chosen language: for values already safe on a terminal.
+std::string FilledText(TextId id, const std::vector<std::string>& values);
 
 // The refusal of an argument neither the program nor Qt knows: an option when it starts with '-'.
 std::string BadArgumentText(std::string_view program, std::string_view argument);

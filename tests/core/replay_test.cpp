@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include "replay_runner.h"
@@ -12,8 +13,12 @@ namespace {
 struct ReplayRun {
     int status;
     std::string out;
-    std::string err;
+    std::vector<ScriptError> errors;
 };
+
+// What a report says, to compare: its line, its fault and what it names.
+using Said = std::tuple<long, ScriptFault, std::vector<std::string>>;
+Said SaidOf(const ScriptError& e) { return {e.line, e.fault, e.details}; }
 
 // The words are the game's; here a line is its amount and direction.
 std::array<std::string, 6> NumbersOnly(const MonthLog& log) {
@@ -26,9 +31,11 @@ std::array<std::string, 6> NumbersOnly(const MonthLog& log) {
 
 ReplayRun Replay(const std::string& script, bool history = false) {
     std::istringstream in(script);
-    std::ostringstream out, err;
-    const int status = RunScript(in, out, err, NumbersOnly, history);
-    return {status, out.str(), err.str()};
+    std::ostringstream out;
+    std::vector<ScriptError> errors;
+    const auto report = [&errors](const ScriptError& e) { errors.push_back(e); };
+    const int status = RunScript(in, out, report, NumbersOnly, history);
+    return {status, out.str(), errors};
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -43,7 +50,8 @@ TEST(Replay, AMonthPrintsItsNumbersThenItsEventThenItsSixLogLines) {
     const ReplayRun run = Replay(
         "level 1\nturn 0 0 0 0 0 0\nturn 0 0 0 0 0 0\nturn 0 0 0 0 0 0\n"
         "turn 0 0 0 0 2 2 4\n");
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.status, 0);
+    ASSERT_TRUE(run.errors.empty());
     std::vector<std::string> shape;
     for (int month = 1; month <= 4; ++month) {
         shape.push_back("1991/0" + std::to_string(month) + " ");
@@ -65,7 +73,8 @@ TEST(Replay, CommentsBlankLinesAndCrLfAreIgnoredAndLevelWaitsForTheStart) {
     const ReplayRun run =
         Replay("# a comment\r\n\r\n   \n  # indented\nstart\nlevel 0\nturn 10 0 0 0 0 0\r\n");
     // The run started at the default level, before the level line; an error would cut the turn.
-    EXPECT_EQ(run.out, plain.out) << run.err;
+    EXPECT_TRUE(run.errors.empty());
+    EXPECT_EQ(run.out, plain.out);
     EXPECT_EQ(Replay("turn 10 0 0 0 0 0").out, plain.out) << "no end on the last line";
     EXPECT_NE(Replay("level 0\nstart\nturn 10 0 0 0 0 0\n").out, plain.out);
 }
@@ -76,48 +85,49 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
     // Clears and new starts are the golden replay's; a capture needs a start before the next turn.
     std::string capture = "level 0\n";
     for (int i = 0; i < 40; ++i) capture += "turn 25 0 0 25 0 0\n";
+    using F = ScriptFault;
     // clang-format off
-    const struct { std::string script, error; } cases[] = {
-        {"jump 1\n", "line 1: unknown directive 'jump'"},
-        {"turn 1 2 3\n", "line 1: turn takes 6 or 7 values, got 3"},
-        {"turn 1 2 3 4 0 0 1 9\n", "line 1: turn takes 6 or 7 values, got 8"},
-        {"\nturn 1 x 3 4 0 0\n", "line 2: donation 'x' is not a number"},
-        {"turn 26 0 0 0 0 0\n", "line 1: dose 26 is out of range 0 to 25"},
-        {"turn 0 0 0 0 3 0\n", "line 1: first draw 3 is out of range 0 to 2"},
-        {"turn 0 0 0 0 0 0 5\n", "line 1: answer 5 is out of range 1 to 4"},
-        {"level 99999999999\n",
-         "line 1: level 99999999999 is out of range -2147483648 to 2147483647"},
-        {"level\n", "line 1: level takes 1 value, got 0"},
-        {"start now\n", "line 1: start takes no values, got 1"},
-        {"turn 0 0 0 0 0 0\nturn 1.5 0 0 0 0 0\n", "line 2: dose '1.5' is not a number"},
-        {"turn +-5 0 0 0 0 0\n", "line 1: dose '+-5' is not a number"},
-        {"turn 0 ++3 0 0 0 0\n", "line 1: donation '++3' is not a number"},
-        {"turn 0 0 - 0 0 0\n", "line 1: demand '-' is not a number"},
-        {"turn 0 0 0 99999999999999999999 0 0\n",
-         "line 1: counter 99999999999999999999 is out of range 0 to 25"},
-        {"level -99999999999999999999\n",
-         "line 1: level -99999999999999999999 is out of range -2147483648 to 2147483647"},
-        {"start\rturn 0 0 0 0 0 0\rjump\r", "line 3: unknown directive 'jump'"},
-        {"jump\x1b[2J\x7f\n", "line 1: unknown directive 'jump\\x1b[2J\\x7f'"},
+    const struct { std::string script; long line; ScriptFault fault; std::vector<std::string> named; } cases[] = {
+        {"jump 1\n", 1, F::UnknownDirective, {"jump"}},
+        {"turn 1 2 3\n", 1, F::TurnTakesSixOrSeven, {"3"}},
+        {"turn 1 2 3 4 0 0 1 9\n", 1, F::TurnTakesSixOrSeven, {"8"}},
+        {"\nturn 1 x 3 4 0 0\n", 2, F::NotANumber, {"donation", "x"}},
+        {"turn 26 0 0 0 0 0\n", 1, F::OutOfRange, {"dose", "26", "0", "25"}},
+        {"turn 0 0 0 0 3 0\n", 1, F::OutOfRange, {"first draw", "3", "0", "2"}},
+        {"turn 0 0 0 0 0 0 5\n", 1, F::OutOfRange, {"answer", "5", "1", "4"}},
+        {"level 99999999999\n", 1, F::OutOfRange,
+         {"level", "99999999999", "-2147483648", "2147483647"}},
+        {"level\n", 1, F::LevelTakesOneValue, {"0"}},
+        {"start now\n", 1, F::StartTakesNoValues, {"1"}},
+        {"turn 0 0 0 0 0 0\nturn 1.5 0 0 0 0 0\n", 2, F::NotANumber, {"dose", "1.5"}},
+        {"turn +-5 0 0 0 0 0\n", 1, F::NotANumber, {"dose", "+-5"}},
+        {"turn 0 ++3 0 0 0 0\n", 1, F::NotANumber, {"donation", "++3"}},
+        {"turn 0 0 - 0 0 0\n", 1, F::NotANumber, {"demand", "-"}},
+        {"turn 0 0 0 99999999999999999999 0 0\n", 1, F::OutOfRange,
+         {"counter", "99999999999999999999", "0", "25"}},
+        {"level -99999999999999999999\n", 1, F::OutOfRange,
+         {"level", "-99999999999999999999", "-2147483648", "2147483647"}},
+        {"start\rturn 0 0 0 0 0 0\rjump\r", 3, F::UnknownDirective, {"jump"}},
+        {"jump\x1b[2J\x7f\n", 1, F::UnknownDirective, {"jump\\x1b[2J\\x7f"}},
         // C1 controls, raw or as UTF-8, and bytes that are no UTF-8 never reach a terminal raw.
-        {"jump\x9b" "2J\xc2\x9b" "2J\n", "line 1: unknown directive 'jump\\x9b2J\\xc2\\x9b2J'"},
-        {"turn \xff\xe3\x81 0 0 0 0 0\n", "line 1: dose '\\xff\\xe3\\x81' is not a number"},
+        {"jump\x9b" "2J\xc2\x9b" "2J\n", 1, F::UnknownDirective, {"jump\\x9b2J\\xc2\\x9b2J"}},
+        {"turn \xff\xe3\x81 0 0 0 0 0\n", 1, F::NotANumber, {"dose", "\\xff\\xe3\\x81"}},
         // Characters that show nothing or turn the line's direction are no less hidden.
-        {"ju\u202Emp\u2028x\u200B\uFEFF\u00AD\n",
-         "line 1: unknown directive 'ju\\xe2\\x80\\xaemp\\xe2\\x80\\xa8x"
-         "\\xe2\\x80\\x8b\\xef\\xbb\\xbf\\xc2\\xad'"},
-        {"é名\n", "line 1: unknown directive 'é名'"},
-        {std::string(200, 'x') + "\n",
-         "line 1: unknown directive '" + std::string(80, 'x') + "...'"},
+        {"ju\u202Emp\u2028x\u200B\uFEFF\u00AD\n", 1, F::UnknownDirective,
+         {"ju\\xe2\\x80\\xaemp\\xe2\\x80\\xa8x\\xe2\\x80\\x8b\\xef\\xbb\\xbf\\xc2\\xad"}},
+        {"é名\n", 1, F::UnknownDirective, {"é名"}},
+        {std::string(200, 'x') + "\n", 1, F::UnknownDirective, {std::string(80, 'x') + "..."}},
         // Each byte that is no UTF-8 counts as a character.
-        {std::string(65000, '\x80') + "\n", "line 1: unknown directive '" + eighty + "...'"},
-        {"start\n" + std::string(100000, '\0'), "line 2: longer than 65536 bytes"},
-        {capture, "line 24: turn with no run going (the last one ended; start a new one)"},
+        {std::string(65000, '\x80') + "\n", 1, F::UnknownDirective, {eighty + "..."}},
+        {"start\n" + std::string(100000, '\0'), 2, F::LineTooLong, {"65536"}},
+        {capture, 24, F::NoRunGoing, {}},
     };
     // clang-format on
     for (const auto& c : cases) {
         const ReplayRun run = Replay(c.script);
-        EXPECT_EQ(std::pair(run.status, run.err), std::pair(2, c.error + "\n")) << c.script;
+        EXPECT_EQ(run.status, 2) << c.script;
+        ASSERT_EQ(run.errors.size(), 1u) << c.script;
+        EXPECT_EQ(SaidOf(run.errors[0]), Said(c.line, c.fault, c.named)) << c.script;
     }
     EXPECT_EQ(Lines(Replay("turn 0 0 0 0 0 0\nbad\n").out).size(), 7u) << "months before stay";
     EXPECT_NE(Replay(capture).out.find(" END GAMEOVER\n"), std::string::npos);
@@ -126,9 +136,10 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
 TEST(Replay, AnOutputThatCannotBeWrittenEndsWithStatusOne) {
     std::istringstream in("turn 0 0 0 0 0 0\nturn 0 0 0 0 0 0\n");
     std::ostream unwritable(nullptr);
-    std::ostringstream err;
-    EXPECT_EQ(RunScript(in, unwritable, err, NumbersOnly), 1);
-    EXPECT_EQ(err.str(), "the output could not be written\n");
+    std::vector<ScriptFault> faults;
+    const auto report = [&faults](const ScriptError& e) { faults.push_back(e.fault); };
+    EXPECT_EQ(RunScript(in, unwritable, report, NumbersOnly), 1);
+    EXPECT_EQ(faults, std::vector<ScriptFault>{ScriptFault::OutputLost});
 }
 
 // The run's history, as the replay prints it: the values after the clamps, the event and the

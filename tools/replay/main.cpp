@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
-#include <sstream>
 #include <string_view>
 
 #include "replay_runner.h"
@@ -42,13 +41,36 @@ zormade::replay::EventWords TranslatedWords(int event, int answer) {
             zormade::EventResultText(event, answer).toStdString()};
 }
 
-// The engine's one error message, under the program's name as every other message is.
+zormade::TextId FaultText(zormade::replay::ScriptFault fault) {
+    using zormade::TextId;
+    using zormade::replay::ScriptFault;
+    switch (fault) {
+    case ScriptFault::UnknownDirective: return TextId::ScriptUnknownDirective;
+    case ScriptFault::StartTakesNoValues: return TextId::ScriptStartTakesNoValues;
+    case ScriptFault::LevelTakesOneValue: return TextId::ScriptLevelTakesOneValue;
+    case ScriptFault::TurnTakesSixOrSeven: return TextId::ScriptTurnTakesSixOrSeven;
+    case ScriptFault::NotANumber: return TextId::ScriptNotANumber;
+    case ScriptFault::OutOfRange: return TextId::ScriptOutOfRange;
+    case ScriptFault::LineTooLong: return TextId::ScriptLineTooLong;
+    case ScriptFault::NoRunGoing: return TextId::ScriptNoRunGoing;
+    case ScriptFault::Unreadable: return TextId::ScriptUnreadable;
+    case ScriptFault::OutputLost: return TextId::ScriptOutputLost;
+    }
+    return TextId::ScriptUnreadable;
+}
+
+// Under the program's name as every other message is; the engine already escaped what it quotes.
+void Report(const zormade::replay::ScriptError& error) {
+    std::string text = zormade::FilledText(FaultText(error.fault), error.details);
+    if (error.line > 0) {
+        text = zormade::FilledText(zormade::TextId::ScriptErrorOnLine,
+                                   {std::to_string(error.line), text});
+    }
+    std::cerr << kProgram << ": " << text << "\n" << std::flush;
+}
+
 int Play(std::istream& script, bool history) {
-    std::ostringstream error;
-    const int status =
-        zormade::replay::RunScript(script, std::cout, error, LogText, history, TranslatedWords);
-    if (!error.str().empty()) std::cerr << kProgram << ": " << error.str() << std::flush;
-    return status;
+    return zormade::replay::RunScript(script, std::cout, Report, LogText, history, TranslatedWords);
 }
 
 }  // namespace

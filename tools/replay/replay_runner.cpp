@@ -3,11 +3,11 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "core/event_catalogue.h"
 #include "core/run.h"
-#include "replay_script.h"
 
 namespace zormade::replay {
 namespace {
@@ -122,21 +122,20 @@ private:
 
 struct LineRunner {
     Replay& replay;
-    std::string error;
+    std::optional<ScriptError> error;
 
     void operator()(const NoDirective&) {}
     void operator()(const LevelDirective& d) { replay.SetLevel(d.level); }
     void operator()(const StartDirective&) { replay.Start(); }
     void operator()(const TurnDirective& d) {
-        if (!replay.Turn(d)) error = "turn with no run going (the last one ended; start a new one)";
+        if (!replay.Turn(d)) error = ScriptError{ScriptFault::NoRunGoing, {}};
     }
-    void operator()(const ScriptError& e) { error = e.message; }
+    void operator()(const ScriptError& e) { error = e; }
 };
 
 enum class LineRead { Line, TooLong, End };
 
 constexpr std::size_t kLongestLine = 65536;
-constexpr const char* kOutputLost = "the output could not be written\n";
 
 // One line, ended by LF, CR LF or a lone CR, of at most kLongestLine bytes; a longer one is
 // read no further.
@@ -164,7 +163,7 @@ EventWords CatalogueWords(int event, int answer) {
     return {record.prompt, record.answers[answer].text, record.answers[answer].result};
 }
 
-int RunScript(std::istream& script, std::ostream& out, std::ostream& errors,
+int RunScript(std::istream& script, std::ostream& out, const ScriptErrorReport& report,
               const MonthLogWriter& logText, bool history, const EventWordsWriter& eventWords) {
     Replay replay(out, logText, eventWords, history);
     std::string line;
@@ -173,15 +172,16 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors,
         if (read == LineRead::End) break;
         LineRunner runner{replay, {}};
         if (read == LineRead::TooLong) {
-            runner.error = "longer than " + std::to_string(kLongestLine) + " bytes";
+            runner.error = ScriptError{ScriptFault::LineTooLong, {std::to_string(kLongestLine)}};
         } else {
             std::visit(runner, ParseScriptLine(line));
         }
-        if (!runner.error.empty()) {
-            errors << "line " << lineNumber << ": " << runner.error << "\n";
+        if (runner.error) {
+            runner.error->line = lineNumber;
+            report(*runner.error);
             // Output already lost outweighs the bad line: what was played is not on record.
             if (!out.flush()) {
-                errors << kOutputLost;
+                report({ScriptFault::OutputLost, {}});
                 return 1;
             }
             return 2;
@@ -190,12 +190,12 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors,
         if (!out) break;
     }
     if (script.bad()) {
-        errors << "the script could not be read\n";
+        report({ScriptFault::Unreadable, {}});
         return 2;
     }
     if (replay.Running()) replay.PrintHistory();
     if (!out.flush()) {
-        errors << kOutputLost;
+        report({ScriptFault::OutputLost, {}});
         return 1;
     }
     return 0;

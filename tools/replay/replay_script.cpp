@@ -53,21 +53,20 @@ std::variant<std::vector<int>, ScriptError> Values(const std::vector<std::string
         long long value = 0;
         const NumberRead read = Number(fields[i + 1], value);
         if (read == NumberRead::NotANumber) {
-            return ScriptError{std::string(expected[i].name) + " '" + text + "' is not a number"};
+            return ScriptError{ScriptFault::NotANumber, {expected[i].name, text}};
         }
         if (read == NumberRead::TooLarge || value < expected[i].low || value > expected[i].high) {
-            return ScriptError{std::string(expected[i].name) + " " + text + " is out of range " +
-                               std::to_string(expected[i].low) + " to " +
-                               std::to_string(expected[i].high)};
+            return ScriptError{ScriptFault::OutOfRange,
+                               {expected[i].name, text, std::to_string(expected[i].low),
+                                std::to_string(expected[i].high)}};
         }
         values.push_back(static_cast<int>(value));
     }
     return values;
 }
 
-ScriptError WrongCount(std::string_view directive, const char* expected, std::size_t got) {
-    return ScriptError{std::string(directive) + " takes " + expected + ", got " +
-                       std::to_string(got)};
+ScriptError WrongCount(ScriptFault fault, std::size_t got) {
+    return ScriptError{fault, {std::to_string(got)}};
 }
 
 const std::vector<Field> kTurnFields = {
@@ -84,25 +83,25 @@ ScriptLine ParseScriptLine(std::string_view line) {
     const std::size_t argumentCount = fields.size() - 1;
 
     if (directive == "start") {
-        if (argumentCount != 0) return WrongCount(directive, "no values", argumentCount);
+        if (argumentCount != 0) return WrongCount(ScriptFault::StartTakesNoValues, argumentCount);
         return StartDirective{};
     }
     if (directive == "level") {
-        if (argumentCount != 1) return WrongCount(directive, "1 value", argumentCount);
+        if (argumentCount != 1) return WrongCount(ScriptFault::LevelTakesOneValue, argumentCount);
         auto values = Values(fields, {{"level", -2147483648LL, 2147483647LL}});
         if (auto* error = std::get_if<ScriptError>(&values)) return *error;
         return LevelDirective{std::get<std::vector<int>>(values)[0]};
     }
     if (directive == "turn") {
         if (argumentCount != 6 && argumentCount != 7) {
-            return WrongCount(directive, "6 or 7 values", argumentCount);
+            return WrongCount(ScriptFault::TurnTakesSixOrSeven, argumentCount);
         }
         auto values = Values(fields, kTurnFields);
         if (auto* error = std::get_if<ScriptError>(&values)) return *error;
         const std::vector<int>& v = std::get<std::vector<int>>(values);
         return TurnDirective{{v[0], v[1], v[2], v[3]}, v[4], v[5], argumentCount == 7 ? v[6] : 1};
     }
-    return ScriptError{"unknown directive '" + TerminalEcho(directive) + "'"};
+    return ScriptError{ScriptFault::UnknownDirective, {TerminalEcho(directive)}};
 }
 
 }  // namespace zormade::replay

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "core/monthly_turn.h"
 
@@ -20,8 +21,23 @@ struct TurnDirective {
     int answer;  // 1 to 4
 };
 struct NoDirective {};  // a blank line or a comment
+// What stopped a script; the caller puts it into words.
+enum class ScriptFault {
+    UnknownDirective,     // the directive
+    StartTakesNoValues,   // the values given
+    LevelTakesOneValue,   // the values given
+    TurnTakesSixOrSeven,  // the values given
+    NotANumber,           // the value's name, what stands there
+    OutOfRange,           // the value's name, what stands there, the lowest and the highest
+    LineTooLong,          // the longest line read
+    NoRunGoing,           // nothing
+    Unreadable,           // nothing: the script could not be read
+    OutputLost,           // nothing: the output could not be written
+};
 struct ScriptError {
-    std::string message;
+    ScriptFault fault;
+    std::vector<std::string> details;  // what the fault names, typed text as TerminalEcho shows it
+    long line = 0;                     // 0 when the fault is not one line's
 };
 
 using ScriptLine =
