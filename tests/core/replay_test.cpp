@@ -87,7 +87,12 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
     for (int i = 0; i < 40; ++i) capture += "turn 25 0 0 25 0 0\n";
     using F = ScriptFault;
     // clang-format off
-    const struct { std::string script; long line; ScriptFault fault; std::vector<std::string> named; } cases[] = {
+    const struct {
+        std::string script;
+        long line;
+        ScriptFault fault;
+        std::vector<std::string> named;
+    } cases[] = {
         {"jump 1\n", 1, F::UnknownDirective, {"jump"}},
         {"turn 1 2 3\n", 1, F::TurnTakesSixOrSeven, {"3"}},
         {"turn 1 2 3 4 0 0 1 9\n", 1, F::TurnTakesSixOrSeven, {"8"}},
@@ -114,7 +119,8 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
         {"turn \xff\xe3\x81 0 0 0 0 0\n", 1, F::NotANumber, {"dose", "\\xff\\xe3\\x81"}},
         // Characters that show nothing or turn the line's direction are no less hidden.
         {"ju\u202Emp\u2028x\u200B\uFEFF\u00AD\n", 1, F::UnknownDirective,
-         {"ju\\xe2\\x80\\xaemp\\xe2\\x80\\xa8x\\xe2\\x80\\x8b\\xef\\xbb\\xbf\\xc2\\xad"}},
+         {"ju\\xe2\\x80\\xaemp\\xe2\\x80\\xa8x"
+          "\\xe2\\x80\\x8b\\xef\\xbb\\xbf\\xc2\\xad"}},
         {"é名\n", 1, F::UnknownDirective, {"é名"}},
         {std::string(200, 'x') + "\n", 1, F::UnknownDirective, {std::string(80, 'x') + "..."}},
         // Each byte that is no UTF-8 counts as a character.
