@@ -20,6 +20,7 @@
 #include "platform/picture_control.h"
 #include "platform/resources.h"
 #include "platform/text_fit.h"
+#include "platform/translation.h"
 
 namespace zormade {
 namespace {
@@ -111,6 +112,9 @@ void ControlSet::FitText(const ControlTemplate& c, QWidget* widget, const QRect&
         if (c.text.isEmpty()) break;
         if (pixels.height() < 2 * lineHeight()) {
             static_cast<QLabel*>(widget)->setWordWrap(false);
+            // A translation was not drawn into the layout: it first takes the room beside it,
+            // once every control stands.
+            if (CurrentLanguage() != kSourceLanguage) break;
             ShrinkFontToFit(widget, c.text, pixels.width());
             WidenToFit(widget, c.text, HorizontalAlignment(c));
         }
@@ -224,6 +228,41 @@ void ControlSet::Build(QWidget* host, const DialogTemplate& dialog,
         TabToTicked(group);
     }
     DescribeRadiosByTheirBox();
+    if (CurrentLanguage() != kSourceLanguage) FitTranslatedLabels();
+}
+
+// The widest a one-line label can grow on its row without touching another control, inside the
+// group box round it and the window.
+QRect ControlSet::RoomBeside(std::size_t index) const {
+    const QRect box = ordered_[index]->geometry();
+    int left = 0;
+    int right = ordered_[index]->parentWidget()->width();
+    constexpr int kInset = 3;  // off a group box's line
+    for (std::size_t j = 0; j < ordered_.size(); ++j) {
+        const QRect other = ordered_[j]->geometry();
+        if (j == index || other.bottom() < box.top() || other.top() > box.bottom()) continue;
+        if (other.contains(box)) {
+            left = qMax(left, other.left() + kInset);
+            right = qMin(right, other.left() + other.width() - kInset);
+        } else if (other.left() >= box.left() + box.width()) {
+            right = qMin(right, other.left());
+        } else if (other.left() + other.width() <= box.left()) {
+            left = qMax(left, other.left() + other.width());
+        }
+    }
+    return QRect(left, box.top(), right - left, box.height());
+}
+
+void ControlSet::FitTranslatedLabels() {
+    for (std::size_t i = 0; i < ordered_.size(); ++i) {
+        auto* label = qobject_cast<QLabel*>(ordered_[i]);
+        const ControlTemplate& c = templates_[i];
+        if (!label || label->wordWrap() || c.text.isEmpty()) continue;
+        const Qt::Alignment alignment = HorizontalAlignment(c);
+        WidenToFit(label, c.text, alignment, RoomBeside(i));
+        ShrinkFontToFit(label, c.text, label->width());
+        WidenToFit(label, c.text, alignment);
+    }
 }
 
 // A group box is its radio buttons' sibling, drawn round them; a screen reader learns which

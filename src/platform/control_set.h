@@ -43,6 +43,8 @@ private:
     static QWidget* CreateWidget(const ControlTemplate& control, QWidget* host);
     static void FitText(const ControlTemplate& control, QWidget* widget, const QRect& pixels);
     void DescribeRadiosByTheirBox();
+    QRect RoomBeside(std::size_t index) const;
+    void FitTranslatedLabels();
 
     QMap<int, QWidget*> items_;
     std::vector<QWidget*> ordered_;

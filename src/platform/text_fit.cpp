@@ -32,7 +32,7 @@ void ShrinkFontToFit(QWidget* control, const QString& text, int availableWidth) 
     control->setFont(font);
 }
 
-void WidenToFit(QWidget* control, const QString& text, Qt::Alignment alignment) {
+void WidenToFit(QWidget* control, const QString& text, Qt::Alignment alignment, const QRect& room) {
     const QFontMetrics metrics(control->font());
     const QRect box = control->geometry();
     if (metrics.horizontalAdvance(text) <= box.width()) return;
@@ -43,7 +43,14 @@ void WidenToFit(QWidget* control, const QString& text, Qt::Alignment alignment) 
     const int left = alignment & Qt::AlignRight     ? box.x() - more
                      : alignment & Qt::AlignHCenter ? box.x() - more / 2
                                                     : box.x();
-    control->setGeometry(left, box.y(), needed, box.height());
+    int first = left;
+    int end = left + needed;
+    // Within the room, and never narrower than the control was.
+    if (room.isValid()) {
+        first = qMin(box.x(), qMax(first, room.x()));
+        end = qMax(box.x() + box.width(), qMin(end, room.x() + room.width()));
+    }
+    control->setGeometry(first, box.y(), end - first, box.height());
 }
 
 }  // namespace zormade

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <Qt>
 
@@ -13,8 +14,10 @@ namespace zormade {
 // A number may go down to half: cut, it would read as another number.
 void ShrinkFontToFit(QWidget* control, const QString& text, int availableWidth);
 
-// A translated word may be longer than the smaller size can save: a one-line text still too wide
-// after shrinking widens its control instead, on the side its alignment leaves free.
-void WidenToFit(QWidget* control, const QString& text, Qt::Alignment alignment);
+// A translated word may be longer than the smaller size can save: a one-line text too wide widens
+// its control instead, on the side its alignment leaves free, no further than `room` where that
+// is given.
+void WidenToFit(QWidget* control, const QString& text, Qt::Alignment alignment,
+                const QRect& room = QRect());
 
 }  // namespace zormade
