@@ -6,6 +6,7 @@
 #include <QSlider>
 
 #include "core/rules.h"
+#include "platform/list_box.h"
 #include "platform/multi_line_edit.h"
 #include "ui/board_news.h"
 #include "ui/month_log_text.h"

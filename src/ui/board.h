@@ -6,35 +6,18 @@
 
 #include "core/game_state.h"
 #include "core/monthly_turn.h"
+#include "platform/control_ids.h"
+// The log is reached as the list it is.
+#include "platform/list_box.h"
 #include "platform/template_controls.h"
-
-class QListWidget;
-class QProgressBar;
-class QSlider;
 
 namespace zormade {
 
-class MultiLineEdit;
-
 // The game board: the status panel, the four sliders and the log. It shows what the session
 // tells it and gives the sliders as they stand.
-class Board : public QWidget, public TemplateControls {
+class Board : public QWidget, public TemplateControls, public BoardIds {
     Q_OBJECT
 public:
-    static constexpr int kTemplateId = 101;
-    static constexpr ControlId<QProgressBar> kStaminaBar{1001};
-    static constexpr ControlId<QProgressBar> kTrustBar{1002};
-    static constexpr ControlId<QProgressBar> kRivalBar{1005};
-    static constexpr ControlId<QProgressBar> kSuspicionBar{1006};
-    static constexpr ControlId<MultiLineEdit> kMoneyEdit{1015};
-    static constexpr ControlId<MultiLineEdit> kPatientsEdit{1016};
-    static constexpr ControlId<MultiLineEdit> kMonthEdit{1017};
-    static constexpr ControlId<MultiLineEdit> kYearEdit{1018};
-    static constexpr ControlId<QSlider> kDoseSlider{1020};
-    static constexpr ControlId<QSlider> kDonationSlider{1021};
-    static constexpr ControlId<QSlider> kDemandSlider{1022};
-    static constexpr ControlId<QSlider> kCounterSlider{1023};
-    static constexpr ControlId<QListWidget> kLog{1026};
     // What the main window adds round the board: at the board's own face it is 555 x 544 in all.
     static constexpr QSize kFrameAround{555 - 538, 544 - 482};
 

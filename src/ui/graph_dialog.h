@@ -2,28 +2,18 @@
 #pragma once
 
 #include "core/run_history.h"
+#include "platform/control_ids.h"
 #include "platform/growing_layout.h"
 #include "platform/template_dialog.h"
 
-class QLabel;
-
 namespace zormade {
-
-class ListBox;
-class PictureControl;
 
 // The last run month by month: the four gauges on their shared scale, money and patients
 // below them, the events with the answers taken, and one line on how the run ended. It opens at a
 // share of a larger screen, and the player may make it larger still.
-class GraphDialog : public TemplateDialog {
+class GraphDialog : public TemplateDialog, public GraphDialogIds {
     Q_OBJECT
 public:
-    static constexpr int kTemplateId = 170;
-    static constexpr ControlId<PictureControl> kValuesChartId{1050};
-    static constexpr ControlId<PictureControl> kMoneyChartId{1051};
-    static constexpr ControlId<QLabel> kEndLineId{1052};
-    static constexpr ControlId<ListBox> kEventListId{1053};
-
     explicit GraphDialog(const RunHistory& history, QWidget* parent = nullptr);
 
 protected:

@@ -2,22 +2,15 @@
 #pragma once
 
 #include "core/game_options.h"
+#include "platform/control_ids.h"
 #include "platform/template_dialog.h"
-
-class QCheckBox;
-class QRadioButton;
 
 namespace zormade {
 
 // Difficulty, speed and the opening switch; the caller takes the choice only after OK.
-class OptionsDialog : public TemplateDialog {
+class OptionsDialog : public TemplateDialog, public OptionsDialogIds {
     Q_OBJECT
 public:
-    static constexpr int kTemplateId = 150;
-    static constexpr ControlId<QCheckBox> kSkipOpeningId{1033};
-    static constexpr ControlId<QRadioButton> kFirstLevelId{1034};
-    static constexpr ControlId<QRadioButton> kFirstSpeedId{1037};
-
     explicit OptionsDialog(const GameOptions& shown, QWidget* parent = nullptr);
 
     // A group with no button ticked gives -1; the box gives 1 ticked, 0 not.

@@ -6,22 +6,15 @@
 #include <cstdint>
 
 #include "core/ranking_table.h"
+#include "platform/control_ids.h"
 #include "platform/template_dialog.h"
 
 namespace zormade {
 
-class MultiLineEdit;
-
 // Shows the five places, read-only.
-class RankingDialog : public TemplateDialog {
+class RankingDialog : public TemplateDialog, public RankingDialogIds {
     Q_OBJECT
 public:
-    static constexpr int kTemplateId = 131;
-    static constexpr std::array<ControlId<MultiLineEdit>, 5> kPointsIds{
-        {{1027}, {1028}, {1029}, {1030}, {1015}}};
-    static constexpr std::array<ControlId<MultiLineEdit>, 5> kNameIds{
-        {{1016}, {1017}, {1018}, {1031}, {1032}}};
-
     explicit RankingDialog(const RankingTable& ranking, QWidget* parent = nullptr);
 };
 

@@ -12,6 +12,8 @@ import pathlib
 import re
 import sys
 
+from generated_file import write_if_changed
+
 NAME = re.compile(r"^[A-Z][A-Za-z0-9]*$")
 
 
@@ -27,7 +29,7 @@ def header(strings):
         seen.add(name)
         lines.append(f"    {name} = {int(number)},")
     return "\n".join([
-        "// Generated from res/strings.json by tools/text_ids/text_ids.py: edit the table, not this.",
+        "// Generated from res/strings.json by tools/ids/text_ids.py: edit the table, not this.",
         "#pragma once",
         "",
         "namespace zormade {",
@@ -43,10 +45,7 @@ def header(strings):
 
 def main():
     source, target = map(pathlib.Path, sys.argv[1:3])
-    text = header(json.loads(source.read_text(encoding="utf-8")))
-    if not target.exists() or target.read_text(encoding="utf-8") != text:
-        target.parent.mkdir(parents=True, exist_ok=True)
-        target.write_text(text, encoding="utf-8")
+    write_if_changed(target, header(json.loads(source.read_text(encoding="utf-8"))))
     return 0
 
 
