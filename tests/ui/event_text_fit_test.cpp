@@ -3,81 +3,22 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStringConverter>
-#include <QStyle>
 #include <QTest>
 #include <QToolTip>
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
-#include "platform/list_box.h"
-#include "platform/message_box.h"
-#include "platform/multi_line_edit.h"
 #include "platform/resources.h"
-#include "ui/event_dialog.h"
 #include "ui_helpers.h"
-#include "window_fit.h"
 
 namespace zormade::test {
 namespace {
 
 using EventTextFitTest = AppTest;
 
-// Measured in the dialog's own face and size on the controls as they are shown: the prompt box
-// would quietly shrink a line that is too wide, so its font must still be the dialog's.
-TEST_F(EventTextFitTest, EveryPictureIsThereAndEveryPromptAndAnswerFitsItsControl) {
-    for (int index = 0; index < kEventCount; ++index) {
-        SCOPED_TRACE("event " + std::to_string(index));
-        EventDialog dialog(index);
-        ASSERT_TRUE(dialog.IsBuilt());
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-
-        // A row of the picture table, whose bitmaps the picture table's test holds.
-        ASSERT_TRUE(EventPictureRow(EventRecordAt(index).pictureRow));
-
-        auto* prompt = &dialog.Control(EventDialog::kPromptId);
-        EXPECT_EQ(prompt->font().pixelSize(), dialog.font().pixelSize());
-        const QStringList lines = WindowText(prompt).split("\r\n");
-        EXPECT_TRUE(lines.size() <= 2 && !lines.contains(QString()) && ShownWhole(prompt))
-            << WindowText(prompt).toStdString();
-
-        auto* list = &dialog.Control(EventDialog::kAnswerListId);
-        EXPECT_FALSE(list->verticalScrollBar()->isVisible());
-        // The four rows fill the list: the text is no smaller than the room for them needs.
-        EXPECT_GT(list->visualItemRect(list->item(3)).bottom(),
-                  list->viewport()->height() * 9 / 10);
-        EXPECT_LE(list->visualItemRect(list->item(3)).bottom(), list->viewport()->height());
-        EXPECT_TRUE(ShownWhole(list));
-
-        if (QList<int>{0, 13, 27, 41}.contains(index))
-            SaveScreenshot(&dialog, QStringLiteral("event-%1").arg(index));
-        dialog.hide();
-    }
-}
-
 QRect ScreenArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
-
-// A small screen narrows a message box; its lines must still break only where the text does.
-TEST_F(EventTextFitTest, EveryResultKeepsItsLinesWholeOnTheScreen) {
-    for (int index = 0; index < kEventCount; ++index) {
-        for (const auto& answer : EventRecordAt(index).answers) {
-            ModalAnswer box([&](QWidget* window) {
-                const auto* label = window->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-                EXPECT_TRUE(ScreenArea().contains(window->geometry())) << answer.result;
-                EXPECT_TRUE(label && LinesStayWhole(label)) << answer.result;
-                if (index == 37)
-                    SaveScreenshot(window, "result-37-" + QString::fromUtf8(answer.text).left(1));
-                PressKey(Qt::Key_Return)(window);
-            });
-            ShowMessageBox(&Frame(), QString::fromUtf8(answer.result), QStringLiteral("結果"),
-                           MessageBoxKind::Plain);
-        }
-    }
-}
 
 // A tip of a few lines, shown whole on the screen where the pointer rests over its control.
 TEST_F(EventTextFitTest, EverySliderAndStatusBarExplainsItselfInATipThatFits) {

@@ -65,8 +65,10 @@ bool ButtonShownWhole(const QAbstractButton* button) {
         : qobject_cast<const QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
                                                     : QStyle::SE_PushButtonContents;
     const QRect room = button->style()->subElementRect(contents, &option, button);
+    // Held to its ink across and down, as a one-line label is: a tall face's leading may overrun.
     const QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-    return needed.width() <= room.width() && needed.height() <= room.height();
+    const int ink = button->fontMetrics().tightBoundingRect(button->text()).height();
+    return needed.width() <= room.width() && ink <= room.height();
 }
 
 bool CaptionShownWhole(const QGroupBox* box) {

@@ -48,6 +48,11 @@
       <comment>1026 label</comment>
       <translation>Answers</translation>
     </message>
+    <message>
+      <source>選択肢</source>
+      <comment>#3 text</comment>
+      <translation>Answers</translation>
+    </message>
   </context>
   <context>
     <name>events</name>

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
 #include "platform/dialog_units.h"
+#include "platform/list_box.h"
 #include "platform/message_box.h"
+#include "platform/multi_line_edit.h"
 #include "platform/resources.h"
 #include "platform/text_ids.h"
 #include "platform/translation.h"
@@ -20,13 +23,13 @@ namespace {
 
 using Answer = ModalSequence::Answer;
 
-// Every window of the English edition, on the screen the run was given (ctest gives each of the
-// four sizes a run): each text whole in its control, no two controls on each other.
-class EnglishWindowsTest : public AppTest {
+// Every window in each language, on the screen the run was given (ctest gives each of the four
+// sizes a run): inside the screen, each text whole in its control, no two controls on each other.
+class WindowsTest : public AppTest, public testing::WithParamInterface<const char*> {
 protected:
     void SetUp() override {
         QCoreApplication::addLibraryPath(CHARTS_MODULE_DIR);
-        ASSERT_TRUE(UseLanguage(QStringLiteral("en")));
+        ASSERT_TRUE(UseLanguage(QString::fromLatin1(GetParam())));
         InstallDialogFonts();
         AppTest::SetUp();
     }
@@ -44,6 +47,9 @@ protected:
                                       .arg(screen.height())
                                       .toStdString();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window)) << where;
+        EXPECT_TRUE(
+            QGuiApplication::primaryScreen()->availableGeometry().contains(window->frameGeometry()))
+            << where;
         const QStringList cut = CutTexts(window), overlapping = OverlappingControls(window);
         EXPECT_TRUE(cut.isEmpty()) << where << ", cut:\n" << cut.join('\n').toStdString();
         EXPECT_TRUE(overlapping.isEmpty()) << where << ", overlapping:\n"
@@ -68,7 +74,7 @@ protected:
     static inline int checked = 0;
 };
 
-TEST_F(EnglishWindowsTest, TheMenuWindowsAndTheBoardWithAMonthsLog) {
+TEST_P(WindowsTest, TheMenuWindowsAndTheBoardWithAMonthsLog) {
     checked = 0;
     for (const char* command : {"options", "about", "ranking"}) {
         ModalAnswer window(Check(command));
@@ -87,14 +93,29 @@ TEST_F(EnglishWindowsTest, TheMenuWindowsAndTheBoardWithAMonthsLog) {
 }
 
 // The prompt and its four answers, then each answer's result as the game tells it.
-TEST_F(EnglishWindowsTest, EveryEventAndEachOfItsResults) {
+TEST_P(WindowsTest, EveryEventAndEachOfItsResults) {
     checked = 0;
     for (int index = 0; index < kEventCount; ++index) {
         const QString name = QStringLiteral("event %1").arg(index);
+        SCOPED_TRACE(name.toStdString());
+        // A row of the picture table, whose bitmaps the picture table's test holds.
+        ASSERT_TRUE(EventPictureRow(EventRecordAt(index).pictureRow));
         EventDialog dialog(index);
         ASSERT_TRUE(dialog.IsBuilt());
         dialog.show();
         Expect(&dialog, name);
+        // The prompt box would quietly shrink a line that is too wide: its face stays the dialog's.
+        auto* prompt = &dialog.Control(EventDialog::kPromptId);
+        EXPECT_EQ(prompt->font().pixelSize(), dialog.font().pixelSize());
+        const QStringList lines = WindowText(prompt).split("\r\n");
+        EXPECT_TRUE(lines.size() <= 2 && !lines.contains(QString()));
+        // The four rows fill the list: the text is no smaller than the room for them needs.
+        auto* list = &dialog.Control(EventDialog::kAnswerListId);
+        const int bottom = list->visualItemRect(list->item(3)).bottom();
+        EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+        EXPECT_TRUE(bottom > list->viewport()->height() * 9 / 10 &&
+                    bottom <= list->viewport()->height())
+            << bottom;
         dialog.hide();
         for (int answer = 0; answer < 4; ++answer) {
             ModalAnswer box(Check(name + QStringLiteral(" result %1").arg(answer + 1),
@@ -109,7 +130,7 @@ TEST_F(EnglishWindowsTest, EveryEventAndEachOfItsResults) {
 
 // A capture with all three limits crossed gives the longest end line, in the end dialog and the
 // graph; a clear high in the table opens the name entry and the ranking.
-TEST_F(EnglishWindowsTest, BothEndsTheNameEntryTheRankingAndTheGraph) {
+TEST_P(WindowsTest, BothEndsTheNameEntryTheRankingAndTheGraph) {
     checked = 0;
     StartGame();
     StatusValues& values = Session().GameRun().State().values;
@@ -138,6 +159,8 @@ TEST_F(EnglishWindowsTest, BothEndsTheNameEntryTheRankingAndTheGraph) {
     Trigger("graph");
     EXPECT_EQ(checked, 6);
 }
+
+INSTANTIATE_TEST_SUITE_P(InEachLanguage, WindowsTest, testing::Values("ja", "en"));
 
 }  // namespace
 }  // namespace zormade::test
