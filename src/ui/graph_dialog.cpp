@@ -22,8 +22,8 @@
 namespace zormade {
 namespace {
 
-// The rows the event list shows at the template's face.
-constexpr int kListRows = 5;
+// The rows the event list keeps whole at the template's face, the focus frame's room included.
+constexpr int kListRows = 6;
 
 // Each chart line's name, in the order of ChartLine.
 constexpr TextId kLineNames[ChartLineCount] = {
