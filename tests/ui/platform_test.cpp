@@ -26,7 +26,6 @@
 #include "platform/template_controls.h"
 #include "platform/template_dialog.h"
 #include "platform/text_fit.h"
-#include "platform/translation.h"
 #include "platform/window_pos.h"
 #include "ui/about_dialog.h"
 #include "ui/board.h"
@@ -102,35 +101,6 @@ TEST(TextFit, ShrinksToTheLargestSizeThatFitsAndNoFurtherThanItsFloor) {
                     (size == 19 || width(c.text, size + 1) > c.room))
             << c.text << " in " << c.room << " took " << size;
     }
-}
-
-// A translated one-line label first takes the free room on its row and keeps the window's size of
-// the face; only what still does not fit would be drawn smaller.
-class TranslatedBoardTest : public AppTest {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(UseLanguage(QStringLiteral("en")));
-        InstallDialogFonts();
-        AppTest::SetUp();
-    }
-    void TearDown() override {
-        AppTest::TearDown();
-        UseLanguage(kSourceLanguage);
-        InstallDialogFonts();
-    }
-};
-
-TEST_F(TranslatedBoardTest, ALabelTakesTheRoomBesideItBeforeItIsDrawnSmaller) {
-    int labels = 0;
-    for (const QLabel* label : View().findChildren<QLabel*>()) {
-        if (label->wordWrap() || label->text().isEmpty()) continue;
-        ++labels;
-        EXPECT_EQ(label->font().pixelSize(), View().font().pixelSize())
-            << label->text().toStdString();
-        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
-            << label->text().toStdString();
-    }
-    EXPECT_GE(labels, 15);
 }
 
 // Each size is read from its file when first asked for, not when the icon is made; a size
