@@ -18,7 +18,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
 #include <QStringEncoder>
@@ -143,16 +142,6 @@ struct LockHolder : QProcess {
     }
     bool Held() { return waitForReadyRead(kWaitMs) && readLine() == "held\n"; }
 };
-
-// Answers the name entry with `name`.
-ModalSequence::Answer EnterName(const QString& name) {
-    return [name](QWidget* rankIn) {
-        auto* field = DialogItem<QLineEdit>(rankIn, 1029);
-        field->setFocus();
-        TypeText(field, name);
-        PressKey(Qt::Key_Return)(rankIn);
-    };
-}
 
 // The owner of the file or folder itself, not of where a link leads.
 uid_t OwnerOf(const QString& path) {
@@ -298,18 +287,6 @@ TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhe
     }
 }
 
-// What this run wrote is what it reads, before any save, under the section and key it was given.
-TEST_F(ProfileTest, AWriteIsReadBackBeforeTheSave) {
-    IniProfile profile(ProfilePath());
-    profile.WriteProfileInt("Option", "Speed", 0);
-    profile.WriteProfileString("Ranking", "Playername0", "表示");
-    EXPECT_EQ(std::make_tuple(profile.GetProfileInt("Option", "Speed", 2),
-                              profile.GetProfileString("Ranking", "Playername0", ""),
-                              profile.GetProfileInt("Speed", "Option", 2),
-                              profile.GetProfileString("Playername0", "Ranking", "none")),
-              std::make_tuple(0, std::string("表示"), 2, std::string("none")));
-}
-
 // Told once there is something of this run's to save, not at every exit, and when the options are
 // chosen, as the exit may never come.
 TEST_F(ProfileTest, AReadOnlyProfileIsToldOfOnlyWhenThisRunHasSomethingToSave) {
@@ -434,6 +411,7 @@ TEST_F(ProfileTest, RootFollowsNoLinkOfAPlayersToAnotherUsersFileOrFolder) {
 }
 
 // Root's first run in a player's home: what it makes there is the player's, who can save later.
+// What the run wrote it reads before the save, under the section and key it was given.
 TEST_F(ProfileTest, WhatAFirstRunMakesInAnotherUsersFolderIsThatUsers) {
     QTemporaryDir top;
     ASSERT_EQ(::chmod(QFile::encodeName(top.path()), 0711), 0);
@@ -444,6 +422,12 @@ TEST_F(ProfileTest, WhatAFirstRunMakesInAnotherUsersFolderIsThatUsers) {
     const QString path = home + "/.config/zormade/zormade.ini";
     IniProfile profile(path);
     profile.WriteProfileInt("Option", "Level", 0);
+    profile.WriteProfileString("Ranking", "Playername0", "表示");
+    EXPECT_EQ(std::make_tuple(profile.GetProfileInt("Option", "Level", 2),
+                              profile.GetProfileString("Ranking", "Playername0", ""),
+                              profile.GetProfileInt("Level", "Option", 2),
+                              profile.GetProfileString("Playername0", "Ranking", "none")),
+              std::make_tuple(0, std::string("表示"), 2, std::string("none")));
     ASSERT_TRUE(profile.Flush()) << profile.Error().toStdString();
     for (const QString& made : {home + "/.config", home + "/.config/zormade", path, path + ".lock"})
         EXPECT_EQ(OwnerOf(made), player) << made.toStdString();
@@ -470,19 +454,6 @@ TEST_F(ProfileTest, AProfileOfExactlyTheLargestSizeTakesAnEntryAndItsExitIsNoFai
     EXPECT_EQ(ExitComplaint(), "");
     const QByteArray written = ReadFile(ProfilePath());
     EXPECT_TRUE(written.contains("\nLevel=0\n") && written.contains("\nPlayername0=BIG\n"));
-}
-
-// A user's extended attributes (a tag, a note) stay with the file the save puts in its place.
-TEST_F(ProfileTest, TheSaveKeepsTheUsersExtendedAttributes) {
-    ASSERT_TRUE(WriteFile(ProfilePath(), "[Option]\nLevel=1\n"));
-    const QByteArray name = QFile::encodeName(ProfilePath());
-    ASSERT_EQ(::setxattr(name, "user.note", "mine", 4, 0), 0) << std::strerror(errno);
-    IniProfile profile(ProfilePath());
-    profile.WriteProfileInt("Option", "Level", 0);
-    ASSERT_TRUE(profile.Flush());
-    char value[16] = {};
-    EXPECT_EQ(::getxattr(name, "user.note", value, sizeof value), 4);
-    EXPECT_STREQ(value, "mine");
 }
 
 // Where the profile is when the environment says little: a relative $XDG_CONFIG_HOME is ignored,
@@ -568,11 +539,13 @@ TEST_F(ProfileTest, NamesInOtherEncodingsOrDamagedOrVeryLongAreShownAndKeptThrou
 }
 
 // The player's own files beside the profile, whatever their names, stay; only a temporary file
-// of the game's own is stale.
-TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsModeAndOwnerAndRemovesOnlyItsOwnTemporaries) {
+// of the game's own is stale. A user's extended attributes (a tag, a note) stay with the file the
+// save puts in its place.
+TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsModeOwnerAndNotesAndRemovesOnlyItsTemporaries) {
     const QString elsewhere = configHome->filePath("elsewhere/");
     const QString target = elsewhere + "real.ini";
     ASSERT_TRUE(WriteFile(target, "[Option]\nSpeed=0\n"));
+    ASSERT_EQ(::setxattr(QFile::encodeName(target), "user.note", "mine", 4, 0), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(target), 0640), 0);
     // Root runs the game on a player's profile.
     const uid_t owner = ::geteuid() == 0 ? kNobody : ::geteuid();
@@ -599,6 +572,9 @@ TEST_F(ProfileTest, TheExitWritesThroughALinkKeepsModeAndOwnerAndRemovesOnlyItsO
     ASSERT_EQ(::stat(QFile::encodeName(target), &status), 0);
     EXPECT_EQ(std::tuple(status.st_mode & 07777, status.st_uid, status.st_gid),
               std::tuple(mode_t(0640), owner, group));
+    char note[16] = {};
+    EXPECT_EQ(::getxattr(QFile::encodeName(target), "user.note", note, sizeof note), 4);
+    EXPECT_STREQ(note, "mine");
     // The lock is beside the link, never beside where it leads.
     QStringList expected = players + QStringList{"real.ini"};
     expected.sort();
