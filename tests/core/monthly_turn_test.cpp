@@ -217,13 +217,16 @@ TEST(MonthlyTurn, AScheduledEventWaitsForASecondDrawOfTwo) {
 
 // A capture flagged in November 1996 ends the run one tick later, ahead of the clear; the
 // clear is scored from the values November left (120 patients × 0.88 + 1500000 / 7578). An
-// ended run is back at its start, idle.
+// ended run is back at its start, idle. A paused run's tick plays nothing.
 TEST(Run, ACaptureComesOneTickLaterAndWinsOverTheClear) {
     zormade::Run run([] { return 0; });
     for (const bool capture : {true, false}) {
         run.Start(GameOptions{});
         GameState& s = run.State();
         std::tie(s.year, s.month, s.values.stamina) = std::make_tuple(1996, 11, capture ? 1 : 5000);
+        run.SetPaused(true);
+        EXPECT_TRUE(run.Tick({25, 25, 25, 25}, NoEvent<int>).held);
+        run.SetPaused(false);
         EXPECT_EQ(run.Tick({25, 0, 0, 0}, NoEvent<int>).ended, RunOutcome::Going);
         EXPECT_EQ(std::make_tuple(s.caught, s.month, run.Running()),
                   std::make_tuple(capture, 12, true));
