@@ -351,62 +351,54 @@ TEST_F(ProfileTest, AnUnusableLockFileIsPassedOverAsABusyOneIsAndTheNoticeSaysWh
     }
 }
 
-// What the system says comes after words of ours, which name what is wrong with which file.
-TEST_F(ProfileTest, EveryReasonIsGivenInJapaneseWithTheFileItConcerns) {
-    QTemporaryDir top;
-    const QString linked = top.filePath("linked.ini"), missing = top.filePath("missing");
-    ASSERT_TRUE(QFile::link(missing + "/real.ini", linked));
-    const QString longPath = top.filePath((QString(200, QChar('n')) + "/").repeated(21) + "p.ini");
+// A save that cannot be made names the file or folder in the way, and why in words of ours before
+// what the system says. Root runs the game on a profile path a player controls: a player's link to
+// a third user's file or folder is not followed, and nothing is made beside where it leads.
+TEST_F(ProfileTest, AFailedSaveNamesWhatIsInTheWayAndRootFollowsNoLinkOfAPlayers) {
+    constexpr uid_t kPlayer = kNobody - 1;
+    const bool root = ::geteuid() == 0;
+    const QByteArray own = "[Option]\nLevel=1\n";
+    const QString longName = (QString(200, QChar('n')) + "/").repeated(21) + "p.ini";
+    // Names inside a new folder: the link, where it leads, the profile and what the save names.
     const struct {
         const char* what;
-        QString path, failed;
+        QString link, leadsTo, path, failed;
         const char* words;
-        int error;
+        int error;  // 0: only our words
+        bool players;
     } cases[] = {
-        {"a link into a missing folder", linked, missing, "ファイルまたはフォルダーがありません",
-         ENOENT},
-        {"a name over 4096 bytes", longPath, longPath, "名前が長すぎます", ENAMETOOLONG},
+        {"a link into a missing folder", "linked.ini", "missing/real.ini", "linked.ini", "missing",
+         "ファイルまたはフォルダーがありません", ENOENT, false},
+        {"a name over 4096 bytes", "", "", longName, longName, "名前が長すぎます", ENAMETOOLONG,
+         false},
+        {"a player's link to another user's file", "player/zormade.ini", "other/zormade.ini",
+         "player/zormade.ini", "player/zormade.ini", "シンボリックリンク", 0, true},
+        {"a player's link to another user's folder", "player", "other", "player/zormade.ini",
+         "player", "シンボリックリンク", 0, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        IniProfile profile(c.path);
-        profile.WriteProfileInt("Option", "Speed", 0);
-        EXPECT_FALSE(profile.Flush());
-        EXPECT_EQ(profile.FailedPath(), c.failed);
-        const QString why = c.words + QString("（") + std::strerror(c.error) + "）";
-        EXPECT_TRUE(profile.Error().contains(why)) << profile.Error().toStdString();
-    }
-}
-
-// Root runs the game on a profile path a player controls: a player's link to a third user's file
-// or folder is not followed, and nothing is made beside where it leads.
-TEST_F(ProfileTest, RootFollowsNoLinkOfAPlayersToAnotherUsersFileOrFolder) {
-    if (::geteuid() != 0) GTEST_SKIP() << "only root can make a link of another user's";
-    constexpr uid_t kPlayer = kNobody - 1;
-    const QByteArray secret = "secret\n", own = "[Option]\nLevel=1\n";
-    for (const bool folderLink : {false, true}) {
-        SCOPED_TRACE(folderLink ? "the folder" : "the file");
+        // Only root can make a link of another user's.
+        if (c.players && !root) continue;
         QTemporaryDir top;
-        const QString other = top.filePath("other"),
-                      victim = other + (folderLink ? "/zormade.ini" : "/victim");
-        ASSERT_TRUE(WriteFile(victim, folderLink ? own : secret));
+        const auto at = [&top](const QString& name) { return top.filePath(name); };
+        const QString victim = at("other/zormade.ini");
+        ASSERT_TRUE(WriteFile(victim, own));
         ASSERT_EQ(::chmod(QFile::encodeName(victim), 0600), 0);
-        ASSERT_EQ(::chown(QFile::encodeName(victim), kNobody, kNobody), 0);
-        ASSERT_EQ(::chown(QFile::encodeName(other), kNobody, kNobody), 0);
-        const QString folder = top.filePath("player/zormade"), path = folder + "/zormade.ini";
-        ASSERT_TRUE(QDir().mkpath(folderLink ? top.filePath("player") : folder));
-        const QString link = folderLink ? folder : path;
-        ASSERT_TRUE(QFile::link(folderLink ? other : victim, link));
-        ASSERT_EQ(::lchown(QFile::encodeName(link), kPlayer, kPlayer), 0);
-        IniProfile profile(path);
+        for (const QString& theirs : {victim, at("other")})
+            ASSERT_TRUE(!root || ::chown(QFile::encodeName(theirs), kNobody, kNobody) == 0);
+        ASSERT_TRUE(c.link.isEmpty() || (QDir().mkpath(QFileInfo(at(c.link)).absolutePath()) &&
+                                         QFile::link(at(c.leadsTo), at(c.link))));
+        ASSERT_TRUE(!c.players || ::lchown(QFile::encodeName(at(c.link)), kPlayer, kPlayer) == 0);
+        IniProfile profile(at(c.path));
         profile.WriteProfileString("Ranking", "Playername0", "ROOT");
         EXPECT_FALSE(profile.Flush());
-        EXPECT_EQ(profile.FailedPath(), link);
-        EXPECT_TRUE(profile.Error().contains("シンボリックリンク"))
-            << profile.Error().toStdString();
-        EXPECT_EQ(ReadFile(victim), folderLink ? own : secret);
-        EXPECT_EQ(QDir(other).entryList(QDir::Files | QDir::Hidden),
-                  QStringList{QFileInfo(victim).fileName()});
+        EXPECT_EQ(profile.FailedPath(), at(c.failed));
+        const QString why = c.error ? QString("（") + std::strerror(c.error) + "）" : "";
+        EXPECT_TRUE(profile.Error().contains(c.words + why)) << profile.Error().toStdString();
+        EXPECT_EQ(ReadFile(victim), own);
+        EXPECT_EQ(QDir(at("other")).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"zormade.ini"});
     }
 }
 
