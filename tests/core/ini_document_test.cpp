@@ -177,8 +177,9 @@ TEST(IniDocument, AnEscapeIsReadOnlyWhenItNamesOneWholeCharacter) {
 TEST(ProfileChanges, NewEntriesGoIntoTheStoredTableAndOnlyChangedOptionsAreWritten) {
     IniDocument stored = IniDocument::Parse(
         "[Option]\nSpeed=0\n[Ranking]\nPlayername0=OTHER\nPlayer0=5000\n[Notes]\nkept=yes\n");
-    ApplyChanges(stored, {{{"MINE", 1570}, {"", 9000}}, std::nullopt, {}});
-    EXPECT_EQ(Load(stored.Text()), Loaded({"ZORMADER", "OTHER", "MINE", "??????", "??????"},
+    // A name of blanks is a name; none at all is the game's.
+    ApplyChanges(stored, {{{"  ", 1570}, {"", 9000}}, std::nullopt, {}});
+    EXPECT_EQ(Load(stored.Text()), Loaded({"ZORMADER", "OTHER", "  ", "??????", "??????"},
                                           {9000, 5000, 1570, 1300, 820}, {Level{2}, Speed{0}, 0}));
     EXPECT_EQ(stored.GetProfileString("Notes", "kept", ""), "yes");
 
