@@ -7,7 +7,6 @@
 #include <tuple>
 #include <vector>
 
-#include "core/event_catalogue.h"
 #include "core/event_schedule.h"
 #include "core/game_state.h"
 #include "core/run.h"
@@ -177,16 +176,6 @@ TEST(MonthlyTurn, RepeatedDoseSlowsThenStopsTheGrowth) {
     }
 }
 
-// From a new run the four-turn rule first bites in the fourth month, the five-turn rule in the
-// fifth; the growth is y × 0.8 × dose before that, so 16 a month in 1992.
-TEST(MonthlyTurn, ARepeatedDoseFromANewRunSlowsInTheFourthMonthAndStopsInTheFifth) {
-    GameState s = StateWith({1992, 1, 1.0}, kStart);
-    std::vector<int> patients;
-    for (int month = 0; month < 6; ++month)
-        patients.push_back(PatientsAfterAQuietMonth(s, {10, 0, 0, 0}));
-    EXPECT_EQ(patients, (std::vector<int>{16, 32, 48, 51, 51, 51}));
-}
-
 TEST(MonthlyTurn, ClampsAndTheirCaptureFlags) {
     const Values start{2500, 1000, 0, 2500, 2500, 2500};
     // clang-format off
@@ -228,13 +217,16 @@ TEST(MonthlyTurn, AScheduledEventWaitsForASecondDrawOfTwo) {
 
 // A capture flagged in November 1996 ends the run one tick later, ahead of the clear; the
 // clear is scored from the values November left (120 patients × 0.88 + 1500000 / 7578). An
-// ended run is back at its start, idle.
+// ended run is back at its start, idle. A paused run's tick plays nothing.
 TEST(Run, ACaptureComesOneTickLaterAndWinsOverTheClear) {
     zormade::Run run([] { return 0; });
     for (const bool capture : {true, false}) {
         run.Start(GameOptions{});
         GameState& s = run.State();
         std::tie(s.year, s.month, s.values.stamina) = std::make_tuple(1996, 11, capture ? 1 : 5000);
+        run.SetPaused(true);
+        EXPECT_TRUE(run.Tick({25, 25, 25, 25}, NoEvent<int>).held);
+        run.SetPaused(false);
         EXPECT_EQ(run.Tick({25, 0, 0, 0}, NoEvent<int>).ended, RunOutcome::Going);
         EXPECT_EQ(std::make_tuple(s.caught, s.month, run.Running()),
                   std::make_tuple(capture, 12, true));
@@ -246,42 +238,6 @@ TEST(Run, ACaptureComesOneTickLaterAndWinsOverTheClear) {
         EXPECT_EQ(std::make_tuple(s.year, s.month, s.caught, run.Running(), run.Available().start),
                   std::make_tuple(1991, 1, false, false, true));
     }
-}
-
-// The draws and the answer come from outside: 1991/04 with the draws 2, 2 puts event 1, whose
-// answer the run takes from the catalogue and records; a paused run ignores its ticks; a new
-// year begins after December.
-TEST(Run, TakesItsDrawsAndAnswersFromOutsideAndHoldsWhilePaused) {
-    std::vector<int> draws{2, 2};
-    zormade::Run run([&] { return draws.at(0); });
-    run.Start(GameOptions{});
-    EXPECT_EQ(std::make_tuple(run.TimerPeriod(), run.State().levelFactor, run.Available().pause),
-              std::make_tuple(7000, 0.5, true));
-    run.State().month = 4;
-    int asked = -1;
-    const TickResult month = run.Tick({}, [&](int index) {
-        asked = index;
-        return 3;
-    });
-    EXPECT_EQ(
-        std::make_tuple(asked, month.month.eventShown, run.State().values.money, run.State().month),
-        std::make_tuple(1, 1, 1500000 + AnswerChange(1, 3).money, 5));
-    const MonthRecord& record = run.History().Months().back();
-    EXPECT_EQ(std::make_pair(record.event, record.answer), std::make_pair(1, 3));
-
-    run.SetPaused(true);
-    EXPECT_TRUE(run.Tick({25, 25, 25, 25}, {}).held);
-    EXPECT_EQ(std::make_pair(run.State().month, run.History().Months().size()),
-              std::make_pair(5, std::size_t{1}));
-    run.SetPaused(false);
-    draws = {0};
-    run.State().month = 12;
-    run.Tick({}, {});
-    EXPECT_EQ(std::make_pair(run.State().year, run.State().month), std::make_pair(1992, 1));
-    run.Stop();
-    EXPECT_EQ(
-        std::make_tuple(run.Running(), run.History().Outcome(), run.History().Months().size()),
-        std::make_tuple(false, RunOutcome::Stopped, std::size_t{2}));
 }
 
 }  // namespace

@@ -24,22 +24,6 @@ TEST(RankingTable, FindPlaceLetsEqualScoresInAboveAndDoesNotSort) {
         EXPECT_EQ(RankingTable{c.points}.FindPlace(c.score), c.place) << c.score;
 }
 
-TEST(RankingTable, InsertMovesTheRestDownAndNamesTheNameless) {
-    const std::string q = "??????";
-    using Names = std::array<std::string, 5>;
-    // clang-format off
-    const std::tuple<int, const char*, std::uint32_t, Names, Points> cases[] = {
-        {0, "NEW", 1570, {"NEW", "ZORMASTER", q, q, q}, {1570, 1570, 1300, 820, 610}},
-        {2, "", 820, {"ZORMASTER", q, "ZORMADER", q, q}, {1570, 1300, 820, 820, 610}},
-        {4, "  ", 450, {"ZORMASTER", q, q, q, "  "}, {1570, 1300, 820, 610, 450}}};
-    // clang-format on
-    for (const auto& [place, name, score, names, points] : cases) {
-        RankingTable t;
-        t.InsertAt(place, name, score);
-        EXPECT_EQ(std::make_pair(t.names, t.points), std::make_pair(names, points)) << place;
-    }
-}
-
 TEST(ProfileNumber, AcceptsSignedAndUnsignedThirtyTwoBitDecimalsOnly) {
     // clang-format off
     const struct { const char* text; std::optional<int> expected; } cases[] = {

@@ -53,42 +53,29 @@ TEST(FitEditToCp932Limit, KeepsWhatFitsOfTheInsertedTextAndLetsDeletionsStand) {
 
 using NameLimitTest = AppTest;
 
-// The cuts themselves are the table above's; here, that typing into the dialog goes through them
-// and that OK gives back what the field kept.
-TEST_F(NameLimitTest, TypingStopsAtTenBytesOfCodePage932) {
+// The cuts themselves are the table above's; here, that typing into the dialog goes through them,
+// that OK gives back what the field kept, and that a name as long as one may be is seen whole
+// while it is typed: from its end, Home moves the cursor back by the name's whole width, the
+// field not scrolling, and both ends lie inside it.
+TEST_F(NameLimitTest, TypingStopsAtTenBytesOfCodePage932AndTheNameIsSeenWhole) {
     // clang-format off
     const struct { const char* typed; const char* kept; } cases[] = {
-        {"ABCDEFGHIJKL", "ABCDEFGHIJ"}, {"ZORMADE12あ!", "ZORMADE12!"}, {"鵺😀田〜君", "鵺田君"}};
+        {"WWWWWWWWWW", "WWWWWWWWWW"}, {"MMMMMMMMMM", "MMMMMMMMMM"}, {"@@@@@@@@@@", "@@@@@@@@@@"},
+        {"ｱｲｳｴｵｶｷｸｹｺ", "ｱｲｳｴｵｶｷｸｹｺ"}, {"鵺田君ＺＯ", "鵺田君ＺＯ"}, {"ABCDEFGHIJKL", "ABCDEFGHIJ"},
+        {"ZORMADE12あ!", "ZORMADE12!"}, {"鵺😀田〜君", "鵺田君"}};
     // clang-format on
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
         RankInDialog dialog(0, 0);
         QString field;
+        int travelled = -1, width = 0;
+        bool inside = false;
         ModalAnswer typing([&](QWidget* w) {
             auto* edit = DialogItem<QLineEdit>(w, RankInDialog::kNameId);
             edit->setFocus();
             TypeText(edit, QString::fromUtf8(c.typed));
             field = edit->text();
             SaveScreenshot(w, "rank-in-name");
-            ClickButton("OK")(w);
-        });
-        EXPECT_EQ(dialog.exec(), QDialog::Accepted) << c.typed;
-        EXPECT_EQ(QStringList({field, dialog.Name()}), QStringList({c.kept, c.kept})) << c.typed;
-    }
-}
-
-// A name as long as one may be is seen whole while it is typed: from its end, Home moves the
-// cursor back by the name's whole width, the field not scrolling, and both ends lie inside it.
-TEST_F(NameLimitTest, ANameOfTenBytesIsSeenWholeInItsField) {
-    for (const char* name :
-         {"ABCDEFGHIJ", "WWWWWWWWWW", "MMMMMMMMMM", "@@@@@@@@@@", "ｱｲｳｴｵｶｷｸｹｺ", "鵺田君ＺＯ"}) {
-        RankInDialog dialog(1, 1);
-        int travelled = -1;
-        int width = 0;
-        bool inside = false;
-        ModalAnswer typing([&](QWidget* w) {
-            auto* edit = DialogItem<QLineEdit>(w, RankInDialog::kNameId.id);
-            edit->setFocus();
-            TypeText(edit, QString::fromUtf8(name));
             const QRect end = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
             QTest::keyClick(edit, Qt::Key_Home);
             const QRect start = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
@@ -98,10 +85,10 @@ TEST_F(NameLimitTest, ANameOfTenBytesIsSeenWholeInItsField) {
                      w->rect().contains(edit->geometry());
             ClickButton("OK")(w);
         });
-        EXPECT_EQ(dialog.exec(), QDialog::Accepted) << name;
-        EXPECT_EQ(dialog.Name(), QString::fromUtf8(name));
-        EXPECT_EQ(travelled, width) << name;
-        EXPECT_TRUE(inside) << name;
+        EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+        EXPECT_EQ(QStringList({field, dialog.Name()}), QStringList({c.kept, c.kept}));
+        EXPECT_EQ(travelled, width);
+        EXPECT_TRUE(inside);
     }
 }
 

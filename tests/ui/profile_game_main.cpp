@@ -4,7 +4,6 @@
 //   end-dialog         clears a run and waits with the end dialog open
 //   name-entry TEXT    clears a run and waits with TEXT typed into the open name entry
 // Each mode prints "ready" once it waits. Every clear scores 8997.
-#include <QLineEdit>
 #include <QTimer>
 #include <cstdio>
 #include <string>
@@ -34,13 +33,8 @@ int main(int argc, char** argv) {
         // The end dialog, the name entry and, after an entry, the ranking.
         answers = {PressKey(Qt::Key_Return),
                    [text, enter](QWidget* rankIn) {
-                       auto* field = DialogItem<QLineEdit>(rankIn, 1029);
-                       field->setFocus();
-                       TypeText(field, text);
-                       if (enter)
-                           PressKey(Qt::Key_Return)(rankIn);
-                       else
-                           Ready();
+                       EnterName(text, enter)(rankIn);
+                       if (!enter) Ready();
                    },
                    PressKey(Qt::Key_Return)};
     } else if (mode != "end-dialog") {

@@ -6,12 +6,14 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTextEdit>
 
 #include "platform/control_set.h"
 #include "platform/multi_line_edit.h"
+#include "ui/rank_in_dialog.h"
 
 namespace zormade::test {
 
@@ -89,6 +91,15 @@ std::function<void(QWidget*)> ClickButton(const QString& text) {
         for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
             if (b->text().startsWith(text)) return QTest::mouseClick(b, Qt::LeftButton);
         ADD_FAILURE_AT(__FILE__, __LINE__) << "no button " << text.toStdString();
+    };
+}
+
+std::function<void(QWidget*)> EnterName(const QString& name, bool enter) {
+    return [name, enter](QWidget* rankIn) {
+        auto* field = DialogItem<QLineEdit>(rankIn, RankInDialog::kNameId);
+        field->setFocus();
+        TypeText(field, name);
+        if (enter) PressKey(Qt::Key_Return)(rankIn);
     };
 }
 

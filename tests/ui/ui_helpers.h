@@ -96,6 +96,9 @@ std::function<void(QWidget*)> ClickButton(const QString& text);
 // characters QTest::keyClicks cannot send (kana, kanji) arrive as typed.
 void TypeText(QWidget* widget, const QString& text);
 
+// Types `name` into the open name entry's field, then presses Return there when `enter`.
+std::function<void(QWidget*)> EnterName(const QString& name, bool enter = true);
+
 // The text of control `id` of a dialog built from a template; "" when there is no such control.
 QString DialogText(QWidget* dialog, int id);
 template <typename T>
