@@ -94,12 +94,12 @@ TEST(IniDocument, ADamagedLineCostsOnlyItself) {
         {"comments", "[Option]", "; note\n# note\n[Option]", "[Option]"},
         {"no last line end", "Playername4=E\n", "Playername4=E", "Playername4=E\n"},
         // A line of zero bytes beside each character before plain text is no UTF-16 file.
-        {"a first line like big-endian UTF-16", "[Option]", std::string("\0a\0b\0\n", 6) + "[Option]",
-         "[Option]"},
+        {"a first line like big-endian UTF-16", "[Option]",
+         std::string("\0a\0b\0\n", 6) + "[Option]", "[Option]"},
         {"a first line like little-endian UTF-16", "[Option]",
          std::string("a\0b\0\n\0", 6) + "[Option]", "[Option]"},
-        {"a first line of a comma between zeros", "[Option]", std::string("\0,\0", 3) + "\n[Option]",
-         "[Option]"},
+        {"a first line of a comma between zeros", "[Option]",
+         std::string("\0,\0", 3) + "\n[Option]", "[Option]"},
     };
     // clang-format on
     for (const auto& c : cases) {
