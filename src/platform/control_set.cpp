@@ -110,14 +110,8 @@ void ControlSet::FitText(const ControlTemplate& c, QWidget* widget, const QRect&
     switch (c.kind) {
     case ControlKind::Static:
         if (c.text.isEmpty()) break;
-        if (pixels.height() < 2 * lineHeight()) {
-            static_cast<QLabel*>(widget)->setWordWrap(false);
-            // A translation was not drawn into the layout: it first takes the room beside it,
-            // once every control stands.
-            if (CurrentLanguage() != kSourceLanguage) break;
-            ShrinkFontToFit(widget, c.text, pixels.width());
-            WidenToFit(widget, c.text, HorizontalAlignment(c));
-        }
+        // A one-line label is fitted once every control stands: FitOneLineLabels.
+        if (pixels.height() < 2 * lineHeight()) static_cast<QLabel*>(widget)->setWordWrap(false);
         break;
     case ControlKind::Button: ShrinkFontToFit(widget, c.text, pixels.width() - 4); break;
     case ControlKind::CheckBox:
@@ -228,7 +222,7 @@ void ControlSet::Build(QWidget* host, const DialogTemplate& dialog,
         TabToTicked(group);
     }
     DescribeRadiosByTheirBox();
-    if (CurrentLanguage() != kSourceLanguage) FitTranslatedLabels();
+    FitOneLineLabels();
 }
 
 // The widest a one-line label can grow on its row without touching another control, inside the
@@ -253,13 +247,17 @@ QRect ControlSet::RoomBeside(std::size_t index) const {
     return QRect(left, box.top(), right - left, box.height());
 }
 
-void ControlSet::FitTranslatedLabels() {
+// The layouts were drawn for the source texts, in a face a little narrower than ours: one of
+// those shrinks first. A translation was not drawn into them at all: it first takes the free room
+// on its row. Either widens as a last resort.
+void ControlSet::FitOneLineLabels() {
+    const bool translated = CurrentLanguage() != kSourceLanguage;
     for (std::size_t i = 0; i < ordered_.size(); ++i) {
         auto* label = qobject_cast<QLabel*>(ordered_[i]);
         const ControlTemplate& c = templates_[i];
         if (!label || label->wordWrap() || c.text.isEmpty()) continue;
         const Qt::Alignment alignment = HorizontalAlignment(c);
-        WidenToFit(label, c.text, alignment, RoomBeside(i));
+        if (translated) WidenToFit(label, c.text, alignment, RoomBeside(i));
         ShrinkFontToFit(label, c.text, label->width());
         WidenToFit(label, c.text, alignment);
     }

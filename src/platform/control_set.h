@@ -44,7 +44,7 @@ private:
     static void FitText(const ControlTemplate& control, QWidget* widget, const QRect& pixels);
     void DescribeRadiosByTheirBox();
     QRect RoomBeside(std::size_t index) const;
-    void FitTranslatedLabels();
+    void FitOneLineLabels();
 
     QMap<int, QWidget*> items_;
     std::vector<QWidget*> ordered_;

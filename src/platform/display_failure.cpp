@@ -8,9 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/terminal_echo.h"
-#include "platform/resources.h"
-#include "platform/text_ids.h"
+#include "platform/terminal_text.h"
 
 namespace zormade {
 namespace {
@@ -33,10 +31,9 @@ void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString
     // The plugin's own warning ("could not connect to display :77") says why; the fatal
     // message after it only lists plugins.
     const QString reason = heldStatus.empty() ? text : heldStatus.front().text;
-    const std::string shown = TerminalEcho(reason.simplified().toStdString());
-    const QString line = ResourceText(TextId::CannotOpenWindow)
-                             .arg(QString::fromUtf8(heldProgram), QString::fromStdString(shown));
-    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    const std::string line =
+        TerminalText(TextId::CannotOpenWindow, heldProgram, {reason.simplified().toStdString()});
+    std::fputs(line.c_str(), stderr);
     std::fflush(stderr);
     std::_Exit(1);
 }

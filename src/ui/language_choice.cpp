@@ -4,7 +4,7 @@
 #include <QLocale>
 
 #include "platform/translation.h"
-#include "ui/command_line_text.h"
+#include "platform/terminal_text.h"
 
 namespace zormade {
 

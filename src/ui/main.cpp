@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/terminal_text.h"
 #include "ui/command_line.h"
-#include "ui/command_line_text.h"
 #include "ui/language_choice.h"
 #include "ui/run_game.h"
 
@@ -12,8 +12,10 @@ namespace {
 constexpr const char* kProgram = "zormade";
 
 bool Print(const std::string& text, std::FILE* stream) {
-    return std::fputs(text.c_str(), stream) >= 0 && std::fflush(stream) == 0;
+    return std::fputs(text.c_str(), stream) != EOF && std::fflush(stream) == 0;
 }
+
+std::string Usage() { return zormade::TerminalText(zormade::TextId::GameUsage, kProgram); }
 
 }  // namespace
 
@@ -25,14 +27,13 @@ int main(int argc, char** argv) {
     // Help and refusals come in the language the game would show.
     std::string refusal;
     const bool chosen = zormade::ChooseLanguage(line.language, kProgram, refusal);
-    const std::string usage = zormade::TerminalText(zormade::TextId::GameUsage, kProgram);
     if (line.action == zormade::CommandLineAction::Unknown) {
         refusal = zormade::BadArgumentText(kProgram, line.unknown);
     } else if (chosen && line.action == zormade::CommandLineAction::Help) {
-        return Print(usage, stdout) ? 0 : 1;
+        return Print(Usage(), stdout) ? 0 : 1;
     }
     if (!refusal.empty()) {
-        Print(refusal + usage, stderr);
+        Print(refusal + Usage(), stderr);
         return 2;
     }
     return zormade::RunGame(argc, argv);

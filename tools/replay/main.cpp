@@ -9,7 +9,7 @@
 
 #include "replay_runner.h"
 #include "replay_script.h"
-#include "ui/command_line_text.h"
+#include "platform/terminal_text.h"
 #include "ui/event_text.h"
 #include "ui/language_choice.h"
 #include "ui/month_log_text.h"

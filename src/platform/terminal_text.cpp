@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/command_line_text.h"
+#include "platform/terminal_text.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,8 +9,6 @@
 
 namespace zormade {
 namespace {
-
-QString Shown(std::string_view typed) { return QString::fromStdString(TerminalEcho(typed)); }
 
 // One pass, so a "%2" the user typed stays as typed instead of taking the next value.
 QString Filled(const QString& pattern, const QStringList& values) {
@@ -29,17 +27,17 @@ QString Filled(const QString& pattern, const QStringList& values) {
 
 }  // namespace
 
-std::string TerminalText(TextId id, std::string_view program,
-                         std::initializer_list<std::string_view> typed) {
-    QStringList values = {Shown(program)};
-    for (std::string_view value : typed) values << Shown(value);
-    return Filled(ResourceText(id), values).toStdString() + "\n";
-}
-
 std::string FilledText(TextId id, const std::vector<std::string>& values) {
     QStringList texts;
     for (const std::string& value : values) texts << QString::fromStdString(value);
     return Filled(ResourceText(id), texts).toStdString();
+}
+
+std::string TerminalText(TextId id, std::string_view program,
+                         std::initializer_list<std::string_view> typed) {
+    std::vector<std::string> shown = {TerminalEcho(program)};
+    for (std::string_view value : typed) shown.push_back(TerminalEcho(value));
+    return FilledText(id, shown) + "\n";
 }
 
 std::string BadArgumentText(std::string_view program, std::string_view argument) {
