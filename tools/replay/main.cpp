@@ -7,9 +7,9 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/terminal_text.h"
 #include "replay_runner.h"
 #include "replay_script.h"
-#include "platform/terminal_text.h"
 #include "ui/event_text.h"
 #include "ui/language_choice.h"
 #include "ui/month_log_text.h"
