@@ -3,8 +3,8 @@
 
 #include <QLocale>
 
-#include "platform/translation.h"
 #include "platform/terminal_text.h"
+#include "platform/translation.h"
 
 namespace zormade {
 
