@@ -26,6 +26,7 @@
 #include "platform/template_controls.h"
 #include "platform/template_dialog.h"
 #include "platform/text_fit.h"
+#include "platform/translation.h"
 #include "platform/window_pos.h"
 #include "ui/about_dialog.h"
 #include "ui/board.h"
@@ -233,6 +234,68 @@ TEST(ControlIds, ATemplateWithAnUnknownKindOrStyleIsRefusedSayingWhy) {
         &error);
     ASSERT_TRUE(good);
     EXPECT_TRUE(error.isEmpty() && good->controls.size() == 1 && good->controls[0].Has("readonly"));
+}
+
+// A translation was not drawn into the layout: a one-line label too narrow for it first takes the
+// free room on its row, up to its neighbours' edges and inside its group box's line, and only then
+// is drawn smaller.
+TEST(ControlSet, AOneLineLabelInATranslationWidensIntoItsRowsRoomBeforeItShrinks) {
+    QString error;
+    auto dialog = ParseDialogTemplate(7, R"({"controls": [
+        {"kind": "groupbox", "text": "Box", "rect": [4, 4, 150, 80]},
+        {"kind": "static", "rect": [10, 14, 20, 8]},
+        {"kind": "button", "text": "A", "rect": [110, 12, 30, 12]},
+        {"kind": "static", "rect": [10, 30, 20, 8]},
+        {"kind": "button", "text": "B", "rect": [60, 28, 30, 12]},
+        {"kind": "static", "rect": [10, 46, 20, 8]},
+        {"kind": "static", "rect": [10, 62, 20, 8]},
+        {"kind": "button", "text": "C", "rect": [30, 60, 30, 12]},
+        {"kind": "button", "text": "D", "rect": [6, 74, 30, 8]},
+        {"kind": "static", "style": ["right"], "rect": [36, 74, 20, 8]}]})",
+                                      &error);
+    ASSERT_TRUE(dialog) << error.toStdString();
+    const auto drawn = [&dialog](std::size_t i) {
+        return DialogUnitsToPixels(dialog->controls[i].rect, dialog->pointSize);
+    };
+    const auto end = [](const QRect& r) { return r.x() + r.width(); };
+    // Where each label ends up, its text too long for that room until drawn a size smaller.
+    // clang-format off
+    const struct { const char* what; std::size_t label; int left, right; } cases[] = {
+        {"up to the neighbour", 3, drawn(3).x(), drawn(4).x()},
+        {"up to the box's line", 5, drawn(5).x(), end(drawn(0)) - 3},
+        {"a neighbour at its right edge", 6, drawn(6).x(), end(drawn(6))},
+        {"a neighbour at its left edge", 9, drawn(9).x(), end(drawn(9))},
+    };
+    // clang-format on
+    QWidget host;
+    host.resize(600, 400);
+    host.setFont(DialogFont(DialogFace(), dialog->pointSize));
+    const auto wider = [&host](int room) {
+        QString text;
+        while (host.fontMetrics().horizontalAdvance(text) <= room * 11 / 10)
+            text += QLatin1Char(static_cast<char>('a' + text.size() % 26));
+        return text;
+    };
+    // Label 1 has room enough beside it.
+    dialog->controls[1].text = wider(drawn(1).width() * 3 / 2);
+    for (const auto& c : cases) dialog->controls[c.label].text = wider(c.right - c.left);
+    ASSERT_TRUE(UseLanguage(QStringLiteral("en")));
+    ControlSet controls;
+    controls.Build(&host, *dialog);
+    UseLanguage(kSourceLanguage);
+    const std::vector<QWidget*>& all = controls.All();
+    const int size = host.font().pixelSize();
+    for (const auto& c : cases) {
+        EXPECT_EQ(std::pair(all[c.label]->x(), end(all[c.label]->geometry())),
+                  std::pair(c.left, c.right))
+            << c.what;
+        EXPECT_LT(all[c.label]->font().pixelSize(), size) << c.what;
+    }
+    const QRect roomy = all[1]->geometry();
+    EXPECT_TRUE(roomy.x() == drawn(1).x() && end(roomy) > end(drawn(1)) &&
+                end(roomy) < drawn(2).x())
+        << roomy.x() << ", " << end(roomy);
+    EXPECT_EQ(all[1]->font().pixelSize(), size);
 }
 
 // Every control of every window has a name a screen reader can say: its own caption, or the
