@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
-#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QWindow>
 
 #include "app_fixture.h"
@@ -18,26 +11,11 @@
 #include "platform/control_set.h"
 #include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
-#include "platform/list_box.h"
 #include "platform/message_box.h"
-#include "platform/multi_line_edit.h"
-#include "platform/picture_control.h"
 #include "platform/sized_files_icon.h"
-#include "platform/template_controls.h"
-#include "platform/template_dialog.h"
 #include "platform/text_fit.h"
 #include "platform/translation.h"
 #include "platform/window_pos.h"
-#include "ui/about_dialog.h"
-#include "ui/board.h"
-#include "ui/briefing_dialog.h"
-#include "ui/event_dialog.h"
-#include "ui/graph_dialog.h"
-#include "ui/opening_dialog.h"
-#include "ui/options_dialog.h"
-#include "ui/rank_in_dialog.h"
-#include "ui/ranking_dialog.h"
-#include "ui/run_result_dialog.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -172,41 +150,6 @@ TEST(ClassicLook, GivesWayOnlyToAStyleThePlayerChose) {
             << c.args.back() << " " << c.override;
     }
     qputenv("QT_STYLE_OVERRIDE", before);
-}
-
-// Every control the windows reach by a typed id is in that window's template, of that type.
-template <typename... T>
-void ExpectControls(int templateId, ControlId<T>... ids) {
-    TemplateDialog form(templateId);
-    ASSERT_TRUE(form.IsBuilt()) << templateId;
-    const auto expect = [templateId](const QWidget* found, int id) {
-        EXPECT_NE(found, nullptr) << "template " << templateId << ", control " << id;
-    };
-    (expect(form.Item<T>(ids.id), ids.id), ...);
-}
-
-TEST(ControlIds, EveryTypedIdIsInItsTemplateAsThatType) {
-    ExpectControls(Board::kTemplateId, Board::kStaminaBar, Board::kTrustBar, Board::kRivalBar,
-                   Board::kSuspicionBar, Board::kMoneyEdit, Board::kPatientsEdit, Board::kMonthEdit,
-                   Board::kYearEdit, Board::kDoseSlider, Board::kDonationSlider,
-                   Board::kDemandSlider, Board::kCounterSlider, Board::kLog);
-    ExpectControls(EventDialog::kTemplateId, EventDialog::kAnswerListId, EventDialog::kPromptId,
-                   EventDialog::kPictureId, EventDialog::kConfirmId);
-    ExpectControls(RunResultDialog::kTemplateId, RunResultDialog::kPictureId,
-                   RunResultDialog::kTitleId, RunResultDialog::kMessageId);
-    ExpectControls(RankInDialog::kTemplateId, RankInDialog::kPointsId, RankInDialog::kRankId,
-                   RankInDialog::kNameId);
-    ExpectControls(OptionsDialog::kTemplateId, OptionsDialog::kSkipOpeningId,
-                   OptionsDialog::kFirstLevelId, OptionsDialog::kFirstSpeedId);
-    ExpectControls(OpeningDialog::kTemplateId, OpeningDialog::kPictureId);
-    ExpectControls(GraphDialog::kTemplateId, GraphDialog::kValuesChartId,
-                   GraphDialog::kMoneyChartId, GraphDialog::kEndLineId, GraphDialog::kEventListId);
-    for (std::size_t place = 0; place < RankingDialog::kPointsIds.size(); ++place) {
-        ExpectControls(RankingDialog::kTemplateId, RankingDialog::kPointsIds[place],
-                       RankingDialog::kNameIds[place]);
-    }
-    for (int templateId : {AboutDialog::kTemplateId, BriefingDialog::kTemplateId})
-        ExpectControls(templateId, TemplateDialog::kAcceptButton);
 }
 
 // A slip in a template refuses it with a message naming the template, the control and the word.
