@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include "../ui/window_fit.h"
 #include "platform/dialog_units.h"
 #include "platform/resources.h"
+#include "platform/translation.h"
 
 QT_BEGIN_NAMESPACE
 inline std::ostream& operator<<(std::ostream& out, const QRect& r) {
@@ -226,9 +228,9 @@ TEST_F(DesktopTest, TheDoseThumbLeavesTheCommandCaptionWhole) {
     }
 }
 
-// Every window the game opens, with every control, on this screen: the board with all its log
-// lines, the opening, the briefing, the event and its result box, pause and stop boxes, the end,
-// the name entry and the ranking, the graph, the options and the about box.
+// Every window the game opens, with every control and its text whole, on this screen: the board
+// with all its log lines, the opening, the briefing, the event and its result box, pause and stop
+// boxes, the end, the name entry and the ranking, the graph, the options and the about box.
 TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
     ExpectInside(app->Opening(), "opening");
     // Gone, so that it hides none of the others.
@@ -244,6 +246,14 @@ TEST_F(DesktopTest, EveryWindowAndEveryControlIsOnTheScreen) {
     const QRect shown = log->viewport()->rect();
     for (int row = 0; row < log->count(); ++row)
         EXPECT_TRUE(shown.contains(log->visualItemRect(log->item(row)))) << "log line " << row;
+    // A translation was not drawn into the layout: its one-line labels take the room beside them
+    // before any is drawn smaller, and on the board all of them find it.
+    for (const QLabel* label : View().findChildren<QLabel*>()) {
+        if (CurrentLanguage() == kSourceLanguage || label->wordWrap() || label->text().isEmpty())
+            continue;
+        EXPECT_EQ(label->font().pixelSize(), View().font().pixelSize())
+            << label->text().toStdString();
+    }
     Open([this] { Trigger("pause"); }, {Check("pause", ClickButton("OK"))});
     Open([this] { Trigger("pause"); }, {Check("resume", ClickButton("OK"))});
     // April's event.
