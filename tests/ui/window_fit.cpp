@@ -17,10 +17,20 @@
 #include <QTextEdit>
 
 #include "platform/control_set.h"
-#include "ui_helpers.h"
 
 namespace zormade::test {
 namespace {
+
+// Whether each of the label's lines is laid out on one line in the label's width, so that the
+// text breaks only where it says.
+bool LinesStayWhole(const QLabel* label) {
+    const QRect room(0, 0, label->contentsRect().width(), 10000);
+    const QFontMetrics face = label->fontMetrics();
+    for (const QString& line : label->text().split(QLatin1Char('\n')))
+        if (face.boundingRect(room, Qt::TextWordWrap, line).height() >= 2 * face.height())
+            return false;
+    return true;
+}
 
 // A one-line label is held to its ink, which may run into the face's leading.
 bool LabelShownWhole(const QLabel* label) {
