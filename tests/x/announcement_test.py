@@ -105,11 +105,9 @@ environment.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
 state = {"step": "main window", "focused": None, "heard": None}
 
 
-def press(*keys):
-    for key in keys:
-        Atspi.generate_keyboard_event(key, None, Atspi.KeySynthType.PRESS)
-    for key in reversed(keys):
-        Atspi.generate_keyboard_event(key, None, Atspi.KeySynthType.RELEASE)
+def press(key):
+    for kind in (Atspi.KeySynthType.PRESS, Atspi.KeySynthType.RELEASE):
+        Atspi.generate_keyboard_event(key, None, kind)
 
 
 def ours(event):
@@ -138,7 +136,9 @@ def on_focus(event):
 
 def log_lines():
     log = find(game.pid, lambda node: node.get_role() == Atspi.Role.LIST)
-    return [log.get_child_at_index(i).get_name() for i in range(log.get_child_count())] if log else None
+    if not log:
+        return None
+    return [log.get_child_at_index(i).get_name() for i in range(log.get_child_count())]
 
 
 def on_showing(event):
