@@ -19,7 +19,9 @@ void AppTest::SetUp() {
 
 void AppTest::TearDown() {
     app.reset();
-    DropLeftoverQuit();
+    // The quit the main loop was sent as its last window closed, but did not live to see: left in
+    // the queue, it would end every event loop of the next test at once, a modal dialog's too.
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
 }
 
 void AppTest::StartGame() {

@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
-#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QWindow>
 
 #include "app_fixture.h"
@@ -18,25 +11,11 @@
 #include "platform/control_set.h"
 #include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
-#include "platform/list_box.h"
 #include "platform/message_box.h"
-#include "platform/multi_line_edit.h"
-#include "platform/picture_control.h"
 #include "platform/sized_files_icon.h"
-#include "platform/template_controls.h"
-#include "platform/template_dialog.h"
 #include "platform/text_fit.h"
+#include "platform/translation.h"
 #include "platform/window_pos.h"
-#include "ui/about_dialog.h"
-#include "ui/board.h"
-#include "ui/briefing_dialog.h"
-#include "ui/event_dialog.h"
-#include "ui/graph_dialog.h"
-#include "ui/opening_dialog.h"
-#include "ui/options_dialog.h"
-#include "ui/rank_in_dialog.h"
-#include "ui/ranking_dialog.h"
-#include "ui/run_result_dialog.h"
 #include "ui_helpers.h"
 
 namespace zormade::test {
@@ -173,41 +152,6 @@ TEST(ClassicLook, GivesWayOnlyToAStyleThePlayerChose) {
     qputenv("QT_STYLE_OVERRIDE", before);
 }
 
-// Every control the windows reach by a typed id is in that window's template, of that type.
-template <typename... T>
-void ExpectControls(int templateId, ControlId<T>... ids) {
-    TemplateDialog form(templateId);
-    ASSERT_TRUE(form.IsBuilt()) << templateId;
-    const auto expect = [templateId](const QWidget* found, int id) {
-        EXPECT_NE(found, nullptr) << "template " << templateId << ", control " << id;
-    };
-    (expect(form.Item<T>(ids.id), ids.id), ...);
-}
-
-TEST(ControlIds, EveryTypedIdIsInItsTemplateAsThatType) {
-    ExpectControls(Board::kTemplateId, Board::kStaminaBar, Board::kTrustBar, Board::kRivalBar,
-                   Board::kSuspicionBar, Board::kMoneyEdit, Board::kPatientsEdit, Board::kMonthEdit,
-                   Board::kYearEdit, Board::kDoseSlider, Board::kDonationSlider,
-                   Board::kDemandSlider, Board::kCounterSlider, Board::kLog);
-    ExpectControls(EventDialog::kTemplateId, EventDialog::kAnswerListId, EventDialog::kPromptId,
-                   EventDialog::kPictureId, EventDialog::kConfirmId);
-    ExpectControls(RunResultDialog::kTemplateId, RunResultDialog::kPictureId,
-                   RunResultDialog::kTitleId, RunResultDialog::kMessageId);
-    ExpectControls(RankInDialog::kTemplateId, RankInDialog::kPointsId, RankInDialog::kRankId,
-                   RankInDialog::kNameId);
-    ExpectControls(OptionsDialog::kTemplateId, OptionsDialog::kSkipOpeningId,
-                   OptionsDialog::kFirstLevelId, OptionsDialog::kFirstSpeedId);
-    ExpectControls(OpeningDialog::kTemplateId, OpeningDialog::kPictureId);
-    ExpectControls(GraphDialog::kTemplateId, GraphDialog::kValuesChartId,
-                   GraphDialog::kMoneyChartId, GraphDialog::kEndLineId, GraphDialog::kEventListId);
-    for (std::size_t place = 0; place < RankingDialog::kPointsIds.size(); ++place) {
-        ExpectControls(RankingDialog::kTemplateId, RankingDialog::kPointsIds[place],
-                       RankingDialog::kNameIds[place]);
-    }
-    for (int templateId : {AboutDialog::kTemplateId, BriefingDialog::kTemplateId})
-        ExpectControls(templateId, TemplateDialog::kAcceptButton);
-}
-
 // A slip in a template refuses it with a message naming the template, the control and the word.
 TEST(ControlIds, ATemplateWithAnUnknownKindOrStyleIsRefusedSayingWhy) {
     const struct {
@@ -233,6 +177,68 @@ TEST(ControlIds, ATemplateWithAnUnknownKindOrStyleIsRefusedSayingWhy) {
         &error);
     ASSERT_TRUE(good);
     EXPECT_TRUE(error.isEmpty() && good->controls.size() == 1 && good->controls[0].Has("readonly"));
+}
+
+// A translation was not drawn into the layout: a one-line label too narrow for it first takes the
+// free room on its row, up to its neighbours' edges and inside its group box's line, and only then
+// is drawn smaller.
+TEST(ControlSet, AOneLineLabelInATranslationWidensIntoItsRowsRoomBeforeItShrinks) {
+    QString error;
+    auto dialog = ParseDialogTemplate(7, R"({"controls": [
+        {"kind": "groupbox", "text": "Box", "rect": [4, 4, 150, 80]},
+        {"kind": "static", "rect": [10, 14, 20, 8]},
+        {"kind": "button", "text": "A", "rect": [110, 12, 30, 12]},
+        {"kind": "static", "rect": [10, 30, 20, 8]},
+        {"kind": "button", "text": "B", "rect": [60, 28, 30, 12]},
+        {"kind": "static", "rect": [10, 46, 20, 8]},
+        {"kind": "static", "rect": [10, 62, 20, 8]},
+        {"kind": "button", "text": "C", "rect": [30, 60, 30, 12]},
+        {"kind": "button", "text": "D", "rect": [6, 74, 30, 8]},
+        {"kind": "static", "style": ["right"], "rect": [36, 74, 20, 8]}]})",
+                                      &error);
+    ASSERT_TRUE(dialog) << error.toStdString();
+    const auto drawn = [&dialog](std::size_t i) {
+        return DialogUnitsToPixels(dialog->controls[i].rect, dialog->pointSize);
+    };
+    const auto end = [](const QRect& r) { return r.x() + r.width(); };
+    // Where each label ends up, its text too long for that room until drawn a size smaller.
+    // clang-format off
+    const struct { const char* what; std::size_t label; int left, right; } cases[] = {
+        {"up to the neighbour", 3, drawn(3).x(), drawn(4).x()},
+        {"up to the box's line", 5, drawn(5).x(), end(drawn(0)) - 3},
+        {"a neighbour at its right edge", 6, drawn(6).x(), end(drawn(6))},
+        {"a neighbour at its left edge", 9, drawn(9).x(), end(drawn(9))},
+    };
+    // clang-format on
+    QWidget host;
+    host.resize(600, 400);
+    host.setFont(DialogFont(DialogFace(), dialog->pointSize));
+    const auto wider = [&host](int room) {
+        QString text;
+        while (host.fontMetrics().horizontalAdvance(text) <= room * 11 / 10)
+            text += QLatin1Char(static_cast<char>('a' + text.size() % 26));
+        return text;
+    };
+    // Label 1 has room enough beside it.
+    dialog->controls[1].text = wider(drawn(1).width() * 3 / 2);
+    for (const auto& c : cases) dialog->controls[c.label].text = wider(c.right - c.left);
+    ASSERT_TRUE(UseLanguage(QStringLiteral("en")));
+    ControlSet controls;
+    controls.Build(&host, *dialog);
+    UseLanguage(kSourceLanguage);
+    const std::vector<QWidget*>& all = controls.All();
+    const int size = host.font().pixelSize();
+    for (const auto& c : cases) {
+        EXPECT_EQ(std::pair(all[c.label]->x(), end(all[c.label]->geometry())),
+                  std::pair(c.left, c.right))
+            << c.what;
+        EXPECT_LT(all[c.label]->font().pixelSize(), size) << c.what;
+    }
+    const QRect roomy = all[1]->geometry();
+    EXPECT_TRUE(roomy.x() == drawn(1).x() && end(roomy) > end(drawn(1)) &&
+                end(roomy) < drawn(2).x())
+        << roomy.x() << ", " << end(roomy);
+    EXPECT_EQ(all[1]->font().pixelSize(), size);
 }
 
 // Every control of every window has a name a screen reader can say: its own caption, or the

@@ -119,8 +119,6 @@ QString DialogText(QWidget* dialog, int id) {
     return control ? WindowText(control) : QString();
 }
 
-void DropLeftoverQuit() { QCoreApplication::removePostedEvents(qApp, QEvent::Quit); }
-
 int TextBaseline(QWidget* control) {
     QPoint lineTop = control->contentsRect().topLeft();
     if (auto* edit = qobject_cast<QTextEdit*>(control)) {
@@ -128,15 +126,6 @@ int TextBaseline(QWidget* control) {
         lineTop = edit->viewport()->mapTo(edit, inViewport);
     }
     return control->mapTo(control->window(), lineTop).y() + QFontMetrics(control->font()).ascent();
-}
-
-bool LinesStayWhole(const QLabel* label) {
-    const QRect room(0, 0, label->contentsRect().width(), 10000);
-    const QFontMetrics face = label->fontMetrics();
-    for (const QString& line : label->text().split(QLatin1Char('\n')))
-        if (face.boundingRect(room, Qt::TextWordWrap, line).height() >= 2 * face.height())
-            return false;
-    return true;
 }
 
 void SaveScreenshot(QWidget* window, const QString& name) {

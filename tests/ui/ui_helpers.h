@@ -116,18 +116,9 @@ T* DialogItem(QWidget* dialog, ControlId<T> id) {
     return DialogItem<T>(dialog, id.id);
 }
 
-// Drops the quit that the main loop was sent as it ended (its last window closing) but did not
-// live to see. Left in the queue, the next test's events would deliver it, and from then on
-// every event loop, a modal dialog's too, would return at once.
-void DropLeftoverQuit();
-
 // Where the first line of a label's or a multi-line edit's text has its baseline, in its
 // window's coordinates.
 int TextBaseline(QWidget* control);
-
-// Whether each of the label's lines is laid out on one line in the label's width, so that the
-// text breaks only where it says.
-bool LinesStayWhole(const QLabel* label);
 
 // Saves the window as build/screenshots/<name>.png when ZORMADE_SCREENSHOTS names a folder.
 void SaveScreenshot(QWidget* window, const QString& name);

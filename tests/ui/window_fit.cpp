@@ -1,21 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_fit.h"
 
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTest>
 #include <QTextEdit>
 
 #include "platform/control_set.h"
-#include "ui_helpers.h"
 
 namespace zormade::test {
 namespace {
+
+// Whether each of the label's lines is laid out on one line in the label's width, so that the
+// text breaks only where it says.
+bool LinesStayWhole(const QLabel* label) {
+    const QRect room(0, 0, label->contentsRect().width(), 10000);
+    const QFontMetrics face = label->fontMetrics();
+    for (const QString& line : label->text().split(QLatin1Char('\n')))
+        if (face.boundingRect(room, Qt::TextWordWrap, line).height() >= 2 * face.height())
+            return false;
+    return true;
+}
 
 // A one-line label is held to its ink, which may run into the face's leading.
 bool LabelShownWhole(const QLabel* label) {
@@ -77,15 +92,18 @@ bool CaptionShownWhole(const QGroupBox* box) {
            box->fontMetrics().size(Qt::TextShowMnemonic, box->title()).width() <= caption.width();
 }
 
-QString Where(const QWidget* control) {
-    const QRect r = control->geometry();
-    return QStringLiteral("%1 %2 x %3 at (%4, %5) in %6 %7 px")
-        .arg(QString::fromLatin1(control->metaObject()->className()))
+QString Place(const QRect& r) {
+    return QStringLiteral("%1 x %2 at (%3, %4)")
         .arg(r.width())
         .arg(r.height())
         .arg(r.x())
-        .arg(r.y())
-        .arg(control->font().family())
+        .arg(r.y());
+}
+
+QString Where(const QWidget* control) {
+    return QStringLiteral("%1 %2 in %3 %4 px")
+        .arg(QString::fromLatin1(control->metaObject()->className()), Place(control->geometry()),
+             control->font().family())
         .arg(control->font().pixelSize());
 }
 
@@ -104,8 +122,7 @@ QList<QWidget*> VisibleControls(QWidget* window) {
     return shown;
 }
 
-}  // namespace
-
+// Whether `control` shows its text whole, at its font, in the room its style leaves for text.
 bool ShownWhole(QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control)) return LabelShownWhole(label);
     if (auto* edit = qobject_cast<QTextEdit*>(control)) return EditShownWhole(edit);
@@ -114,6 +131,8 @@ bool ShownWhole(QWidget* control) {
     if (auto* box = qobject_cast<QGroupBox*>(control)) return CaptionShownWhole(box);
     return true;
 }
+
+}  // namespace
 
 QStringList CutTexts(QWidget* window) {
     QStringList cut;
@@ -144,6 +163,24 @@ QRect CaptionRect(const QGroupBox* box) {
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
                                         box);
+}
+
+void ExpectOnScreen(QWidget* window, const std::string& where,
+                    const std::function<QRect()>& frame) {
+    constexpr int kWaitMs = 10000;
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    const std::string in = where + " in " + Place(room).toStdString();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window, kWaitMs)) << in;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return room.contains(frame()); }, kWaitMs))
+        << in << ": the frame " << Place(frame()).toStdString();
+    for (QWidget* control : VisibleControls(window)) {
+        const QRect global(control->mapToGlobal(QPoint(0, 0)), control->size());
+        EXPECT_TRUE(room.contains(global)) << in << ": " << Where(control).toStdString();
+    }
+    const QStringList cut = CutTexts(window), overlapping = OverlappingControls(window);
+    EXPECT_TRUE(cut.isEmpty()) << in << ", cut:\n" << cut.join('\n').toStdString();
+    EXPECT_TRUE(overlapping.isEmpty()) << in << ", overlapping:\n"
+                                       << overlapping.join('\n').toStdString();
 }
 
 }  // namespace zormade::test

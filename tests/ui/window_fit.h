@@ -3,16 +3,13 @@
 
 #include <QRect>
 #include <QStringList>
+#include <functional>
+#include <string>
 
 class QGroupBox;
 class QWidget;
 
 namespace zormade::test {
-
-// Whether `control` shows its text whole, at the font it uses, in the room its style leaves for
-// text: a label's (wrapped only where the text breaks it), a button's, a group box's caption, each
-// line of a multi-line edit, each row of a list. A control without a text shows it whole.
-bool ShownWhole(QWidget* control);
 
 // Where the style puts a group box's caption, in the box's own coordinates.
 QRect CaptionRect(const QGroupBox* box);
@@ -22,5 +19,10 @@ QStringList CutTexts(QWidget* window);
 
 // Each pair of visible controls side by side that overlap; a group box is drawn round its rows.
 QStringList OverlappingControls(QWidget* window);
+
+// Top-level `window` lies inside the screen's free area once `frame` (its outer frame, as far as
+// the platform tells it; null while it has none) does: each visible control inside it too, each
+// text whole, no two controls on each other. `where` names the window in the failures.
+void ExpectOnScreen(QWidget* window, const std::string& where, const std::function<QRect()>& frame);
 
 }  // namespace zormade::test

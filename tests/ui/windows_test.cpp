@@ -24,8 +24,9 @@ namespace {
 
 using Answer = ModalSequence::Answer;
 
-// Every window in each language, on the screen the run was given (ctest gives each of the four
-// sizes a run): inside the screen, each text whole in its control, no two controls on each other.
+// Every event and both ends in each language, on the screen the run was given (ctest gives each of
+// the four sizes a run): inside the screen, each text whole in its control, no two controls on
+// each other. The menu windows and the board are the X desktop test's, on five screens.
 class WindowsTest : public AppTest, public testing::WithParamInterface<const char*> {
 protected:
     void SetUp() override {
@@ -41,21 +42,7 @@ protected:
     }
 
     static void Expect(QWidget* window, const QString& name) {
-        const QSize screen = QGuiApplication::primaryScreen()->size();
-        const std::string where = QStringLiteral("%1 on %2 x %3")
-                                      .arg(name)
-                                      .arg(screen.width())
-                                      .arg(screen.height())
-                                      .toStdString();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window)) << where;
-        EXPECT_TRUE(
-            QGuiApplication::primaryScreen()->availableGeometry().contains(window->frameGeometry()))
-            << where;
-        const QStringList cut = CutTexts(window), overlapping = OverlappingControls(window);
-        EXPECT_TRUE(cut.isEmpty()) << where << ", cut:\n" << cut.join('\n').toStdString();
-        EXPECT_TRUE(overlapping.isEmpty()) << where << ", overlapping:\n"
-                                           << overlapping.join('\n').toStdString();
-        ++checked;
+        ExpectOnScreen(window, name.toStdString(), [window] { return window->frameGeometry(); });
     }
 
     // Checks the window, then answers it with `answer`.
@@ -71,39 +58,10 @@ protected:
         NextDraws(0, 0);
         Session().Tick();
     }
-
-    static inline int checked = 0;
 };
-
-TEST_P(WindowsTest, TheMenuWindowsAndTheBoardWithAMonthsLog) {
-    checked = 0;
-    for (const char* command : {"options", "about", "ranking"}) {
-        ModalAnswer window(Check(command));
-        Trigger(command);
-        EXPECT_TRUE(window.Answered()) << command;
-    }
-    ModalAnswer briefing(Check(QStringLiteral("briefing")));
-    Trigger("start");
-    ASSERT_TRUE(briefing.Answered());
-    Slider(Board::kDoseSlider)->setValue(10);
-    Slider(Board::kDemandSlider)->setValue(5);
-    for (int month = 1; month <= 3; ++month) PlayMonth();
-    ASSERT_FALSE(LogLines().isEmpty());
-    Expect(&Frame(), QStringLiteral("board"));
-    EXPECT_EQ(checked, 5);
-    // A translation was not drawn into the layout: its one-line labels take the room beside them
-    // before any is drawn smaller, and on the board all of them find it.
-    if (QString::fromLatin1(GetParam()) == kSourceLanguage) return;
-    for (const QLabel* label : View().findChildren<QLabel*>()) {
-        if (label->wordWrap() || label->text().isEmpty()) continue;
-        EXPECT_EQ(label->font().pixelSize(), View().font().pixelSize())
-            << label->text().toStdString();
-    }
-}
 
 // The prompt and its four answers, then each answer's result as the game tells it.
 TEST_P(WindowsTest, EveryEventAndEachOfItsResults) {
-    checked = 0;
     for (int index = 0; index < kEventCount; ++index) {
         const QString name = QStringLiteral("event %1").arg(index);
         SCOPED_TRACE(name.toStdString());
@@ -134,13 +92,11 @@ TEST_P(WindowsTest, EveryEventAndEachOfItsResults) {
             EXPECT_TRUE(box.Answered()) << name.toStdString();
         }
     }
-    EXPECT_EQ(checked, kEventCount * 5);
 }
 
 // A capture with all three limits crossed gives the longest end line, in the end dialog and the
 // graph; a clear high in the table opens the name entry and the ranking.
 TEST_P(WindowsTest, BothEndsTheNameEntryTheRankingAndTheGraph) {
-    checked = 0;
     StartGame();
     StatusValues& values = Session().GameRun().State().values;
     values.stamina = 0;
@@ -151,6 +107,7 @@ TEST_P(WindowsTest, BothEndsTheNameEntryTheRankingAndTheGraph) {
     ASSERT_TRUE(capture.Answered());
     ModalAnswer captureGraph(Check(QStringLiteral("graph of a capture")));
     Trigger("graph");
+    EXPECT_TRUE(captureGraph.Answered());
 
     StartGame();
     GameState& state = Session().GameRun().State();
@@ -166,7 +123,7 @@ TEST_P(WindowsTest, BothEndsTheNameEntryTheRankingAndTheGraph) {
     ASSERT_TRUE(windows.Done());
     ModalAnswer clearGraph(Check(QStringLiteral("graph of a clear")));
     Trigger("graph");
-    EXPECT_EQ(checked, 6);
+    EXPECT_TRUE(clearGraph.Answered());
 }
 
 INSTANTIATE_TEST_SUITE_P(InEachLanguage, WindowsTest, testing::Values("ja", "en"));
