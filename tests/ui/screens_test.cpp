@@ -102,12 +102,6 @@ void ChangeAll(QWidget* dialog) {
 
 class OptionDlgTest : public AppTest {
 protected:
-    // The turn period and level factor a run started now plays at.
-    std::pair<int, double> StartedPace() {
-        StartGame();
-        return {Session().TurnTimer().interval(), Session().GameRun().State().levelFactor};
-    }
-
     // Opens the options from the menu, reads them, lets `change` act, then closes with `close`.
     Choices Open(const Answer& change, const Answer& close) {
         Choices shown;
@@ -126,8 +120,9 @@ protected:
 };
 
 // Normal level and speed, the box clear; cancel, Esc and the close box keep them; OK takes the
-// choices, the next run plays them and the next start leaves the opening out.
-TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
+// choices and the next start leaves the opening out. That a run plays the options is the keyboard
+// and announcement tests'.
+TEST_F(OptionDlgTest, OnlyOkTakesTheChoices) {
     for (const auto& way : {ClickButton("ｷｬﾝｾﾙ"), PressKey(Qt::Key_Escape), kCloseWindow}) {
         EXPECT_EQ(Open(ChangeAll, way), Choices(2, 2, false, "OK"));
         EXPECT_EQ(Session().Options(), (GameOptions{Level::Normal, Speed::Normal, 0}))
@@ -137,7 +132,6 @@ TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
     EXPECT_EQ(Session().Options(), (GameOptions{Level::Hardest, Speed::Fastest, 1}));
     // Saved at once, so that a lost display later cannot lose them.
     EXPECT_EQ(IniProfile(ProfilePath()).GetProfileInt("Option", "Speed", 2), 0);
-    EXPECT_EQ(StartedPace(), std::make_pair(3000, 1.5));
     Frame().close();
     StartAgain();
     EXPECT_EQ(app->Opening(), nullptr) << "the box left the opening in";
@@ -149,7 +143,10 @@ TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAtFactorOne
     EXPECT_EQ(Open([](QWidget*) {}, ClickButton("OK")), Choices(-1, -1, false, "OK"));
     // OK with nothing ticked stores -1, which plays like any value outside the group.
     EXPECT_EQ(Session().Options(), (GameOptions{Level{-1}, Speed{-1}, 0}));
-    EXPECT_EQ(StartedPace(), std::make_pair(7000, 1.0));
+    StartGame();
+    EXPECT_EQ(
+        std::make_pair(Session().TurnTimer().interval(), Session().GameRun().State().levelFactor),
+        std::make_pair(7000, 1.0));
 }
 
 }  // namespace
