@@ -266,9 +266,10 @@ const GraphOnScreen kGraphOnScreens[] = {
 // clang-format on
 
 // Two stopped runs, the second forgetting the first. Events crowding a run's last months, in months
-// running: each has a mark of its own, and the upper plot keeps the height of a run without any. Opened on a larger screen the window is larger,
-// inside the screen's free area, its plot higher, its list longer and its lines thicker; made as
-// small as the player may, it is today's window, every text whole.
+// running: each has a mark of its own, and the upper plot keeps the height of a run without any.
+// Opened on a larger screen the window is larger, inside the screen's free area, its plot higher,
+// its list longer and its lines thicker; made as small as the player may, it is today's window,
+// every text whole.
 TEST_F(GraphTest, EventsCrowdingTheLastMonthsLeaveThePlotItsHeight) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const GraphOnScreen* expected =
