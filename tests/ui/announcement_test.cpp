@@ -2,6 +2,7 @@
 // What a screen reader is told without the focus moving: the month's lines, an event's result and
 // the run's end; the focus a run starts with; the radio buttons' groups.
 #include <QAccessible>
+#include <tuple>
 
 #include "app_fixture.h"
 #include "core/event_catalogue.h"
@@ -25,7 +26,11 @@ QString Announced(QWidget* window) {
 
 using AnnouncementTest = AppTest;
 
+// The timer rests while the event and its result box are open, and comes back with the period of
+// the speed chosen; the values move only after the box is closed, scaled by the level.
 TEST_F(AnnouncementTest, TheMonthAnEventsResultAndTheEndAreToldWhereverTheFocusIs) {
+    Session().Options().level = Level::Hardest;
+    Session().Options().speed = Speed::Fastest;
     StartGame();
     QWidget* focus = Frame().focusWidget();
     EXPECT_EQ(focus, View().Item<QWidget>(Board::kDoseSlider.id))
@@ -39,11 +44,27 @@ TEST_F(AnnouncementTest, TheMonthAnEventsResultAndTheEndAreToldWhereverTheFocusI
 
     Session().GameRun().State().month = 6;
     NextDraws(0, 2);
-    QString duringTheBox;
+    const int stamina = BoardValues()[4];
+    // The timer in the dialog and in the box, the stamina and what is told under the box.
+    std::tuple<bool, bool, int, QString> seen;
     EventAnswer answer(3, ClickButton("決定"));
-    answer.whileBoxOpen = [&](QWidget*) { duringTheBox = Announced(&Frame()); };
+    answer.whileDialogOpen = [&](EventDialog&) {
+        std::get<0>(seen) = Session().TurnTimer().isActive();
+    };
+    answer.whileBoxOpen = [&](QWidget*) {
+        std::get<1>(seen) = Session().TurnTimer().isActive();
+        std::get<2>(seen) = Session().GameRun().State().values.stamina;
+        std::get<3>(seen) = Announced(&Frame());
+    };
     Session().Tick();
-    EXPECT_EQ(duringTheBox, QString::fromUtf8(EventRecordAt(2).answers[3].result));
+    const EventRecord& event = EventRecordAt(2);
+    EXPECT_EQ(answer.Prompt(), QString::fromUtf8(event.prompt));
+    EXPECT_EQ(seen,
+              std::make_tuple(false, false, stamina, QString::fromUtf8(event.answers[3].result)));
+    EXPECT_EQ(std::make_pair(Session().TurnTimer().isActive(), Session().TurnTimer().interval()),
+              std::make_pair(true, 3000));
+    // Event 2's fourth answer costs 100 stamina, half as much again at level 0.
+    EXPECT_EQ(BoardValues()[4], stamina - 150);
     EXPECT_EQ(Announced(&Frame()), LogLines().join('\n')) << "the month after its event";
 
     Session().GameRun().State().caught = true;

@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "app_fixture.h"
-#include "core/event_catalogue.h"
 #include "ui/month_log_text.h"
 #include "ui_helpers.h"
 
@@ -101,35 +100,6 @@ TEST_F(BoardTest, ATickPlaysTheSlidersThroughTheCoreAndShowsTheMonth) {
     }
     EXPECT_NE(now.suspicion, 447) << "the months moved the values";
     SaveScreenshot(&Frame(), "board-running");
-}
-
-// The timer rests while the event and its result box are open, and comes back with the period of
-// the speed chosen; the values move only after the box is closed, scaled by the level.
-TEST_F(BoardTest, AnEventStopsTheTimerAndItsAnswerTakesEffectAfterTheResultBox) {
-    Session().Options().level = Level::Hardest;
-    Session().Options().speed = Speed::Fastest;
-    StartGame();
-    Session().GameRun().State().month = 6;
-    NextDraws(0, 2);
-    // The timer in the dialog and in the box, the stamina under the box; the dialog hidden under
-    // the box is the event dialog test's.
-    std::tuple<bool, bool, int> seen;
-    EventAnswer answer(3, ClickButton("決定"));
-    answer.whileDialogOpen = [&](EventDialog&) {
-        std::get<0>(seen) = Session().TurnTimer().isActive();
-    };
-    answer.whileBoxOpen = [&](QWidget*) {
-        std::get<1>(seen) = Session().TurnTimer().isActive();
-        std::get<2>(seen) = Session().GameRun().State().values.stamina;
-    };
-    Session().Tick();
-
-    EXPECT_EQ(answer.Prompt(), QString::fromUtf8(EventRecordAt(2).prompt));
-    EXPECT_EQ(seen, std::make_tuple(false, false, 5000));
-    EXPECT_EQ(std::make_pair(Session().TurnTimer().isActive(), Session().TurnTimer().interval()),
-              std::make_pair(true, 3000));
-    // Event 2's fourth answer costs 100 stamina, half as much again at level 0.
-    EXPECT_EQ(BoardValues()[4], 4850);
 }
 
 // No tick plays a month while the run is paused, nor while the pause, resume or stop box is open.

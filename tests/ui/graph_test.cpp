@@ -226,28 +226,14 @@ TEST_F(GraphTest, ACaptureShowsItsMonthsTheAnswerTakenAndTheValuesThatCrossed) {
     EXPECT_EQ(timeSpans, QStringList({"0-4", "0-4"})) << "both charts span the run's months";
 }
 
-TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
+// A run of the last months spans only them; one stopped before its first month has nothing to show.
+TEST_F(GraphTest, AClearOfTheLastMonthsShowsOnlyThemAndItsScore) {
     StartGame();
     ModalAnswer yes(ClickButton("はい"));
     Trigger("stop");
     EXPECT_FALSE(GraphEnabled()) << "stopped before its first month";
 
     StartGame();
-    Session().GameRun().State().month = 10;  // a two-digit month in the date
-    PlayMonth();
-    PlayMonth();
-    ModalAnswer stop(ClickButton("はい"));
-    Trigger("stop");
-    ASSERT_TRUE(GraphEnabled());
-    OpenGraph(Qt::Key_Escape, "graph-stopped");
-    EXPECT_EQ(lines, board);
-    EXPECT_TRUE(endLine == "1991/11 でゲームを中断した" && events.isEmpty())
-        << endLine.toStdString();
-    EXPECT_EQ(axisLabels, QStringList({"1991", "1991", "0 200", "0 10"})) << "no patient at all";
-
-    board.clear();
-    StartGame();
-    EXPECT_FALSE(GraphEnabled());
     // The last three months of a run, each adding 48 patients and taking 144 000 of the money:
     // POINT from the last month's 144 × 0.88 + 1 068 000 / 7578.
     Session().GameRun().State().year = 1996;
@@ -257,35 +243,70 @@ TEST_F(GraphTest, AStoppedRunShowsItsMonthsUntilANewStartForgetsThem) {
     for (int month = 9; month <= 11; ++month) PlayMonth();
     EndTheRun();
     OpenGraph(Qt::Key_Escape, "graph-clear");
-    EXPECT_EQ(lines, board) << "the stopped run's months are gone";
+    EXPECT_EQ(lines, board);
     EXPECT_EQ(axisLabels.front(), "1996") << "a run of the last months spans only them";
     EXPECT_EQ(timeSpans, QStringList({"68-70", "68-70"}));
     EXPECT_EQ(endLine,
               "1996年12月まで逃げ切った！　POINT:266（患者144人×0.88＋所持金1068000円÷7578）");
 }
 
-// Events crowding a run's last months, in months running: each has a mark of its own, and the
-// upper plot keeps the height of a run without any.
+// The window on the screen the tests run on, at today's size where a larger one would not fit a
+// share of the screen (at 640 × 480 with a smaller face), else larger in today's proportions.
+struct GraphOnScreen {
+    QSize screen, today, opened;
+};
+// clang-format off
+const GraphOnScreen kGraphOnScreens[] = {
+    {{640, 480}, {552, 473}, {552, 473}},
+    {{800, 600}, {552, 516}, {552, 516}},
+    {{800, 800}, {552, 516}, {640, 598}},  // the offscreen platform's own
+    {{1024, 768}, {552, 516}, {657, 614}},
+    {{1600, 1200}, {552, 516}, {1026, 960}},
+};
+// clang-format on
+
+// Two stopped runs, the second forgetting the first. Events crowding a run's last months, in months
+// running: each has a mark of its own, and the upper plot keeps the height of a run without any.
+// Opened on a larger screen the window is larger, inside the screen's free area, its plot higher,
+// its list longer and its lines thicker; made as small as the player may, it is today's window,
+// every text whole.
 TEST_F(GraphTest, EventsCrowdingTheLastMonthsLeaveThePlotItsHeight) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const GraphOnScreen* expected =
+        std::find_if(std::begin(kGraphOnScreens), std::end(kGraphOnScreens),
+                     [&](const GraphOnScreen& g) { return g.screen == screen->size(); });
+    ASSERT_NE(expected, std::end(kGraphOnScreens))
+        << "no expectations for " << screen->size().width() << " x " << screen->size().height();
     // 1995/03 to 1996/02, as the schedule holds them: months 3 to 14 from 1995/01.
     const std::vector<int> nineEventMonths = {3, 4, 7, 8, 9, 10, 11, 13, 14};
     qreal heightWithout = 0;
     // The list's rows at the window's smallest, and those of them it shows whole: the first six.
     QStringList rows, shownWhole;
+    Grown opened, smallest;
     whileOpen = [&](QWidget* w) {
-        const QSize opened = w->size();
+        EXPECT_EQ(w->size(), expected->opened);
+        EXPECT_EQ(w->minimumSize(), expected->today);
+        EXPECT_TRUE(screen->availableGeometry().contains(w->geometry()))
+            << w->x() << ", " << w->y() << " on the screen";
+        ASSERT_NE(w->findChild<QSizeGrip*>(), nullptr) << "the player can resize it";
+        opened = Measure(w);
         w->resize(w->minimumSize());
         QCoreApplication::sendPostedEvents();
+        SCOPED_TRACE("smallest");
+        ExpectLaidOutWhole(w);
+        smallest = Measure(w);
         auto* list = DialogItem<ListBox>(w, GraphDialog::kEventListId);
         for (int i = 0; i < list->count(); ++i) {
             rows << list->item(i)->text();
             if (list->viewport()->rect().contains(list->visualItemRect(list->item(i))))
                 shownWhole << rows.back();
         }
-        w->resize(opened);
+        w->resize(expected->opened);
     };
     for (const std::vector<int>& eventMonths : {std::vector<int>(), nineEventMonths}) {
+        board.clear();
         StartGame();
+        EXPECT_FALSE(GraphEnabled()) << "a new start forgets the last run's months";
         const auto start = Session().GameRun().State().values;
         PlayMonth();  // 1991/01, so that the run spans six years
         Session().GameRun().State().year = 1995;
@@ -304,6 +325,9 @@ TEST_F(GraphTest, EventsCrowdingTheLastMonthsLeaveThePlotItsHeight) {
         ModalAnswer stop(ClickButton("はい"));
         Trigger("stop");
         OpenGraph(Qt::Key_Escape, eventMonths.empty() ? "graph-no-events" : "graph-marks");
+        EXPECT_EQ(lines, board);
+        EXPECT_EQ(endLine, "1996/11 でゲームを中断した");
+        EXPECT_EQ(axisLabels.back(), "0 10") << "no patient at all";
         ASSERT_EQ(marks.size(), eventMonths.size()) << "one mark for each event";
         for (std::size_t i = 1; i < marks.size(); ++i) {
             EXPECT_EQ(marks[i].top(), marks[0].top()) << "one row";
@@ -315,56 +339,6 @@ TEST_F(GraphTest, EventsCrowdingTheLastMonthsLeaveThePlotItsHeight) {
     EXPECT_EQ(gaugesPlotHeight, heightWithout);
     ASSERT_GT(rows.size(), 6);
     EXPECT_EQ(shownWhole.join('\n').toStdString(), rows.mid(0, 6).join('\n').toStdString());
-}
-
-// The window on the screen the tests run on, at today's size where a larger one would not fit a
-// share of the screen (at 640 × 480 with a smaller face), else larger in today's proportions.
-struct GraphOnScreen {
-    QSize screen, today, opened;
-};
-// clang-format off
-const GraphOnScreen kGraphOnScreens[] = {
-    {{640, 480}, {552, 473}, {552, 473}},
-    {{800, 600}, {552, 516}, {552, 516}},
-    {{800, 800}, {552, 516}, {640, 598}},  // the offscreen platform's own
-    {{1024, 768}, {552, 516}, {657, 614}},
-    {{1600, 1200}, {552, 516}, {1026, 960}},
-};
-// clang-format on
-
-// Opened on a larger screen the window is larger, inside the screen's free area, its plot higher,
-// its list longer and its lines thicker, every text whole; made as small as the player may, it is
-// today's window.
-TEST_F(GraphTest, TheWindowGrowsWithTheScreenAndItsContentsFollowItsSize) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const GraphOnScreen* expected =
-        std::find_if(std::begin(kGraphOnScreens), std::end(kGraphOnScreens),
-                     [&](const GraphOnScreen& g) { return g.screen == screen->size(); });
-    ASSERT_NE(expected, std::end(kGraphOnScreens))
-        << "no expectations for " << screen->size().width() << " x " << screen->size().height();
-    StartGame();
-    for (int month = 1; month <= 3; ++month) PlayMonth();
-    NextDraws(2, 2);  // 1991/04: an event whose prompt takes two rows at the smallest size
-    EventAnswer answer(0, PressKey(Qt::Key_Return));
-    PlayMonth(false);
-    ASSERT_TRUE(answer.BoxAnswered());
-    ModalAnswer stop(ClickButton("はい"));
-    Trigger("stop");
-    Grown opened, smallest;
-    whileOpen = [&](QWidget* w) {
-        EXPECT_EQ(w->size(), expected->opened);
-        EXPECT_EQ(w->minimumSize(), expected->today);
-        EXPECT_TRUE(screen->availableGeometry().contains(w->geometry()))
-            << w->x() << ", " << w->y() << " on the screen";
-        ASSERT_NE(w->findChild<QSizeGrip*>(), nullptr) << "the player can resize it";
-        opened = Measure(w);
-        w->resize(w->minimumSize());
-        QCoreApplication::sendPostedEvents();
-        SCOPED_TRACE("smallest");
-        ExpectLaidOutWhole(w);
-        smallest = Measure(w);
-    };
-    OpenGraph(Qt::Key_Escape, "graph-on-screen");
     EXPECT_GT(smallest.plotHeight, 0);
     EXPECT_EQ(smallest.lineWidth, 2);
     if (expected->opened == expected->today) {
@@ -373,7 +347,7 @@ TEST_F(GraphTest, TheWindowGrowsWithTheScreenAndItsContentsFollowItsSize) {
         EXPECT_EQ(opened.rows, smallest.rows);
         return;
     }
-    EXPECT_LT(opened.rows, smallest.rows) << "the prompt's last characters join its first row";
+    EXPECT_LT(opened.rows, smallest.rows) << "a prompt's last characters join its first row";
     EXPECT_GT(opened.plotHeight, smallest.plotHeight);
     EXPECT_GT(opened.listHeight, smallest.listHeight);
     EXPECT_GT(opened.lineWidth, smallest.lineWidth);

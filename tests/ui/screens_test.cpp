@@ -59,10 +59,16 @@ TEST_F(ScreensTest, TheBriefingShowsItsPictureAndTextsAndItsOkStartsTheGame) {
     EXPECT_TRUE(Session().TurnTimer().isActive());
 }
 
-TEST_F(ScreensTest, AboutBoxShowsTheIconNameAndVersionAndClosesEveryWay) {
+// A run goes on behind the box: a month passes while it is first open.
+TEST_F(ScreensTest, AboutBoxShowsTheIconNameAndVersionAndClosesEveryWayAsTheRunGoesOn) {
+    Session().Options().speed = Speed::Fastest;  // the fastest turns, 3 s
+    StartGame();
     for (const auto& way : {ClickButton("OK"), PressKey(Qt::Key_Escape), kCloseWindow}) {
         Shown shown;
-        ModalAnswer about(Read(shown, "about", way));
+        ModalAnswer about(Read(shown, "about", [&](QWidget* window) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return EditText(Board::kMonthEdit) != "1"; }, 10000));
+            way(window);
+        }));
         Trigger("about");
         EXPECT_EQ(about.Window().title, "ﾊﾞｰｼﾞｮﾝ情報");
         EXPECT_EQ(shown.buttons, QStringList("OK"));
@@ -70,24 +76,11 @@ TEST_F(ScreensTest, AboutBoxShowsTheIconNameAndVersionAndClosesEveryWay) {
                     (shown.flags & Qt::WindowCloseButtonHint));
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
+    EXPECT_EQ(EditText(Board::kMonthEdit), "2");
+    EXPECT_TRUE(Session().TurnTimer().isActive() && !Session().GameRun().Paused());
     const QList<QSize> sizes = Frame().windowIcon().availableSizes();
     for (int size : {16, 32, 48, 64, 128, 256})
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
-}
-
-TEST_F(ScreensTest, ARunGoesOnBehindTheAboutBox) {
-    Session().Options().speed = Speed::Fastest;  // the fastest turns, 3 s
-    StartGame();
-    ASSERT_EQ(EditText(Board::kMonthEdit), "1");
-    ModalAnswer about([&](QWidget* window) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return EditText(Board::kMonthEdit) != "1"; }, 10000));
-        EXPECT_EQ(EditText(Board::kMonthEdit), "2");
-        EXPECT_FALSE(Session().GameRun().Paused());
-        PressKey(Qt::Key_Escape)(window);
-    });
-    Trigger("about");
-    EXPECT_TRUE(about.Answered());
-    EXPECT_TRUE(Session().TurnTimer().isActive());
 }
 
 // What the dialog shows: the ticked level and speed (-1 for none), the box and the focused control.
@@ -109,12 +102,6 @@ void ChangeAll(QWidget* dialog) {
 
 class OptionDlgTest : public AppTest {
 protected:
-    // The turn period and level factor a run started now plays at.
-    std::pair<int, double> StartedPace() {
-        StartGame();
-        return {Session().TurnTimer().interval(), Session().GameRun().State().levelFactor};
-    }
-
     // Opens the options from the menu, reads them, lets `change` act, then closes with `close`.
     Choices Open(const Answer& change, const Answer& close) {
         Choices shown;
@@ -133,8 +120,9 @@ protected:
 };
 
 // Normal level and speed, the box clear; cancel, Esc and the close box keep them; OK takes the
-// choices, the next run plays them and the next start leaves the opening out.
-TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
+// choices and the next start leaves the opening out. That a run plays the options is the keyboard
+// and announcement tests'.
+TEST_F(OptionDlgTest, OnlyOkTakesTheChoices) {
     for (const auto& way : {ClickButton("ｷｬﾝｾﾙ"), PressKey(Qt::Key_Escape), kCloseWindow}) {
         EXPECT_EQ(Open(ChangeAll, way), Choices(2, 2, false, "OK"));
         EXPECT_EQ(Session().Options(), (GameOptions{Level::Normal, Speed::Normal, 0}))
@@ -144,7 +132,6 @@ TEST_F(OptionDlgTest, OnlyOkTakesTheChoicesAndTheNextRunPlaysThem) {
     EXPECT_EQ(Session().Options(), (GameOptions{Level::Hardest, Speed::Fastest, 1}));
     // Saved at once, so that a lost display later cannot lose them.
     EXPECT_EQ(IniProfile(ProfilePath()).GetProfileInt("Option", "Speed", 2), 0);
-    EXPECT_EQ(StartedPace(), std::make_pair(3000, 1.5));
     Frame().close();
     StartAgain();
     EXPECT_EQ(app->Opening(), nullptr) << "the box left the opening in";
@@ -156,7 +143,10 @@ TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAtFactorOne
     EXPECT_EQ(Open([](QWidget*) {}, ClickButton("OK")), Choices(-1, -1, false, "OK"));
     // OK with nothing ticked stores -1, which plays like any value outside the group.
     EXPECT_EQ(Session().Options(), (GameOptions{Level{-1}, Speed{-1}, 0}));
-    EXPECT_EQ(StartedPace(), std::make_pair(7000, 1.0));
+    StartGame();
+    EXPECT_EQ(
+        std::make_pair(Session().TurnTimer().interval(), Session().GameRun().State().levelFactor),
+        std::make_pair(7000, 1.0));
 }
 
 }  // namespace
