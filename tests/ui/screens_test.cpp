@@ -137,7 +137,11 @@ TEST_F(OptionDlgTest, OnlyOkTakesTheChoices) {
     EXPECT_EQ(app->Opening(), nullptr) << "the box left the opening in";
 }
 
-TEST_F(OptionDlgTest, AStoredValueOutsideTheGroupTicksNothingAndPlaysAtFactorOneAndTheSlowestPace) {
+TEST_F(OptionDlgTest,
+       EachGroupTicksItsStoredValueAndOneOutsideTicksNothingPlayingAtFactorOneAndTheSlowestPace) {
+    Session().Options() = {Level{1}, Speed{0}, 1};
+    EXPECT_EQ(Open([](QWidget*) {}, PressKey(Qt::Key_Escape)), Choices(1, 0, true, "OK"))
+        << "each group ticked from its own value";
     Session().Options() = {Level{7}, Speed{9}, 5};
     // Only 1 ticks the box.
     EXPECT_EQ(Open([](QWidget*) {}, ClickButton("OK")), Choices(-1, -1, false, "OK"));
