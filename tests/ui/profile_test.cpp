@@ -646,7 +646,7 @@ TEST_F(TerminationTest,
 // Another copy took the lock and stalls before its rename (a slow sync, a debugger) while this
 // one saves its entry without the lock; the stalled copy's older table then lands over it. The
 // exit puts the entry back, or, while the lock is still held, says which entry it cannot be sure
-// of.
+// of, by the name as it was entered: a name "%2" is no place for the score.
 TEST_F(TerminationTest, AnEntrySavedWithoutTheLockIsPutBackOrNamedAtTheExit) {
     const QByteArray stalled = "[Ranking]\nPlayer0=9000\nPlayername0=STALLED\n";
     for (const bool heldAtExit : {false, true}) {
@@ -655,20 +655,20 @@ TEST_F(TerminationTest, AnEntrySavedWithoutTheLockIsPutBackOrNamedAtTheExit) {
         StartAgain();
         auto holder = std::make_unique<LockHolder>(ProfilePath() + ".lock");
         ASSERT_TRUE(holder->Held());
-        ModalSequence entry({EnterName("MINE"), ClickButton("OK"), PressKey(Qt::Key_Escape)});
+        ModalSequence entry({EnterName("%2"), ClickButton("OK"), PressKey(Qt::Key_Escape)});
         Frame().EnterRanking(8997);
         ASSERT_TRUE(entry.Done());
         EXPECT_TRUE(entry.Windows()[1].text.contains("待たずに保存しました"));
-        EXPECT_EQ(StoredRanking(ProfilePath())[1], "8997 MINE");
+        EXPECT_EQ(StoredRanking(ProfilePath())[1], "8997 %2");
         ASSERT_TRUE(WriteFile(ProfilePath(), stalled));
         if (!heldAtExit) holder.reset();
         ModalSequence exit({ClickButton("OK"), ClickButton("OK")});
         Trigger("exit");
-        const Rows merged{"9000 STALLED", "8997 MINE", "1300 ??????", "820 ??????", "610 ??????"};
+        const Rows merged{"9000 STALLED", "8997 %2", "1300 ??????", "820 ??????", "610 ??????"};
         EXPECT_EQ(StoredRanking(ProfilePath()), merged);
         EXPECT_EQ(exit.Windows().size(), heldAtExit ? 2u : 0u);
         if (heldAtExit && exit.Done()) {
-            EXPECT_TRUE(exit.Windows()[1].text.contains("確かめられませんでした。\nMINE（8997点）"))
+            EXPECT_TRUE(exit.Windows()[1].text.contains("確かめられませんでした。\n%2（8997点）"))
                 << exit.Windows()[1].text.toStdString();
         }
     }
