@@ -103,9 +103,9 @@ std::unique_ptr<QProcess> StartCopy(const QStringList& arguments, const QString&
     return nullptr;
 }
 
-// Runs `body` in a forked child, as an unprivileged user when the test runs as root, with files
-// limited to `sizeLimit` bytes when that is not 0; gives its report.
-std::string InChild(rlim_t sizeLimit, const std::function<std::string()>& body) {
+// Runs `body` in a forked child, as an unprivileged user when the test runs as root and `drop`,
+// with files limited to `sizeLimit` bytes when that is not 0; gives its report.
+std::string InChild(rlim_t sizeLimit, const std::function<std::string()>& body, bool drop = true) {
     int channel[2];
     if (::pipe(channel) != 0) return "no pipe";
     const pid_t child = ::fork();
@@ -115,8 +115,9 @@ std::string InChild(rlim_t sizeLimit, const std::function<std::string()>& body) 
         ::alarm(kWaitMs / 1000);
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{sizeLimit, sizeLimit};
-        const bool dropped = ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 &&
-                                                  ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
+        const bool dropped =
+            !drop || ::geteuid() != 0 ||
+            (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
         const bool ready = dropped && (sizeLimit == 0 || ::setrlimit(RLIMIT_FSIZE, &limit) == 0);
         const std::string report = ready ? body() : "the child could not be set up";
         // A short write shows in the report itself.
@@ -223,65 +224,93 @@ TEST_F(ProfileTest, SomethingElseAtTheProfilePathGivesTheDefaultsAndStaysAsItWas
     }
 }
 
-TEST_F(ProfileTest, AWriteThatCannotSucceedLeavesTheOldFileWholeAndSaysWhyAndWhere) {
-    const QByteArray old = "[Option]\nLevel=0\n";
+// A save that cannot be made leaves the old file whole and nothing of its own behind, and names the
+// file or folder in the way, and why in words of ours before what the system says (0: nothing
+// follows). What the permission bits decide runs as an unprivileged user, also in a root run; a
+// link is the test user's own and followed as such. Root runs the game on a profile path a player
+// controls: a player's link to another user's file or folder is not followed, and nothing is made
+// beside where it leads.
+TEST_F(ProfileTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhyAndWhere) {
+    constexpr uid_t kPlayer = kNobody - 1;
     const bool root = ::geteuid() == 0;
-    enum Where { InFile, InFolder };
-    // The permission bits of the file and its folder, whether the file is the player's, `level` as
-    // the child read it, the reason in words of ours and `error` whose text follows them (0: none
-    // follows), and where it happened.
+    const QByteArray old = "[Option]\nLevel=0\n";
+    const QString longName = (QString(200, QChar('n')) + "/").repeated(21) + "p.ini";
+    // `old` is in other/zormade.ini, with the permission bits of the file and its folder and the
+    // player's when `owned`; then the link and where it leads, the profile, and the level the save
+    // read and what it names.
     const struct {
         const char* what;
         mode_t file, folder;
         bool owned;
         rlim_t sizeLimit;
+        QString link, leadsTo, path;
         int level;
+        QString failed;
         const char* words;
         int error;
-        Where where;
+        bool players = false;
     } cases[] = {
-        {"a file the player may not read", 0200, 0700, true, 0, 2, "アクセスが許可されていません",
-         EACCES, InFile},
-        {"another user's private file", mode_t(root ? 0600 : 0), 0700, !root, 0, 2,
-         "アクセスが許可されていません", EACCES, InFile},
-        {"a read-only file", 0444, 0700, true, 0, 0, "書き込みが許可されていないファイルです", 0,
-         InFile},
-        {"a folder the player may not write", 0600, 0500, true, 0, 0,
-         "アクセスが許可されていません", EACCES, InFolder},
-        {"a full disk", 0640, 0700, true, 4096, 0, "ファイルが大きすぎます", EFBIG, InFile},
+        {"a file the player may not read", 0200, 0700, true, 0, "", "", "other/zormade.ini", 2,
+         "other/zormade.ini", "アクセスが許可されていません", EACCES},
+        {"another user's private file", mode_t(root ? 0600 : 0), 0700, !root, 0, "", "",
+         "other/zormade.ini", 2, "other/zormade.ini", "アクセスが許可されていません", EACCES},
+        {"a read-only file", 0444, 0700, true, 0, "", "", "other/zormade.ini", 0,
+         "other/zormade.ini", "書き込みが許可されていないファイルです", 0},
+        {"a folder the player may not write", 0600, 0500, true, 0, "", "", "other/zormade.ini", 0,
+         "other", "アクセスが許可されていません", EACCES},
+        {"a full disk", 0640, 0700, true, 4096, "", "", "other/zormade.ini", 0, "other/zormade.ini",
+         "ファイルが大きすぎます", EFBIG},
+        {"a link into a missing folder", 0600, 0700, true, 0, "linked.ini", "missing/real.ini",
+         "linked.ini", 2, "missing", "ファイルまたはフォルダーがありません", ENOENT},
+        {"a name over 4096 bytes", 0600, 0700, true, 0, "", "", longName, 2, longName,
+         "名前が長すぎます", ENAMETOOLONG},
+        {"a player's link to another user's file", 0600, 0700, true, 0, "player/zormade.ini",
+         "other/zormade.ini", "player/zormade.ini", 0, "player/zormade.ini", "シンボリックリンク",
+         0, true},
+        {"a player's link to another user's folder", 0600, 0700, true, 0, "player", "other",
+         "player/zormade.ini", 0, "player", "シンボリックリンク", 0, true},
     };
     QTemporaryDir top;
     ASSERT_EQ(::chmod(QFile::encodeName(top.path()), 0711), 0);
     int n = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const QString folder = top.filePath(QString::number(++n));
-        const QString path = folder + "/zormade.ini";
-        ASSERT_TRUE(WriteFile(path, old));
-        ASSERT_TRUE(!root || ::chown(QFile::encodeName(folder), kNobody, kNobody) == 0);
-        ASSERT_TRUE(!root || !c.owned || ::chown(QFile::encodeName(path), kNobody, kNobody) == 0);
-        ASSERT_EQ(::chmod(QFile::encodeName(path), c.file), 0);
+        // Only root can make a link of another user's.
+        if (c.players && !root) continue;
+        const QString base = top.filePath(QString::number(++n)) + "/";
+        const QString folder = base + "other", file = folder + "/zormade.ini";
+        ASSERT_TRUE(WriteFile(file, old));
+        for (const QString& given : {base, folder})
+            ASSERT_TRUE(!root || ::chown(QFile::encodeName(given), kNobody, kNobody) == 0);
+        ASSERT_TRUE(!root || !c.owned || ::chown(QFile::encodeName(file), kNobody, kNobody) == 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(file), c.file), 0);
         ASSERT_EQ(::chmod(QFile::encodeName(folder), c.folder), 0);
+        ASSERT_TRUE(c.link.isEmpty() || (QDir().mkpath(QFileInfo(base + c.link).absolutePath()) &&
+                                         QFile::link(base + c.leadsTo, base + c.link)));
+        ASSERT_TRUE(!c.players ||
+                    ::lchown(QFile::encodeName(base + c.link), kPlayer, kPlayer) == 0);
 
-        const std::string report = InChild(c.sizeLimit, [&] {
-            IniProfile profile(path);
+        const auto save = [&] {
+            IniProfile profile(base + c.path);
             const int level = profile.GetProfileInt("Option", "Level", 2);
             profile.WriteProfileString("Ranking", "Playername0", std::string(100000, 'N'));
             const bool saved = profile.Flush();
             return std::to_string(level) + (saved ? " saved " : " failed ") +
                    profile.FailedPath().toStdString() + ": " + profile.Error().toStdString();
-        });
+        };
+        const std::string report = InChild(c.sizeLimit, save, c.link.isEmpty());
         const std::string why = c.error ? "（" + std::string(std::strerror(c.error)) + "）" : "";
-        const QString where = QStringList{path, folder}[c.where];
-        const std::string start = std::to_string(c.level) + " failed " + where.toStdString() + ": ";
-        EXPECT_TRUE(report.rfind(start, 0) == 0 && report.find(c.words + why) != report.npos)
+        const std::string start =
+            std::to_string(c.level) + " failed " + (base + c.failed).toStdString();
+        EXPECT_TRUE(report.rfind(start + ": ", 0) == 0 && report.find(c.words + why) != report.npos)
             << report;
         ::chmod(QFile::encodeName(folder), 0700);
-        ::chmod(QFile::encodeName(path), 0600);
-        EXPECT_EQ(ReadFile(path), old);
+        ::chmod(QFile::encodeName(file), 0600);
+        EXPECT_EQ(ReadFile(file), old);
         QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        left.removeAll("zormade.ini.lock");
-        EXPECT_EQ(left, QStringList{"zormade.ini"}) << "a temporary file was left behind";
+        // The lock is made beside the profile, never beside where a link leads.
+        if (c.path.startsWith("other/")) left.removeAll("zormade.ini.lock");
+        EXPECT_EQ(left, QStringList{"zormade.ini"});
     }
 }
 
@@ -346,57 +375,6 @@ TEST_F(ProfileTest, AnUnusableLockFileIsPassedOverAsABusyOneIsAndTheNoticeSaysWh
         EXPECT_EQ(IniProfile(ProfilePath()).GetProfileInt("Option", "Speed", 2), 0);
         EXPECT_EQ(ReadFile(elsewhere), "x");
         EXPECT_FALSE(QFileInfo::exists(lock + "-gone"));
-    }
-}
-
-// A save that cannot be made names the file or folder in the way, and why in words of ours before
-// what the system says. Root runs the game on a profile path a player controls: a player's link to
-// a third user's file or folder is not followed, and nothing is made beside where it leads.
-TEST_F(ProfileTest, AFailedSaveNamesWhatIsInTheWayAndRootFollowsNoLinkOfAPlayers) {
-    constexpr uid_t kPlayer = kNobody - 1;
-    const bool root = ::geteuid() == 0;
-    const QByteArray own = "[Option]\nLevel=1\n";
-    const QString longName = (QString(200, QChar('n')) + "/").repeated(21) + "p.ini";
-    // Names inside a new folder: the link, where it leads, the profile and what the save names.
-    const struct {
-        const char* what;
-        QString link, leadsTo, path, failed;
-        const char* words;
-        int error;  // 0: only our words
-        bool players;
-    } cases[] = {
-        {"a link into a missing folder", "linked.ini", "missing/real.ini", "linked.ini", "missing",
-         "ファイルまたはフォルダーがありません", ENOENT, false},
-        {"a name over 4096 bytes", "", "", longName, longName, "名前が長すぎます", ENAMETOOLONG,
-         false},
-        {"a player's link to another user's file", "player/zormade.ini", "other/zormade.ini",
-         "player/zormade.ini", "player/zormade.ini", "シンボリックリンク", 0, true},
-        {"a player's link to another user's folder", "player", "other", "player/zormade.ini",
-         "player", "シンボリックリンク", 0, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        // Only root can make a link of another user's.
-        if (c.players && !root) continue;
-        QTemporaryDir top;
-        const auto at = [&top](const QString& name) { return top.filePath(name); };
-        const QString victim = at("other/zormade.ini");
-        ASSERT_TRUE(WriteFile(victim, own));
-        ASSERT_EQ(::chmod(QFile::encodeName(victim), 0600), 0);
-        for (const QString& theirs : {victim, at("other")})
-            ASSERT_TRUE(!root || ::chown(QFile::encodeName(theirs), kNobody, kNobody) == 0);
-        ASSERT_TRUE(c.link.isEmpty() || (QDir().mkpath(QFileInfo(at(c.link)).absolutePath()) &&
-                                         QFile::link(at(c.leadsTo), at(c.link))));
-        ASSERT_TRUE(!c.players || ::lchown(QFile::encodeName(at(c.link)), kPlayer, kPlayer) == 0);
-        IniProfile profile(at(c.path));
-        profile.WriteProfileString("Ranking", "Playername0", "ROOT");
-        EXPECT_FALSE(profile.Flush());
-        EXPECT_EQ(profile.FailedPath(), at(c.failed));
-        const QString why = c.error ? QString("（") + std::strerror(c.error) + "）" : "";
-        EXPECT_TRUE(profile.Error().contains(c.words + why)) << profile.Error().toStdString();
-        EXPECT_EQ(ReadFile(victim), own);
-        EXPECT_EQ(QDir(at("other")).entryList(QDir::Files | QDir::Hidden),
-                  QStringList{"zormade.ini"});
     }
 }
 
