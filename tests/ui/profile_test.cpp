@@ -142,12 +142,6 @@ struct LockHolder : QProcess {
     bool Held() { return waitForReadyRead(kWaitMs) && readLine() == "held\n"; }
 };
 
-// The owner of the file or folder itself, not of where a link leads.
-uid_t OwnerOf(const QString& path) {
-    struct stat status {};
-    return ::lstat(QFile::encodeName(path), &status) == 0 ? status.st_uid : uid_t(-1);
-}
-
 class ProfileTest : public AppTest {
 protected:
     // Points the program at a new, empty profile folder.
@@ -398,7 +392,7 @@ TEST_F(ProfileTest, WhatAFirstRunMakesInAnotherUsersFolderIsThatUsers) {
               std::make_tuple(0, std::string("表示"), 2, std::string("none")));
     ASSERT_TRUE(profile.Flush()) << profile.Error().toStdString();
     for (const QString& made : {home + "/.config", home + "/.config/zormade", path, path + ".lock"})
-        EXPECT_EQ(OwnerOf(made), player) << made.toStdString();
+        EXPECT_EQ(QFileInfo(made).ownerId(), player) << made.toStdString();
     const std::string report = InChild(0, [&] {
         IniProfile later(path);
         later.WriteProfileInt("Option", "Level", 1);
