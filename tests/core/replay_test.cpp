@@ -64,8 +64,6 @@ TEST(Replay, AMonthPrintsItsNumbersThenItsEventThenItsSixLogLines) {
         EXPECT_EQ(lines[i].rfind(shape[i], 0), 0u) << i << ": " << lines[i];
         EXPECT_EQ(lines[i].find('\r'), std::string::npos) << i;
     }
-    EXPECT_EQ(lines[0].substr(lines[0].size() - 2), " -");
-    EXPECT_EQ(lines[21].substr(lines[21].size() - 2), " 1") << "the event's number";
 }
 
 TEST(Replay, CommentsBlankLinesAndCrLfAreIgnoredAndLevelWaitsForTheStart) {
@@ -106,12 +104,9 @@ TEST(Replay, BadLinesNameTheirLineAndStopWithStatusTwo) {
         {"start now\n", 1, F::StartTakesNoValues, {"1"}},
         {"turn 0 0 0 0 0 0\nturn 1.5 0 0 0 0 0\n", 2, F::NotANumber, {"dose", "1.5"}},
         {"turn +-5 0 0 0 0 0\n", 1, F::NotANumber, {"dose", "+-5"}},
-        {"turn 0 ++3 0 0 0 0\n", 1, F::NotANumber, {"donation", "++3"}},
         {"turn 0 0 - 0 0 0\n", 1, F::NotANumber, {"demand", "-"}},
         {"turn 0 0 0 99999999999999999999 0 0\n", 1, F::OutOfRange,
          {"counter", "99999999999999999999", "0", "25"}},
-        {"level -99999999999999999999\n", 1, F::OutOfRange,
-         {"level", "-99999999999999999999", "-2147483648", "2147483647"}},
         {"start\rturn 0 0 0 0 0 0\rjump\r", 3, F::UnknownDirective, {"jump"}},
         {"jump\x1b[2J\x7f\n", 1, F::UnknownDirective, {"jump\\x1b[2J\\x7f"}},
         // C1 controls, raw or as UTF-8, and bytes that are no UTF-8 never reach a terminal raw.
