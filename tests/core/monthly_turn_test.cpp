@@ -100,6 +100,18 @@ TEST(MonthlyTurn, MonthsGiveTheirValuesAndLog) {
         {"empty purse", {1991, 2, 1.0}, {5000, 0, 0, 999, 200, 400}, {0, 1, 5, 0}, {},
          {4991, 0, 0, 998, 200, 400}, 0,
          {"9-", "gone", "none", "1-", "0-", "0-"}},
+        // The donation spends the last of the money: the purse is empty after the month, and the
+        // donation still calms, as there was money when it was made.
+        {"donation empties the purse", {1991, 2, 1.0}, {5000, 12000, 0, 1800, 200, 400},
+         {0, 1, 0, 0}, {},
+         {4998, 0, 0, 1799, 200, 398}, 0,
+         {"2-", "gone", "none", "1-", "0-", "2-"}},
+        // Trust 201 is above 200 × 1 when the demand is made, and falls to 199 by the month's end:
+        // the demand was paid, and its line is the money's.
+        {"trust falls below the demand", {1991, 2, 1.0}, {5000, 100000, 0, 201, 200, 400},
+         {0, 0, 1, 2}, {},
+         {4989, 116000, 0, 199, 188, 400}, 0,
+         {"11-", "16000+", "none", "2-", "12-", "0-"}},
         // Stamina (caught below 0) and trust stuck at 0: line 1 reads as a rise and the replaced
         // money line, which lost 12000, leaves it be.
         {"replaced lines keep the suffix", {1991, 2, 1.0}, {0, 100000, 0, 0, 200, 400},
