@@ -33,7 +33,8 @@ std::optional<std::string> Cp932ToUtf8(std::string_view bytes) {
     if (!decoder.isValid()) return std::nullopt;
     const QString text =
         decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    // A byte the code page has no character for comes back as U+FFFD.
+    // ICU raises the error for a byte the code page has no character for; a converter of
+    // another platform may only put U+FFFD in its place.
     if (decoder.hasError() || text.contains(QChar::ReplacementCharacter)) return std::nullopt;
     return text.toStdString();
 }
