@@ -29,7 +29,7 @@ public:
     T* Item(int id) const {
         return controls_.ItemAs<T>(id);
     }
-    // The control, which must be there: a test holds every typed id to its template, so a miss
+    // The control, which must be there: the typed ids are generated from the templates, so a miss
     // is a programming error and ends the program naming both ids.
     template <typename T>
     T& Control(ControlId<T> control) const {
