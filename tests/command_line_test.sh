@@ -52,6 +52,9 @@ run -- "$replay" --lang de /dev/null;       expect 2 "zormade-replay --lang de" 
 run -- "$replay" --version;                 expect 0 "zormade-replay --version" '^zormade-replay 0\.1$'
 run -- "$replay" --verison;                 expect 2 "zormade-replay with a misspelled option" '^使い方: zormade-replay'
 grep -q "^zormade-replay: 知らないオプション「--verison」" "$work/err" || fail "the replay's bad option is not named"
+# The usage's first line, which runs on to a second, and nothing after it.
+{ grep -q '標準入力を読みます）$' "$work/err" && ! grep -q -- '--help | --version' "$work/err"; } ||
+  fail "the replay's refusal is not the usage's first two lines: $(cat "$work/err")"
 run -- "$replay" --lang en --verison;       expect 2 "zormade-replay --lang en with a misspelled option" '^usage: zormade-replay'
 grep -q "^zormade-replay: unknown option '--verison'" "$work/err" || fail "the replay's bad option is not named in English"
 run LANGUAGE=en -- "$replay" /nonexistent; expect 2 "zormade-replay with no such script" "^zormade-replay: cannot read /nonexistent: "

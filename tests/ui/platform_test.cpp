@@ -194,7 +194,8 @@ TEST(ControlSet, AOneLineLabelInATranslationWidensIntoItsRowsRoomBeforeItShrinks
         {"kind": "static", "rect": [10, 62, 20, 8]},
         {"kind": "button", "text": "C", "rect": [30, 60, 30, 12]},
         {"kind": "button", "text": "D", "rect": [6, 74, 30, 8]},
-        {"kind": "static", "style": ["right"], "rect": [36, 74, 20, 8]}]})",
+        {"kind": "static", "style": ["right"], "rect": [36, 74, 20, 8]},
+        {"kind": "static", "style": ["right"], "rect": [2, 90, 20, 8]}]})",
                                       &error);
     ASSERT_TRUE(dialog) << error.toStdString();
     const auto drawn = [&dialog](std::size_t i) {
@@ -208,6 +209,7 @@ TEST(ControlSet, AOneLineLabelInATranslationWidensIntoItsRowsRoomBeforeItShrinks
         {"up to the box's line", 5, drawn(5).x(), end(drawn(0)) - 3},
         {"a neighbour at its right edge", 6, drawn(6).x(), end(drawn(6))},
         {"a neighbour at its left edge", 9, drawn(9).x(), end(drawn(9))},
+        {"up to the window's left edge", 10, 0, end(drawn(10))},
     };
     // clang-format on
     QWidget host;
