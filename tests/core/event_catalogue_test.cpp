@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <regex>
 #include <vector>
@@ -64,42 +63,6 @@ TEST(EventCatalogue, AnswersAreNumberedToldAndTrueToTheirAmountsAndNoOtherChange
             EXPECT_EQ(c.stamina | c.money | c.patients | c.trust | c.rivalPower | c.suspicion, 0);
     }
     EXPECT_GT(named, 0);
-}
-
-// How many sentences tell the ministry's mood in the stock words (its suspicion easing or
-// growing) rather than as something that happened. A sentence ends at "。" or a line break.
-int StockMoodSentences(const std::string& text) {
-    int count = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t stop =
-            std::min({text.find("。", start), text.find("\r\n", start), text.size()});
-        const std::string sentence = text.substr(start, stop - start);
-        const std::size_t doubt = sentence.find("疑い");
-        bool stock = sentence.find("厚生省の疑い") != std::string::npos;
-        for (const char* mood : {"和らい", "薄れ", "解け", "強ま", "深め"})
-            stock = stock ||
-                    (doubt != std::string::npos && sentence.find(mood, doubt) != std::string::npos);
-        count += stock;
-        start = text.compare(stop, 2, "\r\n") == 0 ? stop + 2 : stop + std::string("。").size();
-    }
-    return count;
-}
-
-TEST(EventCatalogue, TheMinistrysMoodIsMostlyToldAsThingsThatHappened) {
-    // clang-format off
-    const struct { const char* text; int stock; } samples[] = {
-        {"厚生省の疑いが強まった。", 1}, {"疑いは不思議と和らいだ。疑いにも、相場がある。", 1},
-        {"厚生省の疑いも和らいだ。\r\n会社の疑いが晴れた。", 1},
-        {"疑いが晴れ、\r\n気分も和らいだ。", 0},
-        {"「公表を遅らせろ」という電話の記録が、\r\nなぜか省内に回覧された。", 0}};
-    // clang-format on
-    for (const auto& sample : samples)
-        EXPECT_EQ(StockMoodSentences(sample.text), sample.stock) << sample.text;
-    int stock = 0;
-    for (int i = 0; i < kEventCount; ++i)
-        for (const EventAnswer& answer : EventRecordAt(i).answers)
-            stock += StockMoodSentences(answer.text) + StockMoodSentences(answer.result);
-    EXPECT_LE(stock, 12);
 }
 
 }  // namespace
