@@ -36,6 +36,11 @@ one_line() {
 run -- "$game" --help;                      expect 0 "--help" '^使い方: zormade'
 run -- "$game" --help --lang en;            expect 0 "--help --lang en" '^usage: zormade'
 run -- "$game" -style Windows --version;    expect 0 "--version after a Qt option" '^zormade 0\.1$'
+# An answer that cannot be written is a failure, not a success.
+for option in --help --version; do
+  run -- sh -c "\"$game\" $option >/dev/full"
+  [ "$status" -eq 1 ] || fail "$option into a full device: status $status, not 1"
+done
 run -- "$game" --hepl;                      expect 2 "a misspelled option" "^zormade: 知らないオプション「--hepl」"
 grep -q '^使い方: zormade' "$work/err" || fail "a misspelled option: no usage"
 run LANGUAGE=en -- "$game" --hepl;          expect 2 "a misspelled option in English" "^zormade: unknown option '--hepl'"
