@@ -88,15 +88,6 @@ TEST_F(TranslationTest, AnEventWindowOpenedInEnglishShowsTheTranslation) {
                            "Nueda held a press conference with a copy of your request in hand."}));
 }
 
-// Back in Japanese, the same window shows the source throughout, in the Japanese face.
-TEST_F(TranslationTest, SwitchingBackToJapaneseShowsTheSourceInTheJapaneseFace) {
-    UseLanguage(kSourceLanguage);
-    InstallDialogFonts();
-    EXPECT_EQ(EventPrompt(22), QString::fromUtf8(EventRecordAt(22).prompt));
-    EXPECT_EQ(QFontInfo(DialogFont(DialogFace(), 9)).family(), "IPAPGothic");
-    EXPECT_EQ(DialogFont(DialogFace(), 9).pixelSize(), 12);
-}
-
 // Every text the resources give, by the names the translation file gives it, as the player is
 // shown it in the chosen language.
 struct Text {
